@@ -1,0 +1,54 @@
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "cli.h"
+
+namespace kolmar::cli {
+
+int erreur_usage(const std::string& message) {
+    std::cerr << "kolmar-cli: " << message << "\n";
+    return 2;
+}
+
+bool lire_entier(const std::string& texte, long& valeur, long max) {
+    if (texte.empty() || texte.size() > 12) return false;
+    long v = 0;
+    for (char c : texte) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v > max) return false;
+    valeur = v;
+    return true;
+}
+
+namespace {
+
+struct Commande {
+    const char* nom;
+    int (*executer)(const Args&);
+    const char* usage;
+};
+
+const Commande k_commandes[] = {
+    {"perft", cmd_perft, "perft [--fen FEN] [--unique] DEPTH"},
+};
+
+int usage() {
+    std::cerr << "usage: kolmar-cli COMMAND ...\n";
+    for (const auto& c : k_commandes) std::cerr << "  kolmar-cli " << c.usage << "\n";
+    return 2;
+}
+
+}  // namespace
+}  // namespace kolmar::cli
+
+int main(int argc, char** argv) {
+    using namespace kolmar::cli;
+    if (argc < 2) return usage();
+    Args args(argv + 2, argv + argc);
+    for (const auto& c : k_commandes)
+        if (std::strcmp(argv[1], c.nom) == 0) return c.executer(args);
+    return erreur_usage(std::string("unknown command '") + argv[1] + "'");
+}
