@@ -1,0 +1,89 @@
+#include "records/fichiers.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+namespace kolmar {
+
+std::string repertoire_programme() {
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string p(buf, static_cast<size_t>(n));
+    size_t slash = p.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string(slash == 0 ? "/" : ".") : p.substr(0, slash);
+}
+
+namespace {
+std::string& repertoire_courant() {
+    static std::string dir = repertoire_programme();
+    return dir;
+}
+}  // namespace
+
+const std::string& repertoire_donnees() { return repertoire_courant(); }
+void definir_repertoire_donnees(const std::string& dir) { repertoire_courant() = dir; }
+
+std::string chemin_donnee(const std::string& relatif, const std::string& base) {
+    std::vector<std::string> parties;
+    std::string courant;
+    for (char c : relatif) {
+        if (c == '/' || c == '\\') {
+            if (!courant.empty()) parties.push_back(courant);
+            courant.clear();
+        } else {
+            courant += c;
+        }
+    }
+    if (!courant.empty()) parties.push_back(courant);
+
+    std::string chemin = base;
+    for (const std::string& partie : parties) {
+        std::string trouve = partie;
+        if (DIR* d = opendir(chemin.c_str())) {
+            bool exact = false;
+            while (dirent* e = readdir(d)) {
+                if (partie == e->d_name) {
+                    exact = true;
+                    break;
+                }
+                if (strcasecmp(partie.c_str(), e->d_name) == 0) trouve = e->d_name;
+            }
+            if (exact) trouve = partie;
+            closedir(d);
+        }
+        chemin += "/" + trouve;
+    }
+    return chemin;
+}
+
+bool lire_fichier(const std::string& chemin, std::string& contenu) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) return false;
+    contenu.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return !f.bad();
+}
+
+bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille) {
+    std::string temp = chemin + ".tmp~";
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(data, 1, taille, f) == taille;
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), chemin.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kolmar

@@ -1,0 +1,30 @@
+// Finding the program's data files: they lie beside the executable, and
+// names are matched without regard to case ("Parametres" / "parametres").
+#pragma once
+
+#include <string>
+
+namespace kolmar {
+
+// Directory of the running executable, without a trailing '/'.
+std::string repertoire_programme();
+
+// Directory the data files are read from: repertoire_programme() unless
+// changed (tests point it at a scratch folder).
+const std::string& repertoire_donnees();
+void definir_repertoire_donnees(const std::string& dir);
+
+// Resolves a relative path ("Images1c/1pba.BMP", "\\Parametres\\x.par")
+// under base, matching each component case-insensitively. Returns the
+// existing path, or base/relative as written when nothing matches (so a
+// new file is created with the given name).
+std::string chemin_donnee(const std::string& relatif, const std::string& base = repertoire_donnees());
+
+// Reads a whole file; false when it cannot be opened.
+bool lire_fichier(const std::string& chemin, std::string& contenu);
+
+// Writes a whole file through a temporary in the same folder renamed over
+// the target, so an interrupted write never destroys the previous file.
+bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille);
+
+}  // namespace kolmar
