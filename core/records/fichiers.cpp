@@ -1,6 +1,7 @@
 #include "records/fichiers.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <strings.h>
 #include <unistd.h>
 
@@ -84,6 +85,41 @@ bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t tail
         return false;
     }
     return true;
+}
+
+namespace {
+bool ecrire_temporaire(const std::string& temp, const std::string& contenu) {
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+}  // namespace
+
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers) {
+    size_t ecrits = 0;
+    bool ok = true;
+    for (; ecrits < fichiers.size() && ok; ++ecrits)
+        ok = ecrire_temporaire(fichiers[ecrits].chemin + ".tmp~", fichiers[ecrits].contenu);
+    if (!ok) {
+        for (size_t i = 0; i < ecrits; ++i) std::remove((fichiers[i].chemin + ".tmp~").c_str());
+        return false;
+    }
+    for (const FichierAEcrire& f : fichiers)
+        if (std::rename((f.chemin + ".tmp~").c_str(), f.chemin.c_str()) != 0) {
+            ok = false;
+            std::remove((f.chemin + ".tmp~").c_str());
+        }
+    return ok;
+}
+
+bool creer_dossier(const std::string& chemin) {
+    struct stat st;
+    if (stat(chemin.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    return mkdir(chemin.c_str(), 0777) == 0 || (stat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
 }
 
 }  // namespace kolmar

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kolmar {
 
@@ -26,5 +27,17 @@ bool lire_fichier(const std::string& chemin, std::string& contenu);
 // Writes a whole file through a temporary in the same folder renamed over
 // the target, so an interrupted write never destroys the previous file.
 bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille);
+
+// Writes several files that must stay in step: every temporary is written
+// first, and only when all succeeded are they renamed over their targets.
+// On failure no target is touched.
+struct FichierAEcrire {
+    std::string chemin;
+    std::string contenu;
+};
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers);
+
+// Creates the folder when it does not exist; true when it exists after.
+bool creer_dossier(const std::string& chemin);
 
 }  // namespace kolmar

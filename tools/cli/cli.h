@@ -10,6 +10,8 @@ namespace kolmar::cli {
 using Args = std::vector<std::string>;
 
 int cmd_perft(const Args& args);
+int cmd_egdb(const Args& args);
+int cmd_dam(const Args& args);
 
 // Prints "kolmar-cli: <message>" on standard error and returns 2.
 int erreur_usage(const std::string& message);

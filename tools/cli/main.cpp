@@ -33,6 +33,8 @@ struct Commande {
 
 const Commande k_commandes[] = {
     {"perft", cmd_perft, "perft [--fen FEN] [--unique] DEPTH"},
+    {"egdb", cmd_egdb, "egdb [--dir DIR] (FEN | --verify [--sample STEP])"},
+    {"dam", cmd_dam, "dam FILE"},
 };
 
 int usage() {

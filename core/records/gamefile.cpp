@@ -1,0 +1,228 @@
+#include "records/gamefile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "records/fichiers.h"
+#include "records/messages.h"
+#include "records/texte.h"
+
+namespace kolmar {
+
+namespace {
+
+constexpr int ENR_REGLAGES_A = 508;
+constexpr int ENR_REGLAGES_B = 509;
+constexpr size_t TAILLE_ZONE = static_cast<size_t>(NB_ENREGISTREMENTS) * TAILLE_ENREGISTREMENT;
+// Byte 0 of record 0 while a game is in memory.
+constexpr uint8_t OCTET0_EN_MEMOIRE = 10;
+
+std::string endommage(const char* format, int a, int b = 0, int c = 0) {
+    char detail[160];
+    std::snprintf(detail, sizeof detail, format, a, b, c);
+    return std::string(messages::FICHIER_ENDOMMAGE) + " : " + detail;
+}
+
+void poser_reglages(uint8_t zone[NB_ENREGISTREMENTS][TAILLE_ENREGISTREMENT], const Reglages& r) {
+    ecrire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_BLANC, r.periodMinutes);
+    ecrire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_NOIR, r.taille_hash);
+    zone[ENR_REGLAGES_B][OFS_DE] = r.langue;
+    zone[ENR_REGLAGES_B][OFS_VERS] = r.levelCode;
+    ecrire_i32(zone[ENR_REGLAGES_B] + OFS_TEMPS_BLANC, r.engineBudget);
+    ecrire_i32(zone[ENR_REGLAGES_B] + OFS_TEMPS_NOIR, r.periodLimit);
+}
+
+Reglages prendre_reglages(const uint8_t zone[NB_ENREGISTREMENTS][TAILLE_ENREGISTREMENT]) {
+    Reglages r;
+    r.periodMinutes = lire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_BLANC);
+    r.taille_hash = lire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_NOIR);
+    r.langue = zone[ENR_REGLAGES_B][OFS_DE];
+    r.levelCode = zone[ENR_REGLAGES_B][OFS_VERS];
+    r.engineBudget = lire_i32(zone[ENR_REGLAGES_B] + OFS_TEMPS_BLANC);
+    r.periodLimit = lire_i32(zone[ENR_REGLAGES_B] + OFS_TEMPS_NOIR);
+    if (r.engineBudget == 0 || r.periodLimit == 0) {
+        Reglages defaut;
+        r.engineBudget = defaut.engineBudget;
+        r.periodLimit = defaut.periodLimit;
+        r.periodMinutes = defaut.periodMinutes;
+        r.levelCode = defaut.levelCode;
+        r.langue = 0;
+    }
+    if (r.taille_hash == 0) r.taille_hash = 100;
+    return r;
+}
+
+// The full length when the marker is there and agrees with byte 0 (an
+// older program re-saving our file rewrites byte 0 but leaves the marker).
+bool longueur_complete(const uint8_t* r0, int32_t& longueur) {
+    if (r0[OFS_MARQUE_LONGUEUR] != MARQUE_LONGUEUR) return false;
+    int32_t l = r0[OFS_MARQUE_LONGUEUR + 1] | r0[OFS_MARQUE_LONGUEUR + 2] << 8;
+    if ((l & 0xFF) != r0[0]) return false;
+    longueur = l;
+    return true;
+}
+
+std::string verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_utile) {
+    if (lu.trait > 1) return endommage("trait %d inconnu", lu.trait);
+    if (courant < 0 || courant > DEMI_COUPS_MAX) return endommage("demi-coup courant %d hors de la table", courant);
+    if (lu.longueur > DEMI_COUPS_MAX) return endommage("longueur de partie %d hors de la table", lu.longueur);
+    int32_t fin = std::max(dernier_utile, courant);
+    if (lu.taille < TAILLE_ZONE && static_cast<size_t>(fin + 1) * TAILLE_ENREGISTREMENT > lu.taille)
+        return endommage("la partie compte %d demi-coups, le fichier en contient %d", fin,
+                         static_cast<int>(lu.taille / TAILLE_ENREGISTREMENT) - 1);
+    for (int p = 0; p <= fin; ++p) {
+        const uint8_t* r = lu.partie.partie[p];
+        for (int s = 1; s <= NB_CASES; ++s)
+            if (r[s] > DAME_NOIRE) return endommage("code de pièce %d sur la case %d à la position %d", r[s], s, p);
+        if (r[OFS_COULEUR_ORDI] > 1)
+            return endommage("couleur de l'ordinateur %d inconnue à la position %d", r[OFS_COULEUR_ORDI], p);
+        if (p == 0) continue;
+        int de = r[OFS_DE], vers = r[OFS_VERS];
+        // 0-0 marks a record without a move (padding in lesson files).
+        bool vide = de == 0 && vers == 0;
+        if (!vide && (de < 1 || de > NB_CASES || vers < 1 || vers > NB_CASES))
+            return endommage("coup %d-%d hors du damier au demi-coup %d", de, vers, p);
+    }
+    const Reglages& g = lu.reglages;
+    if (g.langue > 5) return endommage("langue %d inconnue", g.langue);
+    if (!taille_hash_connue(g.taille_hash)) return endommage("taille des tables %d inconnue", g.taille_hash);
+    if (g.engineBudget < 0 || g.periodLimit < 0 || g.periodMinutes < 0)
+        return endommage("cadence négative (%d, %d, %d)", g.engineBudget, g.periodLimit, g.periodMinutes);
+    return {};
+}
+
+int32_t dernier_selon_mode(int32_t longueur, int32_t courant, ModeLecture mode) {
+    if (mode == ModeLecture::lecon) return std::min(longueur, LONGUEUR_LECON_MAX);
+    return std::max(longueur, courant);
+}
+
+ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, uint8_t trait_avant,
+                                LecturePartie& lu, ModeLecture mode) {
+    FILE* f = std::fopen(chemin.c_str(), "rb");
+    if (!f) return ResultatFichier::echec(messages::IMPOSSIBLE_OUVRIR);
+    auto octets = std::make_unique<uint8_t[]>(TAILLE_FICHIER_PARTIE);
+    size_t n = std::fread(octets.get(), 1, TAILLE_FICHIER_PARTIE, f);
+    bool erreur = std::ferror(f) != 0;
+    std::fclose(f);
+    if (erreur) return ResultatFichier::echec(messages::IMPOSSIBLE_OUVRIR);
+
+    lu.partie = avant;
+    lu.trait = trait_avant;
+    lu.taille = n;
+    std::memcpy(lu.partie.partie, octets.get(), std::min(n, TAILLE_ZONE));
+    const uint8_t* r0 = lu.partie.partie[0];
+    lu.longueur_complete = longueur_complete(r0, lu.longueur);
+    if (!lu.longueur_complete) lu.longueur = r0[0];
+    if (n >= OFS_FICHIER_COURANT + 4) {
+        lu.partie.demi_coup_courant = lire_i32(octets.get() + OFS_FICHIER_COURANT);
+    } else {
+        // The previous game's index means nothing for this file.
+        lu.partie.demi_coup_courant = dernier_selon_mode(lu.longueur, 0, mode);
+    }
+    if (n >= TAILLE_FICHIER_PARTIE)
+        lu.trait = octets[OFS_FICHIER_TRAIT];
+    else
+        lu.trait = static_cast<uint8_t>(lu.partie.demi_coup_courant & 1);
+    lu.reglages = prendre_reglages(lu.partie.partie);
+
+    int32_t courant = lu.partie.demi_coup_courant;
+    std::string faute = verifier(lu, courant, dernier_selon_mode(lu.longueur, 0, mode));
+    if (!faute.empty()) return ResultatFichier::echec(faute);
+    return {};
+}
+
+}  // namespace
+
+bool taille_hash_connue(int32_t code) {
+    static const int32_t codes[] = {1, 50, 100, 200, 350, 700, 1000, 2000};
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+}
+
+std::string image_partie(const Partie& pt, uint8_t trait, const Reglages& r) {
+    std::string image(TAILLE_FICHIER_PARTIE, '\0');
+    auto* zone = reinterpret_cast<uint8_t(*)[TAILLE_ENREGISTREMENT]>(&image[0]);
+    std::memcpy(zone, pt.partie, TAILLE_ZONE);
+    int32_t dernier = std::clamp(pt.dernier_demi_coup, 0, DEMI_COUPS_MAX);
+    zone[0][0] = static_cast<uint8_t>(dernier & 0xFF);
+    zone[0][OFS_MARQUE_LONGUEUR] = MARQUE_LONGUEUR;
+    zone[0][OFS_MARQUE_LONGUEUR + 1] = static_cast<uint8_t>(dernier & 0xFF);
+    zone[0][OFS_MARQUE_LONGUEUR + 2] = static_cast<uint8_t>(dernier >> 8);
+    poser_reglages(zone, r);
+    ecrire_i32(reinterpret_cast<uint8_t*>(&image[OFS_FICHIER_COURANT]), pt.demi_coup_courant);
+    image[OFS_FICHIER_TRAIT] = static_cast<char>(trait);
+    return image;
+}
+
+ResultatFichier ecrire_partie(const std::string& chemin, const Partie& pt, uint8_t trait, const Reglages& r) {
+    std::string image = image_partie(pt, trait, r);
+    if (!ecrire_fichier_sur(chemin, image.data(), image.size()))
+        return ResultatFichier::echec(messages::IMPOSSIBLE_ECRIRE);
+    return {};
+}
+
+ResultatFichier lire_partie(const std::string& chemin, const Partie& avant, uint8_t trait_avant, LecturePartie& lu) {
+    return lire_selon_mode(chemin, avant, trait_avant, lu, ModeLecture::ouvrir);
+}
+
+ResultatFichier sauver_jeu(const std::string& chemin, Jeu& jeu, const Reglages& r) {
+    jeu.damier_depuis_plateau();
+    return ecrire_partie(chemin, jeu.partie, jeu.trait, r);
+}
+
+ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages,
+                           ModeLecture mode) {
+    auto lu = std::make_unique<LecturePartie>();
+    ResultatFichier res = lire_selon_mode(chemin, jeu.partie, jeu.trait, *lu, mode);
+    if (!res.ok) return res;
+
+    Reglages nouveaux = lu->reglages;
+    switch (mode) {
+        case ModeLecture::demarrage:
+            reglages = nouveaux;
+            return res;
+        case ModeLecture::ouvrir:
+            nouveaux.taille_hash = reglages.taille_hash;
+            nouveaux.langue = reglages.langue;
+            break;
+        case ModeLecture::lecon:
+        case ModeLecture::reprise:
+            nouveaux.langue = reglages.langue;
+            break;
+    }
+
+    Partie& pt = lu->partie;
+    pt.dernier_demi_coup = dernier_selon_mode(lu->longueur, pt.demi_coup_courant, mode);
+    pt.partie[0][0] = OCTET0_EN_MEMOIRE;
+    EtatNote nouvel_etat = etat;
+    reprendre_position(pt, jeu.damier, nouvel_etat);
+    nouvel_etat.nom_blanc = vers_utf8(nouvel_etat.nom_blanc);
+    nouvel_etat.nom_noir = vers_utf8(nouvel_etat.nom_noir);
+    reconstruire_liste(pt);
+    if (pt.selection >= static_cast<int>(pt.lignes.size())) pt.selection = static_cast<int>(pt.lignes.size()) - 1;
+
+    jeu.partie = std::move(pt);
+    jeu.trait = lu->trait;
+    jeu.plateau_depuis_damier();
+    compter_pieces(jeu.damier, jeu.nb_pieces);
+    etat = std::move(nouvel_etat);
+    reglages = nouveaux;
+    return res;
+}
+
+std::string dossier_sauve() {
+    std::string d = chemin_donnee(DOSSIER_SAUVE);
+    creer_dossier(d);
+    return d;
+}
+
+std::string dossier_problemes() {
+    std::string d = chemin_donnee(DOSSIER_PROBLEMES);
+    creer_dossier(d);
+    return d;
+}
+
+std::string chemin_autosave() { return chemin_donnee(FICHIER_AUTOSAVE); }
+
+}  // namespace kolmar
