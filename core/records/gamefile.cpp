@@ -211,6 +211,15 @@ ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, 
     return res;
 }
 
+void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const std::string& noir) {
+    etat.nom_blanc = nom_limite(blanc);
+    etat.nom_noir = nom_limite(noir);
+    int p = pt.demi_coup_courant;
+    if (p < 0 || p > DEMI_COUPS_MAX) return;
+    ecrire_nom(pt.partie[p] + OFS_NOM_BLANC, etat.nom_blanc);
+    ecrire_nom(pt.partie[p] + OFS_NOM_NOIR, etat.nom_noir);
+}
+
 std::string dossier_sauve() {
     std::string d = chemin_donnee(DOSSIER_SAUVE);
     creer_dossier(d);

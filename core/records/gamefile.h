@@ -92,6 +92,10 @@ ResultatFichier sauver_jeu(const std::string& chemin, Jeu& jeu, const Reglages& 
 ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages,
                            ModeLecture mode = ModeLecture::ouvrir);
 
+// "Changer les noms": the names become the current ones (cut to 19 bytes)
+// and are written into the record of the current ply, so a save keeps them.
+void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const std::string& noir);
+
 // Paths under the data directory. The folders are created when missing.
 std::string dossier_sauve();
 std::string dossier_problemes();

@@ -508,6 +508,18 @@ TEST(GameFile, NamesStayInsideTheirFieldAndOldNamesReadAsText) {
     EXPECT_EQ(etat.nom_noir, "Abcdefghijklmnopqrs");
 }
 
+TEST(GameFile, ChangedNamesGoIntoTheCurrentRecordOnly) {
+    auto jeu = partie_jouee(8);
+    jeu->partie.demi_coup_courant = 5;
+    EtatNote etat = etat_de(5, "Alice", "Kolmar", 1);
+    appliquer_noms(jeu->partie, etat, "Paul", "Une joueuse au nom bien trop long");
+    EXPECT_EQ(etat.nom_blanc, "Paul");
+    EXPECT_EQ(etat.nom_noir, "Une joueuse au nom ");
+    EXPECT_EQ(lire_nom(jeu->partie.partie[5] + OFS_NOM_BLANC), "Paul");
+    EXPECT_EQ(lire_nom(jeu->partie.partie[5] + OFS_NOM_NOIR), "Une joueuse au nom ");
+    for (int p : {4, 6}) EXPECT_EQ(lire_nom(jeu->partie.partie[p] + OFS_NOM_BLANC), "Alice") << p;
+}
+
 // The command-line reader prints the window's view of a file.
 TEST(GameFile, CliPrintsTheGameOrTheRefusal) {
     const std::string cli = std::string(KOLMAR_DIR) + "/kolmar-cli";
