@@ -8,8 +8,8 @@ namespace {
 
 // A running search gives up at its next poll.
 void arreter(EtatTour& e) {
-    e.arret_calcul = true;
-    e.abandon_navigation = true;
+    e.arret_calcul = 1;
+    e.navigation = 1;
 }
 
 // The current names go into the record being restored, so moving through
@@ -17,8 +17,8 @@ void arreter(EtatTour& e) {
 void appliquer_noms(Jeu& jeu, const EtatTour& e, Rafraichir& r) {
     int p = jeu.partie.demi_coup_courant;
     if (p >= 0 && p < NB_ENREGISTREMENTS) {
-        ecrire_nom(jeu.partie.partie[p] + OFS_NOM_BLANC, e.nom_blanc);
-        ecrire_nom(jeu.partie.partie[p] + OFS_NOM_NOIR, e.nom_noir);
+        ecrire_nom(jeu.partie.partie[p] + OFS_NOM_BLANC, e.etat.nom_blanc);
+        ecrire_nom(jeu.partie.partie[p] + OFS_NOM_NOIR, e.etat.nom_noir);
     }
     r.noms = true;
 }
@@ -57,8 +57,7 @@ void restaurer_position(Jeu& jeu, Horloges& h, EtatTour& e) {
         compter_pieces(jeu.damier, jeu.nb_pieces);
     }
     restaurer_horloges(h, note.temps_blanc, note.temps_noir);
-    e.nom_blanc = note.nom_blanc;
-    e.nom_noir = note.nom_noir;
+    e.etat = note;
     e.couleur_ordinateur = note.couleur_ordi;
 }
 
@@ -69,7 +68,7 @@ Rafraichir reprise(Jeu& jeu, Horloges& h, EtatTour& e) {
         --jeu.partie.demi_coup_courant;
         pas(jeu, h, e, r);
     }
-    e.tour_ordinateur = false;
+    e.tour_ordinateur = 0;
     return r;
 }
 
@@ -144,6 +143,7 @@ Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e) {
     Rafraichir r;
     e.matchState = 0;
     e.couleur_ordinateur = static_cast<uint8_t>(1 - e.couleur_ordinateur);
+    e.etat.couleur_ordi = e.couleur_ordinateur;
     r.couleur = true;
     if (e.recherche_en_cours) {
         arreter(e);
@@ -151,20 +151,20 @@ Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e) {
         jeu.damier_depuis_plateau();
         compter_pieces(jeu.damier, jeu.nb_pieces);
     }
-    e.tour_ordinateur = true;
+    e.tour_ordinateur = 1;
     r.jouer_ordinateur = true;
     return r;
 }
 
 void debut_recherche(EtatTour& e) {
     e.recherche_en_cours = true;
-    e.abandon_navigation = false;
+    e.navigation = 0;
 }
 
 bool fin_de_recherche(Jeu& jeu, EtatTour& e) {
     e.recherche_en_cours = false;
-    if (!e.abandon_navigation) return false;
-    e.abandon_navigation = false;
+    if (!e.navigation) return false;
+    e.navigation = 0;
     jeu.damier_depuis_plateau();
     compter_pieces(jeu.damier, jeu.nb_pieces);
     return true;

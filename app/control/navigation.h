@@ -19,17 +19,18 @@
 
 namespace kolmar {
 
-// The turn-flow values navigation reads and writes.
+// The turn-flow values navigation reads and writes, bound to wherever the
+// window keeps them (its session flags and the state it notes positions
+// with).
 struct EtatTour {
-    bool arret_calcul = false;        // stop request the search polls
-    bool abandon_navigation = false;  // the position moved under the search
-    bool recherche_en_cours = false;  // the driver runs on jeu.damier
-    bool tour_ordinateur = false;
-    uint8_t matchState = 0;
-    uint8_t trait_dernier = BLANC;    // trait right after the last committed half-move
-    uint8_t couleur_ordinateur = 1;   // 1: the computer plays black
-    std::string nom_blanc = "Inconnu";
-    std::string nom_noir = "Kolmar";
+    uint8_t& arret_calcul;        // stop request the search polls
+    uint8_t& navigation;          // the position moved under the search
+    uint8_t& tour_ordinateur;
+    int32_t& matchState;
+    uint8_t& trait_dernier;       // trait right after the last committed half-move
+    uint8_t& couleur_ordinateur;  // 1: the computer plays black
+    EtatNote& etat;               // current names (and the colour and clocks noted)
+    bool& recherche_en_cours;     // the driver runs on jeu.damier
 };
 
 // What the window must refresh after a command. The piece counters

@@ -18,13 +18,18 @@ struct Banc {
     std::unique_ptr<Jeu> j = std::make_unique<Jeu>();
     Jeu& jeu = *j;
     Horloges h;
-    EtatTour e;
+    // The window's flags, as navigation sees them.
+    uint8_t arret_calcul = 0, navigation = 0, tour_ordinateur = 0, trait_dernier = BLANC, couleur = 1;
+    int32_t matchState = 0;
+    EtatNote etat;
+    bool recherche = false;
+    EtatTour e{arret_calcul, navigation, tour_ordinateur, matchState, trait_dernier, couleur, etat, recherche};
     int64_t ms = 1'000'000;
 
     Banc() {
         h.source = [this] { return ms; };
-        e.nom_blanc = "Blanc";
-        e.nom_noir = "Noir";
+        etat.nom_blanc = "Blanc";
+        etat.nom_noir = "Noir";
         commencer_partie(jeu.partie, jeu.damier, note(0));
     }
     // What the record about to be written stores (the next ply by default).
@@ -33,8 +38,8 @@ struct Banc {
         int p = jeu.partie.demi_coup_courant + decalage;
         n.temps_blanc = 100 + p;
         n.temps_noir = 200 + p;
-        n.nom_blanc = e.nom_blanc;
-        n.nom_noir = e.nom_noir;
+        n.nom_blanc = etat.nom_blanc;
+        n.nom_noir = etat.nom_noir;
         n.couleur_ordi = e.couleur_ordinateur;
         return n;
     }
@@ -72,7 +77,7 @@ class TestNavigation : public QObject {
 private slots:
     void reprise_au_debut_ne_change_que_le_tour() {
         Banc b;
-        b.e.tour_ordinateur = true;
+        b.e.tour_ordinateur = 1;
         b.e.matchState = 1;
         Rafraichir r = reprise(b.jeu, b.h, b.e);
         QCOMPARE(b.p(), 0);
@@ -86,9 +91,10 @@ private slots:
         Banc b;
         QVERIFY(b.jouer(3));
         b.e.matchState = 1;
-        b.e.tour_ordinateur = true;
-        b.e.nom_blanc = "Alice";  // renamed since the moves were stored
+        b.e.tour_ordinateur = 1;
+        b.etat.nom_blanc = "Alice";  // renamed since the moves were stored
         b.h.total_blanc = 999;
+        b.couleur = 0;
         Rafraichir r = reprise(b.jeu, b.h, b.e);
         QCOMPARE(b.p(), 2);
         QVERIFY(b.plateau_est(2) && b.boards_en_phase());
@@ -97,7 +103,7 @@ private slots:
         QCOMPARE(r.ligne, 0);
         QCOMPARE(b.jeu.partie.selection, 0);
         QCOMPARE(int(b.jeu.trait), int(BLANC));  // black was to move at ply 3
-        QVERIFY(b.e.arret_calcul && b.e.abandon_navigation);
+        QVERIFY(b.e.arret_calcul && b.e.navigation);
         QVERIFY(!b.e.tour_ordinateur);
         QCOMPARE(int(b.e.matchState), 1);  // a step back keeps the game rated
         // Clocks of ply 2, totals back on their bases, labels without padding.
@@ -108,9 +114,10 @@ private slots:
         QCOMPARE(b.h.minnoir, std::string("3"));
         QCOMPARE(b.h.secnoir, std::string("22"));
         // The current names stay and are written into the record shown.
-        QCOMPARE(b.e.nom_blanc, std::string("Alice"));
+        QCOMPARE(b.etat.nom_blanc, std::string("Alice"));
         QCOMPARE(lire_nom(b.jeu.partie.partie[2] + OFS_NOM_BLANC), std::string("Alice"));
         QCOMPARE(b.jeu.partie.dernier_demi_coup, 3);
+        QCOMPARE(int(b.couleur), 1);  // the computer's colour of ply 2
 
         reprise(b.jeu, b.h, b.e);
         r = reprise(b.jeu, b.h, b.e);
@@ -136,7 +143,7 @@ private slots:
         QCOMPARE(b.p(), 3);
         QCOMPARE(int(b.jeu.trait), int(NOIR));
         b.e.matchState = 1;
-        b.e.tour_ordinateur = true;
+        b.e.tour_ordinateur = 1;
         Rafraichir r = avancer(b.jeu, b.h, b.e);
         QCOMPARE(b.p(), 4);
         QVERIFY(b.plateau_est(4) && b.boards_en_phase());
@@ -188,7 +195,7 @@ private slots:
         QVERIFY(b.boards_en_phase());
         QCOMPARE(int(b.jeu.trait), int(BLANC));
         QCOMPARE(int(b.e.matchState), 0);
-        QVERIFY(b.e.arret_calcul && b.e.abandon_navigation);
+        QVERIFY(b.e.arret_calcul && b.e.navigation);
         QVERIFY(r.saisie && r.noms);
         QCOMPARE(b.h.minutes_blanc + b.h.secondes_blanc + b.h.minutes_noir + b.h.secondes_noir, 0);
         QCOMPARE(b.h.minblanc, std::string("0"));
@@ -219,8 +226,8 @@ private slots:
         Banc b;
         QVERIFY(b.jouer(12));
         b.e.matchState = 1;
-        b.e.arret_calcul = false;
-        b.e.abandon_navigation = false;
+        b.e.arret_calcul = 0;
+        b.e.navigation = 0;
         QCOMPARE(int(b.jeu.trait), int(BLANC));
         Rafraichir r = revenir_n(b.jeu, b.h, b.e, 4);
         QCOMPARE(b.p(), 8);
@@ -230,7 +237,7 @@ private slots:
         QVERIFY(r.etiquettes && r.saisie);
         QCOMPARE(b.h.secblanc, std::string("48"));
         QCOMPARE(int(b.e.matchState), 1);  // untouched, and no search stopped
-        QVERIFY(!b.e.arret_calcul && !b.e.abandon_navigation);
+        QVERIFY(!b.e.arret_calcul && !b.e.navigation);
 
         reprise(b.jeu, b.h, b.e);  // ply 7, black to move
         r = revenir_n(b.jeu, b.h, b.e, 4);
@@ -278,6 +285,7 @@ private slots:
         b.jeu.damier[20] = PION_NOIR;  // what a search may leave behind
         Rafraichir r = inverser_joueurs(b.jeu, b.e);
         QCOMPARE(int(b.e.couleur_ordinateur), 0);
+        QCOMPARE(int(b.etat.couleur_ordi), 0);  // noted with the next move
         QCOMPARE(int(b.e.matchState), 0);
         QVERIFY(b.e.tour_ordinateur && r.jouer_ordinateur && r.couleur);
         QVERIFY(b.boards_en_phase());
@@ -303,11 +311,11 @@ private slots:
         reprise(b.jeu, b.h, b.e);
         QVERIFY(b.plateau_est(3));
         QVERIFY(std::memcmp(b.jeu.damier, recherche, TAILLE_DAMIER) == 0);  // left to the search
-        QVERIFY(b.e.arret_calcul && b.e.abandon_navigation);
+        QVERIFY(b.e.arret_calcul && b.e.navigation);
         // The driver returns: its move is dropped and the boards agree again.
         QVERIFY(fin_de_recherche(b.jeu, b.e));
         QVERIFY(b.damier_est(3) && b.boards_en_phase());
-        QVERIFY(!b.e.abandon_navigation && !b.e.recherche_en_cours);
+        QVERIFY(!b.e.navigation && !b.recherche);
 
         // A search nobody disturbed keeps its move and its board.
         debut_recherche(b.e);
@@ -318,9 +326,9 @@ private slots:
         // The double-click and the colour exchange also stop a running search.
         b.jeu.damier_depuis_plateau();
         debut_recherche(b.e);
-        b.e.arret_calcul = false;
+        b.e.arret_calcul = 0;
         revenir_n(b.jeu, b.h, b.e, 0);
-        QVERIFY(b.e.arret_calcul && b.e.abandon_navigation);
+        QVERIFY(b.e.arret_calcul && b.e.navigation);
         QVERIFY(b.plateau_est(1));
         QVERIFY(fin_de_recherche(b.jeu, b.e));
         QVERIFY(b.damier_est(1));

@@ -41,13 +41,9 @@ private slots:
         QTest::addColumn<int>("limite");
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("index");
-        QTest::newRow("Néophyte") << 0 << 5 << 58 << 1 << 0;
-        QTest::newRow("Débutant") << 1 << 2 << 58 << 1 << 0;
         QTest::newRow("Honneur keeps 600") << 4 << 10 << 600 << 1 << 0;
         QTest::newRow("Excellence") << 5 << 160 << 178 << 3 << 0;
-        QTest::newRow("GMI") << 8 << 1680 << 1798 << 30 << 0;
         QTest::newRow("30 coups en 3 mn") << 11 << 160 << 178 << 3 << 1;
-        QTest::newRow("30 coups en 2 h") << 16 << 6700 << 7198 << 120 << 6;
         QTest::newRow("long, long") << 17 << 320000 << 319998 << 500 << 7;
     }
     void valeurs_des_niveaux() {
