@@ -112,7 +112,10 @@ FinDeMatch conclure_match(Match& m, int resultat, const std::string& nom_blanc, 
     };
     poser(m.index_noir, fin.noir_apres);
     poser(m.index_blanc, fin.blanc_apres);
-    fin.ecriture = sauver_registre(dossier, r);
+    // Only the points change; the names file is left as it is.
+    std::string texte = texte_lignes(r.points);
+    if (!ecrire_fichier_sur(chemin_donnee(FICHIER_POINTS, dossier), texte.data(), texte.size()))
+        fin.ecriture = ResultatFichier::echec(messages::IMPOSSIBLE_ECRIRE);
     return fin;
 }
 

@@ -183,3 +183,16 @@ TEST_F(Match_, UnratedGamesAndUnknownLinesChangeNoPoints) {
     EXPECT_EQ(fin.noir_apres, 1977);
     EXPECT_EQ(points(), "1977\r\n1600\r\n 950\r\n1900\r\n");
 }
+
+TEST_F(Match_, APointsFileThatCannotBeWrittenIsReportedAndKept) {
+    Registre r = charger_registre(dir);
+    Match m;
+    commencer_match(m, r, true, "Alice", 1);
+    std::filesystem::create_directory(dir + "/points.dat.tmp~");
+    std::ofstream(dir + "/points.dat.tmp~/occupe") << "x";
+    FinDeMatch fin = conclure_match(m, GAIN_BLANC, "Alice", "Kolmar", dir);
+    EXPECT_TRUE(fin.compte);
+    EXPECT_FALSE(fin.ecriture.ok);
+    EXPECT_EQ(fin.ecriture.message, "Impossible d'écrire ce fichier");
+    EXPECT_EQ(points(), "2050\r\n1600\r\n 950\r\n1900\r\n");
+}
