@@ -12,6 +12,9 @@ using Args = std::vector<std::string>;
 int cmd_perft(const Args& args);
 int cmd_egdb(const Args& args);
 int cmd_dam(const Args& args);
+int cmd_go(const Args& args);
+int cmd_bench(const Args& args);
+int cmd_match(const Args& args);
 
 // Prints "kolmar-cli: <message>" on standard error and returns 2.
 int erreur_usage(const std::string& message);

@@ -35,6 +35,9 @@ const Commande k_commandes[] = {
     {"perft", cmd_perft, "perft [--fen FEN] [--unique] DEPTH"},
     {"egdb", cmd_egdb, "egdb [--dir DIR] (FEN | --verify [--sample STEP])"},
     {"dam", cmd_dam, "dam FILE"},
+    {"go", cmd_go, "go [--fen FEN] (--depth D | --time S | --level N)"},
+    {"bench", cmd_bench, "bench [--depth D]"},
+    {"match", cmd_match, "match --games N [--seed K] --white P --black P   (P: depth:D time:S level:N greedy random)"},
 };
 
 int usage() {

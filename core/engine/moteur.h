@@ -1,0 +1,231 @@
+// The computer player: evaluation, search, transposition table and the
+// move driver, grouped in one object that works on a kolmar::Jeu.
+//
+// Use from the window (no Qt here; everything runs on the caller's thread):
+//
+//   Moteur m(jeu);                          // jeu: the game's Jeu, outlives m
+//   std::string err;
+//   if (!charger_donnees_moteur(m, err))    // "hashkey73.dat", "defaut_can.par",
+//       show err, exit(1);                  //  and the table at "1,5Mo"
+//   m.rappels.traiter_messages = ...;       // pump events (every 5000 nodes
+//                                           //  and between iterations)
+//   m.rappels.afficher_temps = ...;         // show_elapsed(seconds)
+//   m.rappels.afficher_progression = ...;   // engine panel lines
+//   m.rappels.ligne_racine = ...;           // root move lines
+//   m.limites.engineBudget / periodLimit    // the level (default "5 : Excellence")
+//   m.limites.temps_camp = clock of the computer's side, in seconds
+//
+//   int i = choisir_coup(m, jeu.trait);     // computer_move
+//   i < 100:  play jeu.gen.liste_coups[1][i]
+//   i == 254: a single legal move, jeu.gen.liste_coups[1][0]
+//   i >= 100 otherwise: no move (a side without pieces or moves)
+//   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score.
+//
+//   Stop: set m.arret_calcul = true from an event handler ("Arrêter le
+//   calcul", a click); set m.abandon too when the navigation drops the search.
+//   Pondering: reflechir(m, jeu.trait) searches until arret_calcul or depth 30.
+//   Menu "Taille des tables de transposition": resize_hash(m, index 0..7).
+//   Parameters: charger_parametres / sauver_parametres (engine/params.h) on
+//   m.parametres; they take effect at the next move.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/endgame.h"
+#include "engine/params.h"
+#include "engine/tt.h"
+#include "rules/jeu.h"
+
+namespace kolmar {
+
+struct Bibliotheque;
+
+constexpr int PLY_STATIQUE = 33;  // a node this deep is evaluated at once
+constexpr int NB_PLIES = 36;
+constexpr int PROFONDEUR_MAX = 31;
+
+// What the driver reads from the clocks and the level menu.
+struct Limites {
+    int32_t engineBudget = 160;  // period time T; 1..5 a fixed-depth level
+    int32_t periodLimit = 178;   // cap C of the side's clock
+    int32_t temps_camp = 0;      // the computer's clock before this move, seconds
+    bool en_reflexion_adverse = false;
+    bool analyse = false;
+    bool bibliotheque = false;
+    // Command-line modes: a fixed depth (untimed), or a fixed time per move.
+    int profondeur_fixe = 0;
+    int64_t temps_fixe_ms = 0;
+    // Out: seconds spent on the move.
+    int32_t temps_utilise = 0;
+};
+
+// "%d : %s" level menu items "0 : Néophyte" .. "8 : Grand Maître International".
+bool limites_niveau(int niveau, Limites& l);
+
+struct Rappels {
+    std::function<void()> traiter_messages;
+    std::function<void(int secondes)> afficher_temps;
+    std::function<void(const std::vector<std::string>&)> afficher_progression;
+    // A root move line; en_cours: "... ?<---" while it is being searched.
+    std::function<void(const std::string&, bool en_cours)> ligne_racine;
+    // After each completed iteration (depth, score, nodes).
+    std::function<void(int, int, uint64_t)> fin_iteration;
+    // Monotonic milliseconds; the default reads the steady clock.
+    std::function<int64_t()> horloge_ms;
+};
+
+// The evaluation's working state, prepared at the root.
+struct EtatEval {
+    uint8_t phase = 0;
+    bool variant1 = false;
+    bool variant2 = false;
+    uint8_t table_pions[73] = {};
+    uint8_t table_dames[73] = {};
+    int8_t tempo[61] = {};  // weight W by number of men
+    // Per code and square, signed for the root side: table value, row,
+    // zone counter index (255: none) and centre value.
+    int16_t valeur[5][73] = {};
+    int8_t rang[5][73] = {};
+    uint8_t zone[5][73] = {};
+    int8_t centre[5][73] = {};
+    int16_t valeur_dame_signee[5][73] = {};  // crowning: the king's value on that square
+    uint8_t code_final = 0;  // final-phase mover code
+};
+
+// What make_move changes besides the board, restored by copy.
+struct Incremental {
+    int32_t somme_pos = 0;
+    int32_t somme_tempo = 0;
+    int8_t zones[12] = {};
+    uint32_t cle_index = 0;
+    uint32_t cle_verrou = 0;
+    uint32_t cle_fichier = 0;
+    int32_t bilan = 0;  // men 1, kings 3, root side positive, since the root
+    int16_t ext_promotion = 0;
+    uint8_t coups_calmes = 0;
+    uint8_t derniere_arrivee = 0;
+};
+
+struct Sauvegarde {
+    uint8_t damier[TAILLE_DAMIER];
+    uint8_t nb_pieces[5];
+    Incremental inc;
+};
+
+struct Tueur {
+    uint8_t depart = 0;
+    uint8_t arrivee = 0;
+    int16_t score = 0;
+};
+
+struct Pile {
+    Tueur k1, k2, alpha;
+    int8_t ext = 0;                // forced-capture plies on the path
+    bool pres_promotion = false;   // man-near-crowning flag of the move at this ply
+    uint8_t hash_de = 0, hash_vers = 0;
+    Sauvegarde sauve;
+};
+
+struct EntreeRacine {
+    uint8_t depart = 0;
+    uint8_t arrivee = 0;
+    int16_t score = 0;
+};
+
+struct Racine {
+    EntreeRacine coups[MAX_COUPS];
+    int nb = 0;
+    Coup meilleur{};
+    int meilleur_index = -1;
+    int16_t score_statique = 0;
+    int16_t meilleur_precedent = 0;  // previous iteration's best
+};
+
+struct Moteur {
+    explicit Moteur(Jeu& j);
+    Moteur(const Moteur&) = delete;
+    Moteur& operator=(const Moteur&) = delete;
+
+    Jeu& jeu;
+    Parametres parametres;
+    TableHachage hash;
+    EtatEval eval;
+    Incremental inc;
+    Pile pile[NB_PLIES];
+    Racine racine;
+    Limites limites;
+    Rappels rappels;
+    // Set by the window's data; may stay null (no tables, no book).
+    Finales* finales = nullptr;
+    const Bibliotheque* bibliotheque = nullptr;
+
+    // Raised by the window's handlers and by the clock test; the search reads it.
+    bool arret_calcul = false;
+    bool abandon = false;
+
+    int8_t camp_racine = BLANC;
+    int profondeur = 1;  // iteration depth
+    int reduction_racine = 0;
+    uint64_t noeuds = 0;
+    uint32_t poll = 0;
+    int16_t dernier_score = 0;
+    int16_t score_analyse = 0;
+    Coup pv[NB_PLIES][NB_PLIES];
+    Coup pv_prec[NB_PLIES];
+    bool suivre_pv = false;  // on the path of the previous iteration's line
+
+    // Timing of the move under way.
+    int64_t debut_ms = 0;
+    int64_t budget_s = 0, limite_arret_s = 0, limite_dure_s = 0;
+    bool temps_illimite = false;
+
+    // Hash move from a shallower entry, for ordering only.
+    bool coup_hash_peu_profond = true;
+    std::mt19937 hasard{20240611u};
+};
+
+// Start-up: keys, parameters and the table. False with a user message.
+bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir = std::string());
+bool resize_hash(Moteur& m, int index);
+
+// computer_move: index into jeu.gen.liste_coups[1], 254 a single move,
+// >= 100 no move. Leaves the board as found.
+int choisir_coup(Moteur& m, int trait);
+// Thinks on the opponent's time until arret_calcul or depth 30.
+void reflechir(Moteur& m, int trait);
+// static_score: the evaluation of the board for side, prepared at ply 2.
+int score_statique(Moteur& m, int side);
+
+// Time budget of the move (seconds): Bt, stop limit 5 Bt and hard limit L.
+struct Budget {
+    int64_t Bt, arret, L;
+};
+Budget budget_temps(int32_t T, int32_t C, int32_t horloge, int w, bool analyse, bool illimite);
+
+// The engine panel's lines for a score (show_progress).
+std::vector<std::string> lignes_progression(const Moteur& m, int score);
+// "47-41" / "47x36" of a principal variation row, space separated.
+std::string texte_pv(const Moteur& m);
+
+// --- evaluation (eval.cpp) ---
+void preparer_phase(Moteur& m);                // phase, variant, active table
+void preparer_evaluation(Moteur& m, int root);  // prepare_evaluation
+int evaluer(Moteur& m, int side, int alpha, int beta, int ply);
+int runaway_term(const Moteur& m, int side, int ply);
+int formation_term(const Moteur& m, int side);
+int pattern_term(const Moteur& m, int side);
+// Recomputes sums, zones and keys from the board (checks and set-up).
+void recalculer_incremental(const Moteur& m, Incremental& out);
+
+// --- search (search.cpp) ---
+int search_max(Moteur& m, int alpha, int beta, int ply);
+int search_min(Moteur& m, int alpha, int beta, int ply);
+void make_move(Moteur& m, const Coup& c, int ply);
+void installer_ordre(Moteur& m);
+void effacer_tueurs(Moteur& m);
+
+}  // namespace kolmar

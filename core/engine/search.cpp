@@ -1,0 +1,519 @@
+// Alpha-beta with principal-variation windows as a pair of max and min
+// nodes: scores stay in the root side's view and are never negated.
+#include <cassert>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/moteur.h"
+
+namespace kolmar {
+
+namespace {
+
+constexpr int DECISIF = 30001;
+
+inline int signe_racine(const Moteur& m, int code) { return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1; }
+
+inline bool meme_coup(const Coup& c, const Tueur& t) { return c.depart == t.depart && c.arrivee == t.arrivee; }
+
+// Sorts by decreasing key; lists are short and often nearly sorted.
+void trier(Coup* l, int n) {
+    for (int i = 1; i < n; ++i) {
+        if (l[i].cle <= l[i - 1].cle) continue;
+        Coup c = l[i];
+        int k = i;
+        while (k > 0 && l[k - 1].cle < c.cle) {
+            l[k] = l[k - 1];
+            --k;
+        }
+        l[k] = c;
+    }
+}
+
+void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
+    Moteur& m = *static_cast<Moteur*>(ctx);
+    const int ply = m.jeu.gen.ply;
+    if (ply == 1) {
+        // The previous iteration's scores; unknown moves last, in generation order.
+        for (int i = 0; i < n; ++i) {
+            int cle = -32000 - i;
+            for (int k = 0; k < m.racine.nb; ++k)
+                if (m.racine.coups[k].depart == l[i].depart && m.racine.coups[k].arrivee == l[i].arrivee) {
+                    cle = m.racine.coups[k].score - i;
+                    break;
+                }
+            l[i].cle = static_cast<int16_t>(cle < -32768 ? -32768 : cle);
+        }
+        trier(l, n);
+        return;
+    }
+    if (n < 2) return;
+    if (captures) {
+        if (m.suivre_pv && m.pv_prec[ply - 1].depart) {
+            const Coup& pv = m.pv_prec[ply - 1];
+            for (int i = 0; i < n; ++i) l[i].cle = static_cast<int16_t>(meme_prise(l[i], pv) ? 100 : 80 - i);
+            trier(l, n);
+        } else if (ply < m.profondeur - 2 && m.pile[ply].hash_de) {
+            const Pile& p = m.pile[ply];
+            for (int i = 0; i < n; ++i)
+                l[i].cle = static_cast<int16_t>(l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers ? 255 : 80 - i);
+            trier(l, n);
+        }
+        return;
+    }
+    if (ply >= m.profondeur - 2) return;
+    const Pile& p = m.pile[ply];
+    bool hash_vu = false;
+    for (int i = 0; i < n; ++i) {
+        if (p.hash_de && l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers) {
+            l[i].cle = 255;
+            hash_vu = true;
+        } else {
+            l[i].cle = static_cast<int16_t>(80 - i);
+        }
+    }
+    for (int q = ply; q >= 1 && q >= ply - 6; q -= 2) {
+        const Pile& k = m.pile[q];
+        bool trouve = false;
+        for (int i = 0; i < n; ++i) {
+            if (l[i].cle == 255) continue;
+            if (k.k1.depart && meme_coup(l[i], k.k1)) l[i].cle = 250, trouve = true;
+            else if (k.k2.depart && meme_coup(l[i], k.k2)) l[i].cle = 200, trouve = true;
+            else if (k.alpha.depart && meme_coup(l[i], k.alpha)) l[i].cle = static_cast<int16_t>(150 - i), trouve = true;
+        }
+        if (trouve || hash_vu) break;
+    }
+    trier(l, n);
+}
+
+void store_killer(Moteur& m, const Coup& c, int score, int ply) {
+    Pile& p = m.pile[ply];
+    if (meme_coup(c, p.k1)) return;
+    bool mieux1 = (ply & 1) ? score > p.k1.score : score < p.k1.score;
+    bool mieux2 = (ply & 1) ? score > p.k2.score : score < p.k2.score;
+    if (mieux1) {
+        p.k2 = p.k1;
+        p.k1 = {c.depart, c.arrivee, static_cast<int16_t>(score)};
+    } else if (mieux2) {
+        p.k2 = {c.depart, c.arrivee, static_cast<int16_t>(score)};
+    }
+}
+
+void store_alpha_move(Moteur& m, const Coup& c, int ply) {
+    Pile& p = m.pile[ply];
+    if (meme_coup(c, p.k1)) return;
+    p.alpha = {c.depart, c.arrivee, 0};
+}
+
+void record_pv(Moteur& m, const Coup& c, int ply) {
+    Coup* ligne = m.pv[ply];
+    const Coup* suite = m.pv[ply + 1];
+    ligne[0] = c;
+    int k = 0;
+    while (k + 1 < NB_PLIES - ply && suite[k].depart) {
+        ligne[k + 1] = suite[k];
+        ++k;
+    }
+    if (k + 1 < NB_PLIES) ligne[k + 1].depart = 0;
+    m.pv[ply + 1][0].depart = 0;
+}
+
+inline void sauver(Moteur& m, Sauvegarde& s) {
+    std::memcpy(s.damier, m.jeu.damier, TAILLE_DAMIER);
+    std::memcpy(s.nb_pieces, m.jeu.nb_pieces, 5);
+    s.inc = m.inc;
+}
+
+inline void restaurer(Moteur& m, const Sauvegarde& s) {
+    std::memcpy(m.jeu.damier, s.damier, TAILLE_DAMIER);
+    std::memcpy(m.jeu.nb_pieces, s.nb_pieces, 5);
+    m.inc = s.inc;
+}
+
+int64_t maintenant_ms(const Moteur& m) {
+    if (m.rappels.horloge_ms) return m.rappels.horloge_ms();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The clock test and the window's turn, every 5000 max nodes.
+void sonder_horloge(Moteur& m) {
+    if (!m.temps_illimite) {
+        int64_t ecoule_ms = maintenant_ms(m) - m.debut_ms;
+        if (m.limites.temps_fixe_ms > 0) {
+            if (ecoule_ms >= m.limites.temps_fixe_ms) m.arret_calcul = true;
+        } else {
+            int64_t passe = ecoule_ms / 1000;
+            int64_t total = m.limites.temps_camp + passe;
+            if (passe > m.limite_arret_s || total > m.limite_dure_s) m.arret_calcul = true;
+            if (m.rappels.afficher_temps) m.rappels.afficher_temps(static_cast<int>(total));
+        }
+    }
+    if (m.rappels.traiter_messages) m.rappels.traiter_messages();
+}
+
+std::string ligne_coup_racine(const Coup& c, int score, bool en_cours) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, en_cours ? "%s%s%s : %5d ?<---" : "%s%s%s : %5d", nom_case[c.depart],
+                  c.nb_prises ? "x" : "-", nom_case[c.arrivee], score);
+    return buf;
+}
+
+inline int total_pieces(const uint8_t* np) { return np[1] + np[2] + np[3] + np[4]; }
+
+#ifndef NDEBUG
+void verifier(const Moteur& m) {
+    Incremental r;
+    recalculer_incremental(m, r);
+    assert(r.somme_pos == m.inc.somme_pos);
+    assert(r.somme_tempo == m.inc.somme_tempo);
+    assert(std::memcmp(r.zones, m.inc.zones, sizeof r.zones) == 0);
+    assert(r.cle_index == m.inc.cle_index && r.cle_verrou == m.inc.cle_verrou && r.cle_fichier == m.inc.cle_fichier);
+    uint8_t np[5];
+    compter_pieces(m.jeu.damier, np);
+    assert(std::memcmp(np + 1, m.jeu.nb_pieces + 1, 4) == 0);
+    (void)r;
+}
+#endif
+
+template <bool MAX>
+int noeud(Moteur& m, int alpha, int beta, int ply);
+
+}  // namespace
+
+void make_move(Moteur& m, const Coup& c, int ply) {
+    uint8_t* d = m.jeu.damier;
+    uint8_t* np = m.jeu.nb_pieces;
+    const EtatEval& e = m.eval;
+    const TableHachage& t = m.hash;
+    Incremental& inc = m.inc;
+    auto oter = [&](int code, int s) {
+        int k = code * 72 + s;
+        inc.cle_index ^= t.cles_index[k];
+        inc.cle_verrou ^= t.cles_verrou[k];
+        inc.cle_fichier ^= t.cles_fichier[k];
+        inc.somme_pos -= e.valeur[code][s];
+        inc.somme_tempo -= e.rang[code][s];
+        uint8_t z = e.zone[code][s];
+        if (z != 255) {
+            --inc.zones[z];
+            inc.zones[z < 5 ? 10 : 11] -= e.centre[code][s];
+        }
+    };
+    auto poser = [&](int code, int s) {
+        int k = code * 72 + s;
+        inc.cle_index ^= t.cles_index[k];
+        inc.cle_verrou ^= t.cles_verrou[k];
+        inc.cle_fichier ^= t.cles_fichier[k];
+        inc.somme_pos += e.valeur[code][s];
+        inc.somme_tempo += e.rang[code][s];
+        uint8_t z = e.zone[code][s];
+        if (z != 255) {
+            ++inc.zones[z];
+            inc.zones[z < 5 ? 10 : 11] += e.centre[code][s];
+        }
+    };
+    const int code = d[c.depart];
+    d[c.depart] = VIDE;
+    oter(code, c.depart);
+    for (int k = 0; k < c.nb_prises; ++k) {
+        int s = c.prises[k];
+        int pc = d[s];
+        d[s] = VIDE;
+        --np[pc];
+        oter(pc, s);
+        inc.bilan -= signe_racine(m, pc) * ((pc & 1) ? 1 : 3);
+    }
+    int nc = code;
+    if (case_de_promotion(static_cast<uint8_t>(code), c.arrivee)) {
+        nc = code + 1;
+        // A first king near the horizon: look two plies further.
+        if (np[nc] == 0 && ply - m.pile[ply + 1].ext - m.reduction_racine >= m.profondeur - 1) inc.ext_promotion = 2;
+        --np[code];
+        ++np[nc];
+        inc.bilan += 2 * signe_racine(m, code);
+    }
+    d[c.arrivee] = static_cast<uint8_t>(nc);
+    poser(nc, c.arrivee);
+    inc.derniere_arrivee = c.arrivee;
+#ifndef NDEBUG
+    verifier(m);
+#endif
+}
+
+namespace {
+
+template <bool MAX>
+int noeud(Moteur& m, int alpha, int beta, int ply) {
+    ++m.noeuds;
+    if (MAX && ++m.poll > 5000) {
+        m.poll = 0;
+        sonder_horloge(m);
+    }
+    Jeu& j = m.jeu;
+    uint8_t* np = j.nb_pieces;
+    const int racine = m.camp_racine;
+    const int trait = MAX ? racine : 1 - racine;
+    Pile& P = m.pile[ply];
+    m.pv[ply][0].depart = 0;
+
+    // Endgame tables and learned positions.
+    if (ply > 1 && m.finales) {
+        int16_t s;
+        if (total_pieces(np) < 5 && sonder_finales(*m.finales, j.damier, np, racine, ply, s)) return s;
+        if (!m.finales->positions.empty() &&
+            chercher_position(*m.finales, m.inc.cle_fichier, m.inc.cle_verrou + (racine == BLANC ? 1u : 0u), s) &&
+            s != 0)
+            return s;
+    }
+
+    // Transposition table.
+    const int H = m.hash.H;
+    const bool table_ici = MAX ? (ply >= 4 && ply - H < 14) : (ply > 2 && ply - H < 13);
+    P.hash_de = 0;
+    if (table_ici) {
+        const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
+        if (e.flag && e.lock == m.inc.cle_verrou && e.ply == static_cast<uint8_t>(ply + m.hash.M)) {
+            // Who wrote it: a max or min node of root colour wc.
+            int f = e.flag;
+            bool wmax;
+            int kind, wc;
+            if (f >= 150) wmax = false, wc = f - 150, kind = HASH_DECISIF;
+            else if (f >= 100) wmax = true, wc = f - 100, kind = HASH_DECISIF;
+            else if (f > 50) wmax = false, wc = (f - 51) & 1, kind = f - 50 - wc;
+            else wmax = true, wc = (f - 1) & 1, kind = f - wc;
+            const int trait_ecrivain = wmax ? wc : 1 - wc;
+            if (trait_ecrivain == trait) {
+                const bool nie = wc != racine;
+                int sc = nie ? -e.score : e.score;
+                if (e.horizon >= m.hash.D + m.hash.M) {
+                    // 0 exact, 1 lower bound, 2 upper bound, in the writer's view.
+                    int borne = kind == HASH_EXACT || kind == HASH_DECISIF ? 0
+                                : (kind == HASH_COUPURE) == wmax ? 1
+                                                                 : 2;
+                    if (borne && nie) borne = 3 - borne;
+                    if (borne == 0) return sc;
+                    if (borne == 1) {
+                        if (sc >= beta) return sc;
+                        if (sc > alpha) alpha = sc;
+                    } else {
+                        if (sc <= alpha) return sc;
+                        if (sc < beta) beta = sc;
+                    }
+                    P.hash_de = e.origine;
+                    P.hash_vers = e.destination;
+                } else if (m.coup_hash_peu_profond) {
+                    P.hash_de = e.origine;
+                    P.hash_vers = e.destination;
+                }
+            }
+        }
+    }
+
+    if (ply >= PLY_STATIQUE) return evaluer(m, racine, alpha, beta, ply);
+
+    j.gen.ply = ply;
+    const int n = generer_coups(j.gen, trait);
+    Coup* liste = j.gen.liste_coups[ply];
+    const bool captures = j.gen.prise_max > 0;
+    if (ply == 1) {
+        m.racine.nb = n;
+        int16_t init = static_cast<int16_t>(alpha < -29999 ? -32000 : alpha - 500);
+        for (int i = 0; i < n; ++i) m.racine.coups[i] = {liste[i].depart, liste[i].arrivee, init};
+    }
+    // A side without a move has lost, at the horizon as anywhere.
+    if (n == 0) return MAX ? ply - 32000 : 32000 - ply;
+    if (!captures && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur)
+        return evaluer(m, racine, alpha, beta, ply);
+
+    m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
+    sauver(m, P.sauve);
+    const int alpha0 = alpha, beta0 = beta;
+    int meilleur = MAX ? -32000 : 32000;
+    int meilleur_i = -1;
+    bool premier = true;
+    Racine& R = m.racine;
+    const int w = j.partie.demi_coup_courant;
+
+    for (int i = 0; i < n; ++i) {
+        const Coup& c = liste[i];
+        if (ply == 1) {
+            if (m.rappels.ligne_racine) m.rappels.ligne_racine(ligne_coup_racine(c, R.coups[i].score, true), true);
+            // Moves far below the best so far of this iteration are searched a ply shallower.
+            m.reduction_racine = (meilleur_i >= 0 && c.cle < meilleur - 200) ? -1 : 0;
+            if (meilleur_i >= 0 && meilleur > R.score_statique + 150 && meilleur > R.meilleur_precedent + 150 &&
+                meilleur > 200)
+                m.reduction_racine = -2;
+        }
+        if (m.arret_calcul) {
+            if (m.abandon) return 0;
+            break;
+        }
+        if (ply == 1) m.eval.code_final = j.damier[c.depart];
+        if (captures) m.inc.coups_calmes = 0;
+        else ++m.inc.coups_calmes;
+        m.inc.ext_promotion = m.inc.ext_promotion == 2 ? 1 : 0;
+        {
+            uint8_t code = j.damier[c.depart];
+            P.pres_promotion = m.eval.phase != 0 && ((code == PION_NOIR && c.arrivee > 54) ||
+                                                     (code == PION_BLANC && c.arrivee < 19));
+        }
+        make_move(m, c, ply);
+
+        // Forward pruning of quiet moves that leave the mover behind.
+        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2) {
+            const int B = MAX ? m.inc.bilan : -m.inc.bilan;
+            const int D = m.profondeur;
+            const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) -
+                          m.inc.ext_promotion;
+            const bool drapeau = P.pres_promotion || (ply > 1 && m.pile[ply - 1].pres_promotion);
+            int choix;  // 0 search, 1 static, 2 return the evaluation
+            if (B < 0 && !drapeau && D / 2 < m.inc.coups_calmes) choix = 1;
+            else if (r <= D - 4) choix = 0;
+            else if (B <= -4) choix = 2;
+            else if (B == -3) choix = 1;
+            else if (B == -2 && r > D - 2) choix = 1;
+            else if (B >= 0 || r <= D - 1) choix = 0;
+            else choix = 1;
+            if (choix) {
+                int ev = evaluer(m, racine, alpha, beta, ply);
+                if (choix == 2) {
+                    restaurer(m, P.sauve);
+                    return ev;
+                }
+                if (i == n - 1) {
+                    restaurer(m, P.sauve);
+                    return MAX ? (ev > meilleur ? ev : meilleur) : (ev < meilleur ? ev : meilleur);
+                }
+                if (MAX ? ev > meilleur : ev < meilleur) meilleur = ev;
+                restaurer(m, P.sauve);
+                continue;
+            }
+        }
+
+        // The opponent has no piece left.
+        const int adv = MAX ? (racine == BLANC ? np[3] + np[4] : np[1] + np[2])
+                            : (racine == BLANC ? np[1] + np[2] : np[3] + np[4]);
+        if (adv == 0) {
+            restaurer(m, P.sauve);
+            if (ply == 1) {
+                record_pv(m, c, 1);
+                R.meilleur = c;
+                R.meilleur_index = i;
+            }
+            return MAX ? 32000 - ply : ply - 32000;
+        }
+
+        int v;
+        if (MAX) {
+            if (premier) {
+                v = noeud<false>(m, alpha, beta, ply + 1);
+            } else {
+                v = noeud<false>(m, alpha, alpha + 1, ply + 1);
+                if (alpha < v && v < beta && v >= -30999 && v < 31000) v = noeud<false>(m, v - 1, beta, ply + 1);
+            }
+        } else {
+            if (premier) {
+                v = noeud<true>(m, alpha, beta, ply + 1);
+            } else {
+                v = noeud<true>(m, beta - 1, beta, ply + 1);
+                if (alpha < v && v < beta && v > -31000 && v <= 30999) v = noeud<true>(m, alpha, v + 1, ply + 1);
+            }
+        }
+        premier = false;
+        m.suivre_pv = false;  // only the leftmost path follows the previous line
+
+        if (ply == 1) {
+            // Repeating the position of four plies ago is worth a draw.
+            if (w >= 5 && v > -30000 && v < 30000 &&
+                std::memcmp(j.damier + 1, cases_de(j.partie, w - 3), NB_CASES) == 0)
+                v = 0;
+            int sc = v > meilleur ? v + 2 * i + 200 : v < meilleur ? v - 300 : v - 200;
+            R.coups[i].score = static_cast<int16_t>(sc > 32767 ? 32767 : sc < -32768 ? -32768 : sc);
+        }
+        restaurer(m, P.sauve);
+
+        // A root move whose search was cut short by a stop is not trusted.
+        if (ply == 1 && m.arret_calcul && R.meilleur_index >= 0) break;
+
+        if (MAX ? v > meilleur : v < meilleur) {
+            meilleur = v;
+            meilleur_i = i;
+            record_pv(m, c, ply);
+            if (ply == 1) {
+                R.meilleur = c;
+                R.meilleur_index = i;
+                if (!m.arret_calcul) {
+                    if (m.rappels.afficher_progression) m.rappels.afficher_progression(lignes_progression(m, v));
+                    if (m.rappels.ligne_racine) m.rappels.ligne_racine(ligne_coup_racine(c, v, false), false);
+                }
+            }
+        }
+        if (MAX) {
+            if (v > alpha) {
+                alpha = v;
+                if (alpha >= beta) {
+                    if (!m.arret_calcul && alpha >= -29999) {
+                        if (n > 1 && !captures) store_killer(m, c, v, ply);
+                        if (ply >= 4 && ply - H < 14)
+                            store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
+                                  static_cast<uint8_t>((v >= DECISIF ? HASH_DECISIF : HASH_COUPURE) + racine),
+                                  c.depart, c.arrivee);
+                    }
+                    return v;
+                }
+                if (n > 1) store_alpha_move(m, c, ply);
+            }
+        } else {
+            if (v < beta) {
+                beta = v;
+                if (beta <= alpha) {
+                    if (!m.arret_calcul && beta <= 29999) {
+                        if (n > 1 && !captures) store_killer(m, c, v, ply);
+                        if (ply > 3 && ply - H < 13)
+                            store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
+                                  static_cast<uint8_t>((v <= -DECISIF ? HASH_DECISIF + HASH_MIN : HASH_COUPURE + HASH_MIN) + racine),
+                                  c.depart, c.arrivee);
+                    }
+                    return v;
+                }
+                if (n > 1) store_alpha_move(m, c, ply);
+            }
+        }
+    }
+
+    if (!table_ici || m.arret_calcul || ply >= m.profondeur + P.ext + m.reduction_racine) return meilleur;
+    uint8_t de = meilleur_i >= 0 ? liste[meilleur_i].depart : 0;
+    uint8_t vers = meilleur_i >= 0 ? liste[meilleur_i].arrivee : 0;
+    int kind;
+    if (MAX) kind = meilleur > alpha0 ? (meilleur >= DECISIF ? HASH_DECISIF : HASH_EXACT)
+                                      : (meilleur < -30000 ? HASH_DECISIF : HASH_ECHEC);
+    else kind = meilleur < beta0 ? (meilleur <= -DECISIF ? HASH_DECISIF : HASH_EXACT)
+                                 : (meilleur > 30000 ? HASH_DECISIF : HASH_ECHEC);
+    if (!MAX) kind += HASH_MIN;
+    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), meilleur, ply, static_cast<uint8_t>(kind + racine),
+          de, vers);
+    return meilleur;
+}
+
+}  // namespace
+
+int search_max(Moteur& m, int alpha, int beta, int ply) { return noeud<true>(m, alpha, beta, ply); }
+int search_min(Moteur& m, int alpha, int beta, int ply) { return noeud<false>(m, alpha, beta, ply); }
+
+void installer_ordre(Moteur& m) {
+    m.jeu.gen.ordonner = &ordonner_coups;
+    m.jeu.gen.ordonner_ctx = &m;
+}
+
+void effacer_tueurs(Moteur& m) {
+    for (int p = 0; p < NB_PLIES; ++p) {
+        int16_t s = (p & 1) ? -32000 : 32000;
+        m.pile[p].k1 = {0, 0, s};
+        m.pile[p].k2 = {0, 0, s};
+        m.pile[p].alpha = {0, 0, s};
+    }
+}
+
+}  // namespace kolmar

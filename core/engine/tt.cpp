@@ -1,0 +1,120 @@
+#include "engine/tt.h"
+
+#include <cstring>
+#include <new>
+
+#include "records/fichiers.h"
+
+namespace kolmar {
+
+const char* const FICHIER_CLES = "hashkey73.dat";
+
+const char* const k_libelles_hash[NB_TAILLES_HASH] = {"0 Mo", "0,7 Mo", "1,5Mo", "3Mo", "5Mo", "10Mo", "15Mo", "25Mo"};
+const int16_t k_tailles_hash[NB_TAILLES_HASH] = {10, 50, 100, 200, 350, 700, 1000, 2000};
+const int8_t k_decalages_hash[NB_TAILLES_HASH] = {-4, 0, 2, 2, 2, 4, 6, 8};
+
+namespace {
+uint32_t lire_u32(const unsigned char* b) {
+    return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+}
+}  // namespace
+
+bool charger_cles(TableHachage& t, std::string& erreur, const std::string& dir) {
+    std::string chemin = chemin_donnee(FICHIER_CLES, dir.empty() ? repertoire_donnees() : dir);
+    std::string contenu;
+    if (!lire_fichier(chemin, contenu)) {
+        erreur = "Impossible d'ouvrir le fichier des clés \"" + chemin +
+                 "\". Réinstallez le programme pour retrouver \"hashkey73.dat\".";
+        return false;
+    }
+    if (contenu.size() < static_cast<size_t>(TAILLE_FICHIER_CLES)) {
+        erreur = "Le fichier des clés \"" + chemin + "\" est incomplet (" + std::to_string(contenu.size()) +
+                 " octets au lieu de 2920). Réinstallez le programme pour retrouver \"hashkey73.dat\".";
+        return false;
+    }
+    const auto* b = reinterpret_cast<const unsigned char*>(contenu.data());
+    for (int i = 0; i < NB_CLES; ++i) {
+        t.cles_index[i] = t.cles_fichier[i] = lire_u32(b + 4 * i);
+        t.cles_verrou[i] = lire_u32(b + 4 * (NB_CLES + i));
+    }
+    t.cles_chargees = true;
+    return true;
+}
+
+bool init_hash(TableHachage& t) {
+    if (t.S == 0) t.S = 100;
+    uint32_t n = static_cast<uint32_t>(t.S) * ENTREES_PAR_UNITE;
+    t.entrees.reset();
+    t.entrees.reset(new (std::nothrow) EntreeHash[n]);
+    if (!t.entrees) {
+        t.nb_entrees = 0;
+        return false;
+    }
+    t.nb_entrees = n;
+    clear_hash(t);
+    return true;
+}
+
+void clear_hash(TableHachage& t) {
+    if (t.entrees) std::memset(t.entrees.get(), 0, sizeof(EntreeHash) * t.nb_entrees);
+}
+
+bool resize_hash(TableHachage& t, int index) {
+    if (index < 0 || index >= NB_TAILLES_HASH) return false;
+    t.menu = index;
+    t.S = k_tailles_hash[index];
+    t.H = k_decalages_hash[index];
+    if (!init_hash(t)) return false;
+    // A small xorshift: the platform's generator is not portable between
+    // runs, and only the range matters.
+    uint32_t x = t.graine ? t.graine : 1;
+    for (int c = 1; c <= 4; ++c)
+        for (int s = 0; s <= NB_CASES; ++s) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            t.cles_index[c * 72 + s] = x % t.nb_entrees;
+        }
+    t.graine = x;
+    return true;
+}
+
+const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply) {
+    const EntreeHash& e = t.entrees[slot(t, cle_index)];
+    if (e.flag == 0 || e.lock != cle_verrou) return nullptr;
+    if (e.ply != static_cast<uint8_t>(ply + t.M) || e.horizon < t.D + t.M) return nullptr;
+    return &e;
+}
+
+void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t c,
+           uint8_t origine, uint8_t destination) {
+    const int N = t.D + t.M;
+    if (N >= 255 || pieces < 4) return;
+    EntreeHash& e = t.entrees[slot(t, cle_index)];
+    const uint8_t f = e.flag;
+    const int h = e.horizon;
+    bool ecrire = f == 0 || (c >= 100 && f < 100) || (c == f && ply + t.M < e.ply) || (f < 100 && N > h) ||
+                  (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) || N < h - 16 || N > h + 16;
+    if (!ecrire) return;
+    e.lock = cle_verrou;
+    e.score = static_cast<int16_t>(score);
+    e.origine = origine;
+    e.destination = destination;
+    e.ply = static_cast<uint8_t>(ply + t.M);
+    e.flag = c;
+    e.horizon = static_cast<int8_t>(static_cast<uint8_t>(N));
+}
+
+void calculer_cles(const TableHachage& t, const uint8_t damier[TAILLE_DAMIER], uint32_t& index, uint32_t& verrou,
+                   uint32_t& fichier) {
+    index = verrou = fichier = 0;
+    for (int s = 1; s <= NB_CASES; ++s) {
+        int c = damier[s];
+        if (c < 1 || c > 4) continue;
+        index ^= t.cles_index[c * 72 + s];
+        verrou ^= t.cles_verrou[c * 72 + s];
+        fichier ^= t.cles_fichier[c * 72 + s];
+    }
+}
+
+}  // namespace kolmar

@@ -1,0 +1,93 @@
+// Transposition table and the two 32-bit position keys: the index key
+// picks the slot, the lock key is stored in it and checked on lookup.
+// Keys are exclusive-ors of per-(code, square) values from "hashkey73.dat";
+// the side to move is not part of them, the entry's flag tells it apart.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "rules/board.h"
+
+namespace kolmar {
+
+extern const char* const FICHIER_CLES;  // "hashkey73.dat"
+constexpr int NB_CLES = 365;            // element c * 72 + s for code c, square s
+constexpr int TAILLE_FICHIER_CLES = 2 * NB_CLES * 4;
+constexpr int ENTREES_PAR_UNITE = 1310;
+constexpr int NB_TAILLES_HASH = 8;
+constexpr int TAILLE_HASH_DEPART = 2;  // menu index of "1,5Mo"
+
+// Menu "Taille des tables de transposition": captions, sizes S, ply offsets H.
+extern const char* const k_libelles_hash[NB_TAILLES_HASH];
+extern const int16_t k_tailles_hash[NB_TAILLES_HASH];
+extern const int8_t k_decalages_hash[NB_TAILLES_HASH];
+
+// Kinds of a flag (add the writer's root colour 0/1; a min node adds 50).
+enum : uint8_t {
+    HASH_EXACT = 1,
+    HASH_COUPURE = 3,  // score at or beyond the bound that cut
+    HASH_ECHEC = 5,    // score never got past the window's near bound
+    HASH_DECISIF = 100,
+    HASH_MIN = 50,
+};
+
+inline bool flag_exact(uint8_t f) { return f == 1 || f == 2 || f == 51 || f == 52; }
+inline bool flag_borne(uint8_t f) { return f > 2 && f < 100 && f != 51 && f != 52; }
+
+struct EntreeHash {
+    uint32_t lock;
+    int16_t score;
+    uint8_t origine;
+    uint8_t destination;
+    uint8_t flag;     // 0: empty slot
+    uint8_t ply;      // search ply + moves played in the game
+    int8_t horizon;   // iteration depth + moves played
+};
+
+struct TableHachage {
+    // Keys: cles_index are the table's (replaced on resize), cles_fichier
+    // stay those of the file for the learned-positions table.
+    uint32_t cles_index[NB_CLES] = {};
+    uint32_t cles_verrou[NB_CLES] = {};
+    uint32_t cles_fichier[NB_CLES] = {};
+    bool cles_chargees = false;
+
+    int16_t S = 100;  // table holds S * 1310 entries
+    int8_t H = 2;     // hash ply offset
+    int menu = TAILLE_HASH_DEPART;
+    uint32_t nb_entrees = 0;
+    std::unique_ptr<EntreeHash[]> entrees;
+
+    // The node's context for probe/store: moves played and iteration depth.
+    int M = 0;
+    int D = 0;
+    uint32_t graine = 12345;  // resize's key generator
+};
+
+// Reads "hashkey73.dat"; on a missing or short file, false and a message
+// for the user. Nothing is read past the data.
+bool charger_cles(TableHachage& t, std::string& erreur, const std::string& dir = std::string());
+// init_hash: allocate for the current S and clear. False if out of memory.
+bool init_hash(TableHachage& t);
+void clear_hash(TableHachage& t);
+// Menu choice 0..7: new size, new empty table, fresh index keys in
+// 0 .. S * 1310 - 1 (the lock keys stay). False if out of memory.
+bool resize_hash(TableHachage& t, int index);
+
+inline uint32_t slot(const TableHachage& t, uint32_t cle_index) { return cle_index % t.nb_entrees; }
+
+// Entry of the position when written at the same absolute ply with a
+// horizon at least as deep, else nullptr.
+const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply);
+// The seven replacement rules; nothing is written when D + M >= 255 or
+// with fewer than 4 pieces on the board.
+void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t flag,
+           uint8_t origine, uint8_t destination);
+
+// compute_keys: both keys of a board, and the file index key.
+void calculer_cles(const TableHachage& t, const uint8_t damier[TAILLE_DAMIER], uint32_t& index, uint32_t& verrou,
+                   uint32_t& fichier);
+
+}  // namespace kolmar
