@@ -1,0 +1,101 @@
+#include "lang/textes.h"
+
+namespace kolmar {
+
+namespace {
+
+struct Entree {
+    Texte id;
+    const char* textes[NB_LANGUES];  // French, English, Dutch, Portuguese, Spanish, Italian
+};
+
+// One row per id, in the order of the enum. Rows with only French are
+// filled in when the other languages come.
+constexpr Entree k_textes[] = {
+    {Texte::TitreApplication, {"Kolmar 3D Analyse"}},
+    {Texte::TitreFenetre,
+     {"Kolmar 3D, le jeu", "Kolmar 3D, the game", "Kolmar 3D, the game", "Kolmar 3D, o jogo", "Kolmar 3D, el juego",
+      "Kolmar 3D, il gioco"}},
+    {Texte::Fichier, {"Fichier", "File", "Bestand", "Arquivo", "Archivo", "File"}},
+    {Texte::Nouveau, {"Nouveau"}},
+    {Texte::HumainContreHumain, {"Humain contre humain"}},
+    {Texte::Quitter, {"Quitter"}},
+    {Texte::Affichage, {"Affichage"}},
+    {Texte::InverserDamier, {"Inverser damier"}},
+    {Texte::InverserLeDamier, {"Inverser le damier"}},
+    {Texte::Options, {"Options"}},
+    {Texte::NumeroterLesCases, {"Numéroter les cases"}},
+    {Texte::IndicationDesMouvements, {"Indication des mouvements"}},
+    {Texte::DecomposerLesPrises, {"Décomposer les prises"}},
+    {Texte::CoupsJoues,
+     {"Coups joués", "List of moves", "Zettenlijst", "Lista de lances", "Movimientos jugados", "Mosse giocate"}},
+    {Texte::Prise, {"Prise"}},
+    {Texte::Majoritaire, {"majoritaire"}},
+    {Texte::Obligatoire, {"obligatoire"}},
+    {Texte::Blancs, {"Blancs"}},
+    {Texte::Noirs, {"Noirs"}},
+    {Texte::BlancsBasHaut,
+     {"Blancs:Bas->Haut", "White:Down->Up", "Wit:Beneden->Boven", "Br.:Embaixo->Acima", "Bl.:Abajo->Arriba",
+      "Bl.:Bianco:Giù->Su"}},
+    {Texte::BlancsHautBas,
+     {"Blancs:Haut->Bas", "White:Up->Down", "Wit:Boven->Beneden", "Br.:Acima->Embaixo", "Bl.:Arriba->Abajo",
+      "Bl.:Bianco:Su->Giù"}},
+    {Texte::Entrainement, {"Entraînement", "Training", "Training", "Treino", "Entrenamiento", "Allenamento"}},
+    {Texte::GainDesBlancs, {"Gain des blancs"}},
+    {Texte::GainDesNoirs, {"Gain des noirs"}},
+    {Texte::Gagne, {" gagne"}},
+    {Texte::KolmarAGagne, {"Désolé, KOLMAR a gagné"}},
+    {Texte::VousAvezGagne, {"Bravo, vous avez gagné"}},
+    {Texte::MatchNul, {"Match nul !"}},
+    {Texte::TempsDepasseGainKolmar, {"Temps dépassé, gain KOLMAR"}},
+    {Texte::TempsDepasseVousGagnez, {"Temps dépassé, vous gagnez"}},
+    {Texte::AbandonGainKolmar, {"Vous abandonnez, gain KOLMAR"}},
+    {Texte::Inconnu, {"Inconnu"}},
+    {Texte::Kolmar, {"Kolmar"}},
+    {Texte::Erreur, {"Erreur"}},
+    {Texte::ImpossibleOuvrirFichier, {"Impossible d'ouvrir ce fichier"}},
+};
+
+constexpr bool table_en_ordre() {
+    for (std::size_t i = 0; i < sizeof k_textes / sizeof k_textes[0]; ++i)
+        if (static_cast<std::size_t>(k_textes[i].id) != i || k_textes[i].textes[FRANCAIS] == nullptr) return false;
+    return sizeof k_textes / sizeof k_textes[0] == static_cast<std::size_t>(Texte::NB_TEXTES);
+}
+static_assert(table_en_ordre(), "one row per text id, in enum order, each with its French text");
+
+const Legende k_legendes[] = {
+    {"Fichier1", Texte::Fichier},
+    {"Nouveau2", Texte::Nouveau},
+    {"Humaincontrehumain1", Texte::HumainContreHumain},
+    {"Quitter1", Texte::Quitter},
+    {"Affichage1", Texte::Affichage},
+    {"Inverserdamier1", Texte::InverserDamier},
+    {"Options1", Texte::Options},
+    {"Numroterlescase1", Texte::NumeroterLesCases},
+    {"Indicationdesmouvements1", Texte::IndicationDesMouvements},
+    {"Dcomposerlesprises1", Texte::DecomposerLesPrises},
+    {"Panel11", Texte::Entrainement},
+    {"Liste", Texte::CoupsJoues},
+    {"Label29", Texte::Prise},
+    {"Label30", Texte::Majoritaire},
+    {"Label31", Texte::Obligatoire},
+    {"Nom_blancs", Texte::Blancs},
+    {"Nom_noirs", Texte::Noirs},
+};
+
+}  // namespace
+
+const char* texte(Texte t, int langue) {
+    int i = static_cast<int>(t);
+    if (i < 0 || i >= static_cast<int>(Texte::NB_TEXTES)) return "";
+    const Entree& e = k_textes[i];
+    if (langue < 0 || langue >= NB_LANGUES || e.textes[langue] == nullptr) return e.textes[FRANCAIS];
+    return e.textes[langue];
+}
+
+const Legende* legendes(std::size_t& nb) {
+    nb = sizeof k_legendes / sizeof k_legendes[0];
+    return k_legendes;
+}
+
+}  // namespace kolmar

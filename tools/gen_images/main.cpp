@@ -1,0 +1,262 @@
+// Draws the 2D board pictures (yellow wooden board, shaded men, crowned
+// kings) as 41x41 24-bit BMP files. Pure arithmetic with a fixed seed, so
+// every build writes the same bytes.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int N = 41;
+constexpr int SUR = 5;  // samples per pixel along each axis (anti-aliasing)
+
+struct Rgb {
+    double r, g, b;
+};
+
+Rgb melange(Rgb a, Rgb b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+Rgb echelle(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
+double borne(double v, double lo, double hi) { return v < lo ? lo : (v > hi ? hi : v); }
+double lisse(double e0, double e1, double x) {
+    double t = borne((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// Value noise from an integer hash: smooth, repeatable.
+double hache(int x, int y, int graine) {
+    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
+                 static_cast<uint32_t>(graine) * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    h ^= h >> 16;
+    return (h & 0xffff) / 65535.0;
+}
+double bruit(double x, double y, int graine) {
+    int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    double fx = x - x0, fy = y - y0;
+    fx = fx * fx * (3 - 2 * fx);
+    fy = fy * fy * (3 - 2 * fy);
+    double a = hache(x0, y0, graine), b = hache(x0 + 1, y0, graine);
+    double c = hache(x0, y0 + 1, graine), d = hache(x0 + 1, y0 + 1, graine);
+    return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
+}
+
+// Wood with the grain running across the cell, rings bent by noise.
+Rgb bois(double x, double y, Rgb clair, Rgb fonce, int graine, double force) {
+    double courbe = 3.0 * bruit(x * 0.06, y * 0.12, graine) + 1.2 * bruit(x * 0.2, y * 0.35, graine + 7);
+    double anneaux = 0.5 + 0.5 * std::sin((y + courbe * 4.0) * 0.9 + graine);
+    anneaux = std::pow(anneaux, 3.0);
+    double fibres = bruit(x * 0.9, y * 0.08, graine + 13);
+    double t = borne(force * (0.65 * anneaux + 0.35 * fibres), 0.0, 1.0);
+    return melange(clair, fonce, t);
+}
+
+const Rgb k_case_claire_1{250, 232, 168}, k_case_claire_2{228, 196, 120};
+const Rgb k_case_sombre_1{214, 150, 58}, k_case_sombre_2{160, 96, 30};
+
+Rgb case_sombre(double x, double y) { return bois(x, y, k_case_sombre_1, k_case_sombre_2, 3, 0.85); }
+Rgb case_claire(double x, double y) { return bois(x, y, k_case_claire_1, k_case_claire_2, 11, 0.6); }
+
+enum Piece { AUCUNE, PION_BLANC, DAME_BLANCHE, PION_NOIR, DAME_NOIRE };
+
+constexpr double CX = 20.5, CY = 20.5, RAYON = 16.6;
+
+double dist_segment(double px, double py, double ax, double ay, double bx, double by) {
+    double vx = bx - ax, vy = by - ay;
+    double t = borne(((px - ax) * vx + (py - ay) * vy) / (vx * vx + vy * vy), 0.0, 1.0);
+    double dx = px - (ax + t * vx), dy = py - (ay + t * vy);
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// The crown: a band with three points, each tipped with a ball.
+const double k_couronne[][2] = {{12.0, 27.0}, {12.0, 16.0}, {16.2, 21.0}, {20.5, 13.5},
+                                {24.8, 21.0}, {29.0, 16.0}, {29.0, 27.0}};
+constexpr int NB_COURONNE = 7;
+const double k_perles[][2] = {{12.0, 14.6}, {20.5, 12.0}, {29.0, 14.6}};
+
+bool dans_polygone(double x, double y) {
+    bool dedans = false;
+    for (int i = 0, j = NB_COURONNE - 1; i < NB_COURONNE; j = i++) {
+        double xi = k_couronne[i][0], yi = k_couronne[i][1], xj = k_couronne[j][0], yj = k_couronne[j][1];
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) dedans = !dedans;
+    }
+    return dedans;
+}
+
+// Colour of the crown at a point, or false outside it.
+bool couronne(double x, double y, Rgb& c) {
+    const Rgb or_clair{255, 222, 90}, or_fonce{190, 128, 20}, trait{70, 40, 5};
+    double bord = 1e9;
+    for (int i = 0, j = NB_COURONNE - 1; i < NB_COURONNE; j = i++)
+        bord = std::min(bord, dist_segment(x, y, k_couronne[j][0], k_couronne[j][1], k_couronne[i][0],
+                                           k_couronne[i][1]));
+    bool dans = dans_polygone(x, y);
+    for (const auto& p : k_perles) {
+        double d = std::hypot(x - p[0], y - p[1]);
+        if (d < 2.3) {
+            Rgb perle = melange(or_clair, or_fonce, borne((x - p[0] + y - p[1]) / 4.0 + 0.5, 0, 1));
+            c = d > 1.5 ? trait : perle;
+            return true;
+        }
+    }
+    if (!dans && bord > 0.8) return false;
+    if (bord < 0.8) {
+        c = trait;
+        return true;
+    }
+    // Band across the base, gems on it.
+    if (y > 23.0 && y < 24.0) {
+        c = or_fonce;
+        return true;
+    }
+    if (y > 24.0 && (std::hypot(x - 16.0, y - 25.5) < 1.1 || std::hypot(x - 25.0, y - 25.5) < 1.1)) {
+        c = {200, 30, 40};
+        return true;
+    }
+    if (y > 24.0 && std::hypot(x - 20.5, y - 25.5) < 1.1) {
+        c = {40, 90, 210};
+        return true;
+    }
+    c = melange(or_clair, or_fonce, borne((y - 14.0) / 14.0 + (x - 20.5) / 40.0, 0, 1));
+    return true;
+}
+
+// One sample of the picture of a piece code on its dark square.
+Rgb echantillon(Piece p, double x, double y) {
+    Rgb fond = case_sombre(x, y);
+    if (p == AUCUNE) return fond;
+    bool noir = p == PION_NOIR || p == DAME_NOIRE;
+
+    // Soft shadow cast down and right.
+    double ds = std::hypot(x - (CX + 1.6), y - (CY + 2.0));
+    fond = echelle(fond, 1.0 - 0.45 * (1.0 - lisse(RAYON - 1.5, RAYON + 1.5, ds)));
+
+    double dx = x - CX, dy = y - CY;
+    double r = std::hypot(dx, dy);
+    if (r > RAYON) return fond;
+
+    // Flat top, rounded bevel near the rim: the normal leans outwards there.
+    double u = r / RAYON;
+    double pente = lisse(0.78, 1.0, u) * 1.2;
+    double nx = r > 0 ? dx / r * pente : 0, ny = r > 0 ? dy / r * pente : 0, nz = 1.0;
+    double nn = std::sqrt(nx * nx + ny * ny + nz * nz);
+    nx /= nn, ny /= nn, nz /= nn;
+    const double lx = -0.45, ly = -0.55, lz = 0.70;
+    double diffus = borne(nx * lx + ny * ly + nz * lz, 0.0, 1.0);
+    // Specular from a viewer straight above.
+    double rz = 2 * diffus * nz - lz;
+    double spec = std::pow(borne(rz, 0.0, 1.0), 24.0);
+
+    Rgb base = noir ? Rgb{52, 40, 36} : Rgb{246, 238, 218};
+    Rgb ombre = noir ? Rgb{14, 10, 10} : Rgb{178, 164, 138};
+    Rgb c = melange(ombre, base, borne(0.25 + 0.9 * diffus, 0.0, 1.0));
+    // Turned grooves on the top face.
+    double sillon = std::exp(-std::pow((u - 0.66) / 0.035, 2.0)) + 0.6 * std::exp(-std::pow((u - 0.44) / 0.03, 2.0));
+    c = echelle(c, 1.0 - (noir ? 0.35 : 0.16) * sillon);
+    double brillance = noir ? 150.0 : 60.0;
+    c = {c.r + brillance * spec, c.g + brillance * spec, c.b + brillance * spec};
+    // A thin dark rim separates the piece from the board.
+    c = melange(c, Rgb{30, 20, 10}, lisse(RAYON - 1.0, RAYON, r) * 0.8);
+
+    if (p == DAME_BLANCHE || p == DAME_NOIRE) {
+        Rgb cc;
+        if (couronne(x, y, cc)) c = cc;
+    }
+    return c;
+}
+
+using Image = std::vector<uint8_t>;  // N*N*3, top row first, RGB
+
+template <typename F>
+Image dessiner(F f) {
+    Image img(N * N * 3);
+    for (int py = 0; py < N; ++py)
+        for (int px = 0; px < N; ++px) {
+            Rgb s{0, 0, 0};
+            for (int j = 0; j < SUR; ++j)
+                for (int i = 0; i < SUR; ++i) {
+                    Rgb e = f(px + (i + 0.5) / SUR, py + (j + 0.5) / SUR);
+                    s.r += e.r, s.g += e.g, s.b += e.b;
+                }
+            s = echelle(s, 1.0 / (SUR * SUR));
+            uint8_t* o = &img[(py * N + px) * 3];
+            o[0] = static_cast<uint8_t>(std::lround(borne(s.r, 0, 255)));
+            o[1] = static_cast<uint8_t>(std::lround(borne(s.g, 0, 255)));
+            o[2] = static_cast<uint8_t>(std::lround(borne(s.b, 0, 255)));
+        }
+    return img;
+}
+
+void le16(std::vector<uint8_t>& b, uint32_t v) {
+    b.push_back(v & 0xff);
+    b.push_back((v >> 8) & 0xff);
+}
+void le32(std::vector<uint8_t>& b, uint32_t v) {
+    le16(b, v & 0xffff);
+    le16(b, v >> 16);
+}
+
+// 24-bit BMP, rows bottom-up in BGR, each padded to 4 bytes.
+bool ecrire_bmp(const std::string& chemin, const Image& img) {
+    const uint32_t ligne = (N * 3 + 3) & ~3u;
+    const uint32_t taille_pixels = ligne * N;
+    std::vector<uint8_t> b;
+    b.push_back('B');
+    b.push_back('M');
+    le32(b, 54 + taille_pixels);
+    le32(b, 0);
+    le32(b, 54);
+    le32(b, 40);
+    le32(b, N);
+    le32(b, N);
+    le16(b, 1);
+    le16(b, 24);
+    le32(b, 0);
+    le32(b, taille_pixels);
+    le32(b, 2835);  // 72 dpi
+    le32(b, 2835);
+    le32(b, 0);
+    le32(b, 0);
+    for (int y = N - 1; y >= 0; --y) {
+        for (int x = 0; x < N; ++x) {
+            const uint8_t* p = &img[(y * N + x) * 3];
+            b.push_back(p[2]);
+            b.push_back(p[1]);
+            b.push_back(p[0]);
+        }
+        for (uint32_t k = N * 3; k < ligne; ++k) b.push_back(0);
+    }
+    FILE* f = std::fopen(chemin.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gen_images OUTPUT_DIR\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    struct Sortie {
+        const char* nom;
+        int piece;  // -1: light square
+    };
+    const Sortie sorties[] = {{"1pva.bmp", AUCUNE},     {"1pba.BMP", PION_BLANC}, {"1dba.bmp", DAME_BLANCHE},
+                              {"1pna.bmp", PION_NOIR},  {"1dna.bmp", DAME_NOIRE}, {"1cache.BMP", -1}};
+    for (const Sortie& s : sorties) {
+        Image img = s.piece < 0 ? dessiner([](double x, double y) { return case_claire(x, y); })
+                                : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); });
+        std::string chemin = dir + "/" + s.nom;
+        if (!ecrire_bmp(chemin, img)) {
+            std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
