@@ -50,6 +50,22 @@ TablesFixes construire() {
 
 const TablesFixes k_fixes = construire();
 
+Bits ensemble(int de, int a, bool (*garder)(int)) {
+    Bits b = 0;
+    for (int s = de; s <= a; ++s)
+        if (garder(s)) b |= bit(s);
+    return b;
+}
+const Bits k_rangs_course_blancs = ensemble(7, 30, [](int) { return true; });
+const Bits k_rangs_course_noirs = ensemble(43, 66, [](int) { return true; });
+const Bits k_masque_blancs = ensemble(13, 72, [](int s) { return k_fixes.masque[s]; });
+const Bits k_masque_noirs = ensemble(1, 60, [](int s) { return k_fixes.masque[s]; });
+const Bits k_rangs_verrou = ensemble(19, 54, [](int) { return true; });
+
+inline int compter(Bits x) {
+    return __builtin_popcountll(static_cast<uint64_t>(x)) + __builtin_popcountll(static_cast<uint64_t>(x >> 64));
+}
+
 inline int borne(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
 // A free way of empty squares from s to the crowning row for a man
@@ -124,9 +140,11 @@ void recalculer_incremental(const Moteur& m, Incremental& out) {
     const uint8_t* d = m.jeu.damier;
     out.somme_pos = out.somme_tempo = 0;
     std::memset(out.zones, 0, sizeof out.zones);
+    for (Bits& b : out.pieces) b = 0;
     for (int s = 1; s <= 72; ++s) {
         int c = d[s];
         if (c < 1 || c > 4) continue;
+        out.pieces[c] |= bit(s);
         out.somme_pos += e.valeur[c][s];
         out.somme_tempo += e.rang[c][s];
         if (e.zone[c][s] != 255) {
@@ -173,8 +191,9 @@ int runaway_term(const Moteur& m, int side, int ply) {
     const bool blancs_au_trait = ((ply & 1) != 0) == (m.camp_racine == BLANC);
     int e = 0;
     // White men on rows 1..4, black men on the mirrored squares.
-    for (int s = 7; s <= 30; ++s) {
-        if (d[s] != PION_BLANC) continue;
+    const Bits* pc = m.inc.pieces;
+    for (Bits x = pc[PION_BLANC] & k_rangs_course_blancs; x; x = sans_premiere(x)) {
+        const int s = premiere_case(x);
         int r = (s - 1) / 6;
         const uint8_t* cone = k_fixes.cone[s];
         bool bloque = false;
@@ -186,8 +205,8 @@ int runaway_term(const Moteur& m, int side, int ply) {
         else if (blancs_au_trait && r >= 2) v += 40;
         e += v;
     }
-    for (int s = 43; s <= 66; ++s) {
-        if (d[s] != PION_NOIR) continue;
+    for (Bits x = pc[PION_NOIR] & k_rangs_course_noirs; x; x = sans_premiere(x)) {
+        const int s = premiere_case(x);
         int q = 73 - s;
         int r = (q - 1) / 6;
         const uint8_t* cone = k_fixes.cone[q];
@@ -271,12 +290,12 @@ int formation_pion(const uint8_t* d, int i, int phase) {
 
 int formation_term(const Moteur& m, int side) {
     const uint8_t* d = m.jeu.damier;
+    const Bits* pc = m.inc.pieces;
     int f = 0;
-    for (int i = 8; i <= 65; ++i) {
-        if (!k_fixes.masque[i]) continue;
-        if (d[i] == PION_BLANC && i > 12) f += formation_pion<true>(d, i, m.eval.phase);
-        else if (d[i] == PION_NOIR && i < 61) f += formation_pion<false>(d, i, m.eval.phase);
-    }
+    for (Bits x = pc[PION_BLANC] & k_masque_blancs; x; x = sans_premiere(x))
+        f += formation_pion<true>(d, premiere_case(x), m.eval.phase);
+    for (Bits x = pc[PION_NOIR] & k_masque_noirs; x; x = sans_premiere(x))
+        f += formation_pion<false>(d, premiere_case(x), m.eval.phase);
     f = borne(f, -70, 70);
     return side == BLANC ? f : -f;
 }
@@ -299,22 +318,16 @@ int pattern_term(const Moteur& m, int side) {
         // Interlock: a man backed on both sides below, facing two enemy men
         // and the man between them; two pieces tie up three. Worth more
         // when the square beyond that third man is filled too.
-        for (int s = 19; s <= 54; ++s) {
-            uint8_t c = d[s];
-            if (c != PION_BLANC && c != PION_NOIR) continue;
-            bool blanc = c == PION_BLANC;
-            int sens = blanc ? 0 : 3;  // first forward direction as seen by the man
-            int UL = voisin[sens][s], UR = voisin[blanc ? 1 : 2][s];
-            int DL = voisin[blanc ? 2 : 1][s], DR = voisin[3 - sens][s];
-            if (!UL || !UR || !DL || !DR || d[DL] == VIDE || d[DR] == VIDE) continue;
-            uint8_t mien = c, autre = blanc ? PION_NOIR : PION_BLANC;
-            if (d[DL] != mien && d[DR] != mien) continue;
-            int devant = blanc ? s - 12 : s + 12;
-            if (devant < 1 || devant > 72) continue;
-            if (d[UL] != autre || d[UR] != autre || d[devant] != autre) continue;
-            int loin = blanc ? devant - 12 : devant + 12;
-            int v = (loin >= 1 && loin <= 72 && d[loin] != VIDE) ? 30 : 20;
-            p += blanc ? v : -v;
+        const Bits* pc = m.inc.pieces;
+        const Bits bl = pc[PION_BLANC], no = pc[PION_NOIR];
+        const Bits occ = pc[1] | pc[2] | pc[3] | pc[4], cases = toutes_cases();
+        Bits b = bl & k_rangs_verrou & pas<3>(no) & pas<2>(no) & ((no << 13) & cases) & pas<1>(occ) & pas<0>(occ) &
+                 (pas<1>(bl) | pas<0>(bl));
+        Bits n = no & k_rangs_verrou & pas<0>(bl) & pas<1>(bl) & (bl >> 13) & pas<2>(occ) & pas<3>(occ) &
+                 (pas<2>(no) | pas<3>(no));
+        if (b | n) {
+            p += 20 * (compter(b) - compter(n));
+            p += 10 * (compter(b & (occ << 26)) - compter(n & (occ >> 26)));
         }
     }
     p = borne(p, -45, 45);

@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/bits.h"
 #include "engine/endgame.h"
 #include "engine/params.h"
 #include "engine/tt.h"
@@ -108,6 +109,7 @@ struct Incremental {
     int16_t ext_promotion = 0;
     uint8_t coups_calmes = 0;
     uint8_t derniere_arrivee = 0;
+    Bits pieces[5] = {};  // squares of each piece code
 };
 
 struct Sauvegarde {

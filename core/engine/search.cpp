@@ -162,6 +162,31 @@ std::string ligne_coup_racine(const Coup& c, int score, bool en_cours) {
 
 inline int total_pieces(const uint8_t* np) { return np[1] + np[2] + np[3] + np[4]; }
 
+// What a leaf needs to know without generating: 2 a capture exists, 1 only
+// plain moves, 0 no move at all.
+template <int D>
+inline bool prise_dans(Bits hommes, Bits dames, Bits ennemis, Bits vides) {
+    if (pas<D>(pas<D>(hommes) & ennemis) & vides) return true;
+    if (!dames) return false;
+    Bits glisse = dames, r = dames;
+    while ((r = pas<D>(r) & vides)) glisse |= r;
+    return (pas<D>(pas<D>(glisse) & ennemis) & vides) != 0;
+}
+
+int coups_possibles(const Incremental& inc, int side) {
+    const Bits* p = inc.pieces;
+    const Bits hommes = side == BLANC ? p[PION_BLANC] : p[PION_NOIR];
+    const Bits dames = side == BLANC ? p[DAME_BLANCHE] : p[DAME_NOIRE];
+    const Bits ennemis = side == BLANC ? p[PION_NOIR] | p[DAME_NOIRE] : p[PION_BLANC] | p[DAME_BLANCHE];
+    const Bits vides = toutes_cases() & ~(p[1] | p[2] | p[3] | p[4]);
+    if (prise_dans<0>(hommes, dames, ennemis, vides) || prise_dans<1>(hommes, dames, ennemis, vides) ||
+        prise_dans<2>(hommes, dames, ennemis, vides) || prise_dans<3>(hommes, dames, ennemis, vides))
+        return 2;
+    Bits avance = side == BLANC ? pas<0>(hommes) | pas<1>(hommes) : pas<2>(hommes) | pas<3>(hommes);
+    avance |= pas<0>(dames) | pas<1>(dames) | pas<2>(dames) | pas<3>(dames);
+    return (avance & vides) ? 1 : 0;
+}
+
 #ifndef NDEBUG
 void verifier(const Moteur& m) {
     Incremental r;
@@ -169,6 +194,7 @@ void verifier(const Moteur& m) {
     assert(r.somme_pos == m.inc.somme_pos);
     assert(r.somme_tempo == m.inc.somme_tempo);
     assert(std::memcmp(r.zones, m.inc.zones, sizeof r.zones) == 0);
+    for (int c = 1; c <= 4; ++c) assert(r.pieces[c] == m.inc.pieces[c]);
     assert(r.cle_index == m.inc.cle_index && r.cle_verrou == m.inc.cle_verrou && r.cle_fichier == m.inc.cle_fichier);
     uint8_t np[5];
     compter_pieces(m.jeu.damier, np);
@@ -193,6 +219,7 @@ void make_move(Moteur& m, const Coup& c, int ply) {
         inc.cle_index ^= t.cles_index[k];
         inc.cle_verrou ^= t.cles_verrou[k];
         inc.cle_fichier ^= t.cles_fichier[k];
+        inc.pieces[code] ^= bit(s);
         inc.somme_pos -= e.valeur[code][s];
         inc.somme_tempo -= e.rang[code][s];
         uint8_t z = e.zone[code][s];
@@ -206,6 +233,7 @@ void make_move(Moteur& m, const Coup& c, int ply) {
         inc.cle_index ^= t.cles_index[k];
         inc.cle_verrou ^= t.cles_verrou[k];
         inc.cle_fichier ^= t.cles_fichier[k];
+        inc.pieces[code] ^= bit(s);
         inc.somme_pos += e.valeur[code][s];
         inc.somme_tempo += e.rang[code][s];
         uint8_t z = e.zone[code][s];
@@ -312,6 +340,23 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     }
 
     if (ply >= PLY_STATIQUE) return evaluer(m, racine, alpha, beta, ply);
+
+    // A quiet leaf is scored without generating its moves.
+    if (ply > 1 && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur) {
+        int k = coups_possibles(m.inc, trait);
+#ifndef NDEBUG
+        {
+            const int garde = j.gen.ply;
+            j.gen.ply = NB_LISTES - 1;  // a list the search never reaches
+            const int nb = generer_coups(j.gen, trait);
+            assert(k == (nb == 0 ? 0 : j.gen.prise_max > 0 ? 2 : 1));
+            (void)nb;
+            j.gen.ply = garde;
+        }
+#endif
+        if (k == 0) return MAX ? ply - 32000 : 32000 - ply;
+        if (k == 1) return evaluer(m, racine, alpha, beta, ply);
+    }
 
     j.gen.ply = ply;
     const int n = generer_coups(j.gen, trait);
