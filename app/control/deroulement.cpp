@@ -364,6 +364,71 @@ void nouvelle_partie(TForm1& f) {
     compter_pions(f);
 }
 
+void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
+    Session& S = f.session();
+    Jeu& J = f.jeu();
+    const Delais& d = f.ctx().delais;
+    for (uint8_t& s : S.dernier_coup_ordi) {
+        if (s) dessiner_case(f, s, J.plateau_affiche[s]);
+        s = 0;
+    }
+    const int R = c.nb_prises;
+    const bool par_etapes = R > 1 && f.Dcomposerlesprises1->isChecked();
+    uint8_t arrets[MAX_PRISES + 1] = {};
+    if (par_etapes) {
+        chemin_de_prise(J.gen, c.depart, c.prises);
+        std::memcpy(&arrets[1], &J.gen.cases_arrets[0][1], static_cast<size_t>(R));
+    }
+    uint8_t code = J.damier[c.depart];
+    J.damier[c.depart] = VIDE;
+
+    S.animation = true;
+    verrouiller_menus(f, true);
+    for (int i = 0; i < 10; ++i) {
+        dessiner_case(f, c.depart, code);
+        attendre(d.clignotement_ms);
+        dessiner_case(f, c.depart, VIDE);
+        attendre(d.clignotement_ms);
+    }
+    if (par_etapes) {
+        for (int k = 1; k < R; ++k) {
+            dessiner_case(f, arrets[k], code);
+            attendre(d.pas_ms);
+            dessiner_case(f, arrets[k], VIDE);
+        }
+        dessiner_case(f, c.arrivee, code);
+        attendre(d.fin_ms);
+    }
+    verrouiller_menus(f, false);
+    S.animation = false;
+
+    for (int k = 0; k < R; ++k) {
+        J.damier[c.prises[k]] = VIDE;
+        dessiner_case(f, c.prises[k], VIDE);
+    }
+    if (case_de_promotion(code, c.arrivee)) ++code;
+    J.damier[c.arrivee] = code;
+    dessiner_case(f, c.arrivee, code);
+
+    valider_demi_coup(f, static_cast<uint8_t>(R), c.depart, c.arrivee);
+    encadrer_case(f, c.arrivee, COULEUR_AQUA);
+    encadrer_case(f, c.depart, COULEUR_ARGENT);
+    S.dernier_coup_ordi[0] = c.depart;
+    S.dernier_coup_ordi[1] = c.arrivee;
+    S.coup_depart = c.depart;
+    S.coup_arrivee = c.arrivee;
+    S.tour_ordinateur = 0;
+
+    compter_pions(f);
+    S.nb_legaux = coups_legaux(J.gen, J.trait);
+    S.veto_reflexion = J.gen.prise_max > 2 ? 1 : 0;
+    J.plateau_depuis_damier();
+    const int n = J.partie.demi_coup_courant;
+    if (n >= 0 && n < NB_ENREGISTREMENTS) J.partie.materiel[n] = total_pieces(J.damier);
+    if (S.nb_legaux == 0) fin_de_partie(f, FIN_HUMAIN_BLOQUE);
+    else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
+}
+
 void tour_de_l_ordinateur(TForm1& f) {
     // No engine yet: the side to move stays with the human.
     Session& S = f.session();

@@ -27,6 +27,12 @@ void passe_boucle(TForm1& f, bool attendre);
 // move back to the human.
 void tour_de_l_ordinateur(TForm1& f);
 
+// Shows the computer's chosen move c (a move of the ply-1 list of damier):
+// the piece blinks, a multiple capture is shown jump by jump, then the move
+// is committed, outlined, and the human's moves counted (no move: end of
+// the game).
+void jouer_coup_ordinateur(TForm1& f, const Coup& c);
+
 // Processes a pending click at window point (x, y).
 void clic1(TForm1& f, int x, int y);
 

@@ -333,6 +333,91 @@ private slots:
         QCOMPARE(f->session().piece_choisie, uint8_t(0));
         QCOMPARE(f->jeu().plateau_affiche[25], uint8_t(PION_NOIR));
     }
+
+    // The computer's move as the engine will hand it over: shown jump by
+    // jump, committed, outlined in aqua with its start in silver.
+    void coup_de_l_ordinateur() {
+        auto f = banc::fenetre();
+        f->Humaincontrehumain1->trigger();
+        QVERIFY(banc::poser(*f, "B:W27,39,60:B22,6"));
+        Jeu& J = f->jeu();
+        Session& S = f->session();
+        S.tour_ordinateur = 1;
+        QCOMPARE(coups_legaux(J.gen, J.trait), 1);
+        const Coup c = J.gen.liste_coups[1][0];
+        jouer_coup_ordinateur(*f, c);
+        QCOMPARE(position(*f), std::string("W:W60:B6,46"));
+        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QCOMPARE(S.dernier_coup_ordi[0], uint8_t(22));
+        QCOMPARE(S.dernier_coup_ordi[1], uint8_t(46));
+        QCOMPARE(S.nb_legaux, 2);
+        QCOMPARE(J.partie.materiel[1], 3);
+        QCOMPARE(f->Nbpionsblancs->text(), QString("  1"));
+        int r, c46, r22, c22;
+        cellule_de_case(46, false, r, c46);
+        QCOMPARE(f->affichage.canvas.pixelColor(41 * c46 + 29, 41 * r + 9), QColor(0, 255, 255));
+        cellule_de_case(22, false, r22, c22);
+        QCOMPARE(f->affichage.canvas.pixelColor(41 * c22 + 29, 41 * r22 + 9), QColor(192, 192, 192));
+        QVERIFY(f->fin_de_parties->isHidden());
+
+        // The human answers; the next computer move wipes the old outlines.
+        cliquer(*f, 60);
+        cliquer(*f, 53);
+        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        coups_legaux(J.gen, J.trait);
+        jouer_coup_ordinateur(*f, J.gen.liste_coups[1][0]);
+        QVERIFY(f->affichage.canvas.pixelColor(41 * c46 + 29, 41 * r + 9) != QColor(0, 255, 255));
+    }
+
+    // Texts of the end of a game against the computer, in a match, and for
+    // the kinds that name their winner.
+    void textes_de_fin() {
+        auto f = banc::fenetre();
+        f->Humaincontrehumain1->trigger();
+        Session& S = f->session();
+        QVERIFY(banc::poser(*f, "B:W60:B54,6"));
+        coups_legaux(f->jeu().gen, NOIR);
+        jouer_coup_ordinateur(*f, f->jeu().gen.liste_coups[1][0]);
+        QCOMPARE(f->qui_gagne->text(), QString::fromUtf8("Désolé, KOLMAR a gagné"));
+        QCOMPARE(S.resultat, 0);
+
+        QVERIFY(banc::poser(*f, "W:W51:B45"));
+        cliquer(*f, 51);
+        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        fin_de_partie(*f, FIN_SANS_COUP);  // the computer finds no move
+        QCOMPARE(f->qui_gagne->text(), QString("Bravo, vous avez gagné"));
+
+        const struct {
+            int kind;
+            const char* texte;
+            int resultat;
+        } cas[] = {{FIN_NULLE, "Match nul !", 1},
+                   {FIN_TEMPS_HUMAIN, "Temps dépassé, gain KOLMAR", 0},
+                   {FIN_TEMPS_ORDI, "Temps dépassé, vous gagnez", 2},
+                   {FIN_ABANDON, "Vous abandonnez, gain KOLMAR", 0}};
+        for (const auto& k : cas) {
+            nouvelle_partie(*f);
+            fin_de_partie(*f, k.kind);
+            QCOMPARE(f->qui_gagne->text(), QString::fromUtf8(k.texte));
+            QCOMPARE(S.resultat, k.resultat);
+        }
+        // A draw overrides a side without moves.
+        QVERIFY(banc::poser(*f, "W:W51:B45"));
+        cliquer(*f, 51);
+        fin_de_partie(*f, FIN_NULLE);
+        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
+
+        // In a match the winner is named, and the result is kept once scored.
+        QVERIFY(banc::poser(*f, "W:W51:B45"));
+        f->ctx().etat.nom_blanc = "Dupont";
+        S.matchState = 1;
+        cliquer(*f, 51);
+        fin_de_partie(*f, FIN_SANS_COUP);
+        QCOMPARE(f->qui_gagne->text(), QString("Dupont gagne"));
+        QCOMPARE(S.matchState, 5);
+        fin_de_partie(*f, FIN_NULLE);
+        QCOMPARE(f->qui_gagne->text(), QString("Dupont gagne"));
+    }
 };
 
 QTEST_MAIN(TestTForm1)
