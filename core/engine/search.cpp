@@ -303,24 +303,9 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (table_ici) {
         const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
         if (e.flag && e.lock == m.inc.cle_verrou && e.ply == static_cast<uint8_t>(ply + m.hash.M)) {
-            // Who wrote it: a max or min node of root colour wc.
-            int f = e.flag;
-            bool wmax;
-            int kind, wc;
-            if (f >= 150) wmax = false, wc = f - 150, kind = HASH_DECISIF;
-            else if (f >= 100) wmax = true, wc = f - 100, kind = HASH_DECISIF;
-            else if (f > 50) wmax = false, wc = (f - 51) & 1, kind = f - 50 - wc;
-            else wmax = true, wc = (f - 1) & 1, kind = f - wc;
-            const int trait_ecrivain = wmax ? wc : 1 - wc;
-            if (trait_ecrivain == trait) {
-                const bool nie = wc != racine;
-                int sc = nie ? -e.score : e.score;
+            int borne, sc;
+            if (lire_entree(e.flag, e.score, MAX, racine, borne, sc)) {
                 if (e.horizon >= m.hash.D + m.hash.M) {
-                    // 0 exact, 1 lower bound, 2 upper bound, in the writer's view.
-                    int borne = kind == HASH_EXACT || kind == HASH_DECISIF ? 0
-                                : (kind == HASH_COUPURE) == wmax ? 1
-                                                                 : 2;
-                    if (borne && nie) borne = 3 - borne;
                     if (borne == 0) return sc;
                     if (borne == 1) {
                         if (sc >= beta) return sc;

@@ -105,6 +105,27 @@ void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces,
     e.horizon = static_cast<int8_t>(static_cast<uint8_t>(N));
 }
 
+bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, int& borne, int& valeur) {
+    const int f = flag;
+    bool wmax;
+    int kind, wc;
+    if (f == 0) return false;
+    if (f >= 150) wmax = false, wc = f - 150, kind = HASH_DECISIF;
+    else if (f >= 100) wmax = true, wc = f - 100, kind = HASH_DECISIF;
+    else if (f > 50) wmax = false, wc = (f - 51) & 1, kind = f - 50 - wc;
+    else wmax = true, wc = (f - 1) & 1, kind = f - wc;
+    if (wc > 1) return false;
+    const int trait_ecrivain = wmax ? wc : 1 - wc;
+    const int trait = noeud_max ? racine : 1 - racine;
+    if (trait_ecrivain != trait) return false;
+    const bool nie = wc != racine;
+    valeur = nie ? -score : score;
+    // A cut in a max node is a lower bound, in a min node an upper one.
+    borne = kind == HASH_EXACT || kind == HASH_DECISIF ? 0 : (kind == HASH_COUPURE) == wmax ? 1 : 2;
+    if (borne && nie) borne = 3 - borne;
+    return true;
+}
+
 void calculer_cles(const TableHachage& t, const uint8_t damier[TAILLE_DAMIER], uint32_t& index, uint32_t& verrou,
                    uint32_t& fichier) {
     index = verrou = fichier = 0;

@@ -86,6 +86,13 @@ const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_
 void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t flag,
            uint8_t origine, uint8_t destination);
 
+// How a node reads an entry. The writer was a max or min node of some root
+// colour; the entry only describes this node when the same side is to move,
+// and its score is negated when the root colours differ. False when the
+// entry is not about this node; else borne: 0 exact, 1 lower, 2 upper bound,
+// with score in this node's root view.
+bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, int& borne, int& valeur);
+
 // compute_keys: both keys of a board, and the file index key.
 void calculer_cles(const TableHachage& t, const uint8_t damier[TAILLE_DAMIER], uint32_t& index, uint32_t& verrou,
                    uint32_t& fichier);
