@@ -430,7 +430,11 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
 }
 
 void tour_de_l_ordinateur(TForm1& f) {
-    // No engine yet: the side to move stays with the human.
+    // To come with the engine: outlines of dernier_coup_ordi removed, menus
+    // locked, Couleurordi and couleur_ordinateur set, the driver run for
+    // trait; its answer played with jouer_coup_ordinateur, or, with no move
+    // (answer 100 and above), fin_de_partie(FIN_SANS_COUP).
+    // Until then the side to move stays with the human.
     Session& S = f.session();
     S.tour_ordinateur = 0;
     S.jouer_maintenant = 0;
@@ -441,7 +445,10 @@ void passe_boucle(TForm1& f, bool attendre_evenement) {
     Jeu& J = f.jeu();
     if (S.jouer_maintenant) S.tour_ordinateur = 1;
     if (S.tour_ordinateur) f.montrer_prise_obligatoire(false);
-    QCoreApplication::processEvents(attendre_evenement ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+    // Block on the queue only when nothing is waiting to be done.
+    const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
+    QCoreApplication::processEvents(attendre_evenement && !travail ? QEventLoop::WaitForMoreEvents
+                                                                   : QEventLoop::AllEvents);
     if (S.fin_programme) return;
     if (!S.mode_probleme) {
         if ((S.tour_ordinateur && S.contre_ordinateur) || S.jouer_maintenant) {

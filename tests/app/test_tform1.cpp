@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstring>
 
@@ -332,6 +333,26 @@ private slots:
         clic1(*f, p.x(), p.y());
         QCOMPARE(f->session().piece_choisie, uint8_t(0));
         QCOMPARE(f->jeu().plateau_affiche[25], uint8_t(PION_NOIR));
+    }
+
+    // The main loop blocks on the event queue only when nothing is waiting:
+    // a turn for the computer or a pending click runs at once.
+    void la_boucle_n_attend_pas_quand_il_y_a_a_faire() {
+        auto f = banc::fenetre();
+        f->Humaincontrehumain1->trigger();
+        QTest::mouseClick(f->surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
+        bool reveil = false;
+        QTimer::singleShot(3000, [&] { reveil = true; });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(*f, true);  // consumes the click: the human's move
+        QCOMPARE(f->session().tour_ordinateur, uint8_t(1));
+        // Nothing left in the queue (repaints included) that could wake it.
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        passe_boucle(*f, true);  // the computer's turn, without waiting
+        QVERIFY(!reveil);
+        QVERIFY(t.elapsed() < 1500);
+        QCOMPARE(f->session().tour_ordinateur, uint8_t(0));
     }
 
     // The computer's move as the engine will hand it over: shown jump by
