@@ -50,6 +50,40 @@ enum class Texte : int {
     // Failures
     Erreur,
     ImpossibleOuvrirFichier,
+    // Opening editors
+    FenetreBlancs,
+    FenetreNoirs,
+    OuverturesBlancs,
+    OuverturesNoirs,
+    Ajouter,
+    Effacer,
+    Enregistrer,
+    ConstruireEtEnregistrer,
+    FiltreOuvertures,
+    LigneVide,
+    LigneIllisible,  // %1: the move's number
+    CaseInexistante,  // %1: the move's number
+    LigneTropLongue,
+    ImpossibleEcrireFichier,
+    // New game and players
+    Ok,
+    Annuler,
+    PageEntrainement,
+    PageMatch,
+    JoueurDeuxPoints,
+    JoueurBlanc,
+    JoueurNoir,
+    JoueurAEffacer,
+    NomDuJoueur,
+    CouleurDeKolmar,
+    Blanc,
+    Noir,
+    CapitalPoints,
+    Capital1600,
+    Capital1700,
+    Capital1800,
+    RamenerKolmar,
+    MisterX,
     NB_TEXTES
 };
 

@@ -1,0 +1,293 @@
+// The opening editors TForm2/TForm3 on a scratch data folder: loading,
+// adding, refusing, deleting, saving a set and installing one.
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "forms/fenetre_ouvertures.h"
+#include "records/fichiers.h"
+
+using namespace kolmar;
+
+namespace {
+
+std::string lire(const std::string& chemin) {
+    std::string c;
+    return lire_fichier(chemin, c) ? c : std::string("<absent>");
+}
+
+void ecrire(const std::string& chemin, const std::string& texte) {
+    QVERIFY(ecrire_fichier_sur(chemin, texte.data(), texte.size()));
+}
+
+void cliquer_ligne(QListWidget* l, int k) {
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(k)).center());
+}
+
+}  // namespace
+
+class TestOuvertures : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dossier;
+    std::string d;
+    Bibliotheque b;
+    QStringList erreurs;
+
+    std::unique_ptr<FenetreOuvertures> fenetre(int couleur) {
+        auto f = std::make_unique<FenetreOuvertures>(b, couleur);
+        f->signaler_erreur = [this](const QString& m) { erreurs << m; };
+        f->lignes_marqueur = [] { return std::vector<std::string>{"analyse 1", "analyse 2"}; };
+        return f;
+    }
+
+private slots:
+    void init() {
+        dossier = std::make_unique<QTemporaryDir>();
+        QVERIFY(dossier->isValid());
+        d = dossier->path().toStdString();
+        definir_repertoire_donnees(d);
+        b = Bibliotheque();
+        erreurs.clear();
+        // The black file with another case, as a copy from Windows may have it.
+        ecrire(d + "/Ouvert_b.ouv", "32-38 19-23 \r\n33-39 oops\r\n31-37 20-24 37-42 \r\n");
+        ecrire(d + "/ouvert_n.OUV", "34-40 17-22 \n");
+        QVERIFY(creer_dossier(d + "/Parametres"));
+    }
+
+    void lignes_lues_et_refusees_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<int>("defaut");
+        QTest::addColumn<int>("coup");
+        QTest::addColumn<QString>("ecrite");
+        QTest::newRow("as written") << "32-38 19-23 " << 0 << 0 << "32-38 19-23 ";
+        QTest::newRow("loose spacing") << "  32 - 38   9x14" << 0 << 0 << "32-38  9-14 ";
+        QTest::newRow("one digit squares") << "1-7 72-66" << 0 << 0 << " 1- 7 72-66 ";
+        QTest::newRow("empty") << "" << int(VerificationLigne::vide) << 1 << "";
+        QTest::newRow("blanks only") << " \t " << int(VerificationLigne::vide) << 1 << "";
+        QTest::newRow("cut after hyphen") << "32-38 19-" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("letters") << "32-38 abc" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("moves run together") << "32-3819-23" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("three digits") << "132-38" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("trailing junk") << "32-38 19-23x" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("same square") << "32-32" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("square 73") << "32-38 19-73" << int(VerificationLigne::case_inexistante) << 2 << "";
+        QTest::newRow("square 0") << "0-6" << int(VerificationLigne::case_inexistante) << 1 << "";
+    }
+    void lignes_lues_et_refusees() {
+        QFETCH(QString, ligne);
+        QFETCH(int, defaut);
+        QFETCH(int, coup);
+        QFETCH(QString, ecrite);
+        VerificationLigne v = verifier_ligne(ligne.toStdString());
+        QCOMPARE(int(v.defaut), defaut);
+        QCOMPARE(v.coup, coup);
+        QCOMPARE(v.ok(), message_ligne(v).empty());
+        if (v.ok()) {
+            QCOMPARE(QString::fromStdString(ecrire_ligne(v.coups)), ecrite);
+            // What is stored is read back by the book as the same moves.
+            std::vector<CoupLivre> relus = lire_ligne(ecrire_ligne(v.coups));
+            QCOMPARE(relus.size(), v.coups.size());
+            for (size_t i = 0; i < relus.size(); ++i) {
+                QCOMPARE(relus[i].depart, v.coups[i].depart);
+                QCOMPARE(relus[i].arrivee, v.coups[i].arrivee);
+            }
+        }
+    }
+
+    void longueur_et_messages() {
+        std::string l42, l43;
+        for (int i = 0; i < 42; ++i) l42 += "32-38 ";
+        l43 = l42 + "1-7";
+        QVERIFY(verifier_ligne(l42).ok());
+        VerificationLigne v = verifier_ligne(l43);
+        QCOMPARE(int(v.defaut), int(VerificationLigne::trop_longue));
+        QCOMPARE(message_ligne(v), std::string("Plus de 42 coups"));
+        QCOMPARE(message_ligne(verifier_ligne("32-38 19")), std::string("Ligne illisible au coup 2"));
+        QCOMPARE(message_ligne(verifier_ligne("80-38"), ANGLAIS), std::string("No such square at move 1"));
+    }
+
+    void fenetres_chargent_leur_fichier() {
+        auto f2 = fenetre(0);
+        auto f3 = fenetre(1);
+        QCOMPARE(f2->objectName(), QString("TForm2"));
+        QCOMPARE(f3->objectName(), QString("TForm3"));
+        QCOMPARE(f2->windowTitle(), QString("White"));
+        QCOMPARE(f2->GroupBox1->title(), QString("Ouvertures (Blancs)"));
+        QCOMPARE(f3->GroupBox1->title(), QString("Ouvertures (Noirs)"));
+        QVERIFY(f2->BitBtn3->isHidden());
+
+        f2->ouvrir("32-38 ");
+        QVERIFY(f2->isVisible());
+        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("32-38 "));
+        QCOMPARE(f2->Liste_Ouvertures->count(), 3);
+        QCOMPARE(b.blancs.size(), size_t(3));
+        QCOMPARE(b.blancs[1], std::string("33-39 oops"));
+        // The unreadable line is kept and marked, with its reason.
+        QListWidgetItem* mauvaise = f2->Liste_Ouvertures->item(1);
+        QCOMPARE(mauvaise->foreground().color(), QColor(Qt::red));
+        QVERIFY(mauvaise->toolTip().contains("Ligne illisible au coup 2"));
+        QVERIFY(f2->Liste_Ouvertures->item(0)->toolTip().isEmpty());
+        QVERIFY(f2->Liste_Ouvertures->item(2)->toolTip().isEmpty());
+
+        f3->charger();
+        QCOMPARE(f3->Liste_Ouvertures->count(), 1);
+        QCOMPARE(b.noirs[0], std::string("34-40 17-22 "));
+        QCOMPARE(b.blancs.size(), size_t(3));
+    }
+
+    void ajouter_et_refuser() {
+        auto f2 = fenetre(0);
+        f2->charger();
+        f2->Nouvelle_Ouverture->setText(" 33-39  20-25");
+        QTest::mouseClick(f2->Valide_Ouverture, Qt::LeftButton);
+        QVERIFY(erreurs.isEmpty());
+        QCOMPARE(f2->Liste_Ouvertures->count(), 4);
+        QCOMPARE(b.blancs.back(), std::string("33-39 20-25 "));
+        QCOMPARE(f2->Liste_Ouvertures->item(3)->text(), QString("33-39 20-25 "));
+
+        // Unsaved, the line already proposes its move to the book.
+        auto pt = std::make_unique<Partie>();
+        pt->partie[1][OFS_DE] = 33;
+        pt->partie[1][OFS_VERS] = 39;
+        std::vector<CoupLivre> c = book_candidates(b, 0, *pt, 1);
+        QCOMPARE(c.size(), size_t(1));
+        QCOMPARE(int(c[0].depart), 20);
+        QCOMPARE(int(c[0].arrivee), 25);
+
+        f2->Nouvelle_Ouverture->setText("33-39 20-2x");
+        QTest::keyClick(f2->Nouvelle_Ouverture, Qt::Key_Return);
+        QCOMPARE(erreurs, QStringList{"Ligne illisible au coup 2"});
+        QCOMPARE(b.blancs.size(), size_t(4));
+        // The refused text stays in the field to be corrected.
+        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("33-39 20-2x"));
+        QVERIFY(!f2->Valide_OuvertureClick());
+        QCOMPARE(erreurs.size(), 2);
+    }
+
+    void cliquer_et_effacer() {
+        auto f2 = fenetre(0);
+        f2->show();
+        f2->charger();
+        cliquer_ligne(f2->Liste_Ouvertures, 2);
+        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("31-37 20-24 37-42 "));
+
+        cliquer_ligne(f2->Liste_Ouvertures, 1);
+        QTest::mouseClick(f2->Effacer, Qt::LeftButton);
+        QVERIFY(f2->Nouvelle_Ouverture->text().isEmpty());
+        QCOMPARE(b.blancs, (std::vector<std::string>{"32-38 19-23 ", "31-37 20-24 37-42 "}));
+        QCOMPARE(f2->Liste_Ouvertures->count(), 2);
+
+        // Without a selected line only the field is emptied.
+        f2->Liste_Ouvertures->clearSelection();
+        f2->Nouvelle_Ouverture->setText("x");
+        f2->EffacerClick();
+        QVERIFY(f2->Nouvelle_Ouverture->text().isEmpty());
+        QCOMPARE(b.blancs.size(), size_t(2));
+        // Nothing was written: the file still has the three lines.
+        QCOMPARE(lire(d + "/Ouvert_b.ouv"), std::string("32-38 19-23 \r\n33-39 oops\r\n31-37 20-24 37-42 \r\n"));
+    }
+
+    void annuler_reprend_le_fichier() {
+        auto f2 = fenetre(0);
+        f2->ouvrir(QString());
+        f2->Nouvelle_Ouverture->setText("33-39");
+        QVERIFY(f2->Valide_OuvertureClick());
+        QCOMPARE(b.blancs.size(), size_t(4));
+        QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
+        QTest::mouseClick(f2->BitBtn2, Qt::LeftButton);
+        QCOMPARE(fermee.count(), 1);
+        QVERIFY(!f2->isVisible());
+        QCOMPARE(b.blancs.size(), size_t(3));
+        QCOMPARE(f2->Liste_Ouvertures->count(), 3);
+    }
+
+    void enregistrer_un_jeu() {
+        auto f2 = fenetre(0);
+        f2->ouvrir(QString());
+        f2->Nouvelle_Ouverture->setText("33-39");
+        QVERIFY(f2->Valide_OuvertureClick());
+        QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
+        QVERIFY(f2->enregistrer_sous("essai"));
+        QCOMPARE(fermee.count(), 1);
+        QVERIFY(!f2->isVisible());
+        QVERIFY(erreurs.isEmpty());
+        const std::string blancs = "32-38 19-23 \n33-39 oops\n31-37 20-24 37-42 \n33-39 \n";
+        QCOMPARE(lire(d + "/Parametres/essai.ovv"), std::string("analyse 1\nanalyse 2\n"));
+        QCOMPARE(lire(d + "/Parametres/essai_b.ouv"), blancs);
+        QCOMPARE(lire(d + "/Ouvert_b.ouv"), blancs);
+        // The black list of the set is the black file as it stands.
+        QCOMPARE(lire(d + "/Parametres/essai_n.ouv"), std::string("34-40 17-22 \n"));
+        QCOMPARE(b.blancs.size(), size_t(4));
+
+        // From the black window: its list goes to the set and its file.
+        auto f3 = fenetre(1);
+        f3->charger();
+        f3->Nouvelle_Ouverture->setText("32-37");
+        QVERIFY(f3->Valide_OuvertureClick());
+        QVERIFY(f3->enregistrer_sous("Noirs.OVV"));
+        QCOMPARE(lire(d + "/Parametres/Noirs_n.ouv"), std::string("34-40 17-22 \n32-37 \n"));
+        QCOMPARE(lire(d + "/Parametres/Noirs_b.ouv"), blancs);
+        QCOMPARE(lire(d + "/Parametres/Noirs.ovv.ovv"), std::string("<absent>"));
+    }
+
+    void enregistrement_impossible_garde_les_lignes() {
+        // "Parametres" is a file: nothing can be written inside it.
+        QVERIFY(QDir(QString::fromStdString(d)).rmdir("Parametres"));
+        ecrire(d + "/Parametres", "pas un dossier");
+        auto f2 = fenetre(0);
+        f2->charger();
+        f2->Nouvelle_Ouverture->setText("33-39");
+        QVERIFY(f2->Valide_OuvertureClick());
+        QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
+        QVERIFY(!f2->enregistrer_sous("essai"));
+        QCOMPARE(erreurs, QStringList{"Impossible d'écrire ce fichier"});
+        QCOMPARE(fermee.count(), 1);
+        QCOMPARE(b.blancs.size(), size_t(4));
+        QCOMPARE(b.blancs.back(), std::string("33-39 "));
+    }
+
+    void changer_de_bibliotheque() {
+        ecrire(d + "/Parametres/Tournoi.ovv", "");
+        ecrire(d + "/Parametres/Tournoi_B.ouv", "31-36 \n");
+        ecrire(d + "/Parametres/tournoi_n.ouv", "33-38 18-23 \n34-39 \n");
+        charger_bibliotheques(b);
+        std::string erreur;
+        QVERIFY(changer_bibliotheque(b, d + "/Parametres/tournoi.ovv", erreur));
+        QVERIFY(erreur.empty());
+        QCOMPARE(b.blancs, std::vector<std::string>{"31-36 "});
+        QCOMPARE(b.noirs, (std::vector<std::string>{"33-38 18-23 ", "34-39 "}));
+        // The program's own files now hold the set (the black one found
+        // whatever the case of its name).
+        QCOMPARE(lire(d + "/Ouvert_b.ouv"), std::string("31-36 \n"));
+        QCOMPARE(lire(d + "/ouvert_n.OUV"), std::string("33-38 18-23 \n34-39 \n"));
+        auto f3 = fenetre(1);
+        QCOMPARE(f3->Liste_Ouvertures->count(), 2);
+
+        // A marker without lists changes nothing.
+        ecrire(d + "/Parametres/vide.ovv", "");
+        QVERIFY(!changer_bibliotheque(b, d + "/Parametres/vide.ovv", erreur));
+        QCOMPARE(erreur, std::string("Impossible d'ouvrir ce fichier"));
+        QCOMPARE(b.blancs, std::vector<std::string>{"31-36 "});
+        QVERIFY(!changer_bibliotheque(b, "", erreur));
+        // A bare name is looked for in "Parametres".
+        QVERIFY(changer_bibliotheque(b, "TOURNOI", erreur));
+    }
+
+    void legendes_anglaises() {
+        auto f2 = fenetre(0);
+        f2->appliquer_legendes(ANGLAIS);
+        QCOMPARE(f2->Valide_Ouverture->text(), QString("Add"));
+        QCOMPARE(f2->GroupBox1->title(), QString("Openings (White)"));
+        f2->charger();
+        QVERIFY(f2->Liste_Ouvertures->item(1)->toolTip().contains("Unreadable line at move 2"));
+    }
+};
+
+QTEST_MAIN(TestOuvertures)
+#include "test_ouvertures.moc"
