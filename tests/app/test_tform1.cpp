@@ -355,6 +355,42 @@ private slots:
         QCOMPARE(f->session().tour_ordinateur, uint8_t(0));
     }
 
+    // Without "Décomposer les prises" a multiple capture is not shown step
+    // by step, however long the steps would be.
+    void prise_sans_decomposition() {
+        auto f = banc::fenetre();
+        f->ctx().delais = Delais{10000, 10000, 0};
+        f->Dcomposerlesprises1->trigger();
+        QVERIFY(!f->Dcomposerlesprises1->isChecked());
+        QVERIFY(banc::poser(*f, "W:W51,70:B45,33,22,6"));
+        QElapsedTimer t;
+        t.start();
+        cliquer(*f, 51);
+        QVERIFY(t.elapsed() < 2000);
+        QCOMPARE(position(*f), std::string("B:W16,70:B6"));
+    }
+
+    // "Quitter" and closing the window end the main loop, which until then
+    // sleeps on the event queue; closing is refused during a rated game.
+    void quitter_et_fermer() {
+        auto f = banc::fenetre();
+        f->show();
+        QTimer::singleShot(50, [&] { f->Quitter1->trigger(); });
+        boucle_principale(*f);
+        QCOMPARE(f->session().fin_programme, uint8_t(1));
+        QVERIFY(!f->isVisible());
+
+        auto g = banc::fenetre();
+        g->show();
+        g->session().matchState = 1;
+        QVERIFY(!g->close());
+        QCOMPARE(g->session().fin_programme, uint8_t(0));
+        g->session().matchState = 0;
+        QTimer::singleShot(50, [&] { g->close(); });
+        boucle_principale(*g);
+        QCOMPARE(g->session().fin_programme, uint8_t(1));
+    }
+
     // The computer's move as the engine will hand it over: shown jump by
     // jump, committed, outlined in aqua with its start in silver.
     void coup_de_l_ordinateur() {
