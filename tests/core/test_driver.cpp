@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "outils_moteur.h"
+
+using namespace kolmar;
+using kolmar::test::Banc;
+
+TEST(Driver, TimeBudget) {
+    // w = 0, T = 160, clock 0: 160 / 100 = 1, 9/10 of it is 0, raised to 1.
+    Budget b = budget_temps(160, 178, 0, 0, false, false);
+    EXPECT_EQ(b.Bt, 1);
+    EXPECT_EQ(b.arret, 5);
+    EXPECT_EQ(b.L, 178);
+    // "30 coups en 30 mn" at the start: 1680 / 100 * 9 / 10.
+    EXPECT_EQ(budget_temps(1680, 1798, 0, 0, false, false).Bt, 14);
+    // Late in the first period with little left: at least T / 150 while the cap allows.
+    EXPECT_EQ(budget_temps(1680, 1798, 1600, 50, false, false).Bt, 11);
+    EXPECT_EQ(budget_temps(1680, 1798, 1790, 50, false, false).Bt, 1);
+    // Second period: v = 2, ((v + 1) * T / 2 - clock) / (50 v - w + 50).
+    Budget p2 = budget_temps(540, 598, 500, 120, false, false);
+    EXPECT_EQ(p2.Bt, (3 * 540 / 2 - 500) / 30 * 9 / 10);
+    EXPECT_EQ(p2.L, 121 * 598 / 100);
+    // Never more than a tenth of the period; analysis takes T / 50.
+    EXPECT_EQ(budget_temps(3360, 3598, 0, 98, false, false).Bt, 336);
+    EXPECT_EQ(budget_temps(540, 598, 0, 0, true, false).Bt, 540 / 50 * 9 / 10);
+    // No limit.
+    EXPECT_EQ(budget_temps(32000, 32000, 0, 0, false, false).Bt, 3200000);
+    EXPECT_EQ(budget_temps(160, 178, 0, 0, false, true).arret, 3200000);
+    // Depth levels: the budget is nil.
+    EXPECT_EQ(budget_temps(2, 58, 0, 0, false, false).Bt, 0);
+}
+
+TEST(Driver, Levels) {
+    Limites l;
+    EXPECT_EQ(l.engineBudget, 160);  // "5 : Excellence" until a level is chosen
+    EXPECT_EQ(l.periodLimit, 178);
+    ASSERT_TRUE(limites_niveau(1, l));
+    EXPECT_EQ(l.engineBudget, 2);
+    EXPECT_EQ(l.periodLimit, 58);
+    ASSERT_TRUE(limites_niveau(8, l));
+    EXPECT_EQ(l.engineBudget, 1680);
+    EXPECT_FALSE(limites_niveau(9, l));
+}
+
+TEST(Driver, DepthLevelsStopAfterTheirDepth) {
+    for (int niveau : {1, 0}) {
+        Banc b;
+        limites_niveau(niveau, b.m->limites);
+        std::vector<int> profondeurs;
+        b.m->rappels.fin_iteration = [&](int d, int, uint64_t) { profondeurs.push_back(d); };
+        int i = choisir_coup(*b.m, BLANC);
+        EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
+        ASSERT_FALSE(profondeurs.empty());
+        EXPECT_EQ(profondeurs.back(), b.m->limites.engineBudget + 1);
+    }
+}
+
+TEST(Driver, ClockStopsTheSearch) {
+    Banc b;
+    int64_t t = 0;
+    // Every look at the clock is a second later.
+    b.m->rappels.horloge_ms = [&] { return t += 1000; };
+    int appels = 0;
+    b.m->rappels.traiter_messages = [&] { ++appels; };
+    int i = choisir_coup(*b.m, BLANC);
+    ASSERT_LT(i, b.jeu->gen.nb_coups[1]);
+    // Budget 1 s: no new iteration after depth 5 once it is spent, and the
+    // search itself stops past 5 s.
+    EXPECT_GE(b.m->limites.temps_utilise, 2);
+    EXPECT_LE(b.m->limites.temps_utilise, 40);
+    EXPECT_GT(appels, 0);
+}
+
+TEST(Driver, StopAndAbandonFromTheWindow) {
+    Banc b;
+    b.m->limites.en_reflexion_adverse = true;
+    int polls = 0;
+    b.m->rappels.traiter_messages = [&] {
+        if (++polls == 3) b.m->arret_calcul = true;
+    };
+    reflechir(*b.m, BLANC);
+    EXPECT_EQ(polls, 3);
+    EXPECT_EQ(0, std::memcmp(b.jeu->damier, b.jeu->plateau_affiche, TAILLE_DAMIER));
+
+    Banc c;
+    c.m->limites.en_reflexion_adverse = true;
+    c.m->rappels.traiter_messages = [&] {
+        c.m->arret_calcul = true;
+        c.m->abandon = true;
+    };
+    EXPECT_EQ(choisir_coup(*c.m, BLANC), 0);
+}
+
+TEST(Driver, PanelTexts) {
+    Banc b;
+    std::vector<std::string> racine;
+    b.m->rappels.ligne_racine = [&](const std::string& l, bool) { racine.push_back(l); };
+    b.m->limites.profondeur_fixe = 4;
+    choisir_coup(*b.m, BLANC);
+    ASSERT_FALSE(racine.empty());
+    EXPECT_TRUE(std::regex_match(racine.front(), std::regex("\\d\\d-\\d\\d : [ -]{0,5}-?\\d+ \\?<---"))) << racine.front();
+    bool note = false;
+    for (const auto& l : racine) note = note || std::regex_match(l, std::regex("\\d\\d-\\d\\d : [ \\d-]{5}"));
+    EXPECT_TRUE(note);
+
+    std::vector<std::string> l = lignes_progression(*b.m, 101);
+    ASSERT_GE(l.size(), 7u);
+    EXPECT_EQ(l[0], "Profondeur :     4");
+    EXPECT_TRUE(std::regex_match(l[1], std::regex("Noeuds : [ \\d]{8}")));
+    EXPECT_TRUE(std::regex_match(l[2], std::regex("Temps : [ \\d]{6} s")));
+    EXPECT_TRUE(l[3] == "Noeuds/s : //" || std::regex_match(l[3], std::regex("Noeuds/s : [ \\d]{8}")));
+    EXPECT_EQ(l[4], "Score :    50");
+    EXPECT_EQ(l[5], "Coups :   1");
+    EXPECT_TRUE(std::regex_match(l[6], std::regex("\\d\\d - \\d\\d , \\d\\d - \\d\\d"))) << l[6];
+    EXPECT_EQ(texte_pv(*b.m).substr(0, 5), l[6].substr(0, 2) + "-" + l[6].substr(5, 2));
+}

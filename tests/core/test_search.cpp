@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "outils_moteur.h"
+
+using namespace kolmar;
+using kolmar::test::Banc;
+
+namespace {
+
+// The engine's move at a fixed depth, as "47-41"; the score in *score.
+std::string meilleur_coup(Banc& b, int profondeur, int* score = nullptr) {
+    b.m->limites.profondeur_fixe = profondeur;
+    int i = choisir_coup(*b.m, b.trait);
+    if (score) *score = b.m->dernier_score;
+    if (i == 254) i = 0;
+    if (i >= 100) return "none";
+    return texte_coup(b.jeu->gen.liste_coups[1][i]);
+}
+
+}  // namespace
+
+TEST(Search, FindsAShotWinningMaterial) {
+    // 39-33 gives a man: 26x39 is forced, then 46x22 takes two.
+    Banc b("W:W38,39,46,52,70:B3,26,27,12,13");
+    int score = 0;
+    EXPECT_EQ(meilleur_coup(b, 6, &score), "39-33");
+    EXPECT_GT(score, 150);
+    // The captures are never a leaf: even a one-ply search sees it through.
+    Banc c("W:W38,39,46,52,70:B3,26,27,12,13");
+    EXPECT_EQ(meilleur_coup(c, 1), "39-33");
+}
+
+TEST(Search, WinsAndLossesByPlyDistance) {
+    // After any quiet move of 70 black's only man is blocked: black has lost.
+    Banc b("W:W36,41,70:B30");
+    int score = 0;
+    std::string coup = meilleur_coup(b, 3, &score);
+    EXPECT_EQ(score, 32000 - 2);
+    EXPECT_EQ(coup.substr(0, 2), "70");
+    // Taking the last enemy piece wins at once, at the root.
+    Banc c("W:WK38:B32");
+    c.m->limites.en_reflexion_adverse = true;  // searched even with a single piece to take
+    c.m->limites.profondeur_fixe = 2;
+    choisir_coup(*c.m, c.trait);
+    EXPECT_EQ(c.m->dernier_score, 32000 - 1);
+    // The losing side sees the loss: black to move, blocked after 36-? is impossible.
+    Banc d("B:W36,41,70:B30");
+    EXPECT_GE(choisir_coup(*d.m, d.trait), 100);
+}
+
+TEST(Search, SingleMoveAndNoMove) {
+    Banc b("W:W38,70:B32,5");
+    b.trait = BLANC;
+    b.m->limites.profondeur_fixe = 0;
+    EXPECT_EQ(choisir_coup(*b.m, BLANC), 254);  // the capture is forced
+    EXPECT_EQ(b.m->noeuds, 0u);
+    Banc c("W:W43:B37,32");  // the white man is blocked
+    EXPECT_GE(choisir_coup(*c.m, BLANC), 100);
+    Banc d("W:W43:B37,32");
+    d.jeu->damier[37] = d.jeu->damier[32] = VIDE;  // black has no piece at all
+    EXPECT_EQ(choisir_coup(*d.m, BLANC), 100);
+}
+
+TEST(Search, SameTreeEveryTime) {
+    Banc a("W:W30,39,43,44,45,46,50,51,53,54,55,58,60,61,62,63,64,65,68,69,70,71,72:B1,2,3,4,5,8,9,10,11,12,14,15,16,17,18,20,22,26,29,31,32,33,42");
+    Banc b("W:W30,39,43,44,45,46,50,51,53,54,55,58,60,61,62,63,64,65,68,69,70,71,72:B1,2,3,4,5,8,9,10,11,12,14,15,16,17,18,20,22,26,29,31,32,33,42");
+    std::string ca = meilleur_coup(a, 5), cb = meilleur_coup(b, 5);
+    EXPECT_EQ(ca, cb);
+    EXPECT_EQ(a.m->noeuds, b.m->noeuds);
+    EXPECT_GT(a.m->noeuds, 100u);
+    // The position and the counts are as they were.
+    uint8_t avant[TAILLE_DAMIER];
+    std::memcpy(avant, a.jeu->plateau_affiche, TAILLE_DAMIER);
+    EXPECT_EQ(0, std::memcmp(avant, a.jeu->damier, TAILLE_DAMIER));
+    uint8_t np[5];
+    compter_pieces(a.jeu->damier, np);
+    EXPECT_EQ(0, std::memcmp(np + 1, a.jeu->nb_pieces + 1, 4));
+}
+
+TEST(Search, RepeatingThePositionOfFourPliesAgoIsADraw) {
+    // White is a king up but can only shuffle; black's king shuffles too.
+    Banc b("W:WK1,K72:BK36");
+    Partie& pt = b.jeu->partie;
+    // The game so far: the current position was also the one four plies ago.
+    for (int p = 1; p <= 6; ++p) {
+        pt.demi_coup_courant = p;
+        noter_position(pt, b.jeu->damier, 0, 0, 0, EtatNote{});
+    }
+    // Record 3 holds the position after white's 1-7: that move now scores 0.
+    b.jeu->damier[1] = VIDE;
+    b.jeu->damier[7] = DAME_BLANCHE;
+    pt.demi_coup_courant = 3;
+    noter_position(pt, b.jeu->damier, 0, 0, 0, EtatNote{});
+    b.jeu->damier[7] = VIDE;
+    b.jeu->damier[1] = DAME_BLANCHE;
+    pt.demi_coup_courant = 6;
+    b.m->limites.profondeur_fixe = 1;
+    choisir_coup(*b.m, BLANC);
+    bool vu = false;
+    for (int i = 0; i < b.m->racine.nb; ++i)
+        if (b.m->racine.coups[i].depart == 1 && b.m->racine.coups[i].arrivee == 7) {
+            vu = true;
+            // Ordering score of a move searched at 0: 0 + 2i + 200, or 0 - 300 / 0 - 200.
+            int s = b.m->racine.coups[i].score;
+            EXPECT_TRUE(s == 2 * i + 200 || s == -300 || s == -200) << s;
+        }
+    EXPECT_TRUE(vu);
+}
