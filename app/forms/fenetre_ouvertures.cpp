@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cctype>
+#include <memory>
 
 #include "records/fichiers.h"
 #include "rules/board.h"
+#include "rules/movegen.h"
 
 namespace kolmar {
 
@@ -79,8 +81,33 @@ VerificationLigne verifier_ligne(const std::string& t) {
     if (v.coups.size() > static_cast<size_t>(COUPS_LIGNE_MAX)) {
         v.defaut = VerificationLigne::trop_longue;
         v.coup = COUPS_LIGNE_MAX + 1;
+    } else if (int j = premier_coup_impossible(v.coups)) {
+        v.defaut = VerificationLigne::coup_impossible;
+        v.coup = j;
     }
     return v;
+}
+
+int premier_coup_impossible(const std::vector<CoupLivre>& coups) {
+    uint8_t damier[TAILLE_DAMIER];
+    position_initiale(damier);
+    auto g = std::make_unique<Generateur>();
+    g->damier = damier;
+    init_listes(*g);
+    int trait = BLANC;
+    for (size_t j = 0; j < coups.size(); ++j) {
+        const int n = coups_legaux(*g, trait);
+        const Coup* liste = g->liste_coups[g->ply];
+        int i = 0;
+        while (i < n && (liste[i].depart != coups[j].depart || liste[i].arrivee != coups[j].arrivee)) ++i;
+        if (i == n) return static_cast<int>(j) + 1;
+        // Any of several captures with the same ends will do: the line
+        // cannot tell them apart, and neither can the book.
+        const Coup c = liste[i];
+        jouer_coup(damier, c);
+        trait = 1 - trait;
+    }
+    return 0;
 }
 
 std::string message_ligne(const VerificationLigne& v, int langue) {
@@ -89,6 +116,7 @@ std::string message_ligne(const VerificationLigne& v, int langue) {
         case VerificationLigne::vide: return texte(Texte::LigneVide, langue);
         case VerificationLigne::illisible: return avec_numero(Texte::LigneIllisible, langue, v.coup);
         case VerificationLigne::case_inexistante: return avec_numero(Texte::CaseInexistante, langue, v.coup);
+        case VerificationLigne::coup_impossible: return avec_numero(Texte::CoupImpossible, langue, v.coup);
         case VerificationLigne::trop_longue: return texte(Texte::LigneTropLongue, langue);
     }
     return std::string();
@@ -114,6 +142,21 @@ bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::strin
     }
     erreur.clear();
     return true;
+}
+
+bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2,
+                                        FenetreOuvertures* f3, int langue) {
+    const QString dossier = QString::fromStdString(chemin_donnee("Parametres"));
+    const QString nom = QFileDialog::getOpenFileName(parent, QString(), dossier + QStringLiteral("/*.ovv"),
+                                                     qs(Texte::FiltreOuvertures, langue));
+    if (nom.isEmpty()) return false;
+    std::string erreur;
+    const bool ok = changer_bibliotheque(b, nom.toStdString(), erreur, langue);
+    // Even a failed write has changed the lists in memory.
+    for (FenetreOuvertures* f : {f2, f3})
+        if (f != nullptr) f->afficher();
+    if (!ok) QMessageBox::critical(parent, qs(Texte::Erreur, langue), QString::fromUtf8(erreur.c_str()));
+    return ok;
 }
 
 FenetreOuvertures::FenetreOuvertures(Bibliotheque& b, int couleur, QWidget* parent)

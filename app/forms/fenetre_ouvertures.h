@@ -21,7 +21,7 @@ namespace kolmar {
 
 // What is wrong with a line typed into Nouvelle_Ouverture.
 struct VerificationLigne {
-    enum Defaut { aucun, vide, illisible, case_inexistante, trop_longue };
+    enum Defaut { aucun, vide, illisible, case_inexistante, coup_impossible, trop_longue };
     Defaut defaut = aucun;
     int coup = 0;  // 1-based move at which reading stopped
     std::vector<CoupLivre> coups;
@@ -29,8 +29,13 @@ struct VerificationLigne {
 };
 
 // Reads every move of the line: "a-b" or "axb", one or two digits each,
-// blanks between moves; squares 1 to 72; at most 42 moves.
+// blanks between moves; squares 1 to 72; each move legal in the game the
+// line plays from the initial position; at most 42 moves.
 VerificationLigne verifier_ligne(const std::string& texte);
+// The first move of `coups` that is not legal when the moves are played
+// from the initial position, white first (1-based); 0 when all are.
+// A capture is known by its origin and destination only.
+int premier_coup_impossible(const std::vector<CoupLivre>& coups);
 // Text for the "Erreur" box; empty for a good line.
 std::string message_ligne(const VerificationLigne& v, int langue = FRANCAIS);
 
@@ -39,6 +44,14 @@ std::string message_ligne(const VerificationLigne& v, int langue = FRANCAIS);
 // rewrites "Ouvert_b.ouv" and "Ouvert_n.ouv". On failure `erreur` says why;
 // when the set cannot be found the lists are left as they were.
 bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::string& erreur, int langue = FRANCAIS);
+
+class FenetreOuvertures;
+
+// The menu item itself: an open dialog in "Parametres", then the set
+// installed and shown in both editors; a failure in a box "Erreur".
+// False when nothing was installed.
+bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2,
+                                        FenetreOuvertures* f3, int langue = FRANCAIS);
 
 class FenetreOuvertures : public QDialog {
     Q_OBJECT

@@ -66,6 +66,7 @@ constexpr Entree k_textes[] = {
     {Texte::LigneVide, {"Ligne vide", "Empty line"}},
     {Texte::LigneIllisible, {"Ligne illisible au coup %1", "Unreadable line at move %1"}},
     {Texte::CaseInexistante, {"Case inexistante au coup %1", "No such square at move %1"}},
+    {Texte::CoupImpossible, {"Coup %1 impossible", "Move %1 is not legal"}},
     {Texte::LigneTropLongue, {"Plus de 42 coups", "More than 42 moves"}},
     {Texte::ImpossibleEcrireFichier, {"Impossible d'écrire ce fichier", "Cannot write this file"}},
     {Texte::Ok, {"OK"}},

@@ -63,6 +63,7 @@ enum class Texte : int {
     LigneVide,
     LigneIllisible,  // %1: the move's number
     CaseInexistante,  // %1: the move's number
+    CoupImpossible,  // %1: the move's number
     LigneTropLongue,
     ImpossibleEcrireFichier,
     // New game and players

@@ -55,8 +55,8 @@ private slots:
         b = Bibliotheque();
         erreurs.clear();
         // The black file with another case, as a copy from Windows may have it.
-        ecrire(d + "/Ouvert_b.ouv", "32-38 19-23 \r\n33-39 oops\r\n31-37 20-24 37-42 \r\n");
-        ecrire(d + "/ouvert_n.OUV", "34-40 17-22 \n");
+        ecrire(d + "/Ouvert_b.ouv", "48-41 29-36 54-48 24-29 \r\n44-38 oops\r\n48-41 29-36 54-48 25-32 \r\n");
+        ecrire(d + "/ouvert_n.OUV", "48-41 25-31 \n");
         QVERIFY(creer_dossier(d + "/Parametres"));
     }
 
@@ -65,19 +65,28 @@ private slots:
         QTest::addColumn<int>("defaut");
         QTest::addColumn<int>("coup");
         QTest::addColumn<QString>("ecrite");
-        QTest::newRow("as written") << "32-38 19-23 " << 0 << 0 << "32-38 19-23 ";
-        QTest::newRow("loose spacing") << "  32 - 38   9x14" << 0 << 0 << "32-38  9-14 ";
-        QTest::newRow("one digit squares") << "1-7 72-66" << 0 << 0 << " 1- 7 72-66 ";
+        QTest::newRow("as written") << "48-41 29-36 " << 0 << 0 << "48-41 29-36 ";
+        QTest::newRow("loose spacing") << "  48 - 41   29x36" << 0 << 0 << "48-41 29-36 ";
+        QTest::newRow("captures by their ends")
+            << "48-41 29-36 54-48 25-32 44-38 19-25 43-37 32-43 38-33 26-39 46-33 27-38 45-19 20-26" << 0 << 0
+            << "48-41 29-36 54-48 25-32 44-38 19-25 43-37 32-43 38-33 26-39 46-33 27-38 45-19 20-26 ";
         QTest::newRow("empty") << "" << int(VerificationLigne::vide) << 1 << "";
         QTest::newRow("blanks only") << " \t " << int(VerificationLigne::vide) << 1 << "";
-        QTest::newRow("cut after hyphen") << "32-38 19-" << int(VerificationLigne::illisible) << 2 << "";
-        QTest::newRow("letters") << "32-38 abc" << int(VerificationLigne::illisible) << 2 << "";
-        QTest::newRow("moves run together") << "32-3819-23" << int(VerificationLigne::illisible) << 1 << "";
-        QTest::newRow("three digits") << "132-38" << int(VerificationLigne::illisible) << 1 << "";
-        QTest::newRow("trailing junk") << "32-38 19-23x" << int(VerificationLigne::illisible) << 2 << "";
-        QTest::newRow("same square") << "32-32" << int(VerificationLigne::illisible) << 1 << "";
-        QTest::newRow("square 73") << "32-38 19-73" << int(VerificationLigne::case_inexistante) << 2 << "";
+        QTest::newRow("cut after hyphen") << "48-41 29-" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("letters") << "48-41 abc" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("moves run together") << "48-4129-36" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("three digits") << "148-41" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("trailing junk") << "48-41 29-36x" << int(VerificationLigne::illisible) << 2 << "";
+        QTest::newRow("same square") << "48-48" << int(VerificationLigne::illisible) << 1 << "";
+        QTest::newRow("square 73") << "48-41 29-73" << int(VerificationLigne::case_inexistante) << 2 << "";
         QTest::newRow("square 0") << "0-6" << int(VerificationLigne::case_inexistante) << 1 << "";
+        // Read, then refused by the rules.
+        QTest::newRow("one digit squares") << " 1- 7" << int(VerificationLigne::coup_impossible) << 1 << "";
+        QTest::newRow("black first") << "25-31" << int(VerificationLigne::coup_impossible) << 1 << "";
+        QTest::newRow("square left empty") << "48-41 29-36 48-42" << int(VerificationLigne::coup_impossible) << 3
+                                           << "";
+        QTest::newRow("capture not taken") << "48-41 29-36 54-48 25-32 44-38 19-25 43-37 32-43 38-33 26-39 46-40"
+                                           << int(VerificationLigne::coup_impossible) << 11 << "";
     }
     void lignes_lues_et_refusees() {
         QFETCH(QString, ligne);
@@ -102,13 +111,15 @@ private slots:
 
     void longueur_et_messages() {
         std::string l42, l43;
-        for (int i = 0; i < 42; ++i) l42 += "32-38 ";
+        for (int i = 0; i < 42; ++i) l42 += "48-41 ";
         l43 = l42 + "1-7";
-        QVERIFY(verifier_ligne(l42).ok());
+        // 42 moves are read (the second one is then refused by the rules).
+        QCOMPARE(int(verifier_ligne(l42).defaut), int(VerificationLigne::coup_impossible));
         VerificationLigne v = verifier_ligne(l43);
         QCOMPARE(int(v.defaut), int(VerificationLigne::trop_longue));
         QCOMPARE(message_ligne(v), std::string("Plus de 42 coups"));
-        QCOMPARE(message_ligne(verifier_ligne("32-38 19")), std::string("Ligne illisible au coup 2"));
+        QCOMPARE(message_ligne(verifier_ligne("48-41 29")), std::string("Ligne illisible au coup 2"));
+        QCOMPARE(message_ligne(verifier_ligne("48-41 48-42")), std::string("Coup 2 impossible"));
         QCOMPARE(message_ligne(verifier_ligne("80-38"), ANGLAIS), std::string("No such square at move 1"));
     }
 
@@ -127,7 +138,7 @@ private slots:
         QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("32-38 "));
         QCOMPARE(f2->Liste_Ouvertures->count(), 3);
         QCOMPARE(b.blancs.size(), size_t(3));
-        QCOMPARE(b.blancs[1], std::string("33-39 oops"));
+        QCOMPARE(b.blancs[1], std::string("44-38 oops"));
         // The unreadable line is kept and marked, with its reason.
         QListWidgetItem* mauvaise = f2->Liste_Ouvertures->item(1);
         QCOMPARE(mauvaise->foreground().color(), QColor(Qt::red));
@@ -137,37 +148,39 @@ private slots:
 
         f3->charger();
         QCOMPARE(f3->Liste_Ouvertures->count(), 1);
-        QCOMPARE(b.noirs[0], std::string("34-40 17-22 "));
+        QCOMPARE(b.noirs[0], std::string("48-41 25-31 "));
         QCOMPARE(b.blancs.size(), size_t(3));
     }
 
     void ajouter_et_refuser() {
         auto f2 = fenetre(0);
         f2->charger();
-        f2->Nouvelle_Ouverture->setText(" 33-39  20-25");
+        f2->Nouvelle_Ouverture->setText(" 47-40  25-31");
         QTest::mouseClick(f2->Valide_Ouverture, Qt::LeftButton);
         QVERIFY(erreurs.isEmpty());
         QCOMPARE(f2->Liste_Ouvertures->count(), 4);
-        QCOMPARE(b.blancs.back(), std::string("33-39 20-25 "));
-        QCOMPARE(f2->Liste_Ouvertures->item(3)->text(), QString("33-39 20-25 "));
+        QCOMPARE(b.blancs.back(), std::string("47-40 25-31 "));
+        QCOMPARE(f2->Liste_Ouvertures->item(3)->text(), QString("47-40 25-31 "));
 
         // Unsaved, the line already proposes its move to the book.
         auto pt = std::make_unique<Partie>();
-        pt->partie[1][OFS_DE] = 33;
-        pt->partie[1][OFS_VERS] = 39;
+        pt->partie[1][OFS_DE] = 47;
+        pt->partie[1][OFS_VERS] = 40;
         std::vector<CoupLivre> c = book_candidates(b, 0, *pt, 1);
         QCOMPARE(c.size(), size_t(1));
-        QCOMPARE(int(c[0].depart), 20);
-        QCOMPARE(int(c[0].arrivee), 25);
+        QCOMPARE(int(c[0].depart), 25);
+        QCOMPARE(int(c[0].arrivee), 31);
 
-        f2->Nouvelle_Ouverture->setText("33-39 20-2x");
+        f2->Nouvelle_Ouverture->setText("47-40 25-3x");
         QTest::keyClick(f2->Nouvelle_Ouverture, Qt::Key_Return);
         QCOMPARE(erreurs, QStringList{"Ligne illisible au coup 2"});
         QCOMPARE(b.blancs.size(), size_t(4));
         // The refused text stays in the field to be corrected.
-        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("33-39 20-2x"));
+        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("47-40 25-3x"));
+        f2->Nouvelle_Ouverture->setText("47-40 47-41");
         QVERIFY(!f2->Valide_OuvertureClick());
-        QCOMPARE(erreurs.size(), 2);
+        QCOMPARE(erreurs, (QStringList{"Ligne illisible au coup 2", "Coup 2 impossible"}));
+        QCOMPARE(b.blancs.size(), size_t(4));
     }
 
     void cliquer_et_effacer() {
@@ -175,12 +188,12 @@ private slots:
         f2->show();
         f2->charger();
         cliquer_ligne(f2->Liste_Ouvertures, 2);
-        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("31-37 20-24 37-42 "));
+        QCOMPARE(f2->Nouvelle_Ouverture->text(), QString("48-41 29-36 54-48 25-32 "));
 
         cliquer_ligne(f2->Liste_Ouvertures, 1);
         QTest::mouseClick(f2->Effacer, Qt::LeftButton);
         QVERIFY(f2->Nouvelle_Ouverture->text().isEmpty());
-        QCOMPARE(b.blancs, (std::vector<std::string>{"32-38 19-23 ", "31-37 20-24 37-42 "}));
+        QCOMPARE(b.blancs, (std::vector<std::string>{"48-41 29-36 54-48 24-29 ", "48-41 29-36 54-48 25-32 "}));
         QCOMPARE(f2->Liste_Ouvertures->count(), 2);
 
         // Without a selected line only the field is emptied.
@@ -190,13 +203,13 @@ private slots:
         QVERIFY(f2->Nouvelle_Ouverture->text().isEmpty());
         QCOMPARE(b.blancs.size(), size_t(2));
         // Nothing was written: the file still has the three lines.
-        QCOMPARE(lire(d + "/Ouvert_b.ouv"), std::string("32-38 19-23 \r\n33-39 oops\r\n31-37 20-24 37-42 \r\n"));
+        QCOMPARE(lire(d + "/Ouvert_b.ouv"), std::string("48-41 29-36 54-48 24-29 \r\n44-38 oops\r\n48-41 29-36 54-48 25-32 \r\n"));
     }
 
     void annuler_reprend_le_fichier() {
         auto f2 = fenetre(0);
         f2->ouvrir(QString());
-        f2->Nouvelle_Ouverture->setText("33-39");
+        f2->Nouvelle_Ouverture->setText("47-40");
         QVERIFY(f2->Valide_OuvertureClick());
         QCOMPARE(b.blancs.size(), size_t(4));
         QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
@@ -210,28 +223,28 @@ private slots:
     void enregistrer_un_jeu() {
         auto f2 = fenetre(0);
         f2->ouvrir(QString());
-        f2->Nouvelle_Ouverture->setText("33-39");
+        f2->Nouvelle_Ouverture->setText("47-40");
         QVERIFY(f2->Valide_OuvertureClick());
         QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
         QVERIFY(f2->enregistrer_sous("essai"));
         QCOMPARE(fermee.count(), 1);
         QVERIFY(!f2->isVisible());
         QVERIFY(erreurs.isEmpty());
-        const std::string blancs = "32-38 19-23 \n33-39 oops\n31-37 20-24 37-42 \n33-39 \n";
+        const std::string blancs = "48-41 29-36 54-48 24-29 \n44-38 oops\n48-41 29-36 54-48 25-32 \n47-40 \n";
         QCOMPARE(lire(d + "/Parametres/essai.ovv"), std::string("analyse 1\nanalyse 2\n"));
         QCOMPARE(lire(d + "/Parametres/essai_b.ouv"), blancs);
         QCOMPARE(lire(d + "/Ouvert_b.ouv"), blancs);
         // The black list of the set is the black file as it stands.
-        QCOMPARE(lire(d + "/Parametres/essai_n.ouv"), std::string("34-40 17-22 \n"));
+        QCOMPARE(lire(d + "/Parametres/essai_n.ouv"), std::string("48-41 25-31 \n"));
         QCOMPARE(b.blancs.size(), size_t(4));
 
         // From the black window: its list goes to the set and its file.
         auto f3 = fenetre(1);
         f3->charger();
-        f3->Nouvelle_Ouverture->setText("32-37");
+        f3->Nouvelle_Ouverture->setText("48-42 25-31");
         QVERIFY(f3->Valide_OuvertureClick());
         QVERIFY(f3->enregistrer_sous("Noirs.OVV"));
-        QCOMPARE(lire(d + "/Parametres/Noirs_n.ouv"), std::string("34-40 17-22 \n32-37 \n"));
+        QCOMPARE(lire(d + "/Parametres/Noirs_n.ouv"), std::string("48-41 25-31 \n48-42 25-31 \n"));
         QCOMPARE(lire(d + "/Parametres/Noirs_b.ouv"), blancs);
         QCOMPARE(lire(d + "/Parametres/Noirs.ovv.ovv"), std::string("<absent>"));
     }
@@ -242,14 +255,14 @@ private slots:
         ecrire(d + "/Parametres", "pas un dossier");
         auto f2 = fenetre(0);
         f2->charger();
-        f2->Nouvelle_Ouverture->setText("33-39");
+        f2->Nouvelle_Ouverture->setText("47-40");
         QVERIFY(f2->Valide_OuvertureClick());
         QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
         QVERIFY(!f2->enregistrer_sous("essai"));
         QCOMPARE(erreurs, QStringList{"Impossible d'écrire ce fichier"});
         QCOMPARE(fermee.count(), 1);
         QCOMPARE(b.blancs.size(), size_t(4));
-        QCOMPARE(b.blancs.back(), std::string("33-39 "));
+        QCOMPARE(b.blancs.back(), std::string("47-40 "));
     }
 
     void changer_de_bibliotheque() {
