@@ -46,6 +46,7 @@ int cmd_go(const Args& args) {
     auto m = std::make_unique<Moteur>(*jeu);
     if (!preparer_moteur(*m)) return 1;
     Finales finales;
+    charger_positions(finales);
     m->finales = &finales;
     if (depth) m->limites.profondeur_fixe = static_cast<int>(depth);
     else if (secondes > 0) m->limites.temps_fixe_ms = static_cast<int64_t>(secondes * 1000);

@@ -44,7 +44,7 @@ struct Partie1 {
 };
 
 Partie1 jouer_partie(const Joueur& blanc, const Joueur& noir, unsigned graine_ouverture, std::mt19937& hasard,
-                     int plies_ouverture, bool& faute) {
+                     int plies_ouverture, Finales& finales, bool& faute) {
     auto jeu = std::make_unique<Jeu>();
     commencer_partie(jeu->partie, jeu->damier, EtatNote{});
     std::unique_ptr<Moteur> moteurs[2];
@@ -58,6 +58,7 @@ Partie1 jouer_partie(const Joueur& blanc, const Joueur& noir, unsigned graine_ou
             faute = true;
             return {0, 0, "no data"};
         }
+        moteurs[c]->finales = &finales;
         Limites& l = moteurs[c]->limites;
         if (j.genre == Joueur::profondeur) l.profondeur_fixe = static_cast<int>(j.valeur);
         else if (j.genre == Joueur::temps) l.temps_fixe_ms = static_cast<int64_t>(j.secondes * 1000);
@@ -146,6 +147,9 @@ int cmd_match(const Args& args) {
     if (parties < 1 || !vus[0] || !vus[1]) return erreur_usage("match: needs --games N --white P --black P");
 
     std::mt19937 hasard(static_cast<unsigned>(graine));
+    // The endgame tables are read at the first small ending, once for all games.
+    Finales finales;
+    charger_positions(finales);
     int gains = 0, nulles = 0, pertes = 0;
     for (long k = 0; k < parties; ++k) {
         // Both colours play each opening: games 2i and 2i + 1 share it.
@@ -153,7 +157,7 @@ int cmd_match(const Args& args) {
         const Joueur& b = premier_blanc ? joueurs[0] : joueurs[1];
         const Joueur& n = premier_blanc ? joueurs[1] : joueurs[0];
         bool faute = false;
-        Partie1 r = jouer_partie(b, n, static_cast<unsigned>(graine * 7919 + k / 2), hasard, 4, faute);
+        Partie1 r = jouer_partie(b, n, static_cast<unsigned>(graine * 7919 + k / 2), hasard, 4, finales, faute);
         if (faute) return 1;
         int pour_premier = premier_blanc ? r.resultat : -r.resultat;
         if (pour_premier > 0) ++gains;
