@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     }
     form.show();
     nouvelle_partie(form);
+    form.FormActivate();
     boucle_principale(form);
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/book.h"
+#include "records/classement.h"
 #include "rules/board.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
@@ -75,6 +77,11 @@ struct Contexte {
     Session session;
     EtatNote etat;
     Delais delais;
+    // The opening lists the editors change and the driver reads.
+    Bibliotheque bibliotheque;
+    // Players and points of the rated match; session.matchState says
+    // whether one runs.
+    Match match;
 };
 
 }  // namespace kolmar

@@ -327,7 +327,7 @@ void fin_de_partie(TForm1& f, int kind) {
 
     f.qui_gagne->setText(t);
     f.fin_de_parties->show();
-    if (match) S.matchState = 5;
+    f.fin_de_parties->raise();
     S.partie_finie = true;
     S.piece_choisie = 0;
     S.nb_saisis = 0;
@@ -335,6 +335,8 @@ void fin_de_partie(TForm1& f, int kind) {
     f.Fichier1->setEnabled(true);
     f.Numroterlescase1->setEnabled(true);
     S.resultat = kind == FIN_NULLE ? 1 : gagnant == BLANC ? 2 : gagnant == NOIR ? 0 : 3;
+    // A rated game is scored once: matchState becomes 5.
+    f.conclure_classement(S.resultat);
 }
 
 void nouvelle_partie(TForm1& f) {
@@ -445,6 +447,7 @@ void passe_boucle(TForm1& f, bool attendre_evenement) {
     Jeu& J = f.jeu();
     if (S.jouer_maintenant) S.tour_ordinateur = 1;
     if (S.tour_ordinateur) f.montrer_prise_obligatoire(false);
+    f.regles_match();
     // Block on the queue only when nothing is waiting to be done.
     const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
     QCoreApplication::processEvents(attendre_evenement && !travail ? QEventLoop::WaitForMoreEvents

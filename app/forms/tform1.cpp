@@ -73,6 +73,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctx_(std::make_unique<Con
     setCentralWidget(surface);
     creer_menus();
     creer_composants();
+    creer_parties();
     appliquer_legendes(FRANCAIS);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -242,16 +243,13 @@ void TForm1::Ordinateur() {
     Humaincontrehumain1->setChecked(S.contre_ordinateur == 0);
 }
 
-void TForm1::Nouveau2Click() {
-    // For now a new game is always between two people.
-    session().contre_ordinateur = 0;
-    Humaincontrehumain1->setChecked(true);
-    nouvelle_partie(*this);
-}
-
 void TForm1::quitter() {
     Session& S = session();
     S.arret_calcul = 1;
+    // "Fichier" is locked during a match; its shortcut is too.
+    if (match_en_cours()) return;
+    // A failed autosave has been reported; leaving goes ahead.
+    ecrire_autosave();
     S.fin_programme = 1;
     close();
 }

@@ -7,17 +7,25 @@
 
 #include "control/contexte.h"
 #include "display/damier2d.h"
+#include "lang/textes.h"
+#include "records/gamefile.h"
 
 class QAction;
 class QFrame;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 
 namespace kolmar {
 
 class TForm1;
+class NouvellePartie;
+class NouveauJoueur;
+class EffaceJoueur;
+class PanneauJoueurs;
+class FenetreOuvertures;
 
 // The client area: shows the backing image and takes the board clicks.
 class Surface : public QWidget {
@@ -93,12 +101,81 @@ public:
     void Nouveau2Click();
     void quitter();
 
+    // Game files, new games, players, rated matches and the opening menus
+    // (tform1_fichiers.cpp, tform1_joueurs.cpp, tform1_ouvertures.cpp).
+    QAction* Sauver1 = nullptr;
+    QAction* Ouvrir1 = nullptr;
+    QMenu* Joueurs1 = nullptr;
+    QAction* Match21 = nullptr;  // "Nouveau joueur"
+    QAction* Effacerunjoueur1 = nullptr;
+    QAction* Changerlesnoms1 = nullptr;
+    QAction* Abandon1 = nullptr;  // in the menu bar during a match
+    QMenu* Ouvertures1 = nullptr;  // "Paramétrage"
+    QAction* Ouverturespourlesblancs1 = nullptr;
+    QAction* Ouverturespourlesnoirs1 = nullptr;
+    QAction* Changerbibliothqueouvertures1 = nullptr;
+    QAction* Bibliothquesactives1 = nullptr;
+    QLabel* Nom_blanc = nullptr;
+    QLabel* Nom_noir = nullptr;
+    QLabel* Panel11 = nullptr;  // "Match" / "Entraînement"
+    QPushButton* Abandon = nullptr;
+    QLabel* Resultat_noir = nullptr;
+    QLabel* Resultat_blanc = nullptr;
+    NouvellePartie* Nouvelle_partie = nullptr;
+    NouveauJoueur* Nouveau_joueur = nullptr;
+    EffaceJoueur* Efface_j = nullptr;
+    PanneauJoueurs* Joueurs = nullptr;
+    FenetreOuvertures* Form2 = nullptr;  // white lines
+    FenetreOuvertures* Form3 = nullptr;  // black lines
+
+    int langue = FRANCAIS;
+    // Settings as the last game file read left them; a save writes them
+    // back with what the window holds now.
+    Reglages reglages;
+    // What regles_match last applied to the menus (-1: nothing yet).
+    int regles_appliquees = -1;
+
+    Reglages reglages_courants() const;
+    void appliquer_langue(int l);
+    void save();
+    void ouvre();
+    // The file commands once a name is known; false when refused (box shown).
+    bool sauver_partie(const QString& chemin);
+    bool ouvrir_partie(const QString& chemin, ModeLecture mode = ModeLecture::ouvrir);
+    bool ecrire_autosave();
+    // Start-up: settings and language from the autosave, then the last game.
+    void FormActivate();
+    // The "Erreur" box.
+    void signaler_erreur(const QString& message);
+    void afficher_noms();
+
+    void partie_entrainement(bool ordinateur_noir, const QString& nom);
+    void partie_match(bool ordinateur_noir, const QString& nom, int selection);
+    void partie_humains(const QString& nom_blanc, const QString& nom_noir);
+    void Match21Click();
+    void Effacerunjoueur1Click();
+    void Changerlesnoms1Click();
+    void OKjoueurClick(const QString& nom_blanc, const QString& nom_noir);
+    void AbandonClick();
+    bool match_en_cours() const;
+    // Panel11, the abandon controls and the menus a running match locks.
+    void regles_match();
+    // The rating step of the end of a game (result 0 black won, 1 draw,
+    // 2 white won).
+    void conclure_classement(int resultat);
+
+    void Ouverturespourlesblancs1Click();
+    void Ouverturespourlesnoirs1Click();
+    void Changerbibliothqueouvertures1Click();
+    void Bibliothquesactives1Click();
+
 protected:
     void closeEvent(QCloseEvent* e) override;  // exiter
 
 private:
     void creer_menus();
     void creer_composants();
+    void creer_parties();
 
     std::unique_ptr<Contexte> ctx_;
 };

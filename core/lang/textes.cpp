@@ -87,6 +87,20 @@ constexpr Entree k_textes[] = {
     {Texte::Capital1800, {"1800 (l'ordinateur ne fait pas de cadeau)"}},
     {Texte::RamenerKolmar, {"Ramener Kolmar à 2050"}},
     {Texte::MisterX, {"Mister X"}},
+    {Texte::Ouvrir, {"Ouvrir", "Open"}},
+    {Texte::Sauver, {"Sauver", "Save"}},
+    {Texte::FiltreParties, {"Fichiers Kolmar (*.dam *.DAM)", "Kolmar files (*.dam *.DAM)"}},
+    {Texte::Joueurs, {"Joueurs", "Players"}},
+    {Texte::NouveauJoueur, {"Nouveau joueur", "New player"}},
+    {Texte::EffacerUnJoueur, {"Effacer un joueur", "Delete a player"}},
+    {Texte::ChangerLesNoms, {"Changer les noms", "Change names"}},
+    {Texte::Abandonner, {"Abandonner", "Resign"}},
+    {Texte::Match, {"Match"}},
+    {Texte::Parametrage, {"Paramétrage", "Settings"}},
+    {Texte::OuverturesPourLesBlancs, {"Ouvertures pour les blancs", "Openings for White"}},
+    {Texte::OuverturesPourLesNoirs, {"Ouvertures pour les noirs", "Openings for Black"}},
+    {Texte::ChangerBibliotheque, {"Changer bibliothèque ouvertures", "Change opening library"}},
+    {Texte::BibliothequesActives, {"Bibliothèques actives", "Opening libraries on"}},
 };
 
 constexpr bool table_en_ordre() {
@@ -114,6 +128,18 @@ const Legende k_legendes[] = {
     {"Label31", Texte::Obligatoire},
     {"Nom_blancs", Texte::Blancs},
     {"Nom_noirs", Texte::Noirs},
+    {"Ouvrir1", Texte::Ouvrir},
+    {"Sauver1", Texte::Sauver},
+    {"Joueurs1", Texte::Joueurs},
+    {"Match21", Texte::NouveauJoueur},
+    {"Effacerunjoueur1", Texte::EffacerUnJoueur},
+    {"Changerlesnoms1", Texte::ChangerLesNoms},
+    {"Abandon1", Texte::Abandonner},
+    {"Ouvertures1", Texte::Parametrage},
+    {"Ouverturespourlesblancs1", Texte::OuverturesPourLesBlancs},
+    {"Ouverturespourlesnoirs1", Texte::OuverturesPourLesNoirs},
+    {"Changerbibliothqueouvertures1", Texte::ChangerBibliotheque},
+    {"Bibliothquesactives1", Texte::BibliothequesActives},
 };
 
 }  // namespace

@@ -85,6 +85,21 @@ enum class Texte : int {
     Capital1800,
     RamenerKolmar,
     MisterX,
+    // Game files, players, matches, opening menus
+    Ouvrir,
+    Sauver,
+    FiltreParties,
+    Joueurs,
+    NouveauJoueur,
+    EffacerUnJoueur,
+    ChangerLesNoms,
+    Abandonner,
+    Match,
+    Parametrage,
+    OuverturesPourLesBlancs,
+    OuverturesPourLesNoirs,
+    ChangerBibliotheque,
+    BibliothequesActives,
     NB_TEXTES
 };
 

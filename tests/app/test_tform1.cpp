@@ -2,14 +2,17 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstring>
 
 #include "banc.h"
+#include "forms/nouvelle_partie.h"
 #include "lang/textes.h"
 
 using namespace kolmar;
@@ -252,6 +255,8 @@ private slots:
 
         // A new game clears the result.
         f->Nouveau2->trigger();
+        f->Nouvelle_partie->Joueur2->setText("Blanc");
+        f->Nouvelle_partie->BitBtn17->click();
         QVERIFY(f->fin_de_parties->isHidden());
         QCOMPARE(f->session().resultat, 3);
         cliquer(*f, 43);
@@ -374,6 +379,9 @@ private slots:
     // sleeps on the event queue; closing is refused during a rated game.
     void quitter_et_fermer() {
         auto f = banc::fenetre();
+        // "Quitter" writes the autosave: not into the program directory.
+        QTemporaryDir brouillon;
+        definir_repertoire_donnees(brouillon.path().toStdString());
         f->show();
         QTimer::singleShot(50, [&] { f->Quitter1->trigger(); });
         boucle_principale(*f);
