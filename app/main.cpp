@@ -3,6 +3,7 @@
 #include <string>
 
 #include "control/deroulement.h"
+#include "control/tour_ordinateur.h"
 #include "forms/tform1.h"
 #include "lang/textes.h"
 
@@ -17,6 +18,11 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)),
                               QString::fromUtf8(texte(Texte::ImpossibleOuvrirFichier)) + QStringLiteral("\n") +
                                   QString::fromStdString(manquant));
+        return 1;
+    }
+    std::string erreur;
+    if (!charger_moteur(form, erreur)) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)), QString::fromStdString(erreur));
         return 1;
     }
     form.show();

@@ -9,6 +9,9 @@
 
 #include "engine/book.h"
 #include "records/classement.h"
+#include "control/horloges.h"
+#include "control/niveaux.h"
+#include "engine/moteur.h"
 #include "rules/board.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
@@ -63,6 +66,17 @@ struct Session {
     bool animation = false;
     // 0 black won, 1 draw, 2 white won, 3 none (for the text export).
     int resultat = 3;
+
+    // The driver runs on damier (the computer's turn or pondering).
+    bool recherche_en_cours = false;
+    // Pondering has run since the computer's last turn.
+    bool reflexion_faite = false;
+    // The colours were exchanged while the computer was thinking.
+    bool inversion = false;
+    // Asked for during a search, carried out once it has returned: the
+    // end of the game (kind, -1 none) and a new table size (-1 none).
+    int fin_differee = -1;
+    int taille_hash_attente = -1;
 };
 
 // Animation waits; tests set them to zero.
@@ -82,6 +96,10 @@ struct Contexte {
     // Players and points of the rated match; session.matchState says
     // whether one runs.
     Match match;
+    // The computer player, on *jeu; its data is loaded by charger_moteur.
+    std::unique_ptr<Moteur> moteur = std::make_unique<Moteur>(*jeu);
+    Horloges horloges;
+    ControleTemps controle;
 };
 
 }  // namespace kolmar

@@ -6,9 +6,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <cstring>
 
+#include "control/tour_ordinateur.h"
+#include "control/ui_horloges.h"
 #include "display/damier2d.h"
 #include "forms/tform1.h"
 #include "lang/textes.h"
@@ -239,6 +242,7 @@ void attendre(int ms) {
 void clic1(TForm1& f, int x, int y) {
     Session& S = f.session();
     Jeu& J = f.jeu();
+    f.Nulrefus->hide();
     if (S.piece_choisie == 0) compter_pions(f);
     if (S.tour_ordinateur && !S.mode_probleme) return;
     if (S.animation) return;
@@ -250,6 +254,7 @@ void clic1(TForm1& f, int x, int y) {
     if (S.partie_finie) return;
     if (S.contre_ordinateur) J.damier_depuis_plateau();
     S.arret_calcul = 1;
+    relancer_horloges(f);
 
     if (S.piece_choisie != 0 && s == S.case_choisie && S.marques[s] == 0) {
         deselectionner(f);
@@ -295,6 +300,7 @@ void valider_demi_coup(TForm1& f, uint8_t prise, uint8_t de, uint8_t vers) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     J.plateau_depuis_damier();
+    fin_de_tour_horloges(f);
     if (!nouveau_demi_coup(J.partie, J.trait, J.damier, prise, de, vers, f.ctx().etat)) return;
     S.trait_dernier = J.trait;
     f.afficher_liste();
@@ -303,6 +309,12 @@ void valider_demi_coup(TForm1& f, uint8_t prise, uint8_t de, uint8_t vers) {
 void fin_de_partie(TForm1& f, int kind) {
     Session& S = f.session();
     Jeu& J = f.jeu();
+    // damier is the search's until it returns; the end waits for it.
+    if (S.recherche_en_cours) {
+        S.fin_differee = kind;
+        S.arret_calcul = 1;
+        return;
+    }
     if (S.matchState == 5) return;
     J.damier[0] = BORD;
     int gagnant = -1;
@@ -328,6 +340,7 @@ void fin_de_partie(TForm1& f, int kind) {
     f.qui_gagne->setText(t);
     f.fin_de_parties->show();
     f.fin_de_parties->raise();
+    annoncer_fin(f, t);
     S.partie_finie = true;
     S.piece_choisie = 0;
     S.nb_saisis = 0;
@@ -358,8 +371,10 @@ void nouvelle_partie(TForm1& f) {
     S.partie_finie = false;
     S.resultat = 3;
     S.trait_dernier = J.trait;
+    horloges_nouvelle_partie(f);
     commencer_partie(J.partie, J.damier, f.ctx().etat);
     f.fin_de_parties->hide();
+    effacer_panneaux_ordinateur(f);
     f.montrer_prise_obligatoire(false);
     f.afficher_liste();
     placer_pions(f);
@@ -431,22 +446,12 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
     else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
 }
 
-void tour_de_l_ordinateur(TForm1& f) {
-    // To come with the engine: outlines of dernier_coup_ordi removed, menus
-    // locked, Couleurordi and couleur_ordinateur set, the driver run for
-    // trait; its answer played with jouer_coup_ordinateur, or, with no move
-    // (answer 100 and above), fin_de_partie(FIN_SANS_COUP).
-    // Until then the side to move stays with the human.
-    Session& S = f.session();
-    S.tour_ordinateur = 0;
-    S.jouer_maintenant = 0;
-}
-
 void passe_boucle(TForm1& f, bool attendre_evenement) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     if (S.jouer_maintenant) S.tour_ordinateur = 1;
     if (S.tour_ordinateur) f.montrer_prise_obligatoire(false);
+    if (f.Ordinateurcontreordinateur1->isChecked() && !S.partie_finie) S.tour_ordinateur = 1;
     f.regles_match();
     // Block on the queue only when nothing is waiting to be done.
     const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
@@ -461,6 +466,7 @@ void passe_boucle(TForm1& f, bool attendre_evenement) {
         } else {
             S.arret_calcul = 0;
             if (!S.contre_ordinateur) J.plateau_depuis_damier();
+            reflexion_adverse(f);
         }
     }
     S.jouer_maintenant = 0;

@@ -74,6 +74,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctx_(std::make_unique<Con
     creer_menus();
     creer_composants();
     creer_parties();
+    creer_ordinateur();
+    creer_horloges();
     appliquer_legendes(FRANCAIS);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -194,6 +196,7 @@ void TForm1::appliquer_legendes(int langue) {
             if (k >= 0) Onglet->setTabText(k, t);
         }
     }
+    appliquer_legendes_jeu(langue);
 }
 
 void TForm1::montrer_prise_obligatoire(bool visible) {
@@ -215,6 +218,7 @@ void TForm1::rafraichir() { surface->update(); }
 void TForm1::clic(int x, int y) {
     Session& S = session();
     if (S.tour_ordinateur && S.matchState != 0) return;
+    if (S.tour_ordinateur && !Arretrflexionparclicsouris1->isChecked()) return;
     // A click during the step-by-step display would land on a position
     // that is not yet on the screen.
     if (S.animation) return;
@@ -227,6 +231,7 @@ void TForm1::clic(int x, int y) {
 void TForm1::DamierImage1Click(int x, int y) {
     Session& S = session();
     if (S.tour_ordinateur && S.matchState != 0) return;
+    if (S.tour_ordinateur && !Arretrflexionparclicsouris1->isChecked()) return;
     if (S.animation) return;
     S.arret_calcul = 1;
     int j = position_3d(affichage, x, y);

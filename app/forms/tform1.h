@@ -17,6 +17,9 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QLineEdit;
+class QTimer;
+class QToolButton;
 
 namespace kolmar {
 
@@ -84,6 +87,88 @@ public:
     QTabWidget* Onglet = nullptr;
     QWidget* Liste = nullptr;
     QListWidget* ListBox1 = nullptr;
+
+    // The computer's play (tform1_ordinateur.cpp).
+    QAction* Ordinateurcontreordinateur1 = nullptr;
+    QAction* Pause1 = nullptr;  // "Arrêt du calcul"
+    QAction* Rflexionsurtempsadverse1 = nullptr;
+    QAction* Arretrflexionparclicsouris1 = nullptr;
+    QMenu* Bipchaquecoup1 = nullptr;  // "Sons"
+    QAction* Bipchaquecoup2 = nullptr;
+    QAction* Commentaires1 = nullptr;
+    QMenu* Tailledestablesdetransposition1 = nullptr;
+    QAction* Taille_hash[NB_TAILLES_HASH] = {};
+    QWidget* Calcul = nullptr;         // engine panel page
+    QListWidget* ListBox2 = nullptr;   // root moves of the search
+    QListWidget* ListBox3 = nullptr;   // depth, nodes, score, line
+    QPushButton* Joue = nullptr;       // "Arrêter le calcul"
+    QPushButton* Proposernul = nullptr;
+    QPushButton* Nulrefus = nullptr;
+    QLabel* Couleurordi = nullptr;
+    QLabel* Zut = nullptr;
+    QFrame* Match_nul = nullptr;
+    QPushButton* BitBtn14 = nullptr;
+    QPushButton* Annul_nul = nullptr;
+
+    void creer_ordinateur();
+    void appliquer_legendes_jeu(int langue);
+    void pause();
+    void ProposernulClick();
+    void BitBtn14Click();
+    void Annul_nulClick();
+    void Ordinateurcontreordinateur1Click();
+    void choisir_taille_hash(int index);
+
+    // Clocks, levels and navigation (tform1_horloges.cpp).
+    QTimer* Timer1 = nullptr;
+    QLabel* minnoir = nullptr;
+    QLabel* secnoir = nullptr;
+    QLabel* minblanc = nullptr;
+    QLabel* secblanc = nullptr;
+    QFrame* Horlogenoir3d = nullptr;
+    QFrame* Horlogeblanc3d = nullptr;
+    QLabel* minnoir3d = nullptr;
+    QLabel* secnoir3d = nullptr;
+    QLabel* minblanc3d = nullptr;
+    QLabel* secblanc3d = nullptr;
+    QAction* Horlogeszro1 = nullptr;
+    QAction* Pause2 = nullptr;
+    QMenu* Niveau1 = nullptr;
+    QMenu* XSpecial1 = nullptr;
+    QAction* Niveaux[NB_NIVEAUX] = {};  // menu order of the level table
+    QFrame* Panel9 = nullptr;            // "Autre"
+    QLineEdit* Nbminutes = nullptr;
+    QPushButton* BitBtn24 = nullptr;
+    QPushButton* BitBtn25 = nullptr;
+    QMenu* Edition1 = nullptr;
+    QAction* Reprendrecoups1 = nullptr;
+    QAction* Avancercoups1 = nullptr;
+    QAction* Reveniraudbut1 = nullptr;
+    QAction* Allerlafin1 = nullptr;
+    QAction* Inverserlesjoueurs1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+
+    void creer_horloges();
+    void ajouter_temps();
+    // The eight clock labels from the clocks' texts.
+    void afficher_horloges();
+    void Horlogeszro1Click();
+    void Pause2Click();
+    // A level item of the table (not "Autre").
+    void choisir_niveau(int i);
+    void cocher_niveau();
+    void N8Autre1Click();
+    void BitBtn24Click();
+    void BitBtn25Click();
+    void reprise();
+    void avancer();
+    void revenir_debut();
+    void Aller_fin();
+    void revenir_n(int ligne);
+    void inverser_joueurs();
 
     // Captions of the controls from the caption table of a language.
     void appliquer_legendes(int langue);

@@ -21,6 +21,9 @@ inline std::unique_ptr<TForm1> fenetre() {
     std::string manquant;
     if (!charger_images(f->affichage, manquant)) qFatal("missing picture %s", manquant.c_str());
     f->ctx().delais = Delais{0, 0, 0};
+    // Two people at the board unless a test hands a side to the computer.
+    f->session().contre_ordinateur = 0;
+    f->Humaincontrehumain1->setChecked(true);
     nouvelle_partie(*f);
     return f;
 }

@@ -1,0 +1,394 @@
+// The computer's turn in the window: its answer, stopping it, the beginner
+// handicap, draw offers, computer against computer, pondering, and taking a
+// move back while it thinks.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <cstring>
+
+#include "banc.h"
+#include "control/tour_ordinateur.h"
+#include "lang/textes.h"
+
+using namespace kolmar;
+
+namespace {
+
+// A window playing against the computer (black) at a fixed depth.
+std::unique_ptr<TForm1> contre_ordinateur(int profondeur = 3) {
+    auto f = banc::fenetre();
+    std::string err;
+    if (!charger_moteur(*f, err)) qFatal("engine data: %s", err.c_str());
+    f->Humaincontrehumain1->setChecked(false);
+    f->session().contre_ordinateur = 1;
+    f->Rflexionsurtempsadverse1->setChecked(false);
+    f->ctx().moteur->limites.profondeur_fixe = profondeur;
+    return f;
+}
+
+// Whether `apres` follows from `avant` by one legal move of `camp`.
+bool coup_legal(const uint8_t* avant, int camp, const uint8_t* apres) {
+    Jeu j;
+    std::memcpy(j.damier, avant, TAILLE_DAMIER);
+    j.damier[0] = BORD;
+    const int n = coups_legaux(j.gen, camp);
+    for (int i = 0; i < n; ++i) {
+        uint8_t b[TAILLE_DAMIER];
+        std::memcpy(b, avant, TAILLE_DAMIER);
+        b[0] = BORD;
+        jouer_coup(b, j.gen.liste_coups[1][i]);
+        if (std::memcmp(&b[1], &apres[1], NB_CASES) == 0) return true;
+    }
+    return false;
+}
+
+bool plateaux_egaux(TForm1& f) {
+    return std::memcmp(&f.jeu().damier[1], &f.jeu().plateau_affiche[1], NB_CASES) == 0;
+}
+
+// The record as if n quiet half-moves led to the current position.
+void vieillir(TForm1& f, int n) {
+    Partie& p = f.jeu().partie;
+    for (int k = 1; k <= n; ++k) std::memcpy(p.partie[k], p.partie[0], TAILLE_ENREGISTREMENT);
+    const int total = total_pieces(f.jeu().damier);
+    for (int k = 0; k <= n; ++k) p.materiel[k] = total;
+    p.demi_coup_courant = p.dernier_demi_coup = n;
+    f.session().trait_dernier = f.jeu().trait;
+}
+
+}  // namespace
+
+class TestOrdinateur : public QObject {
+    Q_OBJECT
+
+private slots:
+    void depart_contre_l_ordinateur() {
+        auto f = banc::fenetre();
+        // Before the test bench turns it into a two-player board.
+        TForm1 neuve;
+        QVERIFY(!neuve.Humaincontrehumain1->isChecked());
+        QCOMPARE(neuve.session().contre_ordinateur, uint8_t(1));
+        QCOMPARE(neuve.Couleurordi->text(), QString("Ordinateur noir"));
+        QVERIFY(neuve.Rflexionsurtempsadverse1->isChecked());
+        QVERIFY(neuve.Arretrflexionparclicsouris1->isChecked());
+        QVERIFY(neuve.Bipchaquecoup2->isChecked());
+        QVERIFY(neuve.Commentaires1->isChecked());
+        QVERIFY(!neuve.Ordinateurcontreordinateur1->isChecked());
+        QCOMPARE(neuve.Ordinateurcontreordinateur1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(neuve.Onglet->tabText(neuve.Onglet->indexOf(neuve.Calcul)), QString("Calcul"));
+        QCOMPARE(neuve.Joue->text(), QString::fromUtf8("Arrêter le calcul"));
+        QVERIFY(neuve.Zut->isHidden());
+        QVERIFY(neuve.Match_nul->isHidden());
+        QVERIFY(neuve.Nulrefus->isHidden());
+        neuve.appliquer_legendes(ANGLAIS);
+        QCOMPARE(neuve.Joue->text(), QString("Stop computing"));
+        QCOMPARE(neuve.Onglet->tabText(neuve.Onglet->indexOf(neuve.Calcul)), QString("Compute"));
+        QCOMPARE(neuve.Couleurordi->text(), QString("Computer black"));
+
+        // Eight sizes, one checked, the start size first.
+        QList<QAction*> tailles = neuve.Tailledestablesdetransposition1->actions();
+        QCOMPARE(tailles.size(), 8);
+        QCOMPARE(tailles[2]->text(), QString("1,5Mo"));
+        int coches = 0;
+        for (QAction* a : tailles) coches += a->isChecked();
+        QCOMPARE(coches, 1);
+        QVERIFY(tailles[2]->isChecked());
+    }
+
+    void taille_des_tables() {
+        auto f = contre_ordinateur();
+        Moteur& m = *f->ctx().moteur;
+        f->Taille_hash[5]->trigger();
+        QCOMPARE(m.hash.menu, 5);
+        QCOMPARE(int(m.hash.S), 700);
+        QCOMPARE(m.hash.nb_entrees, 700u * 1310u);
+        QVERIFY(f->Taille_hash[5]->isChecked());
+        QVERIFY(!f->Taille_hash[2]->isChecked());
+        f->Taille_hash[0]->trigger();
+        QCOMPARE(int(m.hash.S), 10);
+        QCOMPARE(int(m.hash.H), -4);
+        // The computer still plays with the smallest table.
+        banc::cliquer(*f, 43);
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
+    }
+
+    // The human's move hands over; the next pass answers with a legal move,
+    // shown with its outlines, and gives the turn back.
+    void repond_par_un_coup_legal() {
+        auto f = contre_ordinateur();
+        Session& S = f->session();
+        Jeu& J = f->jeu();
+        banc::cliquer(*f, 43);
+        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        uint8_t avant[TAILLE_DAMIER];
+        std::memcpy(avant, J.plateau_affiche, TAILLE_DAMIER);
+        passe_boucle(*f, false);
+        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QCOMPARE(J.partie.demi_coup_courant, 2);
+        QCOMPARE(J.trait, uint8_t(BLANC));
+        QVERIFY(coup_legal(avant, NOIR, J.plateau_affiche));
+        QVERIFY(plateaux_egaux(*f));
+        QCOMPARE(f->ListBox1->count(), 1);
+        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur noir"));
+        QVERIFY(f->ListBox2->count() > 0);
+        QVERIFY(f->ListBox2->item(0)->text().contains(QStringLiteral(" : ")));
+        QVERIFY(S.dernier_coup_ordi[1] != 0);
+        // Menus given back, no handicap at this level.
+        QVERIFY(f->Nouveau2->isEnabled());
+        QVERIFY(f->Proposernul->isEnabled());
+        QVERIFY(f->Zut->isHidden());
+        QCOMPARE(f->ctx().etat.couleur_ordi, uint8_t(1));
+        QCOMPARE(cases_de(J.partie, 2)[OFS_COULEUR_ORDI - 1], uint8_t(1));
+    }
+
+    // "Arrêter le calcul" ends a deep search at once with a legal move.
+    void arreter_le_calcul() {
+        auto f = contre_ordinateur(30);
+        Jeu& J = f->jeu();
+        banc::cliquer(*f, 43);
+        uint8_t avant[TAILLE_DAMIER];
+        std::memcpy(avant, J.plateau_affiche, TAILLE_DAMIER);
+        bool vu_pendant = false;
+        QTimer::singleShot(150, f.get(), [&] {
+            vu_pendant = f->session().recherche_en_cours && !f->Nouveau2->isEnabled();
+            f->Joue->click();
+        });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(*f, false);
+        QVERIFY(vu_pendant);
+        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(J.partie.demi_coup_courant, 2);
+        QVERIFY(coup_legal(avant, NOIR, J.plateau_affiche));
+        QVERIFY(plateaux_egaux(*f));
+    }
+
+    // At "0 : Néophyte" with more pieces than the human, the second move is
+    // played and the window says so; with equal material it is not.
+    void handicap_du_neophyte() {
+        auto f = contre_ordinateur(2);
+        f->findChild<QAction*>("Dbutant1")->trigger();
+        f->ctx().moteur->limites.profondeur_fixe = 2;
+        QVERIFY(banc::poser(*f, "B:W70:B1,2,3"));
+        uint8_t avant[TAILLE_DAMIER];
+        std::memcpy(avant, f->jeu().plateau_affiche, TAILLE_DAMIER);
+        f->session().tour_ordinateur = 1;
+        passe_boucle(*f, false);
+        QVERIFY(coup_legal(avant, NOIR, f->jeu().plateau_affiche));
+        QVERIFY(!f->Zut->isHidden());
+
+        QVERIFY(banc::poser(*f, "B:W70,71:B1,2"));
+        f->session().tour_ordinateur = 1;
+        passe_boucle(*f, false);
+        QVERIFY(f->Zut->isHidden());
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+    }
+
+    // Few pieces with a king and no capture for 20 half-moves: the computer
+    // offers a draw; accepting it ends the game as a draw.
+    void proposition_de_nul_acceptee() {
+        auto f = contre_ordinateur(3);
+        QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
+        vieillir(*f, 24);
+        f->session().tour_ordinateur = 1;
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 25);
+        QVERIFY(!f->Match_nul->isHidden());
+        QVERIFY(f->fin_de_parties->isHidden());
+        f->BitBtn14->click();
+        QVERIFY(f->Match_nul->isHidden());
+        QVERIFY(!f->fin_de_parties->isHidden());
+        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
+        QCOMPARE(f->session().resultat, 1);
+
+        // Refused: the panel goes, the game goes on.
+        QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
+        vieillir(*f, 24);
+        f->session().tour_ordinateur = 1;
+        passe_boucle(*f, false);
+        QVERIFY(!f->Match_nul->isHidden());
+        f->Annul_nul->click();
+        QVERIFY(f->Match_nul->isHidden());
+        QVERIFY(f->fin_de_parties->isHidden());
+    }
+
+    void regle_de_la_proposition() {
+        auto f = contre_ordinateur();
+        QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
+        vieillir(*f, 21);
+        QVERIFY(proposer_nul(*f, 0));
+        QVERIFY(proposer_nul(*f, 29999));
+        QVERIFY(proposer_nul(*f, -29999));
+        QVERIFY(!proposer_nul(*f, 30000));
+        vieillir(*f, 20);  // not more than 20 half-moves
+        QVERIFY(!proposer_nul(*f, 0));
+        vieillir(*f, 30);
+        f->jeu().partie.partie[11][OFS_PRISE] = 1;  // a capture 19 half-moves ago
+        QVERIFY(!proposer_nul(*f, 0));
+        f->jeu().partie.partie[11][OFS_PRISE] = 0;
+        f->jeu().partie.partie[10][OFS_PRISE] = 1;  // 20 ago: out of the window
+        QVERIFY(proposer_nul(*f, 0));
+        QVERIFY(banc::poser(*f, "B:W3:B70,66"));  // no king
+        vieillir(*f, 30);
+        QVERIFY(!proposer_nul(*f, 0));
+        QVERIFY(banc::poser(*f, "B:WK3,5,7:BK70,66"));  // five pieces
+        vieillir(*f, 30);
+        QVERIFY(!proposer_nul(*f, 0));
+    }
+
+    // The human's offer: accepted on a score not in the computer's favour.
+    void proposer_nul_par_l_humain() {
+        auto f = contre_ordinateur();
+        Session& S = f->session();
+        f->ctx().moteur->dernier_score = 150;
+        f->Proposernul->click();
+        QVERIFY(!f->Nulrefus->isHidden());
+        QVERIFY(f->fin_de_parties->isHidden());
+        // The next click on the board takes the refusal away.
+        banc::cliquer(*f, 43);
+        QVERIFY(f->Nulrefus->isHidden());
+        // While pondering the score is the human's side's.
+        S.en_reflexion_adverse = 1;
+        f->Nulrefus->click();
+        S.en_reflexion_adverse = 0;
+        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
+        QVERIFY(!f->fin_de_parties->isHidden());
+
+        QVERIFY(banc::poser(*f, "W:W51:B45"));
+        f->ctx().moteur->dernier_score = -40;
+        f->Proposernul->click();
+        QVERIFY(!f->fin_de_parties->isHidden());
+        QVERIFY(f->Nulrefus->isHidden());
+    }
+
+    // Past 400 half-moves with the same material as 60 before, a game of
+    // the computer against itself is drawn.
+    void ordinateur_contre_ordinateur_nul() {
+        auto f = contre_ordinateur(2);
+        f->Ordinateurcontreordinateur1->trigger();
+        QVERIFY(f->Ordinateurcontreordinateur1->isChecked());
+        QVERIFY(banc::poser(*f, "W:WK3,K8:BK70,K66"));
+        vieillir(*f, 420);
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 421);
+        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
+        QVERIFY(!f->Ordinateurcontreordinateur1->isChecked());
+
+        // Material that changed within the last 60 half-moves: play goes on,
+        // and the computer moves for both sides.
+        f->Ordinateurcontreordinateur1->trigger();
+        QVERIFY(banc::poser(*f, "W:WK3,K8:BK70,K66"));
+        vieillir(*f, 420);
+        for (int k = 0; k <= 362; ++k) f->jeu().partie.materiel[k] = 5;
+        passe_boucle(*f, false);
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 422);
+        QVERIFY(f->fin_de_parties->isHidden());
+        QVERIFY(!nul_ordinateurs(*f, 0));
+        f->jeu().partie.materiel[362] = f->jeu().partie.materiel[422];
+        QVERIFY(nul_ordinateurs(*f, 19999));
+        QVERIFY(!nul_ordinateurs(*f, 20000));
+        QVERIFY(!nul_ordinateurs(*f, -20000));
+        f->Ordinateurcontreordinateur1->trigger();
+        QVERIFY(!f->Ordinateurcontreordinateur1->isChecked());
+    }
+
+    // Pondering runs once in the human's turn and leaves the boards alike;
+    // a click ends it and is then played.
+    void reflexion_sur_le_temps_adverse() {
+        auto f = contre_ordinateur(3);
+        Session& S = f->session();
+        f->Rflexionsurtempsadverse1->setChecked(true);
+        banc::cliquer(*f, 43);
+        passe_boucle(*f, false);  // the computer's move
+        QVERIFY(!S.reflexion_faite);
+        passe_boucle(*f, false);  // the human's turn: thinks
+        QVERIFY(S.reflexion_faite);
+        QVERIFY(plateaux_egaux(*f));
+        QVERIFY(f->ListBox3->count() > 0);
+        QVERIFY(f->ListBox3->item(0)->text().startsWith(QStringLiteral("Profondeur :")));
+
+        // A deep pondering stopped by a click that then moves a piece.
+        auto g = contre_ordinateur(30);
+        g->Rflexionsurtempsadverse1->setChecked(true);
+        banc::cliquer(*g, 43);
+        g->ctx().moteur->limites.profondeur_fixe = 2;
+        passe_boucle(*g, false);
+        g->ctx().moteur->limites.profondeur_fixe = 30;
+        const int avant = g->jeu().partie.demi_coup_courant;
+        const QPoint p = banc::point_de(*g, 44);
+        QTimer::singleShot(150, g.get(), [&] { QTest::mouseClick(g->surface, Qt::LeftButton, Qt::NoModifier, p); });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(*g, false);
+        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(g->session().reflexion_faite);
+        QVERIFY(plateaux_egaux(*g) || g->jeu().partie.demi_coup_courant == avant + 1);
+        QVERIFY(g->session().piece_choisie != 0 || g->jeu().partie.demi_coup_courant == avant + 1);
+    }
+
+    // F1 while the computer thinks: the search gives up, both boards show
+    // the position before the human's move, and nothing is played.
+    void reprise_pendant_la_reflexion() {
+        auto f = contre_ordinateur(30);
+        Session& S = f->session();
+        Jeu& J = f->jeu();
+        banc::cliquer(*f, 43);
+        QCOMPARE(J.partie.demi_coup_courant, 1);
+        QTimer::singleShot(150, f.get(), [&] { f->SpeedButton1->click(); });
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 0);
+        QCOMPARE(J.trait, uint8_t(BLANC));
+        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!S.recherche_en_cours);
+        QVERIFY(plateaux_egaux(*f));
+        QCOMPARE(banc::position(*f), banc::position(*banc::fenetre()));
+        QCOMPARE(f->Nbpionsblancs->text(), QString(" 30"));
+        // The next passes wait for the human.
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 0);
+
+        // The same from pondering: the human's turn goes back one ply.
+        f->Rflexionsurtempsadverse1->setChecked(true);
+        f->ctx().moteur->limites.profondeur_fixe = 2;
+        banc::cliquer(*f, 43);
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 2);
+        f->ctx().moteur->limites.profondeur_fixe = 30;
+        QTimer::singleShot(150, f.get(), [&] { f->SpeedButton1->click(); });
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 1);
+        QCOMPARE(J.trait, uint8_t(NOIR));
+        QVERIFY(plateaux_egaux(*f));
+        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+    }
+
+    // "Inverser les joueurs": the computer takes the side to move and plays.
+    void inverser_les_joueurs() {
+        auto f = contre_ordinateur(2);
+        f->Inverserlesjoueurs1->trigger();
+        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur blanc"));
+        QCOMPARE(f->Inverserlesjoueurs1->shortcut(), QKeySequence(Qt::Key_F4));
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        QCOMPARE(f->session().couleur_ordinateur, uint8_t(0));
+        QCOMPARE(f->jeu().trait, uint8_t(NOIR));
+        QCOMPARE(f->session().tour_ordinateur, uint8_t(0));
+
+        // A new game with the computer as white opens with its move.
+        nouvelle_partie_contre_ordinateur(*f, false);
+        passe_boucle(*f, false);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur blanc"));
+    }
+};
+
+QTEST_MAIN(TestOrdinateur)
+#include "test_ordinateur.moc"
