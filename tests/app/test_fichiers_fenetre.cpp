@@ -1,0 +1,249 @@
+// Game files from the main window: "Sauver" and "Ouvrir" through their
+// dialogs, refused files, the autosave of "Quitter" and its resumption at
+// start-up.
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+
+#include "brouillon.h"
+#include "records/gamefile.h"
+
+using namespace kolmar;
+using brouillon::Boite;
+using brouillon::Dossier;
+using brouillon::Guetteur;
+
+namespace {
+
+// A move by clicks: the piece, then its destination unless it went at once.
+void jouer(TForm1& f, int de, int vers) {
+    const uint8_t trait = f.jeu().trait;
+    banc::cliquer(f, de);
+    if (f.jeu().trait == trait) banc::cliquer(f, vers);
+    QVERIFY2(f.jeu().trait != trait, qPrintable(QString("%1-%2").arg(de).arg(vers)));
+}
+
+// Ten half-moves of a book line, two of them captures.
+void ouverture(TForm1& f) {
+    const int coups[][2] = {{48, 41}, {29, 36}, {54, 48}, {24, 29}, {44, 38},
+                            {18, 24}, {49, 44}, {25, 32}, {38, 25}, {19, 32}};
+    for (const auto& c : coups) jouer(f, c[0], c[1]);
+}
+
+QStringList lignes(const TForm1& f) {
+    QStringList l;
+    for (int i = 0; i < f.ListBox1->count(); ++i) l << f.ListBox1->item(i)->text();
+    return l;
+}
+
+// What a refused file must leave untouched.
+struct Etat {
+    std::string position;
+    QStringList liste;
+    int courant, dernier;
+    QString blanc, noir;
+    explicit Etat(TForm1& f)
+        : position(banc::position(f)),
+          liste(lignes(f)),
+          courant(f.jeu().partie.demi_coup_courant),
+          dernier(f.jeu().partie.dernier_demi_coup),
+          blanc(f.Nom_blanc->text()),
+          noir(f.Nom_noir->text()) {}
+    bool operator==(const Etat& o) const {
+        return position == o.position && liste == o.liste && courant == o.courant && dernier == o.dernier &&
+               blanc == o.blanc && noir == o.noir;
+    }
+};
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestFichiersFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Saved through the dialog in "Sauve", opened in another window: the
+    // game, its list, the side to move and the names come back, and the
+    // window keeps its own language.
+    void sauver_puis_ouvrir() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        ouverture(*f);
+        f->OKjoueurClick("Anne", "Bruno");
+        f->appliquer_langue(ANGLAIS);
+
+        QString dossier_vu;
+        const QString nom = QStringLiteral("ouverture");  // the dialog adds ".dam"
+        {
+            Guetteur<QFileDialog> g([&](QFileDialog* dlg) {
+                dossier_vu = dlg->directory().absolutePath();
+                brouillon::accepter(dlg, nom);
+            });
+            f->Sauver1->trigger();
+            QCOMPARE(g.vus(), 1);
+        }
+        QCOMPARE(QFileInfo(dossier_vu).fileName(), QString("Sauve"));
+        const QString chemin = dossier_vu + "/ouverture.dam";
+        const QByteArray image = lire(chemin);
+        QCOMPARE(image.size(), int(TAILLE_FICHIER_PARTIE));
+        QCOMPARE(uint8_t(image[509 * TAILLE_ENREGISTREMENT + OFS_DE]), uint8_t(ANGLAIS));
+        // The game stays as it was.
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 10);
+
+        auto g = brouillon::fenetre(d);
+        jouer(*g, 43, 37);
+        {
+            Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
+                brouillon::accepter(o, chemin);
+            });
+            g->Ouvrir1->trigger();
+            QCOMPARE(dlg.vus(), 1);
+        }
+        QCOMPARE(banc::position(*g), banc::position(*f));
+        QCOMPARE(lignes(*g), lignes(*f));
+        QCOMPARE(g->ListBox1->count(), 5);
+        QCOMPARE(g->ListBox1->item(4)->text(), QString(" 5.38x25 19x32"));
+        QCOMPARE(g->jeu().trait, uint8_t(BLANC));
+        QCOMPARE(g->jeu().partie.demi_coup_courant, 10);
+        QCOMPARE(g->jeu().partie.dernier_demi_coup, 10);
+        QCOMPARE(g->Nom_blanc->text(), QString("Anne"));
+        QCOMPARE(g->Nom_noir->text(), QString("Bruno"));
+        QCOMPARE(g->Nbpionsblancs->text(), QString(" 29"));
+        QCOMPARE(g->langue, int(FRANCAIS));
+        QCOMPARE(g->Fichier1->title(), QString("Fichier"));
+
+        // The game goes on from the file: white's next move is taken.
+        jouer(*g, 60, 54);
+        QCOMPARE(g->jeu().partie.demi_coup_courant, 11);
+    }
+
+    // A damaged file, a missing one and a cancelled dialog leave the game,
+    // the list and the names as they were; the first two say why in a box.
+    void fichiers_refuses() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        ouverture(*f);
+        const QString bon = d.fichier("bon.dam");
+        QVERIFY(f->sauver_partie(bon));
+
+        QByteArray image = lire(bon);
+        image[3 * TAILLE_ENREGISTREMENT + OFS_CASES + 9] = 9;  // no such piece
+        const QString abime = d.fichier("abime.dam");
+        {
+            QFile w(abime);
+            QVERIFY(w.open(QIODevice::WriteOnly));
+            w.write(image);
+        }
+
+        auto g = brouillon::fenetre(d);
+        jouer(*g, 43, 37);
+        g->OKjoueurClick("Claire", "Denis");
+        const Etat avant(*g);
+        {
+            Boite b;
+            QVERIFY(!g->ouvrir_partie(abime));
+            QVERIFY(b.vue());
+            QCOMPARE(b.titre, QString("Erreur"));
+            QVERIFY2(b.texte.startsWith(QString::fromUtf8("Fichier de partie endommagé")), qPrintable(b.texte));
+        }
+        QVERIFY(Etat(*g) == avant);
+        {
+            Boite b;
+            QVERIFY(!g->ouvrir_partie(d.fichier("absent.dam")));
+            QCOMPARE(b.texte, QString("Impossible d'ouvrir ce fichier"));
+        }
+        QVERIFY(Etat(*g) == avant);
+        {
+            Guetteur<QFileDialog> dlg([](QFileDialog* o) { o->reject(); });
+            g->Ouvrir1->trigger();
+            QCOMPARE(dlg.vus(), 1);
+        }
+        QVERIFY(Etat(*g) == avant);
+        // The game still takes moves.
+        jouer(*g, 25, 31);
+    }
+
+    // "Quitter" writes last72.dam; a new window resumes it at start-up
+    // with the language stored in it.
+    void quitter_puis_reprendre() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ouverture(*f);
+        jouer(*f, 60, 54);  // black to move in the file
+        f->OKjoueurClick("Eve", "Kolmar");
+        f->appliquer_langue(ANGLAIS);
+        f->Quitter1->trigger();
+        QCOMPARE(f->session().fin_programme, uint8_t(1));
+        QVERIFY(!f->isVisible());
+        const QString autosave = d.fichier("last72.dam");
+        QCOMPARE(QFileInfo(autosave).size(), qint64(TAILLE_FICHIER_PARTIE));
+
+        auto g = brouillon::fenetre(d);
+        Boite b;
+        g->FormActivate();
+        QVERIFY(!b.vue());
+        QCOMPARE(banc::position(*g), banc::position(*f));
+        QCOMPARE(lignes(*g), lignes(*f));
+        QCOMPARE(g->ListBox1->item(5)->text(), QString(" 6.60-54 "));
+        QCOMPARE(g->jeu().trait, uint8_t(NOIR));
+        QCOMPARE(g->Nom_blanc->text(), QString("Eve"));
+        QCOMPARE(g->langue, int(ANGLAIS));
+        QCOMPARE(g->Fichier1->title(), QString("File"));
+        jouer(*g, 13, 19);
+        QCOMPARE(g->ListBox1->item(5)->text(), QString(" 6.60-54 13-19"));
+    }
+
+    // No autosave (a first run): the initial game and French, no message.
+    // A damaged one: a single box, and the game in memory stays.
+    void demarrage_sans_autosave_ou_abime() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        const std::string depart = banc::position(*f);
+        {
+            Boite b;
+            f->FormActivate();
+            QTest::qWait(20);
+            QVERIFY(!b.vue());
+        }
+        QCOMPARE(banc::position(*f), depart);
+        QCOMPARE(f->langue, int(FRANCAIS));
+
+        QFile w(d.fichier("last72.dam"));
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        w.write(QByteArray(int(TAILLE_FICHIER_PARTIE), char(0x33)));
+        w.close();
+        auto g = brouillon::fenetre(d);
+        {
+            Boite b;
+            g->FormActivate();
+            QCOMPARE(b.g.vus(), 1);
+            QCOMPARE(b.titre, QString("Erreur"));
+        }
+        QCOMPARE(banc::position(*g), depart);
+        QCOMPARE(g->ListBox1->count(), 0);
+    }
+
+    // During a rated match "Quitter" neither saves nor leaves.
+    void quitter_pendant_un_match() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->partie_match(true, "Inconnu", -1);
+        QVERIFY(f->match_en_cours());
+        QVERIFY(!f->Quitter1->isEnabled());
+        f->quitter();
+        QCOMPARE(f->session().fin_programme, uint8_t(0));
+        QVERIFY(!QFileInfo::exists(d.fichier("last72.dam")));
+    }
+};
+
+QTEST_MAIN(TestFichiersFenetre)
+#include "test_fichiers_fenetre.moc"

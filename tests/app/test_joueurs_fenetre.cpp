@@ -1,0 +1,300 @@
+// New games, players and rated matches from the main window, and the
+// opening-library menus.
+#include <QAction>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "brouillon.h"
+#include "forms/fenetre_ouvertures.h"
+#include "forms/nouvelle_partie.h"
+#include "forms/panneaux_joueurs.h"
+#include "records/joueurs.h"
+
+using namespace kolmar;
+using brouillon::Boite;
+using brouillon::Dossier;
+using brouillon::Guetteur;
+
+namespace {
+
+QStringList lignes_fichier(const Dossier& d, const char* nom) {
+    QStringList l;
+    for (const std::string& s : lire_lignes(d.std() + "/" + nom)) l << QString::fromStdString(s);
+    return l;
+}
+
+void ajouter(TForm1& f, const QString& nom, QRadioButton* (NouveauJoueur::*capital)) {
+    f.Match21->trigger();
+    QVERIFY(f.Nouveau_joueur->isVisible());
+    f.Nouveau_joueur->Joueur->setText(nom);
+    (f.Nouveau_joueur->*capital)->setChecked(true);
+    f.Nouveau_joueur->BitBtn22->click();
+    QVERIFY(f.Nouveau_joueur->isHidden());
+}
+
+void choisir(QListWidget* l, const QString& nom) {
+    const auto items = l->findItems(nom, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    l->setCurrentItem(items.first());
+    emit l->itemClicked(items.first());
+}
+
+bool actif(const QMenu* m) { return m->menuAction()->isEnabled(); }
+
+}  // namespace
+
+class TestJoueursFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    // "Nouveau" shows the three pages with the register; each OK starts
+    // its kind of game.
+    void pages_de_nouvelle_partie() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ajouter(*f, "Alice", &NouveauJoueur::K1700);
+        QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2050", "1700"}));
+
+        f->Nouveau2->trigger();
+        NouvellePartie* p = f->Nouvelle_partie;
+        QVERIFY(p->isVisible());
+        QCOMPARE(p->ListBox8->count(), 2);
+        QCOMPARE(p->ListBox14->item(1)->text(), QString("1700"));
+
+        // Training, the computer black: the human has white and moves first.
+        choisir(p->ListBox8, "Alice");
+        p->BitBtn15->click();
+        QVERIFY(p->isHidden());
+        Session& S = f->session();
+        QCOMPARE(S.contre_ordinateur, uint8_t(1));
+        QCOMPARE(S.couleur_ordinateur, uint8_t(1));
+        QCOMPARE(S.matchState, 0);
+        QCOMPARE(S.jouer_maintenant, uint8_t(0));
+        QVERIFY(!f->Humaincontrehumain1->isChecked());
+        QCOMPARE(f->Nom_blanc->text(), QString("Alice"));
+        QCOMPARE(f->Nom_noir->text(), QString("Kolmar"));
+        QCOMPARE(f->Panel11->text(), QString::fromUtf8("Entraînement"));
+        QVERIFY(f->Abandon->isHidden());
+        QCOMPARE(f->affichage.damier_inverse, uint8_t(0));
+
+        // Training, the computer white: it opens, the board is turned.
+        f->Nouveau2->trigger();
+        p->Valdorin_blanc->setChecked(true);
+        p->BitBtn15->click();
+        QCOMPARE(S.couleur_ordinateur, uint8_t(0));
+        QCOMPARE(S.jouer_maintenant, uint8_t(1));
+        QCOMPARE(f->Nom_blanc->text(), QString("Kolmar"));
+        QCOMPARE(f->Nom_noir->text(), QString("Alice"));
+        QCOMPARE(f->affichage.damier_inverse, uint8_t(1));
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 0);
+
+        // Two humans: refused without a white name, then started.
+        f->Nouveau2->trigger();
+        p->setCurrentWidget(p->Humain);
+        p->Joueur2->clear();
+        p->BitBtn17->click();
+        QVERIFY(p->isVisible());
+        p->Joueur2->setText("Anne");
+        p->Joueur3->setText("Bruno");
+        p->BitBtn17->click();
+        QVERIFY(p->isHidden());
+        QCOMPARE(S.contre_ordinateur, uint8_t(0));
+        QVERIFY(f->Humaincontrehumain1->isChecked());
+        QCOMPARE(f->Nom_noir->text(), QString("Bruno"));
+        QVERIFY(f->Panel11->isHidden());
+
+        // Cancel starts nothing.
+        banc::cliquer(*f, 43);
+        f->Nouveau2->trigger();
+        p->Annule_nouveau->click();
+        QVERIFY(p->isHidden());
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+    }
+
+    // A rated match: menus locked, closing ignored, clicks ignored while
+    // the computer thinks; resigning scores it (white 2050 beats black
+    // 1600: 2065 and 1585) and unlocks the window.
+    void match_abandonne() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ajouter(*f, "Bob", &NouveauJoueur::K1600);
+
+        f->Nouveau2->trigger();
+        NouvellePartie* p = f->Nouvelle_partie;
+        p->setCurrentWidget(p->Match1);
+        p->Joueur1->clear();
+        p->BitBtn16->click();  // no name: refused
+        QVERIFY(p->isVisible());
+        choisir(p->ListBox9, "Bob");
+        QCOMPARE(p->Joueur1->text(), QString("Bob"));
+        p->Valdorin_blanc1->setChecked(true);
+        p->BitBtn16->click();
+        QVERIFY(p->isHidden());
+
+        Session& S = f->session();
+        QVERIFY(f->match_en_cours());
+        QCOMPARE(S.couleur_ordinateur, uint8_t(0));
+        QCOMPARE(f->ctx().match.index_noir, 1);
+        QCOMPARE(f->ctx().match.points_noir, 1600);
+        QCOMPARE(f->ctx().match.points_blanc, 2050);
+        QCOMPARE(f->Panel11->text(), QString("Match"));
+        QVERIFY(f->Abandon->isVisible());
+        QVERIFY(f->Abandon1->isVisible());
+        for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY2(!actif(m), qPrintable(m->objectName()));
+        QVERIFY(!f->Sauver1->isEnabled());
+        QVERIFY(!f->Nouveau2->isEnabled());
+
+        QVERIFY(!f->close());
+        QVERIFY(f->isVisible());
+
+        S.jouer_maintenant = 0;
+        S.tour_ordinateur = 1;
+        QTest::mouseClick(f->surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25));
+        QVERIFY(!S.clic_en_attente);
+        S.tour_ordinateur = 0;
+
+        f->Abandon->click();
+        QCOMPARE(f->qui_gagne->text(), QString("Vous abandonnez, gain KOLMAR"));
+        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Kolmar passe de 2050 à 2065"));
+        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Bob passe de 1600 à 1585"));
+        QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2065", "1585"}));
+        QCOMPARE(lignes_fichier(d, "joueurs.dat"), QStringList({"Kolmar", "Bob"}));
+        QCOMPARE(S.matchState, 0);
+        QVERIFY(f->Abandon->isHidden());
+        QCOMPARE(f->Panel11->text(), QString::fromUtf8("Entraînement"));
+        for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY(actif(m));
+        QVERIFY(f->Sauver1->isEnabled());
+        QVERIFY(f->close());
+    }
+
+    // A match ended twice (a time loss found again) is scored once; an
+    // unrated game shows no rating lines.
+    void un_seul_decompte() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ajouter(*f, "Carl", &NouveauJoueur::K1600);
+        f->Nouveau2->trigger();
+        NouvellePartie* p = f->Nouvelle_partie;
+        choisir(p->ListBox9, "Carl");
+        p->Valdorin_blanc1->setChecked(true);
+        p->BitBtn16->click();  // the computer white, Carl black
+
+        // The computer's time is up: black (1600) beats white (2050).
+        fin_de_partie(*f, FIN_TEMPS_ORDI);
+        QCOMPARE(f->session().matchState, 5);
+        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
+        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Kolmar passe de 2050 à 1989"));
+        QVERIFY(!f->match_en_cours());
+        QVERIFY(f->Fichier1->menuAction()->isEnabled());
+        const QStringList points = lignes_fichier(d, "points.dat");
+        QCOMPARE(points, QStringList({"1989", "1661"}));
+
+        fin_de_partie(*f, FIN_TEMPS_HUMAIN);
+        QCOMPARE(lignes_fichier(d, "points.dat"), points);
+        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
+
+        f->partie_entrainement(true, "Carl");
+        f->AbandonClick();
+        QVERIFY(f->Resultat_blanc->text().isEmpty());
+        QVERIFY(f->Resultat_noir->text().isEmpty());
+        QCOMPARE(lignes_fichier(d, "points.dat"), points);
+    }
+
+    // "Effacer un joueur" removes the line from both files (never line 0);
+    // "Changer les noms" renames the current players in the record too.
+    void effacer_et_renommer() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ajouter(*f, "Dan", &NouveauJoueur::K1800);
+        ajouter(*f, "Eva", &NouveauJoueur::K1600);
+
+        f->Effacerunjoueur1->trigger();
+        QVERIFY(f->Efface_j->isVisible());
+        QCOMPARE(f->Efface_j->ListBox15->count(), 3);
+        choisir(f->Efface_j->ListBox15, "Kolmar");
+        f->Efface_j->BitBtn20->click();
+        QCOMPARE(lignes_fichier(d, "joueurs.dat").size(), 3);
+        choisir(f->Efface_j->ListBox15, "Dan");
+        f->Efface_j->BitBtn20->click();
+        QVERIFY(f->Efface_j->isHidden());
+        QCOMPARE(lignes_fichier(d, "joueurs.dat"), QStringList({"Kolmar", "Eva"}));
+        QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2050", "1600"}));
+
+        banc::cliquer(*f, 43);
+        f->Changerlesnoms1->trigger();
+        QVERIFY(f->Joueurs->isVisible());
+        QCOMPARE(f->Joueurs->Edit2->text(), f->Nom_blanc->text());
+        f->Joueurs->Edit2->setText("Eva");
+        f->Joueurs->Edit3->setText("Zoe");
+        f->Joueurs->OKjoueur->click();
+        QCOMPARE(f->Nom_blanc->text(), QString("Eva"));
+        QCOMPARE(f->Nom_noir->text(), QString("Zoe"));
+        const Partie& pt = f->jeu().partie;
+        QCOMPARE(lire_nom(pt.partie[pt.demi_coup_courant] + OFS_NOM_BLANC), std::string("Eva"));
+        QCOMPARE(lire_nom(pt.partie[pt.demi_coup_courant] + OFS_NOM_NOIR), std::string("Zoe"));
+    }
+
+    // "Paramétrage": each editor opens with the game's moves ready to add,
+    // a library set replaces both lists, and the switch reaches the flag
+    // the driver reads.
+    void menus_des_ouvertures() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        banc::cliquer(*f, 43);
+        banc::cliquer(*f, 25);
+        banc::cliquer(*f, 31);
+
+        f->Ouverturespourlesblancs1->trigger();
+        QVERIFY(f->Form2->isVisible());
+        QVERIFY(f->Form3->isHidden());
+        QCOMPARE(f->Form2->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
+        QCOMPARE(f->Form2->Liste_Ouvertures->count(), int(lire_lignes(d.std() + "/Ouvert_b.ouv").size()));
+        f->Form2->BitBtn2->click();
+        QVERIFY(f->Form2->isHidden());
+        f->Ouverturespourlesnoirs1->trigger();
+        QVERIFY(f->Form3->isVisible());
+        QCOMPARE(f->Form3->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
+        f->Form3->BitBtn2->click();
+
+        {
+            QFile b(d.fichier("Parametres/essai_b.ouv")), n(d.fichier("Parametres/essai_n.ouv")),
+                m(d.fichier("Parametres/essai.ovv"));
+            QVERIFY(b.open(QIODevice::WriteOnly) && n.open(QIODevice::WriteOnly) && m.open(QIODevice::WriteOnly));
+            b.write("47-41 \r\n");
+            n.write("48-41 29-36 \r\n48-41 25-31 \r\n");
+        }
+        {
+            Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
+                brouillon::accepter(o, d.fichier("Parametres/essai.ovv"));
+            });
+            f->Changerbibliothqueouvertures1->trigger();
+            QCOMPARE(dlg.vus(), 1);
+        }
+        QCOMPARE(f->ctx().bibliotheque.blancs.size(), size_t(1));
+        QCOMPARE(f->ctx().bibliotheque.noirs.size(), size_t(2));
+        QCOMPARE(lire_lignes(d.std() + "/Ouvert_n.ouv").size(), size_t(2));
+        QCOMPARE(f->Form3->Liste_Ouvertures->count(), 2);
+
+        QVERIFY(f->Bibliothquesactives1->isChecked());
+        QVERIFY(f->ctx().bibliotheque.actives);
+        f->Bibliothquesactives1->trigger();
+        QVERIFY(!f->Bibliothquesactives1->isChecked());
+        QVERIFY(!f->ctx().bibliotheque.actives);
+        f->Bibliothquesactives1->trigger();
+        QVERIFY(f->ctx().bibliotheque.actives);
+    }
+};
+
+QTEST_MAIN(TestJoueursFenetre)
+#include "test_joueurs_fenetre.moc"
