@@ -427,6 +427,7 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
     J.damier[c.arrivee] = code;
     dessiner_case(f, c.arrivee, code);
 
+    controler_temps(f);
     valider_demi_coup(f, static_cast<uint8_t>(R), c.depart, c.arrivee);
     encadrer_case(f, c.arrivee, COULEUR_AQUA);
     encadrer_case(f, c.depart, COULEUR_ARGENT);

@@ -129,6 +129,11 @@ int rechercher(TForm1& f, int trait, bool reflexion) {
     m.rappels.ligne_racine = nullptr;
     L.en_reflexion_adverse = false;
     const bool perdu = fin_de_recherche(J, e);
+    if (!perdu && !reflexion) {
+        // The clock gets the whole time of the move, past the last poll too.
+        regler_horloge(C.horloges, static_cast<uint8_t>(trait), L.temps_camp + L.temps_utilise, false);
+        f.afficher_horloges();
+    }
     if (perdu) {
         // Whatever the handlers left on the screen is the position now.
         placer_pions(f);

@@ -63,8 +63,12 @@ QToolButton* bouton_navigation(QWidget* parent, const char* nom, const char* sym
 
 void TForm1::creer_horloges() {
     // Clocks: a row under each side's counter.
-    Panel6->setGeometry(Panel6->x(), 8, Panel6->width(), 90);
-    Panel7->setGeometry(Panel7->x(), 406, Panel7->width(), 90);
+    // Taller downwards only: the panels trade places at 8 and 428 when the
+    // board is turned.
+    for (QFrame* p : {Panel6, Panel7}) {
+        p->resize(p->width(), 84);
+        if (p->layout()) p->layout()->setSpacing(0);
+    }
     minnoir = chiffres(Panel6, "minnoir");
     secnoir = chiffres(Panel6, "secnoir");
     minblanc = chiffres(Panel7, "minblanc");

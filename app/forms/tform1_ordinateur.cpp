@@ -113,6 +113,9 @@ void TForm1::creer_ordinateur() {
     v->addWidget(ListBox3, 1);
     v->addWidget(ListBox2, 1);
     Onglet->addTab(Calcul, tr_jeu(TexteJeu::Calcul));
+    // Both pages stay in reach in the narrow panel.
+    Onglet->setUsesScrollButtons(false);
+    Onglet->setElideMode(Qt::ElideRight);
 
     const int gauche = 514, largeur = 118;
     Couleurordi = new QLabel(QString::fromUtf8(texte_couleur_ordinateur(FRANCAIS, S.couleur_ordinateur)), surface);

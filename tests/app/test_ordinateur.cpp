@@ -29,6 +29,8 @@ std::unique_ptr<TForm1> contre_ordinateur(int profondeur = 3) {
     f->session().contre_ordinateur = 1;
     f->Rflexionsurtempsadverse1->setChecked(false);
     f->ctx().moteur->limites.profondeur_fixe = profondeur;
+    // These tests watch the search: no move from the opening library.
+    f->Bibliothquesactives1->trigger();
     return f;
 }
 
