@@ -372,6 +372,47 @@ private slots:
         QCOMPARE(S.tour_ordinateur, uint8_t(0));
     }
 
+    // Back to the start while the computer (black) thinks: white is to move,
+    // so the turn is the human's; to the end: the computer's again.
+    void debut_et_fin_pendant_la_reflexion() {
+        auto f = contre_ordinateur(30);
+        Session& S = f->session();
+        Jeu& J = f->jeu();
+        banc::cliquer(*f, 43);
+        QTimer::singleShot(100, f.get(), [&] { f->Reveniraudbut1->trigger(); });
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 0);
+        QCOMPARE(J.trait, uint8_t(BLANC));
+        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(plateaux_egaux(*f));
+
+        banc::cliquer(*f, 43);
+        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QTimer::singleShot(100, f.get(), [&] { f->Allerlafin1->trigger(); });
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 1);
+        QCOMPARE(J.trait, uint8_t(NOIR));
+        QVERIFY(plateaux_egaux(*f));
+        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        f->ctx().moteur->limites.profondeur_fixe = 2;
+        passe_boucle(*f, false);
+        QCOMPARE(J.partie.demi_coup_courant, 2);
+        QCOMPARE(J.trait, uint8_t(BLANC));
+    }
+
+    // Without "Réflexion sur temps adverse" the human's turn runs no search.
+    void pas_de_reflexion_sans_l_option() {
+        auto f = contre_ordinateur(2);
+        banc::cliquer(*f, 43);
+        passe_boucle(*f, false);
+        const uint64_t noeuds = f->ctx().moteur->noeuds;
+        QVERIFY(noeuds > 0);
+        passe_boucle(*f, false);
+        passe_boucle(*f, false);
+        QVERIFY(!f->session().reflexion_faite);
+        QCOMPARE(f->ctx().moteur->noeuds, noeuds);
+    }
+
     // "Inverser les joueurs": the computer takes the side to move and plays.
     void inverser_les_joueurs() {
         auto f = contre_ordinateur(2);
