@@ -5,11 +5,14 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstring>
 
 #include "control/deroulement.h"
+#include "control/navigation.h"
+#include "control/tour_ordinateur.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
@@ -34,10 +37,27 @@ QString choisir_fichier(TForm1& f, bool ecrire, const QString& titre) {
     return d.selectedFiles().first();
 }
 
+// Table-size codes of the files, in the order of the size menu.
+constexpr int32_t k_codes_hash[NB_TAILLES_HASH] = {1, 50, 100, 200, 350, 700, 1000, 2000};
+
+int index_hash(int32_t code) {
+    for (int i = 0; i < NB_TAILLES_HASH; ++i)
+        if (k_codes_hash[i] == code) return i;
+    return TAILLE_HASH_DEPART;
+}
+
 }  // namespace
 
 Reglages TForm1::reglages_courants() const {
     Reglages r = reglages;
+    const ControleTemps& c = ctx_->controle;
+    r.engineBudget = c.engineBudget;
+    r.periodLimit = c.periodLimit;
+    r.levelCode = c.levelCode;
+    const int32_t minutes = minutes_autre(Nbminutes->text().toStdString());
+    r.periodMinutes = minutes > 0 ? minutes : c.periodMinutes;
+    const int menu = ctx_->moteur->hash.menu;
+    if (menu >= 0 && menu < NB_TAILLES_HASH) r.taille_hash = k_codes_hash[menu];
     r.langue = static_cast<uint8_t>(langue);
     return r;
 }
@@ -90,7 +110,21 @@ bool TForm1::ouvrir_partie(const QString& chemin, ModeLecture mode) {
         return false;
     }
     reglages = r;
+    // The level of the file; the time control and the check mark follow it.
+    ControleTemps& c = ctx().controle;
+    c.engineBudget = r.engineBudget;
+    c.periodLimit = r.periodLimit;
+    c.periodMinutes = r.periodMinutes;
+    c.levelCode = r.levelCode;
+    c.levelIndex = levelIndex_de_code(r.levelCode);
+    cocher_niveau();
     if (mode == ModeLecture::demarrage) return true;
+    if (mode == ModeLecture::reprise) {
+        Nbminutes->setText(QString::number(r.periodMinutes));
+        const int i = index_hash(r.taille_hash);
+        Taille_hash[i]->setChecked(true);
+        if (i != ctx().moteur->hash.menu) choisir_taille_hash(i);
+    }
 
     // The game read is the position to play on; a loaded game is never rated.
     const Partie& pt = J.partie;
@@ -112,6 +146,12 @@ bool TForm1::ouvrir_partie(const QString& chemin, ModeLecture mode) {
     S.resultat = 3;
     // Sides alternate from the current ply to the last one.
     S.trait_dernier = static_cast<uint8_t>(J.trait ^ ((pt.dernier_demi_coup - pt.demi_coup_courant) & 1));
+    effacer_panneaux_ordinateur(*this);
+    restaurer_horloges(ctx().horloges, ctx().etat.temps_blanc, ctx().etat.temps_noir);
+    demarrer_tours(ctx().horloges);
+    ecrire_etiquettes(ctx().horloges);
+    afficher_horloges();
+    Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(langue, S.couleur_ordinateur)));
     fin_de_parties->hide();
     montrer_prise_obligatoire(false);
     afficher_liste();

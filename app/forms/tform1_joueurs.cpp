@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "control/deroulement.h"
+#include "control/tour_ordinateur.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
@@ -87,6 +88,8 @@ void TForm1::creer_parties() {
     Bibliothquesactives1 = element(Ouvertures1, "Bibliothquesactives1", Texte::BibliothequesActives);
     Bibliothquesactives1->setCheckable(true);
     Bibliothquesactives1->setChecked(ctx().bibliotheque.actives);
+    ctx().moteur->bibliotheque = &ctx().bibliotheque;
+    ctx().moteur->limites.bibliotheque = ctx().bibliotheque.actives;
     Ouvertures1->addActions({Ouverturespourlesblancs1, Ouverturespourlesnoirs1, Changerbibliothqueouvertures1});
     Ouvertures1->addSeparator();
     Ouvertures1->addAction(Bibliothquesactives1);
@@ -113,10 +116,10 @@ void TForm1::creer_parties() {
     Panel11->setFrameShape(QFrame::Panel);
     Panel11->setFrameShadow(QFrame::Sunken);
     Panel11->setAlignment(Qt::AlignCenter);
-    Panel11->setGeometry(514, 320, 118, 24);
+    Panel11->setGeometry(514, 104, 118, 22);
     Abandon = new QPushButton(qs(Texte::Abandonner, FRANCAIS), surface);
     Abandon->setObjectName(QStringLiteral("Abandon"));
-    Abandon->setGeometry(514, 350, 118, 28);
+    Abandon->setGeometry(514, 130, 118, 26);
     Abandon->hide();
 
     // The result panel grows to hold the two rating lines.
@@ -129,12 +132,12 @@ void TForm1::creer_parties() {
         l->setAlignment(Qt::AlignCenter);
         fin_de_parties->layout()->addWidget(l);
     }
-    fin_de_parties->setGeometry(fin_de_parties->x(), 84, fin_de_parties->width(), 200);
+    fin_de_parties->setGeometry(fin_de_parties->x(), 100, fin_de_parties->width(), 186);
 
     Nouvelle_partie = new NouvellePartie(surface);
     Nouvelle_partie->setGeometry(6, 86, 480, 320);
     Nouveau_joueur = new NouveauJoueur(surface);
-    Nouveau_joueur->setGeometry(96, 146, 300, 200);
+    Nouveau_joueur->setGeometry(26, 146, 440, 200);
     Efface_j = new EffaceJoueur(surface);
     Efface_j->setGeometry(136, 96, 220, 300);
     Joueurs = new PanneauJoueurs(surface);
@@ -201,15 +204,8 @@ namespace {
 // playing white opens the game at once, the board turned so the human's
 // men come up the screen.
 void contre_ordinateur(TForm1& f, bool ordinateur_noir) {
-    Session& S = f.session();
-    S.contre_ordinateur = 1;
-    f.Humaincontrehumain1->setChecked(false);
-    cocher(&f, "Ordinateurcontreordinateur1", false);
-    S.couleur_ordinateur = ordinateur_noir ? 1 : 0;
-    f.ctx().etat.couleur_ordi = S.couleur_ordinateur;
-    nouvelle_partie(f);
+    nouvelle_partie_contre_ordinateur(f, ordinateur_noir);
     if (!ordinateur_noir && f.affichage.damier_inverse == 0) Inverser(f);
-    if (!ordinateur_noir) S.jouer_maintenant = 1;
 }
 
 void poser_noms(TForm1& f, const QString& blanc, const QString& noir) {
@@ -237,7 +233,20 @@ void TForm1::partie_entrainement(bool ordinateur_noir, const QString& nom) {
 void TForm1::partie_match(bool ordinateur_noir, const QString& nom, int selection) {
     Session& S = session();
     Match& m = ctx().match;
-    commencer_match(m, Nouvelle_partie->registre(), ordinateur_noir, nom_de_partie(nom).toStdString(), selection);
+    const Registre r = Nouvelle_partie->registre();
+    const std::string joueur = nom_de_partie(nom).toStdString();
+    // A registered name typed without picking its line is still that
+    // player. A name the register does not know plays at the points of
+    // "Inconnu" and no line is written: the line of whoever played last
+    // is not his.
+    const bool choisi = selection >= 0;
+    for (size_t k = 1; selection < 0 && k < r.noms.size(); ++k)
+        if (r.noms[k] == joueur) selection = static_cast<int>(k);
+    commencer_match(m, r, ordinateur_noir, joueur, selection);
+    if (!choisi && selection < 0 && joueur != NOM_KOLMAR) {
+        (ordinateur_noir ? m.index_blanc : m.index_noir) = -1;
+        (ordinateur_noir ? m.points_blanc : m.points_noir) = POINTS_INCONNU;
+    }
     const QString kolmar = qs(Texte::Kolmar, FRANCAIS);
     if (ordinateur_noir) poser_noms(*this, nom, kolmar);
     else poser_noms(*this, kolmar, nom);
@@ -288,7 +297,9 @@ void TForm1::AbandonClick() {
     Session& S = session();
     S.arret_calcul = 1;
     fin_de_partie(*this, FIN_ABANDON);
-    S.matchState = MATCH_AUCUN;
+    // During a search the end is carried out once it returns; the match
+    // must still be running then to be scored (it ends at 5).
+    if (!S.recherche_en_cours) S.matchState = MATCH_AUCUN;
     regles_match();
 }
 
@@ -300,13 +311,14 @@ void TForm1::regles_match() {
     Abandon->setVisible(match);
     Abandon1->setVisible(match);
     // Run at every pass of the main loop: the menus are only touched when
-    // something they depend on has changed.
+    // something they depend on has changed. The computer's turn sets its
+    // own locks, so they are applied again after every turn.
     const bool niveau_fige = match && jeu().partie.demi_coup_courant > 10;
-    const int cle = (match ? 1 : 0) | (niveau_fige ? 2 : 0) | (S.tour_ordinateur ? 4 : 0);
+    const int cle = (match ? 1 : 0) | (niveau_fige ? 2 : 0) | (S.tour_ordinateur ? 4 : 0) |
+                    (S.recherche_en_cours ? 8 : 0);
     if (cle == regles_appliquees) return;
     regles_appliquees = cle;
-    // The computer's turn locks and unlocks its own menus.
-    if (S.tour_ordinateur) return;
+    if (S.recherche_en_cours) return;
     for (const char* nom : k_verrous_match) activer(this, nom, !match);
     // Past ten half-moves a match keeps its level.
     if (auto* niveau = findChild<QMenu*>(QStringLiteral("Niveau1"))) niveau->menuAction()->setEnabled(!niveau_fige);

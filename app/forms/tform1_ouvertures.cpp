@@ -31,6 +31,9 @@ void TForm1::Changerbibliothqueouvertures1Click() {
     kolmar::Changerbibliothqueouvertures1Click(this, ctx().bibliotheque, Form2, Form3, langue);
 }
 
-void TForm1::Bibliothquesactives1Click() { ctx().bibliotheque.actives = Bibliothquesactives1->isChecked(); }
+void TForm1::Bibliothquesactives1Click() {
+    ctx().bibliotheque.actives = Bibliothquesactives1->isChecked();
+    ctx().moteur->limites.bibliotheque = ctx().bibliotheque.actives;
+}
 
 }  // namespace kolmar

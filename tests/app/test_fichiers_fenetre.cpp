@@ -10,6 +10,7 @@
 #include <QMenu>
 
 #include "brouillon.h"
+#include "engine/moteur.h"
 #include "records/gamefile.h"
 
 using namespace kolmar;
@@ -230,6 +231,49 @@ private slots:
         }
         QCOMPARE(banc::position(*g), depart);
         QCOMPARE(g->ListBox1->count(), 0);
+    }
+
+    // The level travels with the file and the clocks come from the record
+    // of the current ply; "Ouvrir" keeps the table size, resuming the last
+    // game takes it.
+    void reglages_et_horloges() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        ouverture(*f);
+        f->choisir_niveau(7);  // "7 : Grand Maître"
+        f->Taille_hash[1]->trigger();  // "0,7 Mo"
+        QCOMPARE(f->ctx().moteur->hash.menu, 1);
+        const QString chemin = d.fichier("reglages.dam");
+        QVERIFY(f->sauver_partie(chemin));
+        QByteArray image = lire(chemin);
+        QCOMPARE(lire_i32(reinterpret_cast<const uint8_t*>(image.constData()) + 508 * TAILLE_ENREGISTREMENT +
+                          OFS_TEMPS_NOIR),
+                 50);
+        // White has used 75 s at the current ply.
+        ecrire_i32(reinterpret_cast<uint8_t*>(image.data()) + 10 * TAILLE_ENREGISTREMENT + OFS_TEMPS_BLANC, 75);
+        {
+            QFile w(chemin);
+            QVERIFY(w.open(QIODevice::WriteOnly));
+            w.write(image);
+        }
+
+        auto g = brouillon::fenetre(d);
+        QVERIFY(!g->Niveaux[7]->isChecked());
+        QVERIFY(g->ouvrir_partie(chemin));
+        QVERIFY(g->Niveaux[7]->isChecked());
+        QVERIFY(!g->Niveaux[NIVEAU_EXCELLENCE]->isChecked());
+        QCOMPARE(g->ctx().controle.engineBudget, f->ctx().controle.engineBudget);
+        QCOMPARE(g->ctx().moteur->hash.menu, int(TAILLE_HASH_DEPART));
+        QCOMPARE(g->minblanc->text(), QString("1"));
+        QCOMPARE(g->secblanc->text(), QString("15"));
+
+        QVERIFY(QFile::copy(chemin, d.fichier("last72.dam")));
+        auto h = brouillon::fenetre(d);
+        h->FormActivate();
+        QCOMPARE(h->ctx().moteur->hash.menu, 1);
+        QVERIFY(h->Taille_hash[1]->isChecked());
+        QVERIFY(h->Niveaux[7]->isChecked());
+        QCOMPARE(h->jeu().partie.demi_coup_courant, 10);
     }
 
     // During a rated match "Quitter" neither saves nor leaves.

@@ -15,6 +15,7 @@
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
+#include "engine/moteur.h"
 #include "records/joueurs.h"
 
 using namespace kolmar;
@@ -176,6 +177,42 @@ private slots:
         QVERIFY(f->close());
     }
 
+    // A registered name typed rather than picked plays on its own line.
+    void nom_tape_sans_choisir() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        ajouter(*f, "Bob", &NouveauJoueur::K1600);
+        ajouter(*f, "Carl", &NouveauJoueur::K1800);
+        f->Nouveau2->trigger();
+        NouvellePartie* p = f->Nouvelle_partie;
+        p->ListBox9->clearSelection();
+        p->Joueur1->setText("Carl");
+        p->BitBtn16->click();
+        QCOMPARE(f->ctx().match.index_blanc, 2);
+        QCOMPARE(f->ctx().match.points_blanc, 1800);
+        f->AbandonClick();
+        QCOMPARE(lignes_fichier(d, "points.dat").value(1), QString("1600"));
+        QVERIFY(lignes_fichier(d, "points.dat").value(2) != QString("1800"));
+
+        // A name the register does not know: 1500 points, no line written,
+        // even though Carl's line was the last one used.
+        f->Nouveau2->trigger();
+        p->ListBox9->clearSelection();
+        p->Joueur1->setText("Zed");
+        p->BitBtn16->click();
+        QCOMPARE(f->ctx().match.index_blanc, -1);
+        QCOMPARE(f->ctx().match.points_blanc, 1500);
+        const QStringList avant = lignes_fichier(d, "points.dat");
+        f->AbandonClick();
+        // Kolmar went from 2050 to 2061 beating Carl (1800).
+        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Kolmar passe de 2061 à 2073"));
+        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Zed passe de 1500 à 1488"));
+        const QStringList apres = lignes_fichier(d, "points.dat");
+        QCOMPARE(apres.mid(1), avant.mid(1));
+        QVERIFY(apres.value(0) != avant.value(0));
+    }
+
     // A match ended twice (a time loss found again) is scored once; an
     // unrated game shows no rating lines.
     void un_seul_decompte() {
@@ -286,13 +323,16 @@ private slots:
         QCOMPARE(lire_lignes(d.std() + "/Ouvert_n.ouv").size(), size_t(2));
         QCOMPARE(f->Form3->Liste_Ouvertures->count(), 2);
 
+        // The switch is what the move driver reads, on the lists edited here.
+        Moteur& m = *f->ctx().moteur;
+        QCOMPARE(m.bibliotheque, &f->ctx().bibliotheque);
         QVERIFY(f->Bibliothquesactives1->isChecked());
-        QVERIFY(f->ctx().bibliotheque.actives);
+        QVERIFY(m.limites.bibliotheque);
         f->Bibliothquesactives1->trigger();
         QVERIFY(!f->Bibliothquesactives1->isChecked());
-        QVERIFY(!f->ctx().bibliotheque.actives);
+        QVERIFY(!m.limites.bibliotheque);
         f->Bibliothquesactives1->trigger();
-        QVERIFY(f->ctx().bibliotheque.actives);
+        QVERIFY(m.limites.bibliotheque);
     }
 };
 
