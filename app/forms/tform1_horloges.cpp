@@ -261,6 +261,9 @@ void TForm1::BitBtn25Click() {
     placer_pions(*this);
 }
 
+// Navigation waits while a move is being shown: the move is committed on
+// damier when the display ends, and a position changed under it would take
+// the move for the wrong game.
 namespace {
 
 // What a navigation command asks the window to show.
@@ -296,32 +299,38 @@ void montrer(TForm1& f, const Rafraichir& r) {
 }  // namespace
 
 void TForm1::reprise() {
+    if (session().animation) return;
     EtatTour e = etat_tour(*this);
     montrer(*this, kolmar::reprise(jeu(), ctx().horloges, e));
 }
 
 void TForm1::avancer() {
+    if (session().animation) return;
     EtatTour e = etat_tour(*this);
     montrer(*this, kolmar::avancer(jeu(), ctx().horloges, e));
 }
 
 void TForm1::revenir_debut() {
+    if (session().animation) return;
     EtatTour e = etat_tour(*this);
     montrer(*this, kolmar::revenir_debut(jeu(), ctx().horloges, e));
 }
 
 void TForm1::Aller_fin() {
+    if (session().animation) return;
     EtatTour e = etat_tour(*this);
     montrer(*this, kolmar::Aller_fin(jeu(), ctx().horloges, e));
 }
 
 void TForm1::revenir_n(int ligne) {
+    if (session().animation) return;
     EtatTour e = etat_tour(*this);
     montrer(*this, kolmar::revenir_n(jeu(), ctx().horloges, e, ligne));
 }
 
 void TForm1::inverser_joueurs() {
     Session& S = session();
+    if (S.animation) return;
     EtatTour e = etat_tour(*this);
     const bool pendant = S.recherche_en_cours;
     Rafraichir r = kolmar::inverser_joueurs(jeu(), e);

@@ -400,6 +400,27 @@ private slots:
         QCOMPARE(J.trait, uint8_t(BLANC));
     }
 
+    // A takeback while the computer's move is being shown waits: the move
+    // is committed on the position it was found for.
+    void reprise_pendant_l_affichage() {
+        auto f = contre_ordinateur(2);
+        f->ctx().delais.clignotement_ms = 30;
+        banc::cliquer(*f, 43);
+        bool pendant = false;
+        QTimer::singleShot(150, f.get(), [&] {
+            pendant = f->session().animation;
+            f->SpeedButton1->click();
+        });
+        passe_boucle(*f, false);
+        QVERIFY(pendant);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
+        QCOMPARE(f->jeu().trait, uint8_t(BLANC));
+        QVERIFY(plateaux_egaux(*f));
+        f->SpeedButton1->click();  // afterwards it works
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        QVERIFY(plateaux_egaux(*f));
+    }
+
     // Without "Réflexion sur temps adverse" the human's turn runs no search.
     void pas_de_reflexion_sans_l_option() {
         auto f = contre_ordinateur(2);
