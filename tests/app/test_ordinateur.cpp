@@ -421,6 +421,33 @@ private slots:
         QVERIFY(plateaux_egaux(*f));
     }
 
+    // Accepting the draw while the computer ponders ends the game once the
+    // search has let go of the board.
+    void nul_accepte_pendant_la_reflexion() {
+        auto f = contre_ordinateur(2);
+        f->Rflexionsurtempsadverse1->setChecked(true);
+        banc::cliquer(*f, 43);
+        passe_boucle(*f, false);
+        f->ctx().moteur->limites.profondeur_fixe = 30;
+        f->Match_nul->show();
+        bool pendant = false;
+        QTimer::singleShot(150, f.get(), [&] {
+            pendant = f->session().recherche_en_cours;
+            f->BitBtn14->click();
+            // Not yet: the search still stands on damier.
+            pendant = pendant && f->fin_de_parties->isHidden();
+        });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(*f, false);
+        QVERIFY(pendant);
+        QVERIFY(t.elapsed() < 3000);
+        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
+        QVERIFY(!f->fin_de_parties->isHidden());
+        QVERIFY(plateaux_egaux(*f));
+        QCOMPARE(f->session().fin_differee, -1);
+    }
+
     // Without "Réflexion sur temps adverse" the human's turn runs no search.
     void pas_de_reflexion_sans_l_option() {
         auto f = contre_ordinateur(2);
