@@ -146,6 +146,8 @@ bool TForm1::ouvrir_partie(const QString& chemin, ModeLecture mode) {
     S.resultat = 3;
     // Sides alternate from the current ply to the last one.
     S.trait_dernier = static_cast<uint8_t>(J.trait ^ ((pt.dernier_demi_coup - pt.demi_coup_courant) & 1));
+    // The game goes on from the file: the computer's side to move plays.
+    if (S.contre_ordinateur && J.trait == S.couleur_ordinateur) S.tour_ordinateur = 1;
     effacer_panneaux_ordinateur(*this);
     restaurer_horloges(ctx().horloges, ctx().etat.temps_blanc, ctx().etat.temps_noir);
     demarrer_tours(ctx().horloges);

@@ -122,8 +122,20 @@ private slots:
         QCOMPARE(g->Fichier1->title(), QString("Fichier"));
 
         // The game goes on from the file: white's next move is taken.
+        QCOMPARE(g->session().tour_ordinateur, uint8_t(0));
         jouer(*g, 60, 54);
         QCOMPARE(g->jeu().partie.demi_coup_courant, 11);
+
+        // Against the computer, a file with the computer's side to move
+        // hands the turn to it.
+        const QString noirs = d.fichier("noirs.dam");
+        QVERIFY(g->sauver_partie(noirs));
+        auto h = brouillon::fenetre(d);
+        h->partie_entrainement(true, "Anne");
+        QVERIFY(h->ouvrir_partie(noirs));
+        QCOMPARE(h->session().couleur_ordinateur, uint8_t(1));
+        QCOMPARE(h->jeu().trait, uint8_t(NOIR));
+        QCOMPARE(h->session().tour_ordinateur, uint8_t(1));
     }
 
     // A damaged file, a missing one and a cancelled dialog leave the game,
