@@ -145,7 +145,7 @@ void TForm1::creer_ordinateur() {
     Zut->setStyleSheet(QStringLiteral("QLabel#Zut { background: #fff4c0; color: #c00000; }"));
     Zut->setAlignment(Qt::AlignCenter);
     Zut->setWordWrap(true);
-    Zut->setGeometry(96, 226, 300, 40);
+    Zut->setGeometry(96, 140, 300, 40);
     Zut->hide();
 
     Match_nul = panneau_jaune(surface, "Match_nul");
