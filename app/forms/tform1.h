@@ -204,6 +204,7 @@ public:
     QLabel* Nom_noir = nullptr;
     QLabel* Panel11 = nullptr;  // "Match" / "Entraînement"
     QPushButton* Abandon = nullptr;
+    QPushButton* BitBtn13 = nullptr;  // OK of the result panel
     QLabel* Resultat_noir = nullptr;
     QLabel* Resultat_blanc = nullptr;
     NouvellePartie* Nouvelle_partie = nullptr;

@@ -73,6 +73,7 @@ void TForm1::appliquer_langue(int l) {
     Form2->appliquer_legendes(l);
     Form3->appliquer_legendes(l);
     Abandon->setText(qs(Texte::Abandonner, l));
+    BitBtn13->setText(qs(Texte::Ok, l));
     regles_appliquees = -1;
     regles_match();
 }
@@ -84,7 +85,11 @@ void TForm1::signaler_erreur(const QString& message) {
 }
 
 bool TForm1::sauver_partie(const QString& chemin) {
-    ResultatFichier res = sauver_jeu(chemin.toStdString(), jeu(), reglages_courants());
+    Jeu& J = jeu();
+    // While the computer ponders, damier is the search's: the record alone
+    // is what the file holds.
+    if (!session().recherche_en_cours) J.damier_depuis_plateau();
+    ResultatFichier res = ecrire_partie(chemin.toStdString(), J.partie, J.trait, reglages_courants());
     if (!res.ok) {
         signaler_erreur(QString::fromStdString(res.message));
         return false;

@@ -36,7 +36,8 @@ QAction* element(QObject* parent, const char* nom, Texte t) {
 const char* const k_verrous_match[] = {
     "Fichier1",         "Joueurs1",       "Ouvertures1",    "Analyse1",          "Probleme0",
     "Rflexionsurtempsadverse1", "Horlogeszro1", "Pause1",   "Reprendrecoups1",   "Avancercoups1",
-    "Reveniraudbut1",   "Allerlafin1",    "Arretrflexionparclicsouris1",
+    "Reveniraudbut1",   "Allerlafin1",    "Arretrflexionparclicsouris1", "SpeedButton1", "SpeedButton2",
+    "SpeedButton4",     "SpeedButton5",
 };
 
 void activer(QObject* racine, const char* nom, bool actif) {
@@ -132,6 +133,9 @@ void TForm1::creer_parties() {
         l->setAlignment(Qt::AlignCenter);
         fin_de_parties->layout()->addWidget(l);
     }
+    BitBtn13 = new QPushButton(qs(Texte::Ok, FRANCAIS), fin_de_parties);
+    BitBtn13->setObjectName(QStringLiteral("BitBtn13"));
+    fin_de_parties->layout()->addWidget(BitBtn13);
     fin_de_parties->setGeometry(fin_de_parties->x(), 100, fin_de_parties->width(), 186);
 
     Nouvelle_partie = new NouvellePartie(surface);
@@ -154,6 +158,10 @@ void TForm1::creer_parties() {
     connect(Changerlesnoms1, &QAction::triggered, this, [this] { Changerlesnoms1Click(); });
     connect(Abandon1, &QAction::triggered, this, [this] { AbandonClick(); });
     connect(Abandon, &QPushButton::clicked, this, [this] { AbandonClick(); });
+    connect(BitBtn13, &QPushButton::clicked, this, [this] {
+        fin_de_parties->hide();
+        placer_pions(*this);
+    });
     connect(Ouverturespourlesblancs1, &QAction::triggered, this, [this] { Ouverturespourlesblancs1Click(); });
     connect(Ouverturespourlesnoirs1, &QAction::triggered, this, [this] { Ouverturespourlesnoirs1Click(); });
     connect(Changerbibliothqueouvertures1, &QAction::triggered, this,

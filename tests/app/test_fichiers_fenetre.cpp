@@ -288,6 +288,26 @@ private slots:
         QCOMPARE(h->jeu().partie.demi_coup_courant, 10);
     }
 
+    // Saving while the computer ponders writes the record and leaves the
+    // search's board alone.
+    void sauver_pendant_la_reflexion() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        ouverture(*f);
+        Jeu& J = f->jeu();
+        J.damier[37] = DAME_NOIRE;  // a position of the search
+        f->session().recherche_en_cours = true;
+        QVERIFY(f->sauver_partie(d.fichier("p.dam")));
+        QCOMPARE(J.damier[37], uint8_t(DAME_NOIRE));
+        f->session().recherche_en_cours = false;
+
+        auto g = brouillon::fenetre(d);
+        QVERIFY(g->ouvrir_partie(d.fichier("p.dam")));
+        QCOMPARE(banc::position(*g), banc::position(*f));
+        QVERIFY(f->sauver_partie(d.fichier("q.dam")));
+        QCOMPARE(J.damier[37], J.plateau_affiche[37]);
+    }
+
     // During a rated match "Quitter" neither saves nor leaves.
     void quitter_pendant_un_match() {
         Dossier d;

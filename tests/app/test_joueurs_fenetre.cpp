@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "brouillon.h"
 #include "forms/fenetre_ouvertures.h"
@@ -153,6 +154,8 @@ private slots:
         for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY2(!actif(m), qPrintable(m->objectName()));
         QVERIFY(!f->Sauver1->isEnabled());
         QVERIFY(!f->Nouveau2->isEnabled());
+        QVERIFY(!f->Reprendrecoups1->isEnabled());
+        QVERIFY(!f->SpeedButton1->isEnabled());
 
         QVERIFY(!f->close());
         QVERIFY(f->isVisible());
@@ -174,6 +177,9 @@ private slots:
         QCOMPARE(f->Panel11->text(), QString::fromUtf8("Entraînement"));
         for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY(actif(m));
         QVERIFY(f->Sauver1->isEnabled());
+        QVERIFY(f->SpeedButton1->isEnabled());
+        f->BitBtn13->click();
+        QVERIFY(f->fin_de_parties->isHidden());
         QVERIFY(f->close());
     }
 
