@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "brouillon.h"
+#include "control/tour_ordinateur.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
@@ -181,6 +182,45 @@ private slots:
         f->BitBtn13->click();
         QVERIFY(f->fin_de_parties->isHidden());
         QVERIFY(f->close());
+    }
+
+    // With the engine: the computer answers in the match, its turn does not
+    // reopen what the match keeps locked, and the resignation is scored.
+    void match_contre_le_moteur() {
+        Dossier d;
+        auto f = banc::fenetre();
+        std::string err;
+        QVERIFY2(charger_moteur(*f, err), err.c_str());  // from the program directory
+        definir_repertoire_donnees(d.std());
+        f->ctx().moteur->limites.profondeur_fixe = 2;
+        f->Rflexionsurtempsadverse1->setChecked(false);
+        f->show();
+        ajouter(*f, "Bob", &NouveauJoueur::K1800);
+        f->Nouveau2->trigger();
+        NouvellePartie* p = f->Nouvelle_partie;
+        choisir(p->ListBox9, "Bob");
+        p->BitBtn16->click();  // Bob white
+
+        banc::cliquer(*f, 43);
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        passe_boucle(*f, false);  // the computer's move
+        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
+        QCOMPARE(f->jeu().trait, uint8_t(BLANC));
+        passe_boucle(*f, false);
+        QVERIFY(f->match_en_cours());
+        QVERIFY(!actif(f->Fichier1));
+        QVERIFY(!f->Sauver1->isEnabled());
+        QVERIFY(!f->Quitter1->isEnabled());
+        QVERIFY(!actif(f->Ouvertures1));
+        QVERIFY(f->Abandon->isVisible());
+
+        f->Abandon->click();
+        QCOMPARE(f->session().matchState, 0);
+        // Black (2050) beats white (1800).
+        QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2061", "1789"}));
+        passe_boucle(*f, false);
+        QVERIFY(f->Sauver1->isEnabled());
+        QVERIFY(actif(f->Fichier1));
     }
 
     // A registered name typed rather than picked plays on its own line.
