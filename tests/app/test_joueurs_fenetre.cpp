@@ -2,6 +2,7 @@
 // opening-library menus.
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,31 @@ private slots:
         p->Annule_nouveau->click();
         QVERIFY(p->isHidden());
         QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+    }
+
+    // The keyboard reaches "Nouveau" (Ctrl+N) and "Quitter" (Alt+X), but
+    // not during a match.
+    void raccourcis() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(f->Nouvelle_partie->isVisible());
+        f->Nouvelle_partie->Annule_nouveau->click();
+
+        f->partie_match(true, "Inconnu", -1);
+        QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_X, Qt::AltModifier);
+        QVERIFY(f->Nouvelle_partie->isHidden());
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->session().fin_programme, uint8_t(0));
+
+        f->AbandonClick();
+        QTest::keyClick(f.get(), Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(f->session().fin_programme, uint8_t(1));
+        QVERIFY(QFileInfo::exists(d.fichier("last72.dam")));
     }
 
     // A rated match: menus locked, closing ignored, clicks ignored while
