@@ -14,12 +14,15 @@
 //   m.rappels.ligne_racine = ...;           // root move lines
 //   m.limites.engineBudget / periodLimit    // the level (default "5 : Excellence")
 //   m.limites.temps_camp = clock of the computer's side, in seconds
+//   m.limites.bibliotheque = "Bibliothèques actives"; m.bibliotheque = &library
+//   m.finales = &tables (engine/endgame.h; loaded at the first small ending)
 //
 //   int i = choisir_coup(m, jeu.trait);     // computer_move
 //   i < 100:  play jeu.gen.liste_coups[1][i]
 //   i == 254: a single legal move, jeu.gen.liste_coups[1][0]
 //   i >= 100 otherwise: no move (a side without pieces or moves)
-//   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score.
+//   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score
+//   in 1/200 of a man for the side that moved (a win at ply p: 32000 - p).
 //
 //   Stop: set m.arret_calcul = true from an event handler ("Arrêter le
 //   calcul", a click); set m.abandon too when the navigation drops the search.
