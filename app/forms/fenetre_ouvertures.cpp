@@ -16,6 +16,8 @@
 #include "rules/board.h"
 #include "rules/movegen.h"
 
+#include "forms/composants.h"
+
 namespace kolmar {
 
 namespace {
@@ -44,13 +46,6 @@ std::string minuscules(std::string s) {
 }
 
 QString qs(Texte t, int langue) { return QString::fromUtf8(texte(t, langue)); }
-
-QPushButton* bouton(QWidget* parent, const char* nom) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 

@@ -13,24 +13,14 @@
 #include "forms/nouvelle_partie.h"
 #include "records/fichiers.h"
 
+#include "forms/composants.h"
+
 namespace kolmar {
 
 namespace {
 
 QString qs(Texte t, int langue) { return QString::fromUtf8(texte(t, langue)); }
 
-template <class W>
-W* composant(QWidget* parent, const char* nom) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(nom));
-    return w;
-}
-
-QPushButton* bouton(QWidget* parent, const char* nom) {
-    auto* b = composant<QPushButton>(parent, nom);
-    b->setAutoDefault(false);
-    return b;
-}
 
 void cadre(QFrame* f, const char* nom) {
     f->setObjectName(QString::fromLatin1(nom));

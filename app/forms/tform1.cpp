@@ -14,6 +14,8 @@
 #include "control/deroulement.h"
 #include "lang/textes.h"
 
+#include "forms/composants.h"
+
 namespace kolmar {
 
 namespace {
@@ -21,11 +23,7 @@ namespace {
 QString tr_texte(Texte t) { return QString::fromUtf8(texte(t)); }
 
 QAction* action(QMenu* menu, const char* nom, Texte t, bool cochable = false, bool coche = false) {
-    QAction* a = menu->addAction(tr_texte(t));
-    a->setObjectName(QString::fromLatin1(nom));
-    a->setCheckable(cochable);
-    a->setChecked(coche);
-    return a;
+    return action_menu(menu, nom, tr_texte(t), cochable, coche);
 }
 
 QFrame* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h) {

@@ -18,6 +18,8 @@
 #include "forms/tform1.h"
 #include "lang/textes_jeu.h"
 
+#include "forms/composants.h"
+
 namespace kolmar {
 
 namespace {
@@ -25,11 +27,7 @@ namespace {
 QString tr_jeu(TexteJeu t) { return QString::fromUtf8(texte(t)); }
 
 QAction* action(QMenu* menu, const char* nom, TexteJeu t, bool cochable = false, bool coche = false) {
-    QAction* a = menu->addAction(tr_jeu(t));
-    a->setObjectName(QString::fromLatin1(nom));
-    a->setCheckable(cochable);
-    a->setChecked(coche);
-    return a;
+    return action_menu(menu, nom, tr_jeu(t), cochable, coche);
 }
 
 QPushButton* bouton(QWidget* parent, const char* nom, const QString& t) {

@@ -148,7 +148,7 @@ Rgb echantillon(Piece p, double x, double y) {
     double diffus = borne(nx * lx + ny * ly + nz * lz, 0.0, 1.0);
     // Specular from a viewer straight above.
     double rz = 2 * diffus * nz - lz;
-    double spec = std::pow(borne(rz, 0.0, 1.0), 24.0);
+    double reflet = std::pow(borne(rz, 0.0, 1.0), 24.0);
 
     Rgb base = noir ? Rgb{52, 40, 36} : Rgb{246, 238, 218};
     Rgb ombre = noir ? Rgb{14, 10, 10} : Rgb{178, 164, 138};
@@ -157,7 +157,7 @@ Rgb echantillon(Piece p, double x, double y) {
     double sillon = std::exp(-std::pow((u - 0.66) / 0.035, 2.0)) + 0.6 * std::exp(-std::pow((u - 0.44) / 0.03, 2.0));
     c = echelle(c, 1.0 - (noir ? 0.35 : 0.16) * sillon);
     double brillance = noir ? 150.0 : 60.0;
-    c = {c.r + brillance * spec, c.g + brillance * spec, c.b + brillance * spec};
+    c = {c.r + brillance * reflet, c.g + brillance * reflet, c.b + brillance * reflet};
     // A thin dark rim separates the piece from the board.
     c = melange(c, Rgb{30, 20, 10}, lisse(RAYON - 1.0, RAYON, r) * 0.8);
 
