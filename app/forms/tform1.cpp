@@ -179,21 +179,23 @@ void TForm1::creer_composants() {
     Onglet->addTab(Liste, QString());
 }
 
+void TForm1::poser_legende(const char* controle, const QString& t) {
+    const QString nom = QString::fromLatin1(controle);
+    if (auto* a = findChild<QAction*>(nom)) a->setText(t);
+    else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
+    else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
+    else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
+    else if (auto* w = findChild<QWidget*>(nom)) {
+        // A tab page takes its caption from its tab.
+        int k = Onglet ? Onglet->indexOf(w) : -1;
+        if (k >= 0) Onglet->setTabText(k, t);
+    }
+}
+
 void TForm1::appliquer_legendes(int langue) {
     size_t nb = 0;
     const Legende* l = legendes(nb);
-    for (size_t i = 0; i < nb; ++i) {
-        const QString nom = QString::fromLatin1(l[i].controle);
-        const QString t = QString::fromUtf8(texte(l[i].texte, langue));
-        if (auto* a = findChild<QAction*>(nom)) a->setText(t);
-        else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
-        else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
-        else if (auto* w = findChild<QWidget*>(nom)) {
-            // A tab page takes its caption from its tab.
-            int k = Onglet ? Onglet->indexOf(w) : -1;
-            if (k >= 0) Onglet->setTabText(k, t);
-        }
-    }
+    for (size_t i = 0; i < nb; ++i) poser_legende(l[i].controle, QString::fromUtf8(texte(l[i].texte, langue)));
     appliquer_legendes_jeu(langue);
 }
 

@@ -112,6 +112,8 @@ public:
 
     void creer_ordinateur();
     void appliquer_legendes_jeu(int langue);
+    // Sets the caption of the control, menu or tab page called nom.
+    void poser_legende(const char* nom, const QString& texte);
     void pause();
     void ProposernulClick();
     void BitBtn14Click();

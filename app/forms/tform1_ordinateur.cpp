@@ -171,18 +171,7 @@ void TForm1::creer_ordinateur() {
 void TForm1::appliquer_legendes_jeu(int langue) {
     size_t nb = 0;
     const LegendeJeu* l = legendes_jeu(nb);
-    for (size_t i = 0; i < nb; ++i) {
-        const QString nom = QString::fromLatin1(l[i].controle);
-        const QString t = QString::fromUtf8(texte(l[i].texte, langue));
-        if (auto* a = findChild<QAction*>(nom)) a->setText(t);
-        else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
-        else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
-        else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
-        else if (auto* w = findChild<QWidget*>(nom)) {
-            int k = Onglet ? Onglet->indexOf(w) : -1;
-            if (k >= 0) Onglet->setTabText(k, t);
-        }
-    }
+    for (size_t i = 0; i < nb; ++i) poser_legende(l[i].controle, QString::fromUtf8(texte(l[i].texte, langue)));
     if (Couleurordi)
         Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(langue, session().couleur_ordinateur)));
 }

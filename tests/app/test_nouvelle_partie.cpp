@@ -14,24 +14,16 @@
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
 #include "records/classement.h"
+#include "outils_fichiers.h"
 #include "records/fichiers.h"
 
 using namespace kolmar;
 
 namespace {
 
-std::string lire(const std::string& chemin) {
-    std::string c;
-    return lire_fichier(chemin, c) ? c : std::string("<absent>");
-}
-
-void ecrire(const std::string& chemin, const std::string& texte) {
-    QVERIFY(ecrire_fichier_sur(chemin, texte.data(), texte.size()));
-}
-
-void cliquer_ligne(QListWidget* l, int k) {
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(k)).center());
-}
+using outils::cliquer_ligne;
+using outils::ecrire;
+using outils::lire;
 
 QStringList lignes(const QListWidget* l) {
     QStringList s;
