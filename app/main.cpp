@@ -2,8 +2,8 @@
 #include <QMessageBox>
 #include <string>
 
+#include "control/commandes.h"
 #include "control/deroulement.h"
-#include "control/tour_ordinateur.h"
 #include "forms/tform1.h"
 #include "lang/textes.h"
 
@@ -14,20 +14,20 @@ int main(int argc, char** argv) {
 
     TForm1 form;
     std::string manquant;
-    if (!charger_images(form.affichage, manquant)) {
+    if (!form.charger_images(manquant)) {
         QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)),
                               QString::fromUtf8(texte(Texte::ImpossibleOuvrirFichier)) + QStringLiteral("\n") +
                                   QString::fromStdString(manquant));
         return 1;
     }
+    Controleur& ctrl = form.controleur();
     std::string erreur;
-    if (!charger_moteur(form, erreur)) {
+    if (!charger_moteur(ctrl, erreur)) {
         QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)), QString::fromStdString(erreur));
         return 1;
     }
     form.show();
-    nouvelle_partie(form);
-    form.FormActivate();
-    boucle_principale(form);
+    FormActivate(ctrl);
+    boucle_principale(ctrl);
     return 0;
 }

@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-multimedia-dev
+  qt6-translations-l10n
   libgtest-dev
   xvfb xauth
 )

@@ -1,31 +1,12 @@
 #include "display/damier2d.h"
 
-#include <QAction>
-#include <QFrame>
-#include <QLabel>
 #include <QPainter>
 
-#include "forms/tform1.h"
-#include "lang/textes.h"
 #include "records/fichiers.h"
 
 namespace kolmar {
 
 QColor couleur_fenetre(uint32_t v) { return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff); }
-
-int case_du_point(int x, int y, bool inverse) {
-    if (x < 0 || y < 0) return 0;
-    int colonne = x / TAILLE_CELLULE, rangee = y / TAILLE_CELLULE;
-    int s = colonne / 2 + 6 * rangee + 1;
-    if (s < 1 || s > NB_CASES) return 0;
-    return inverse ? 73 - s : s;
-}
-
-bool cellule_sombre(int x, int y) {
-    if (x < 0 || y < 0) return false;
-    int colonne = x / TAILLE_CELLULE, rangee = y / TAILLE_CELLULE;
-    return colonne <= 11 && rangee <= 11 && (colonne + rangee) % 2 == 1;
-}
 
 int position_3d(const Affichage& a, int x, int y) {
     if (a.image3d.isNull()) return 0;
@@ -37,12 +18,6 @@ int position_3d(const Affichage& a, int x, int y) {
             if (a.pos3d_x[j] < x && x < a.pos3d_x[j] + 60) trouve = j;
     }
     return trouve;
-}
-
-void cellule_de_case(int s, bool inverse, int& r, int& c) {
-    int t = inverse ? 73 - s : s;
-    r = rangee(t);
-    c = colonne(t);
 }
 
 QString format_compte(int n) { return QString::asprintf(" %2d", n); }
@@ -84,54 +59,49 @@ void ecrire_numero(QPainter& p, int x, int y, int s, const QRect& cellule) {
 
 }  // namespace
 
-void dessiner_case(TForm1& f, int s, int code) {
-    if (s < 1 || s > NB_CASES) return;
-    if (code < 0 || code > 4) code = 0;
-    Affichage& a = f.affichage;
+QRect rectangle_de_case(int s, bool inverse) {
     int r, c;
-    cellule_de_case(s, a.damier_inverse, r, c);
+    cellule_de_case(s, inverse, r, c);
+    return QRect(DECALAGE_DAMIER + TAILLE_CELLULE * c, DECALAGE_DAMIER + TAILLE_CELLULE * r, TAILLE_CELLULE,
+                 TAILLE_CELLULE);
+}
+
+void dessiner_case(Affichage& a, int s, int code) {
+    if (s < 1 || s > NB_CASES || a.canvas.isNull()) return;
+    if (code < 0 || code > 4) code = 0;
+    const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
     {
         QPainter p(&a.canvas);
-        p.drawImage(TAILLE_CELLULE * c + DECALAGE_DAMIER, TAILLE_CELLULE * r + DECALAGE_DAMIER, a.images[code]);
-        if (a.numeros_affiches)
-            ecrire_numero(p, TAILLE_CELLULE * c + 9, TAILLE_CELLULE * r + 41, s,
-                          QRect(TAILLE_CELLULE * c + 9, TAILLE_CELLULE * r + 9, 41, 41));
+        p.drawImage(cellule.topLeft(), a.images[code]);
+        if (a.numeros_affiches) ecrire_numero(p, cellule.left(), cellule.top() + 32, s, cellule);
     }
-    int i = a.damier_inverse ? 73 - s : s;
+    const int i = a.damier_inverse ? 73 - s : s;
     if (!a.image3d.isNull() && static_cast<size_t>(code) < a.images3d.size() &&
         static_cast<size_t>(i) < a.images3d[code].size()) {
         QPainter p(&a.image3d);
         p.drawImage(a.pos3d_x[i], a.pos3d_y[i], a.images3d[code][i]);
         if (a.numeros_affiches) ecrire_numero(p, a.pos3d_x[i], a.pos3d_y[i], s, QRect());
     }
-    f.rafraichir();
 }
 
-void encadrer_case(TForm1& f, int s, uint32_t bbggrr) {
-    if (s < 1 || s > NB_CASES) return;
-    Affichage& a = f.affichage;
-    int r, c;
-    cellule_de_case(s, a.damier_inverse, r, c);
-    const int x = TAILLE_CELLULE * c, y = TAILLE_CELLULE * r;
+void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d) {
+    if (s < 1 || s > NB_CASES || a.canvas.isNull()) return;
+    const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
     {
         QPainter p(&a.canvas);
         p.setPen(couleur_fenetre(bbggrr));
-        const QPoint trace[] = {{x + 9, y + 9},   {x + 49, y + 9},  {x + 49, y + 49}, {x + 10, y + 49}, {x + 10, y + 10},
-                                {x + 50, y + 10}, {x + 50, y + 50}, {x + 9, y + 50},  {x + 9, y + 9}};
-        p.drawPolyline(trace, 9);
+        // A pen rectangle covers one pixel more than its size each way.
+        p.drawRect(cellule.adjusted(0, 0, -1, -1));
+        p.drawRect(cellule.adjusted(1, 1, -2, -2));
     }
-    f.rafraichir();
-    if (!f.Indicationdesmouvements1->isChecked() && f.session().tour_ordinateur) return;
-    int i = a.damier_inverse ? 73 - s : s;
-    if (!a.image3d.isNull()) {
-        QPainter p(&a.image3d);
-        p.fillRect(QRect(QPoint(a.pos3d_x[i] + 25, a.pos3d_y[i] + 25), QPoint(a.pos3d_x[i] + 30, a.pos3d_y[i] + 30)),
-                   Qt::black);
-    }
+    if (!repere_3d || a.image3d.isNull()) return;
+    const int i = a.damier_inverse ? 73 - s : s;
+    QPainter p(&a.image3d);
+    p.fillRect(QRect(QPoint(a.pos3d_x[i] + 25, a.pos3d_y[i] + 25), QPoint(a.pos3d_x[i] + 30, a.pos3d_y[i] + 30)),
+               Qt::black);
 }
 
-void placer_pions(TForm1& f) {
-    Affichage& a = f.affichage;
+void placer_pions(Affichage& a, const uint8_t plateau[TAILLE_DAMIER]) {
     if (a.canvas.isNull()) return;
     {
         QPainter p(&a.canvas);
@@ -145,46 +115,11 @@ void placer_pions(TForm1& f) {
         const QPoint ombre[] = {{6, 6}, {502, 6}, {502, 502}};
         p.drawPolyline(ombre, 3);
         for (int s = 1; s <= NB_CASES; ++s) {
-            int rg = (s - 1) / 6;
+            const int rg = (s - 1) / 6;
             p.drawImage(82 * ((s - 1) % 6) + 41 * (rg % 2) + 10, 41 * rg + 10, a.image_claire);
         }
     }
-    const Jeu& j = f.jeu();
-    for (int s = 1; s <= NB_CASES; ++s) dessiner_case(f, s, j.plateau_affiche[s]);
-    if (a.numeros_affiches) {
-        a.numeros_affiches = 0;
-        numerotation(f);
-    }
-    f.rafraichir();
-}
-
-void compter_pions(TForm1& f) {
-    const Jeu& j = f.jeu();
-    int blancs = 0, noirs = 0;
-    for (int s = 1; s <= NB_CASES; ++s) {
-        if (est_blanc(j.damier[s])) ++blancs;
-        else if (est_noir(j.damier[s])) ++noirs;
-    }
-    f.Nbpionsblancs->setText(format_compte(blancs));
-    f.Nbpionsnoirs->setText(format_compte(noirs));
-}
-
-void numerotation(TForm1& f) {
-    Affichage& a = f.affichage;
-    a.numeros_affiches = a.numeros_affiches ? 0 : 1;
-    f.Numroterlescase1->setChecked(a.numeros_affiches != 0);
-    const Jeu& j = f.jeu();
-    for (int s = 1; s <= NB_CASES; ++s) dessiner_case(f, s, j.plateau_affiche[s]);
-}
-
-void Inverser(TForm1& f) {
-    Affichage& a = f.affichage;
-    a.damier_inverse = a.damier_inverse ? 0 : 1;
-    f.Bas_Haut->setText(QString::fromUtf8(texte(a.damier_inverse ? Texte::BlancsHautBas : Texte::BlancsBasHaut)));
-    placer_pions(f);
-    for (QFrame* panneau : {f.Panel6, f.Panel7})
-        panneau->move(panneau->x(), panneau->y() == 428 ? 8 : 428);
-    compter_pions(f);
+    for (int s = 1; s <= NB_CASES; ++s) dessiner_case(a, s, plateau[s]);
 }
 
 }  // namespace kolmar

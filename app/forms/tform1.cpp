@@ -1,34 +1,42 @@
 #include "forms/tform1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "control/commandes.h"
 #include "control/deroulement.h"
-#include "lang/textes.h"
-
+#include "control/tour_ordinateur.h"
 #include "forms/composants.h"
+#include "forms/sons.h"
+#include "lang/textes.h"
+#include "lang/textes_jeu.h"
 
 namespace kolmar {
 
 namespace {
 
-QString tr_texte(Texte t) { return QString::fromUtf8(texte(t)); }
+QString tr_texte(Texte t) { return QString::fromUtf8(kolmar::texte(t)); }
 
 QAction* action(QMenu* menu, const char* nom, Texte t, bool cochable = false, bool coche = false) {
     return action_menu(menu, nom, tr_texte(t), cochable, coche);
 }
 
 QFrame* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h) {
-    auto* p = new QFrame(parent);
-    p->setObjectName(QString::fromLatin1(nom));
+    auto* p = composant<QFrame>(parent, nom);
     p->setFrameShape(QFrame::Panel);
     p->setFrameShadow(QFrame::Raised);
     p->setLineWidth(2);
@@ -37,8 +45,8 @@ QFrame* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h) {
 }
 
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& t) {
-    auto* l = new QLabel(t, parent);
-    l->setObjectName(QString::fromLatin1(nom));
+    auto* l = composant<QLabel>(parent, nom);
+    l->setText(t);
     return l;
 }
 
@@ -48,22 +56,20 @@ Surface::Surface(TForm1& f, QWidget* parent) : QWidget(parent), f_(f) {}
 
 void Surface::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, f_.affichage.canvas);
+    p.drawImage(0, 0, f_.affichage().canvas);
 }
 
 void Surface::mousePressEvent(QMouseEvent* e) {
-    QPoint q = e->position().toPoint();
-    f_.clic(q.x(), q.y());
+    const QPoint q = e->position().toPoint();
+    clic(f_.controleur(), q.x(), q.y());
 }
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctx_(std::make_unique<Contexte>()) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr_texte(Texte::TitreFenetre));
-    ctx_->etat.nom_blanc = texte(Texte::Inconnu);
-    ctx_->etat.nom_noir = texte(Texte::Kolmar);
 
-    affichage.canvas = QImage(LARGEUR_CLIENT, HAUTEUR_CLIENT, QImage::Format_RGB32);
-    affichage.canvas.fill(couleur_fenetre(COULEUR_ARGENT));
+    affichage_.canvas = QImage(LARGEUR_CLIENT, HAUTEUR_CLIENT, QImage::Format_RGB32);
+    affichage_.canvas.fill(couleur_fenetre(COULEUR_ARGENT));
 
     surface = new Surface(*this, this);
     surface->setObjectName(QStringLiteral("Surface"));
@@ -74,17 +80,30 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctx_(std::make_unique<Con
     creer_parties();
     creer_ordinateur();
     creer_horloges();
+    creer_commandes();
     appliquer_legendes(FRANCAIS);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Building sets nothing of the game: this is the one place it starts.
+    demarrer(ctrl_);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (sablier_) QApplication::restoreOverrideCursor();
+}
+
+bool TForm1::charger_images(std::string& manquant) {
+    if (!kolmar::charger_images(affichage_, manquant)) return false;
+    kolmar::placer_pions(ctrl_);
+    return true;
+}
+
+void TForm1::clic_3d(int x, int y) { DamierImage1Click(ctrl_, position_3d(affichage_, x, y)); }
 
 void TForm1::creer_menus() {
     Fichier1 = menuBar()->addMenu(tr_texte(Texte::Fichier));
     Fichier1->setObjectName(QStringLiteral("Fichier1"));
     Nouveau2 = action(Fichier1, "Nouveau2", Texte::Nouveau);
-    Humaincontrehumain1 = action(Fichier1, "Humaincontrehumain1", Texte::HumainContreHumain, true, true);
+    Humaincontrehumain1 = action(Fichier1, "Humaincontrehumain1", Texte::HumainContreHumain, true);
     Fichier1->addSeparator();
     Quitter1 = action(Fichier1, "Quitter1", Texte::Quitter);
 
@@ -96,17 +115,25 @@ void TForm1::creer_menus() {
 
     Options1 = menuBar()->addMenu(tr_texte(Texte::Options));
     Options1->setObjectName(QStringLiteral("Options1"));
-    Numroterlescase1 = action(Options1, "Numroterlescase1", Texte::NumeroterLesCases, true, false);
-    Indicationdesmouvements1 =
-        action(Options1, "Indicationdesmouvements1", Texte::IndicationDesMouvements, true, true);
-    Dcomposerlesprises1 = action(Options1, "Dcomposerlesprises1", Texte::DecomposerLesPrises, true, true);
+    Numroterlescase1 = action(Options1, "Numroterlescase1", Texte::NumeroterLesCases, true);
+    Indicationdesmouvements1 = action(Options1, "Indicationdesmouvements1", Texte::IndicationDesMouvements, true);
+    Dcomposerlesprises1 = action(Options1, "Dcomposerlesprises1", Texte::DecomposerLesPrises, true);
 
     connect(Nouveau2, &QAction::triggered, this, [this] { Nouveau2Click(); });
-    connect(Humaincontrehumain1, &QAction::triggered, this, [this] { Ordinateur(); });
-    connect(Quitter1, &QAction::triggered, this, [this] { quitter(); });
-    connect(Inverserdamier1, &QAction::triggered, this, [this] { Inverser(*this); });
-    // numerotation sets the check mark itself.
-    connect(Numroterlescase1, &QAction::triggered, this, [this] { numerotation(*this); });
+    connect(Humaincontrehumain1, &QAction::triggered, this, [this](bool coche) {
+        ctrl_.options().humains = coche;
+        Ordinateur(ctrl_);
+    });
+    connect(Quitter1, &QAction::triggered, this, [this] { quitter(ctrl_); });
+    connect(Inverserdamier1, &QAction::triggered, this, [this] { Inverser(ctrl_); });
+    connect(Numroterlescase1, &QAction::triggered, this, [this](bool coche) {
+        ctrl_.options().numeroter = coche;
+        numerotation(ctrl_);
+    });
+    connect(Indicationdesmouvements1, &QAction::triggered, this,
+            [this](bool coche) { ctrl_.options().indication_mouvements = coche; });
+    connect(Dcomposerlesprises1, &QAction::triggered, this,
+            [this](bool coche) { ctrl_.options().decomposer_prises = coche; });
 }
 
 void TForm1::creer_composants() {
@@ -118,9 +145,10 @@ void TForm1::creer_composants() {
     Panel7 = panneau(surface, "Panel7", gauche, 428, largeur, 68);
     Nom_noirs = etiquette(Panel6, "Nom_noirs", QString());
     Nom_blancs = etiquette(Panel7, "Nom_blancs", QString());
-    Nbpionsnoirs = etiquette(Panel6, "Nbpionsnoirs", format_compte(30));
-    Nbpionsblancs = etiquette(Panel7, "Nbpionsblancs", format_compte(30));
-    for (auto [p, nom, nb] : {std::tuple{Panel6, Nom_noirs, Nbpionsnoirs}, std::tuple{Panel7, Nom_blancs, Nbpionsblancs}}) {
+    Nbpionsnoirs = etiquette(Panel6, "Nbpionsnoirs", QString());
+    Nbpionsblancs = etiquette(Panel7, "Nbpionsblancs", QString());
+    for (auto [p, nom, nb] :
+         {std::tuple{Panel6, Nom_noirs, Nbpionsnoirs}, std::tuple{Panel7, Nom_blancs, Nbpionsblancs}}) {
         auto* v = new QVBoxLayout(p);
         v->setContentsMargins(6, 4, 6, 4);
         nom->setAlignment(Qt::AlignHCenter);
@@ -163,13 +191,10 @@ void TForm1::creer_composants() {
     v->addWidget(qui_gagne);
     fin_de_parties->hide();
 
-    Onglet = new QTabWidget(surface);
-    Onglet->setObjectName(QStringLiteral("Onglet"));
+    Onglet = composant<QTabWidget>(surface, "Onglet");
     Onglet->setGeometry(640, 8, 152, 496);
-    Liste = new QWidget;
-    Liste->setObjectName(QStringLiteral("Liste"));
-    ListBox1 = new QListWidget(Liste);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    Liste = composant<QWidget>(nullptr, "Liste");
+    ListBox1 = composant<QListWidget>(Liste, "ListBox1");
     QFont fixe(QStringLiteral("Monospace"));
     fixe.setStyleHint(QFont::TypeWriter);
     ListBox1->setFont(fixe);
@@ -187,87 +212,222 @@ void TForm1::poser_legende(const char* controle, const QString& t) {
     else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
         // A tab page takes its caption from its tab.
-        int k = Onglet ? Onglet->indexOf(w) : -1;
+        const int k = Onglet ? Onglet->indexOf(w) : -1;
         if (k >= 0) Onglet->setTabText(k, t);
     }
 }
 
-void TForm1::appliquer_legendes(int langue) {
+void TForm1::appliquer_legendes(int l) {
     size_t nb = 0;
-    const Legende* l = legendes(nb);
-    for (size_t i = 0; i < nb; ++i) poser_legende(l[i].controle, QString::fromUtf8(texte(l[i].texte, langue)));
-    appliquer_legendes_jeu(langue);
-}
-
-void TForm1::montrer_prise_obligatoire(bool visible) {
-    for (QLabel* l : {Label29, Label30, Label31}) l->setVisible(visible);
-}
-
-void TForm1::afficher_liste() {
-    const Partie& pt = jeu().partie;
-    ListBox1->clear();
-    for (const std::string& ligne : pt.lignes) ListBox1->addItem(QString::fromStdString(ligne));
-    if (pt.selection >= 0 && pt.selection < ListBox1->count()) {
-        ListBox1->setCurrentRow(pt.selection);
-        ListBox1->scrollToItem(ListBox1->item(pt.selection));
-    }
+    const Legende* leg = legendes(nb);
+    for (size_t i = 0; i < nb; ++i) poser_legende(leg[i].controle, QString::fromUtf8(kolmar::texte(leg[i].texte, l)));
+    const LegendeJeu* jeu = legendes_jeu(nb);
+    for (size_t i = 0; i < nb; ++i) poser_legende(jeu[i].controle, QString::fromUtf8(kolmar::texte(jeu[i].texte, l)));
 }
 
 void TForm1::rafraichir() { surface->update(); }
 
-void TForm1::clic(int x, int y) {
-    Session& S = session();
-    if (S.tour_ordinateur && S.matchState != 0) return;
-    if (S.tour_ordinateur && !Arretrflexionparclicsouris1->isChecked()) return;
-    // A click during the step-by-step display would land on a position
-    // that is not yet on the screen.
-    if (S.animation) return;
-    S.clic_x = x;
-    S.clic_y = y;
-    S.clic_en_attente = true;
-    S.arret_calcul = 1;
+// --- The board ---
+
+void TForm1::orientation(bool inverse, bool numeros) {
+    affichage_.damier_inverse = inverse ? 1 : 0;
+    affichage_.numeros_affiches = numeros ? 1 : 0;
+    // Each side's counter stands on its own side of the board.
+    Panel6->move(Panel6->x(), inverse ? 428 : 8);
+    Panel7->move(Panel7->x(), inverse ? 8 : 428);
 }
 
-void TForm1::DamierImage1Click(int x, int y) {
-    Session& S = session();
-    if (S.tour_ordinateur && S.matchState != 0) return;
-    if (S.tour_ordinateur && !Arretrflexionparclicsouris1->isChecked()) return;
-    if (S.animation) return;
-    S.arret_calcul = 1;
-    int j = position_3d(affichage, x, y);
-    if (j == 0) return;
-    int rang = (j - 1) / 6, k = (j - 1) % 6 + 1;
-    S.clic_x = 80 * k - (rang % 2 ? 40 : 0);
-    S.clic_y = 38 * rang + 38;
-    S.clic_en_attente = true;
+void TForm1::placer_pions(const uint8_t plateau[TAILLE_DAMIER]) {
+    kolmar::placer_pions(affichage_, plateau);
+    rafraichir();
 }
 
-void TForm1::Ordinateur() {
-    Session& S = session();
-    S.contre_ordinateur = S.contre_ordinateur ? 0 : 1;
-    Humaincontrehumain1->setChecked(S.contre_ordinateur == 0);
+void TForm1::dessiner_case(int s, int code) {
+    kolmar::dessiner_case(affichage_, s, code);
+    rafraichir();
 }
 
-void TForm1::quitter() {
-    Session& S = session();
-    S.arret_calcul = 1;
-    // "Fichier" is locked during a match; its shortcut is too.
-    if (match_en_cours()) return;
-    // A failed autosave has been reported; leaving goes ahead.
-    ecrire_autosave();
-    S.fin_programme = 1;
+void TForm1::encadrer_case(int s, uint32_t bbggrr, bool repere_3d) {
+    kolmar::encadrer_case(affichage_, s, bbggrr, repere_3d);
+    rafraichir();
+}
+
+void TForm1::compteurs(int blancs, int noirs) {
+    Nbpionsblancs->setText(format_compte(blancs));
+    Nbpionsnoirs->setText(format_compte(noirs));
+}
+
+void TForm1::liste_coups(const std::vector<std::string>& lignes, int selection) {
+    ListBox1->clear();
+    for (const std::string& ligne : lignes) ListBox1->addItem(QString::fromStdString(ligne));
+    selection_liste(selection);
+}
+
+void TForm1::selection_liste(int ligne) {
+    if (ligne >= 0 && ligne < ListBox1->count()) {
+        ListBox1->setCurrentRow(ligne);
+        ListBox1->scrollToItem(ListBox1->item(ligne));
+    } else {
+        ListBox1->setCurrentRow(-1);
+    }
+}
+
+// --- Options ---
+
+void TForm1::options(const Options& o) {
+    const std::pair<QAction*, bool> marques[] = {
+        {Humaincontrehumain1, o.humains},
+        {Ordinateurcontreordinateur1, o.ordinateurs},
+        {Numroterlescase1, o.numeroter},
+        {Indicationdesmouvements1, o.indication_mouvements},
+        {Dcomposerlesprises1, o.decomposer_prises},
+        {Rflexionsurtempsadverse1, o.reflexion_adverse},
+        {Arretrflexionparclicsouris1, o.arret_par_clic},
+        {Bipchaquecoup2, o.bip},
+        {Commentaires1, o.commentaires},
+    };
+    // setChecked emits no `triggered`: nothing is sent back.
+    for (const auto& [a, coche] : marques) a->setChecked(coche);
+}
+
+// --- Panels and labels ---
+
+void TForm1::montrer(Panneau p, bool visible) {
+    switch (p) {
+    case Panneau::fin_de_parties:
+        fin_de_parties->setVisible(visible);
+        break;
+    case Panneau::Zut:
+        Zut->setVisible(visible);
+        break;
+    case Panneau::Match_nul:
+        Match_nul->setVisible(visible);
+        break;
+    case Panneau::Nulrefus:
+        Nulrefus->setVisible(visible);
+        break;
+    case Panneau::Panel9:
+        Panel9->setVisible(visible);
+        if (visible) {
+            Panel9->raise();
+            Nbminutes->setFocus();
+        }
+        break;
+    case Panneau::prise_obligatoire:
+        for (QLabel* l : {Label29, Label30, Label31}) l->setVisible(visible);
+        break;
+    case Panneau::Abandon:
+        Abandon->setVisible(visible);
+        Abandon1->setVisible(visible);
+        break;
+    case Panneau::Panel11:
+        Panel11->setVisible(visible);
+        break;
+    case Panneau::Couleurordi:
+        Couleurordi->setVisible(visible);
+        break;
+    case Panneau::NB:
+        break;
+    }
+}
+
+void TForm1::poser_nom(QLabel* l, const std::string& nom) {
+    const QString t = QString::fromStdString(nom);
+    // The panel's width less its layout's margins: the label may not have
+    // been laid out yet.
+    const QWidget* p = l->parentWidget();
+    int marges = 0;
+    if (p->layout()) {
+        const QMargins m = p->layout()->contentsMargins();
+        marges = m.left() + m.right();
+    }
+    const int largeur = p->contentsRect().width() - marges;
+    l->setText(l->fontMetrics().elidedText(t, Qt::ElideRight, largeur));
+    l->setToolTip(t);
+}
+
+void TForm1::texte(Etiquette e, const std::string& t) {
+    const QString q = QString::fromStdString(t);
+    switch (e) {
+    case Etiquette::Couleurordi:
+        Couleurordi->setText(q);
+        break;
+    case Etiquette::qui_gagne:
+        qui_gagne->setText(q);
+        break;
+    case Etiquette::Resultat_noir:
+        Resultat_noir->setText(q);
+        break;
+    case Etiquette::Resultat_blanc:
+        Resultat_blanc->setText(q);
+        break;
+    case Etiquette::Panel11:
+        Panel11->setText(q);
+        break;
+    case Etiquette::Nom_blanc:
+        poser_nom(Nom_blanc, t);
+        break;
+    case Etiquette::Nom_noir:
+        poser_nom(Nom_noir, t);
+        break;
+    case Etiquette::Bas_Haut:
+        Bas_Haut->setText(q);
+        break;
+    case Etiquette::NB:
+        break;
+    }
+}
+
+void TForm1::son(Son s) {
+    switch (s) {
+    case Son::coup:
+        jouer_son(this, "son.wav");
+        break;
+    case Son::gagne:
+        jouer_son(this, "gagne.wav");
+        break;
+    case Son::perdu:
+        jouer_son(this, "Perdu.wav");
+        break;
+    }
+}
+
+void TForm1::sablier(bool attente) {
+    if (attente == sablier_) return;
+    sablier_ = attente;
+    if (attente) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+// --- Events ---
+
+void TForm1::traiter_evenements(bool attendre) {
+    QCoreApplication::processEvents(attendre ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+}
+
+void TForm1::attendre(int ms) {
+    if (ms <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    QEventLoop boucle;
+    // The loop is the timer's context: a timer outliving it never fires.
+    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+    boucle.exec();
+}
+
+void TForm1::fermer() {
+    fermeture_ = true;
     close();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    Session& S = session();
-    if (S.matchState != 0 && S.matchState != 5) {
-        e->ignore();
-        return;
-    }
-    S.arret_calcul = 1;
-    S.fin_programme = 1;
-    e->accept();
+    // "Quitter" has written the autosave already; the title bar's close
+    // goes through the same rules.
+    const bool ferme = fermeture_ || exiter(ctrl_);
+    fermeture_ = false;
+    if (ferme) e->accept();
+    else e->ignore();
 }
 
 }  // namespace kolmar

@@ -1,12 +1,18 @@
-// The main window: its components and the binding of their events to the
-// handlers of the turn flow and of the board display.
+// The main window: it owns the game controller and shows what the
+// controller tells it through the Vue interface; its menus, buttons and the
+// board hand the user's input back as plain calls to the controller.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
-#include <memory>
+#include <array>
+#include <string>
+#include <vector>
 
-#include "control/contexte.h"
+#include "control/controleur.h"
+#include "control/vue.h"
 #include "display/damier2d.h"
+#include "engine/moteur.h"
 #include "lang/textes.h"
 #include "records/gamefile.h"
 
@@ -20,6 +26,7 @@ class QTabWidget;
 class QLineEdit;
 class QTimer;
 class QToolButton;
+class QTranslator;
 
 namespace kolmar {
 
@@ -44,20 +51,98 @@ private:
     TForm1& f_;
 };
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public Vue {
     Q_OBJECT
 public:
     static constexpr int LARGEUR_CLIENT = 800;
     static constexpr int HAUTEUR_CLIENT = 512;
 
+    // Builds the components, then sets the start-up state of the game.
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Contexte& ctx() { return *ctx_; }
-    Jeu& jeu() { return *ctx_->jeu; }
-    Session& session() { return ctx_->session; }
+    Controleur& controleur() { return ctrl_; }
+    const Affichage& affichage() const { return affichage_; }
+    Affichage& affichage() { return affichage_; }
 
-    Affichage affichage;
+    // The piece pictures from the program directory, then the board drawn
+    // with them; on failure names the missing file.
+    bool charger_images(std::string& manquant);
+    // A press on the 3D picture at (x, y).
+    void clic_3d(int x, int y);
+
+    // --- Vue ---
+    void orientation(bool inverse, bool numeros) override;
+    void placer_pions(const uint8_t plateau[TAILLE_DAMIER]) override;
+    void dessiner_case(int s, int code) override;
+    void encadrer_case(int s, uint32_t bbggrr, bool repere_3d) override;
+    void compteurs(int blancs, int noirs) override;
+    void liste_coups(const std::vector<std::string>& lignes, int selection) override;
+    void selection_liste(int ligne) override;
+    void horloges(const Horloges& h) override;
+    void minuterie(bool marche) override;
+    void niveau(const ControleTemps& c) override;
+    void taille_hash(int index) override;
+    void options(const Options& o) override;
+    void langue(int l) override;
+    void montrer(Panneau p, bool visible) override;
+    void texte(Etiquette e, const std::string& t) override;
+    void activer(const Commandes& actives) override;
+    void son(Son s) override;
+    void progression(const std::vector<std::string>& lignes) override;
+    void ligne_racine(const std::string& ligne, bool en_cours) override;
+    void effacer_calcul() override;
+    void sablier(bool attente) override;
+    void erreur(const std::string& message) override;
+    void traiter_evenements(bool attendre) override;
+    void attendre(int ms) override;
+    void fermer() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void creer_menus();
+    void creer_composants();
+    void creer_parties();
+    void creer_ordinateur();
+    void creer_horloges();
+    void creer_commandes();
+
+    // Captions of the controls from the caption tables of a language.
+    void appliquer_legendes(int langue);
+    void poser_legende(const char* nom, const QString& texte);
+    // A player's name, cut with an ellipsis when it is wider than its panel.
+    void poser_nom(QLabel* l, const std::string& nom);
+    // Shows the backing image changes.
+    void rafraichir();
+
+    // Dialog parts of the handlers.
+    void save();
+    void ouvre();
+    void Nouveau2Click();
+    void Match21Click();
+    void Effacerunjoueur1Click();
+    void Changerlesnoms1Click();
+    void partie_match(bool ordinateur_noir, const QString& nom, int selection);
+    void montrer_editeur(FenetreOuvertures* editeur);
+
+    Affichage affichage_;
+    Controleur ctrl_;
+    int langue_ = FRANCAIS;
+    QTranslator* traduction_qt_ = nullptr;
+    bool sablier_ = false;
+    // Set by fermer(): the controller has already decided to leave.
+    bool fermeture_ = false;
+
+    // The widgets each command enables; a menu's items follow the menu.
+    struct Cibles {
+        std::vector<QAction*> actions;
+        std::vector<QWidget*> widgets;
+    };
+    std::array<Cibles, static_cast<size_t>(Commande::NB)> commandes_;
+    QHash<QAction*, Commande> commande_de_;
+    Commandes actives_{};
 
     // Components, named as the window's designer names them.
     Surface* surface = nullptr;
@@ -69,7 +154,6 @@ public:
     QAction* Inverserdamier1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Numroterlescase1 = nullptr;
-    // Checkable items that toggle their own mark; the turn flow reads it.
     QAction* Indicationdesmouvements1 = nullptr;
     QAction* Dcomposerlesprises1 = nullptr;
     QFrame* Panel6 = nullptr;  // black's counter
@@ -88,7 +172,7 @@ public:
     QWidget* Liste = nullptr;
     QListWidget* ListBox1 = nullptr;
 
-    // The computer's play (tform1_ordinateur.cpp).
+    // The computer's play.
     QAction* Ordinateurcontreordinateur1 = nullptr;
     QAction* Pause1 = nullptr;  // "Arrêt du calcul"
     QAction* Rflexionsurtempsadverse1 = nullptr;
@@ -98,10 +182,10 @@ public:
     QAction* Commentaires1 = nullptr;
     QMenu* Tailledestablesdetransposition1 = nullptr;
     QAction* Taille_hash[NB_TAILLES_HASH] = {};
-    QWidget* Calcul = nullptr;         // engine panel page
-    QListWidget* ListBox2 = nullptr;   // root moves of the search
-    QListWidget* ListBox3 = nullptr;   // depth, nodes, score, line
-    QPushButton* Joue = nullptr;       // "Arrêter le calcul"
+    QWidget* Calcul = nullptr;        // engine panel page
+    QListWidget* ListBox2 = nullptr;  // root moves of the search
+    QListWidget* ListBox3 = nullptr;  // depth, nodes, score, line
+    QPushButton* Joue = nullptr;      // "Arrêter le calcul"
     QPushButton* Proposernul = nullptr;
     QPushButton* Nulrefus = nullptr;
     QLabel* Couleurordi = nullptr;
@@ -110,18 +194,7 @@ public:
     QPushButton* BitBtn14 = nullptr;
     QPushButton* Annul_nul = nullptr;
 
-    void creer_ordinateur();
-    void appliquer_legendes_jeu(int langue);
-    // Sets the caption of the control, menu or tab page called nom.
-    void poser_legende(const char* nom, const QString& texte);
-    void pause();
-    void ProposernulClick();
-    void BitBtn14Click();
-    void Annul_nulClick();
-    void Ordinateurcontreordinateur1Click();
-    void choisir_taille_hash(int index);
-
-    // Clocks, levels and navigation (tform1_horloges.cpp).
+    // Clocks, levels and navigation.
     QTimer* Timer1 = nullptr;
     QLabel* minnoir = nullptr;
     QLabel* secnoir = nullptr;
@@ -138,7 +211,7 @@ public:
     QMenu* Niveau1 = nullptr;
     QMenu* XSpecial1 = nullptr;
     QAction* Niveaux[NB_NIVEAUX] = {};  // menu order of the level table
-    QFrame* Panel9 = nullptr;            // "Autre"
+    QFrame* Panel9 = nullptr;           // "Autre"
     QLineEdit* Nbminutes = nullptr;
     QPushButton* BitBtn24 = nullptr;
     QPushButton* BitBtn25 = nullptr;
@@ -153,43 +226,7 @@ public:
     QToolButton* SpeedButton4 = nullptr;
     QToolButton* SpeedButton5 = nullptr;
 
-    void creer_horloges();
-    void ajouter_temps();
-    // The eight clock labels from the clocks' texts.
-    void afficher_horloges();
-    void Horlogeszro1Click();
-    void Pause2Click();
-    // A level item of the table (not "Autre").
-    void choisir_niveau(int i);
-    void cocher_niveau();
-    void N8Autre1Click();
-    void BitBtn24Click();
-    void BitBtn25Click();
-    void reprise();
-    void avancer();
-    void revenir_debut();
-    void Aller_fin();
-    void revenir_n(int ligne);
-    void inverser_joueurs();
-
-    // Captions of the controls from the caption table of a language.
-    void appliquer_legendes(int langue);
-    // Shows or hides the three labels of the capture rule.
-    void montrer_prise_obligatoire(bool visible);
-    // ListBox1 from the game record's lines and selection.
-    void afficher_liste();
-    // Shows the backing image changes.
-    void rafraichir();
-
-    // Handlers.
-    void clic(int x, int y);
-    void DamierImage1Click(int x, int y);
-    void Ordinateur();
-    void Nouveau2Click();
-    void quitter();
-
-    // Game files, new games, players, rated matches and the opening menus
-    // (tform1_fichiers.cpp, tform1_joueurs.cpp, tform1_ouvertures.cpp).
+    // Game files, new games, players, rated matches and the opening menus.
     QAction* Sauver1 = nullptr;
     QAction* Ouvrir1 = nullptr;
     QMenu* Joueurs1 = nullptr;
@@ -215,57 +252,6 @@ public:
     PanneauJoueurs* Joueurs = nullptr;
     FenetreOuvertures* Form2 = nullptr;  // white lines
     FenetreOuvertures* Form3 = nullptr;  // black lines
-
-    int langue = FRANCAIS;
-    // Settings as the last game file read left them; a save writes them
-    // back with what the window holds now.
-    Reglages reglages;
-    // What regles_match last applied to the menus (-1: nothing yet).
-    int regles_appliquees = -1;
-
-    Reglages reglages_courants() const;
-    void appliquer_langue(int l);
-    void save();
-    void ouvre();
-    // The file commands once a name is known; false when refused (box shown).
-    bool sauver_partie(const QString& chemin);
-    bool ouvrir_partie(const QString& chemin, ModeLecture mode = ModeLecture::ouvrir);
-    bool ecrire_autosave();
-    // Start-up: settings and language from the autosave, then the last game.
-    void FormActivate();
-    // The "Erreur" box.
-    void signaler_erreur(const QString& message);
-    void afficher_noms();
-
-    void partie_entrainement(bool ordinateur_noir, const QString& nom);
-    void partie_match(bool ordinateur_noir, const QString& nom, int selection);
-    void partie_humains(const QString& nom_blanc, const QString& nom_noir);
-    void Match21Click();
-    void Effacerunjoueur1Click();
-    void Changerlesnoms1Click();
-    void OKjoueurClick(const QString& nom_blanc, const QString& nom_noir);
-    void AbandonClick();
-    bool match_en_cours() const;
-    // Panel11, the abandon controls and the menus a running match locks.
-    void regles_match();
-    // The rating step of the end of a game (result 0 black won, 1 draw,
-    // 2 white won).
-    void conclure_classement(int resultat);
-
-    void Ouverturespourlesblancs1Click();
-    void Ouverturespourlesnoirs1Click();
-    void Changerbibliothqueouvertures1Click();
-    void Bibliothquesactives1Click();
-
-protected:
-    void closeEvent(QCloseEvent* e) override;  // exiter
-
-private:
-    void creer_menus();
-    void creer_composants();
-    void creer_parties();
-
-    std::unique_ptr<Contexte> ctx_;
 };
 
 }  // namespace kolmar

@@ -13,10 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "control/deroulement.h"
-#include "control/navigation.h"
-#include "control/tour_ordinateur.h"
-#include "display/damier2d.h"
+#include "control/commandes.h"
 #include "forms/tform1.h"
 #include "lang/textes_jeu.h"
 
@@ -24,7 +21,7 @@ namespace kolmar {
 
 namespace {
 
-QString tr_jeu(TexteJeu t) { return QString::fromUtf8(texte(t)); }
+QString tr_jeu(TexteJeu t) { return QString::fromUtf8(kolmar::texte(t)); }
 
 QAction* action(QMenu* menu, const char* nom, TexteJeu t, QKeySequence raccourci = {}) {
     QAction* a = menu->addAction(tr_jeu(t));
@@ -92,14 +89,14 @@ void TForm1::creer_horloges() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { ajouter_temps(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { ajouter_temps(ctrl_); });
 
     Options1->addSeparator();
     Horlogeszro1 = action(Options1, "Horlogeszro1", TexteJeu::HorlogesAZero);
     Pause2 = action(Options1, "Pause2", TexteJeu::Pause);
     Pause2->setCheckable(true);
-    connect(Horlogeszro1, &QAction::triggered, this, [this] { Horlogeszro1Click(); });
-    connect(Pause2, &QAction::triggered, this, [this] { Pause2Click(); });
+    connect(Horlogeszro1, &QAction::triggered, this, [this] { Horlogeszro1Click(ctrl_); });
+    connect(Pause2, &QAction::triggered, this, [this] { Pause2Click(ctrl_); });
 
     // Navigation.
     Edition1 = new QMenu(tr_jeu(TexteJeu::Edition), this);
@@ -109,14 +106,13 @@ void TForm1::creer_horloges() {
     Avancercoups1 = action(Edition1, "Avancercoups1", TexteJeu::AvancerCoups, QKeySequence(Qt::Key_F2));
     Reveniraudbut1 = action(Edition1, "Reveniraudbut1", TexteJeu::RevenirAuDebut, QKeySequence(Qt::CTRL | Qt::Key_F1));
     Allerlafin1 = action(Edition1, "Allerlafin1", TexteJeu::AllerALaFin, QKeySequence(Qt::CTRL | Qt::Key_F2));
-    QMenu* joueurs = findChild<QMenu*>(QStringLiteral("Joueurs1"));
     Inverserlesjoueurs1 =
-        action(joueurs ? joueurs : Edition1, "Inverserlesjoueurs1", TexteJeu::InverserLesJoueurs, QKeySequence(Qt::Key_F4));
-    connect(Reprendrecoups1, &QAction::triggered, this, [this] { reprise(); });
-    connect(Avancercoups1, &QAction::triggered, this, [this] { avancer(); });
-    connect(Reveniraudbut1, &QAction::triggered, this, [this] { revenir_debut(); });
-    connect(Allerlafin1, &QAction::triggered, this, [this] { Aller_fin(); });
-    connect(Inverserlesjoueurs1, &QAction::triggered, this, [this] { inverser_joueurs(); });
+        action(Joueurs1, "Inverserlesjoueurs1", TexteJeu::InverserLesJoueurs, QKeySequence(Qt::Key_F4));
+    connect(Reprendrecoups1, &QAction::triggered, this, [this] { reprise(ctrl_); });
+    connect(Avancercoups1, &QAction::triggered, this, [this] { avancer(ctrl_); });
+    connect(Reveniraudbut1, &QAction::triggered, this, [this] { revenir_debut(ctrl_); });
+    connect(Allerlafin1, &QAction::triggered, this, [this] { Aller_fin(ctrl_); });
+    connect(Inverserlesjoueurs1, &QAction::triggered, this, [this] { inverser_joueurs(ctrl_); });
 
     SpeedButton4 = bouton_navigation(Liste, "SpeedButton4", "|<", TexteJeu::RevenirAuDebut);
     SpeedButton1 = bouton_navigation(Liste, "SpeedButton1", "<", TexteJeu::ReculerDUnCoup);
@@ -127,12 +123,12 @@ void TForm1::creer_horloges() {
         for (QToolButton* b : {SpeedButton4, SpeedButton1, SpeedButton2, SpeedButton5}) h->addWidget(b);
         v->addLayout(h);
     }
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { reprise(); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { avancer(); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { revenir_debut(); });
-    connect(SpeedButton5, &QToolButton::clicked, this, [this] { Aller_fin(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { reprise(ctrl_); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { avancer(ctrl_); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { revenir_debut(ctrl_); });
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { Aller_fin(ctrl_); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* it) { revenir_n(ListBox1->row(it)); });
+            [this](QListWidgetItem* it) { revenir_n(ctrl_, ListBox1->row(it)); });
 
     // Levels.
     Niveau1 = new QMenu(tr_jeu(TexteJeu::Niveau), this);
@@ -152,8 +148,8 @@ void TForm1::creer_horloges() {
         a->setCheckable(true);
         groupe->addAction(a);
         Niveaux[i] = a;
-        if (i == NIVEAU_AUTRE) connect(a, &QAction::triggered, this, [this] { N8Autre1Click(); });
-        else connect(a, &QAction::triggered, this, [this, i] { choisir_niveau(i); });
+        if (i == NIVEAU_AUTRE) connect(a, &QAction::triggered, this, [this] { kolmar::N8Autre1Click(ctrl_); });
+        else connect(a, &QAction::triggered, this, [this, i] { choisir_niveau(ctrl_, i); });
     }
 
     Panel9 = new QFrame(surface);
@@ -173,174 +169,37 @@ void TForm1::creer_horloges() {
     ligne->addWidget(new QLabel(tr_jeu(TexteJeu::Minutes), Panel9));
     v9->addLayout(ligne);
     auto* boutons = new QHBoxLayout;
-    BitBtn24 = new QPushButton(QString::fromUtf8(texte(Texte::Ok)), Panel9);
+    BitBtn24 = new QPushButton(QString::fromUtf8(kolmar::texte(Texte::Ok)), Panel9);
     BitBtn24->setObjectName(QStringLiteral("BitBtn24"));
-    BitBtn25 = new QPushButton(QString::fromUtf8(texte(Texte::Annuler)), Panel9);
+    BitBtn25 = new QPushButton(QString::fromUtf8(kolmar::texte(Texte::Annuler)), Panel9);
     BitBtn25->setObjectName(QStringLiteral("BitBtn25"));
     boutons->addWidget(BitBtn24);
     boutons->addWidget(BitBtn25);
     v9->addLayout(boutons);
     Panel9->hide();
-    connect(BitBtn24, &QPushButton::clicked, this, [this] { BitBtn24Click(); });
-    connect(BitBtn25, &QPushButton::clicked, this, [this] { BitBtn25Click(); });
-
-    // A first game: "5 : Excellence", clocks at zero and running.
-    choisir_niveau(NIVEAU_EXCELLENCE);
-    Horloges& h = ctx().horloges;
-    remettre_a_zero(h);
-    h.timer_actif = true;
-    Timer1->start();
-    afficher_horloges();
+    connect(BitBtn24, &QPushButton::clicked, this,
+            [this] { kolmar::BitBtn24Click(ctrl_, Nbminutes->text().toStdString()); });
+    connect(BitBtn25, &QPushButton::clicked, this, [this] { kolmar::BitBtn25Click(ctrl_); });
 }
 
-void TForm1::afficher_horloges() {
-    const Horloges& h = ctx().horloges;
+void TForm1::horloges(const Horloges& h) {
     const QString mn = QString::fromStdString(h.minnoir), sn = QString::fromStdString(h.secnoir);
     const QString mb = QString::fromStdString(h.minblanc), sb = QString::fromStdString(h.secblanc);
-    minnoir->setText(mn);
-    minnoir3d->setText(mn);
-    secnoir->setText(sn);
-    secnoir3d->setText(sn);
-    minblanc->setText(mb);
-    minblanc3d->setText(mb);
-    secblanc->setText(sb);
-    secblanc3d->setText(sb);
+    for (QLabel* l : {minnoir, minnoir3d}) l->setText(mn);
+    for (QLabel* l : {secnoir, secnoir3d}) l->setText(sn);
+    for (QLabel* l : {minblanc, minblanc3d}) l->setText(mb);
+    for (QLabel* l : {secblanc, secblanc3d}) l->setText(sb);
 }
 
-void TForm1::ajouter_temps() {
-    if (kolmar::ajouter_temps(ctx().horloges, jeu().trait, session().tour_ordinateur != 0)) afficher_horloges();
+void TForm1::minuterie(bool marche) {
+    if (marche) Timer1->start();
+    else Timer1->stop();
+    Pause2->setChecked(!marche);
 }
 
-void TForm1::Horlogeszro1Click() {
-    Session& S = session();
-    uint8_t etat = static_cast<uint8_t>(S.matchState);
-    horloges_a_zero(ctx().horloges, etat);
-    S.matchState = etat;
-    ctx().match.matchState = etat;
-    afficher_horloges();
-}
-
-void TForm1::Pause2Click() {
-    const bool arrete = basculer_pause(ctx().horloges);
-    if (arrete) Timer1->stop();
-    else Timer1->start();
-    Pause2->setChecked(arrete);
-}
-
-void TForm1::cocher_niveau() {
-    for (int i = 0; i < NB_NIVEAUX; ++i) Niveaux[i]->setChecked(niveau_coche(ctx().controle, i));
-}
-
-void TForm1::choisir_niveau(int i) {
-    ControleTemps& c = ctx().controle;
-    if (kolmar::choisir_niveau(c, i)) Nbminutes->setText(QString::number(c.periodMinutes));
-    cocher_niveau();
-    ctx().moteur->limites.engineBudget = c.engineBudget;
-    ctx().moteur->limites.periodLimit = c.periodLimit;
-}
-
-void TForm1::N8Autre1Click() {
-    // The mark moves only once the minutes are accepted.
-    cocher_niveau();
-    Panel9->show();
-    Panel9->raise();
-    Nbminutes->setFocus();
-}
-
-void TForm1::BitBtn24Click() {
-    ControleTemps& c = ctx().controle;
-    if (!accepter_autre(c, Nbminutes->text().toStdString())) return;
-    Panel9->hide();
-    cocher_niveau();
-    ctx().moteur->limites.engineBudget = c.engineBudget;
-    ctx().moteur->limites.periodLimit = c.periodLimit;
-}
-
-void TForm1::BitBtn25Click() {
-    Panel9->hide();
-    placer_pions(*this);
-}
-
-// Navigation waits while a move is being shown: the move is committed on
-// damier when the display ends, and a position changed under it would take
-// the move for the wrong game.
-namespace {
-
-// What a navigation command asks the window to show.
-void montrer(TForm1& f, const Rafraichir& r) {
-    Session& S = f.session();
-    if (r.saisie) {
-        S.piece_choisie = 0;
-        S.nb_saisis = 0;
-        S.ambiguite = false;
-        std::fill(std::begin(S.marques), std::end(S.marques), uint8_t(0));
-        S.dernier_coup_ordi[0] = S.dernier_coup_ordi[1] = 0;
-    }
-    if (r.position || r.saisie) placer_pions(f);
-    if (r.noms) f.afficher_noms();
-    if (r.etiquettes) f.afficher_horloges();
-    if (r.selection) {
-        if (r.ligne >= 0 && r.ligne < f.ListBox1->count()) f.ListBox1->setCurrentRow(r.ligne);
-        else f.ListBox1->setCurrentRow(-1);
-    }
-    if (r.couleur)
-        f.Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(f.langue, S.couleur_ordinateur)));
-    // During a search damier is the search's: the counters follow when it returns.
-    if (!S.recherche_en_cours) compter_pions(f);
-    // A game that had ended goes on from the position shown.
-    if (r.position && S.partie_finie) {
-        S.partie_finie = false;
-        f.fin_de_parties->hide();
-    }
-    f.Match_nul->hide();
-    f.Zut->hide();
-}
-
-}  // namespace
-
-void TForm1::reprise() {
-    if (session().animation) return;
-    EtatTour e = etat_tour(*this);
-    montrer(*this, kolmar::reprise(jeu(), ctx().horloges, e));
-}
-
-void TForm1::avancer() {
-    if (session().animation) return;
-    EtatTour e = etat_tour(*this);
-    montrer(*this, kolmar::avancer(jeu(), ctx().horloges, e));
-}
-
-void TForm1::revenir_debut() {
-    if (session().animation) return;
-    EtatTour e = etat_tour(*this);
-    montrer(*this, kolmar::revenir_debut(jeu(), ctx().horloges, e));
-}
-
-void TForm1::Aller_fin() {
-    if (session().animation) return;
-    EtatTour e = etat_tour(*this);
-    montrer(*this, kolmar::Aller_fin(jeu(), ctx().horloges, e));
-}
-
-void TForm1::revenir_n(int ligne) {
-    if (session().animation) return;
-    EtatTour e = etat_tour(*this);
-    montrer(*this, kolmar::revenir_n(jeu(), ctx().horloges, e, ligne));
-}
-
-void TForm1::inverser_joueurs() {
-    Session& S = session();
-    if (S.animation) return;
-    EtatTour e = etat_tour(*this);
-    const bool pendant = S.recherche_en_cours;
-    Rafraichir r = kolmar::inverser_joueurs(jeu(), e);
-    if (pendant) S.inversion = true;
-    // The computer now plays against whoever was to move.
-    S.contre_ordinateur = 1;
-    Humaincontrehumain1->setChecked(false);
-    S.partie_finie = false;
-    fin_de_parties->hide();
-    montrer(*this, r);
+void TForm1::niveau(const ControleTemps& c) {
+    for (int i = 0; i < NB_NIVEAUX; ++i) Niveaux[i]->setChecked(niveau_coche(c, i));
+    Nbminutes->setText(QString::number(c.periodMinutes));
 }
 
 }  // namespace kolmar

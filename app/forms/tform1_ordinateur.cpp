@@ -7,13 +7,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "control/deroulement.h"
-#include "control/navigation.h"
 #include "control/tour_ordinateur.h"
 #include "forms/tform1.h"
 #include "lang/textes_jeu.h"
@@ -24,7 +22,7 @@ namespace kolmar {
 
 namespace {
 
-QString tr_jeu(TexteJeu t) { return QString::fromUtf8(texte(t)); }
+QString tr_jeu(TexteJeu t) { return QString::fromUtf8(kolmar::texte(t)); }
 
 QAction* action(QMenu* menu, const char* nom, TexteJeu t, bool cochable = false, bool coche = false) {
     return action_menu(menu, nom, tr_jeu(t), cochable, coche);
@@ -50,12 +48,6 @@ QFrame* panneau_jaune(QWidget* parent, const char* nom) {
 }  // namespace
 
 void TForm1::creer_ordinateur() {
-    Session& S = session();
-
-    // A first game is against the computer, which plays black.
-    S.contre_ordinateur = 1;
-    S.couleur_ordinateur = 1;
-    Humaincontrehumain1->setChecked(false);
     Ordinateurcontreordinateur1 = new QAction(tr_jeu(TexteJeu::OrdinateurContreOrdinateur), Fichier1);
     Ordinateurcontreordinateur1->setObjectName(QStringLiteral("Ordinateurcontreordinateur1"));
     Ordinateurcontreordinateur1->setCheckable(true);
@@ -65,21 +57,20 @@ void TForm1::creer_ordinateur() {
         int k = l.indexOf(Humaincontrehumain1);
         Fichier1->insertAction(k >= 0 && k + 1 < l.size() ? l[k + 1] : nullptr, Ordinateurcontreordinateur1);
     }
-    connect(Ordinateurcontreordinateur1, &QAction::triggered, this, [this] { Ordinateurcontreordinateur1Click(); });
-    // The two modes exclude each other.
-    connect(Humaincontrehumain1, &QAction::triggered, this, [this] {
-        if (Humaincontrehumain1->isChecked()) Ordinateurcontreordinateur1->setChecked(false);
+    connect(Ordinateurcontreordinateur1, &QAction::triggered, this, [this](bool coche) {
+        ctrl_.options().ordinateurs = coche;
+        Ordinateurcontreordinateur1Click(ctrl_, coche);
     });
 
     Options1->addSeparator();
     Pause1 = action(Options1, "Pause1", TexteJeu::ArretDuCalcul);
-    Rflexionsurtempsadverse1 = action(Options1, "Rflexionsurtempsadverse1", TexteJeu::ReflexionSurTempsAdverse, true, true);
+    Rflexionsurtempsadverse1 = action(Options1, "Rflexionsurtempsadverse1", TexteJeu::ReflexionSurTempsAdverse, true);
     Arretrflexionparclicsouris1 =
-        action(Options1, "Arretrflexionparclicsouris1", TexteJeu::ArretReflexionParClicSouris, true, true);
+        action(Options1, "Arretrflexionparclicsouris1", TexteJeu::ArretReflexionParClicSouris, true);
     Bipchaquecoup1 = Options1->addMenu(tr_jeu(TexteJeu::Sons));
     Bipchaquecoup1->setObjectName(QStringLiteral("Bipchaquecoup1"));
-    Bipchaquecoup2 = action(Bipchaquecoup1, "Bipchaquecoup2", TexteJeu::BipAChaqueCoup, true, true);
-    Commentaires1 = action(Bipchaquecoup1, "Commentaires1", TexteJeu::Autres, true, true);
+    Bipchaquecoup2 = action(Bipchaquecoup1, "Bipchaquecoup2", TexteJeu::BipAChaqueCoup, true);
+    Commentaires1 = action(Bipchaquecoup1, "Commentaires1", TexteJeu::Autres, true);
     Tailledestablesdetransposition1 = Options1->addMenu(tr_jeu(TexteJeu::TailleDesTables));
     Tailledestablesdetransposition1->setObjectName(QStringLiteral("Tailledestablesdetransposition1"));
     auto* groupe = new QActionGroup(this);
@@ -88,12 +79,19 @@ void TForm1::creer_ordinateur() {
         QAction* a = Tailledestablesdetransposition1->addAction(QString::fromUtf8(k_libelles_hash[i]));
         a->setObjectName(QStringLiteral("Taille_hash%1").arg(i));
         a->setCheckable(true);
-        a->setChecked(i == TAILLE_HASH_DEPART);
         groupe->addAction(a);
         Taille_hash[i] = a;
-        connect(a, &QAction::triggered, this, [this, i] { choisir_taille_hash(i); });
+        connect(a, &QAction::triggered, this, [this, i] { choisir_taille_hash(ctrl_, i); });
     }
-    connect(Pause1, &QAction::triggered, this, [this] { pause(); });
+    connect(Pause1, &QAction::triggered, this, [this] { pause(ctrl_); });
+    connect(Rflexionsurtempsadverse1, &QAction::triggered, this, [this](bool coche) {
+        ctrl_.options().reflexion_adverse = coche;
+        Rflexionsurtempsadverse1Click(ctrl_, coche);
+    });
+    connect(Arretrflexionparclicsouris1, &QAction::triggered, this,
+            [this](bool coche) { ctrl_.options().arret_par_clic = coche; });
+    connect(Bipchaquecoup2, &QAction::triggered, this, [this](bool coche) { ctrl_.options().bip = coche; });
+    connect(Commentaires1, &QAction::triggered, this, [this](bool coche) { ctrl_.options().commentaires = coche; });
 
     // The engine panel.
     Calcul = new QWidget;
@@ -111,12 +109,13 @@ void TForm1::creer_ordinateur() {
     v->addWidget(ListBox3, 1);
     v->addWidget(ListBox2, 1);
     Onglet->addTab(Calcul, tr_jeu(TexteJeu::Calcul));
-    // Both pages stay in reach in the narrow panel.
+    // Both pages stay in reach in the narrow panel, their names whole
+    // (langue() narrows the tabs' font when a language needs it).
     Onglet->setUsesScrollButtons(false);
-    Onglet->setElideMode(Qt::ElideRight);
+    Onglet->setElideMode(Qt::ElideNone);
 
     const int gauche = 514, largeur = 118;
-    Couleurordi = new QLabel(QString::fromUtf8(texte_couleur_ordinateur(FRANCAIS, S.couleur_ordinateur)), surface);
+    Couleurordi = new QLabel(surface);
     Couleurordi->setObjectName(QStringLiteral("Couleurordi"));
     Couleurordi->setFrameShape(QFrame::Panel);
     Couleurordi->setFrameShadow(QFrame::Raised);
@@ -131,9 +130,9 @@ void TForm1::creer_ordinateur() {
     Nulrefus->setGeometry(gauche, 378, largeur, 24);
     Nulrefus->setStyleSheet(QStringLiteral("color: #c00000"));
     Nulrefus->hide();
-    connect(Joue, &QPushButton::clicked, this, [this] { pause(); });
-    connect(Proposernul, &QPushButton::clicked, this, [this] { ProposernulClick(); });
-    connect(Nulrefus, &QPushButton::clicked, this, [this] { ProposernulClick(); });
+    connect(Joue, &QPushButton::clicked, this, [this] { pause(ctrl_); });
+    connect(Proposernul, &QPushButton::clicked, this, [this] { ProposernulClick(ctrl_); });
+    connect(Nulrefus, &QPushButton::clicked, this, [this] { ProposernulClick(ctrl_); });
 
     Zut = new QLabel(tr_jeu(TexteJeu::Zut), surface);
     Zut->setObjectName(QStringLiteral("Zut"));
@@ -143,7 +142,12 @@ void TForm1::creer_ordinateur() {
     Zut->setStyleSheet(QStringLiteral("QLabel#Zut { background: #fff4c0; color: #c00000; }"));
     Zut->setAlignment(Qt::AlignCenter);
     Zut->setWordWrap(true);
-    Zut->setGeometry(96, 140, 300, 40);
+    // In the side column, between the capture rule and "Bas_Haut": the
+    // panel stays up until the computer's next move and may hide no square.
+    QFont petit = Zut->font();
+    petit.setPixelSize(10);
+    Zut->setFont(petit);
+    Zut->setGeometry(gauche - 6, 260, largeur + 12, 30);
     Zut->hide();
 
     Match_nul = panneau_jaune(surface, "Match_nul");
@@ -152,8 +156,8 @@ void TForm1::creer_ordinateur() {
     l13->setObjectName(QStringLiteral("Label13"));
     auto* l14 = new QLabel(tr_jeu(TexteJeu::AppuyezSurOk), Match_nul);
     l14->setObjectName(QStringLiteral("Label14"));
-    BitBtn14 = bouton(Match_nul, "BitBtn14", QString::fromUtf8(texte(Texte::Ok)));
-    Annul_nul = bouton(Match_nul, "Annul_nul", QString::fromUtf8(texte(Texte::Annuler)));
+    BitBtn14 = bouton(Match_nul, "BitBtn14", QString::fromUtf8(kolmar::texte(Texte::Ok)));
+    Annul_nul = bouton(Match_nul, "Annul_nul", QString::fromUtf8(kolmar::texte(Texte::Annuler)));
     auto* vm = new QVBoxLayout(Match_nul);
     for (QLabel* l : {l13, l14}) {
         l->setAlignment(Qt::AlignCenter);
@@ -164,65 +168,42 @@ void TForm1::creer_ordinateur() {
     hm->addWidget(Annul_nul);
     vm->addLayout(hm);
     Match_nul->hide();
-    connect(BitBtn14, &QPushButton::clicked, this, [this] { BitBtn14Click(); });
-    connect(Annul_nul, &QPushButton::clicked, this, [this] { Annul_nulClick(); });
+    connect(BitBtn14, &QPushButton::clicked, this, [this] { BitBtn14Click(ctrl_); });
+    connect(Annul_nul, &QPushButton::clicked, this, [this] { Annul_nulClick(ctrl_); });
 }
 
-void TForm1::appliquer_legendes_jeu(int langue) {
-    size_t nb = 0;
-    const LegendeJeu* l = legendes_jeu(nb);
-    for (size_t i = 0; i < nb; ++i) poser_legende(l[i].controle, QString::fromUtf8(texte(l[i].texte, langue)));
-    if (Couleurordi)
-        Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(langue, session().couleur_ordinateur)));
+void TForm1::taille_hash(int index) {
+    if (index >= 0 && index < NB_TAILLES_HASH) Taille_hash[index]->setChecked(true);
 }
 
-void TForm1::pause() { session().arret_calcul = 1; }
+void TForm1::progression(const std::vector<std::string>& lignes) {
+    ListBox3->clear();
+    for (const std::string& l : lignes) ListBox3->addItem(QString::fromStdString(l));
+}
 
-void TForm1::ProposernulClick() {
-    Session& S = session();
-    if (S.partie_finie) return;
-    const int score = ctx().moteur->dernier_score;
-    const bool accepte = S.en_reflexion_adverse == 1 ? score >= 0 : score <= 0;
-    if (accepte) {
-        Nulrefus->hide();
-        fin_de_partie(*this, FIN_NULLE);
+namespace {
+constexpr int LIGNES_RACINE_MAX = 2000;
+}
+
+// A move being searched replaces the previous move still marked as under
+// way; a score replaces its own "under way" line.
+void TForm1::ligne_racine(const std::string& ligne, bool en_cours) {
+    QListWidget* l = ListBox2;
+    const QString t = QString::fromStdString(ligne);
+    QListWidgetItem* dernier = l->count() ? l->item(l->count() - 1) : nullptr;
+    const bool dernier_en_cours = dernier && dernier->text().endsWith(QStringLiteral("?<---"));
+    if (dernier_en_cours && (en_cours || dernier->text().left(5) == t.left(5))) {
+        dernier->setText(t);
     } else {
-        Nulrefus->show();
+        if (l->count() >= LIGNES_RACINE_MAX) delete l->takeItem(0);
+        l->addItem(t);
     }
+    l->scrollToBottom();
 }
 
-void TForm1::BitBtn14Click() {
-    Match_nul->hide();
-    fin_de_partie(*this, FIN_NULLE);
-}
-
-void TForm1::Annul_nulClick() { Match_nul->hide(); }
-
-void TForm1::Ordinateurcontreordinateur1Click() {
-    Session& S = session();
-    // The item's check mark has already flipped.
-    if (Ordinateurcontreordinateur1->isChecked()) {
-        Humaincontrehumain1->setChecked(false);
-        S.contre_ordinateur = 1;
-    }
-}
-
-void TForm1::choisir_taille_hash(int index) {
-    Session& S = session();
-    if (index < 0 || index >= NB_TAILLES_HASH) return;
-    // The search works in the table: it is replaced once the search is over.
-    if (S.recherche_en_cours) {
-        S.taille_hash_attente = index;
-        S.arret_calcul = 1;
-        return;
-    }
-    Moteur& m = *ctx().moteur;
-    const int avant = m.hash.menu;
-    if (!resize_hash(m, index)) {
-        QMessageBox::critical(this, QString::fromUtf8(texte(Texte::Erreur)),
-                              QStringLiteral("Erreur allocation Hash tables"));
-        if (avant >= 0 && avant < NB_TAILLES_HASH) Taille_hash[avant]->setChecked(true);
-    }
+void TForm1::effacer_calcul() {
+    ListBox2->clear();
+    ListBox3->clear();
 }
 
 }  // namespace kolmar
