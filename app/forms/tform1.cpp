@@ -120,16 +120,11 @@ void TForm1::creer_menus() {
     Dcomposerlesprises1 = action(Options1, "Dcomposerlesprises1", Texte::DecomposerLesPrises, true);
 
     connect(Nouveau2, &QAction::triggered, this, [this] { Nouveau2Click(); });
-    connect(Humaincontrehumain1, &QAction::triggered, this, [this](bool coche) {
-        ctrl_.options().humains = coche;
-        Ordinateur(ctrl_);
-    });
+    // These two handlers flip their option themselves and send the marks back.
+    connect(Humaincontrehumain1, &QAction::triggered, this, [this] { Ordinateur(ctrl_); });
     connect(Quitter1, &QAction::triggered, this, [this] { quitter(ctrl_); });
     connect(Inverserdamier1, &QAction::triggered, this, [this] { Inverser(ctrl_); });
-    connect(Numroterlescase1, &QAction::triggered, this, [this](bool coche) {
-        ctrl_.options().numeroter = coche;
-        numerotation(ctrl_);
-    });
+    connect(Numroterlescase1, &QAction::triggered, this, [this] { numerotation(ctrl_); });
     connect(Indicationdesmouvements1, &QAction::triggered, this,
             [this](bool coche) { ctrl_.options().indication_mouvements = coche; });
     connect(Dcomposerlesprises1, &QAction::triggered, this,

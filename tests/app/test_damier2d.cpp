@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -17,17 +18,17 @@ namespace {
 // Top-left pixel of the cell where square s is drawn.
 QPoint coin(const TForm1& f, int s) {
     int r, c;
-    cellule_de_case(s, f.affichage.damier_inverse != 0, r, c);
+    cellule_de_case(s, f.affichage().damier_inverse != 0, r, c);
     return QPoint(TAILLE_CELLULE * c + DECALAGE_DAMIER, TAILLE_CELLULE * r + DECALAGE_DAMIER);
 }
 
 // The 41x41 block of the canvas at square s equals the picture of code.
 bool case_montre(const TForm1& f, int s, int code) {
     QPoint p = coin(f, s);
-    const QImage& img = f.affichage.images[code];
+    const QImage& img = f.affichage().images[code];
     for (int y = 1; y < 40; y += 3)
         for (int x = 1; x < 40; x += 3)
-            if (f.affichage.canvas.pixel(p.x() + x, p.y() + y) != img.pixel(x, y)) return false;
+            if (f.affichage().canvas.pixel(p.x() + x, p.y() + y) != img.pixel(x, y)) return false;
     return true;
 }
 
@@ -44,36 +45,43 @@ class TestDamier2D : public QObject {
     Q_OBJECT
 
 private slots:
+    // The click grid is the drawn one: 41-pixel cells from the board's
+    // offset, so every pixel of a drawn cell names its own square.
     void case_du_point_regle() {
-        QCOMPARE(case_du_point(50, 10, false), 1);
-        QCOMPARE(case_du_point(10, 10, false), 1);  // light half of the pair
-        QCOMPARE(case_du_point(0, 41, false), 7);
-        QCOMPARE(case_du_point(40, 40, false), 1);
-        QCOMPARE(case_du_point(41, 41, false), 7);
-        QCOMPARE(case_du_point(491, 491, false), 72);
-        QCOMPARE(case_du_point(50, 10, true), 72);
-        QCOMPARE(case_du_point(491, 491, true), 1);
-        QCOMPARE(case_du_point(-1, 10, false), 0);
-        QCOMPARE(case_du_point(10, -1, false), 0);
-        QCOMPARE(case_du_point(10, 492, false), 0);  // row 12
+        QCOMPARE(case_du_point(59, 19, false), 1);
+        QCOMPARE(case_du_point(19, 19, false), 1);  // light half of the pair
+        QCOMPARE(case_du_point(9, 50, false), 7);
+        QCOMPARE(case_du_point(49, 49, false), 1);  // last pixel of the first cell
+        QCOMPARE(case_du_point(50, 50, false), 7);
+        QCOMPARE(case_du_point(46, 335, false), 43);  // the man on 43, right part of its cell
+        QCOMPARE(case_du_point(500, 500, false), 72);
+        QCOMPARE(case_du_point(59, 19, true), 72);
+        QCOMPARE(case_du_point(500, 500, true), 1);
+        QCOMPARE(case_du_point(8, 19, false), 0);  // the frame
+        QCOMPARE(case_du_point(19, 8, false), 0);
+        QCOMPARE(case_du_point(19, 501, false), 0);  // row 12
 
-        QVERIFY(cellule_sombre(50, 10));
-        QVERIFY(!cellule_sombre(10, 10));
-        QVERIFY(cellule_sombre(0, 41));
-        QVERIFY(!cellule_sombre(492, 41));  // column 12, beside the board
-        QVERIFY(!cellule_sombre(41, 492));
-        QVERIFY(!cellule_sombre(-5, 41));
+        QVERIFY(cellule_sombre(59, 19));
+        QVERIFY(!cellule_sombre(19, 19));
+        QVERIFY(cellule_sombre(9, 50));
+        QVERIFY(!cellule_sombre(501, 50));  // column 12, beside the board
+        QVERIFY(!cellule_sombre(50, 501));
+        QVERIFY(!cellule_sombre(4, 50));
     }
 
-    // Every square's drawn cell is picked back by a click in its middle,
-    // in both orientations.
+    // Every square's drawn cell is picked back by a click anywhere in it,
+    // corners included, in both orientations.
     void dessin_et_clic_concordent() {
         for (bool inverse : {false, true})
             for (int s = 1; s <= NB_CASES; ++s) {
+                const QRect cellule = rectangle_de_case(s, inverse);
                 int r, c;
                 cellule_de_case(s, inverse, r, c);
                 QVERIFY((r + c) % 2 == 1);
-                QCOMPARE(case_du_point(41 * c + 20, 41 * r + 20, inverse), s);
+                for (QPoint p : {cellule.center(), cellule.topLeft(), cellule.bottomRight()}) {
+                    QCOMPARE(case_du_point(p.x(), p.y(), inverse), s);
+                    QVERIFY(cellule_sombre(p.x(), p.y()));
+                }
             }
         int r, c;
         cellule_de_case(1, false, r, c);
@@ -159,77 +167,90 @@ private slots:
         QVERIFY(case_montre(*f, 66, DAME_NOIRE));
         QVERIFY(case_montre(*f, 2, VIDE));
         // The frame: white outline at 7, grey on the top edge at 6.
-        QCOMPARE(f->affichage.canvas.pixelColor(7, 300), QColor(255, 255, 255));
-        QCOMPARE(f->affichage.canvas.pixelColor(300, 6), QColor(128, 128, 128));
+        QCOMPARE(f->affichage().canvas.pixelColor(7, 300), QColor(255, 255, 255));
+        QCOMPARE(f->affichage().canvas.pixelColor(300, 6), QColor(128, 128, 128));
         // A light square, one pixel right of and below its cell.
-        QCOMPARE(f->affichage.canvas.pixel(10 + 20, 10 + 20), f->affichage.image_claire.pixel(20, 20));
+        QCOMPARE(f->affichage().canvas.pixel(10 + 20, 10 + 20), f->affichage().image_claire.pixel(20, 20));
     }
 
-    void encadrer_trace_deux_cadres() {
+    // An outline is two rings on the edge of its own cell: it touches no
+    // neighbouring cell, and redrawing the square wipes it whole (a ring
+    // one pixel too wide left lines all over the board).
+    void encadrer_reste_dans_sa_case() {
         auto f = banc::fenetre();
-        encadrer_case(*f, 44, COULEUR_BLEU);
-        QPoint p = coin(*f, 44);
         const QColor bleu(0, 0, 255);
-        QCOMPARE(f->affichage.canvas.pixelColor(p), bleu);
-        QCOMPARE(f->affichage.canvas.pixelColor(p + QPoint(41, 41)), bleu);  // (x+50, y+50)
-        QCOMPARE(f->affichage.canvas.pixelColor(p + QPoint(1, 20)), bleu);   // inner ring
-        QVERIFY(f->affichage.canvas.pixelColor(p + QPoint(20, 20)) != bleu);
-        placer_pions(*f);
-        QVERIFY(f->affichage.canvas.pixelColor(p) != bleu);
+        for (bool inverse : {false, true}) {
+            if (inverse) Inverser(f->controleur());
+            for (int s : {1, 6, 44, 67, 72}) {
+                const QImage avant = f->affichage().canvas.copy();
+                f->encadrer_case(s, COULEUR_BLEU, false);
+                const QImage& apres = f->affichage().canvas;
+                const QRect cellule = rectangle_de_case(s, inverse);
+                QCOMPARE(apres.pixelColor(cellule.topLeft()), bleu);
+                QCOMPARE(apres.pixelColor(cellule.bottomRight()), bleu);
+                QCOMPARE(apres.pixelColor(cellule.topLeft() + QPoint(1, 20)), bleu);  // inner ring
+                QVERIFY(apres.pixelColor(cellule.center()) != bleu);
+                QImage dehors = apres.copy();
+                QPainter(&dehors).drawImage(cellule.topLeft(), avant.copy(cellule));
+                QVERIFY2(dehors == avant, qPrintable(QStringLiteral("square %1 drew outside its cell").arg(s)));
+                f->dessiner_case(s, f->controleur().jeu().plateau_affiche[s]);
+                QVERIFY2(f->affichage().canvas == avant, qPrintable(QStringLiteral("square %1 kept a line").arg(s)));
+            }
+        }
     }
 
     void inverser_deux_fois_restaure_tout() {
         auto f = banc::fenetre();
         QVERIFY(banc::poser(*f, "W:W72,K40:B1,3"));
-        const QImage avant = f->affichage.canvas.copy();
-        Inverser(*f);
-        QCOMPARE(f->Bas_Haut->text(), QString("Blancs:Haut->Bas"));
-        QCOMPARE(f->Panel6->y(), 428);
-        QCOMPARE(f->Panel7->y(), 8);
+        const QImage avant = f->affichage().canvas.copy();
+        Inverser(f->controleur());
+        QCOMPARE(banc::c<QLabel>(*f, "Bas_Haut")->text(), QString("Blancs:Haut->Bas"));
+        QCOMPARE(banc::c<QFrame>(*f, "Panel6")->y(), 428);
+        QCOMPARE(banc::c<QFrame>(*f, "Panel7")->y(), 8);
         // Square 72 now stands where square 1 stood.
         QCOMPARE(coin(*f, 72), QPoint(41 + 9, 9));
         QVERIFY(case_montre(*f, 72, PION_BLANC));
         QVERIFY(case_montre(*f, 1, PION_NOIR));
-        QVERIFY(f->affichage.canvas != avant);
-        Inverser(*f);
-        QCOMPARE(f->Bas_Haut->text(), QString("Blancs:Bas->Haut"));
-        QCOMPARE(f->Panel6->y(), 8);
-        QCOMPARE(f->Panel7->y(), 428);
-        QVERIFY(f->affichage.canvas == avant);
+        QVERIFY(f->affichage().canvas != avant);
+        Inverser(f->controleur());
+        QCOMPARE(banc::c<QLabel>(*f, "Bas_Haut")->text(), QString("Blancs:Bas->Haut"));
+        QCOMPARE(banc::c<QFrame>(*f, "Panel6")->y(), 8);
+        QCOMPARE(banc::c<QFrame>(*f, "Panel7")->y(), 428);
+        QVERIFY(f->affichage().canvas == avant);
         // Through the menu and its short-cut too.
-        f->Inverserdamier1->trigger();
-        QCOMPARE(f->affichage.damier_inverse, uint8_t(1));
+        banc::c<QAction>(*f, "Inverserdamier1")->trigger();
+        QCOMPARE(f->affichage().damier_inverse, uint8_t(1));
     }
 
     void numeros_des_cases() {
         auto f = banc::fenetre();
-        const QImage sans = f->affichage.canvas.copy();
-        f->Numroterlescase1->trigger();
-        QVERIFY(f->Numroterlescase1->isChecked());
-        QCOMPARE(f->affichage.numeros_affiches, uint8_t(1));
-        QVERIFY(f->affichage.canvas != sans);
-        const QImage avec = f->affichage.canvas.copy();
-        placer_pions(*f);  // a full redraw keeps them
-        QVERIFY(f->affichage.canvas == avec);
-        f->Numroterlescase1->trigger();
-        QVERIFY(!f->Numroterlescase1->isChecked());
-        QVERIFY(f->affichage.canvas == sans);
+        const QImage sans = f->affichage().canvas.copy();
+        banc::c<QAction>(*f, "Numroterlescase1")->trigger();
+        QVERIFY(banc::c<QAction>(*f, "Numroterlescase1")->isChecked());
+        QCOMPARE(f->affichage().numeros_affiches, uint8_t(1));
+        QVERIFY(f->affichage().canvas != sans);
+        const QImage avec = f->affichage().canvas.copy();
+        placer_pions(f->controleur());  // a full redraw keeps them
+        QVERIFY(f->affichage().canvas == avec);
+        banc::c<QAction>(*f, "Numroterlescase1")->trigger();
+        QVERIFY(!banc::c<QAction>(*f, "Numroterlescase1")->isChecked());
+        QVERIFY(f->affichage().canvas == sans);
     }
 
     void compteurs_apres_une_prise() {
         auto f = banc::fenetre();
         QVERIFY(banc::poser(*f, "W:W51,60:B45,6,7"));
-        QCOMPARE(f->Nbpionsblancs->text(), QString("  2"));
-        QCOMPARE(f->Nbpionsnoirs->text(), QString("  3"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsblancs")->text(), QString("  2"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsnoirs")->text(), QString("  3"));
         banc::cliquer(*f, 51);
-        QCOMPARE(f->Nbpionsnoirs->text(), QString("  2"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsnoirs")->text(), QString("  2"));
     }
 
     // The 3D board: the highest-numbered area wins, edges are outside, and
     // the stored point falls in the 2D cell of the position hit.
     void clic_sur_le_damier_3d() {
         auto f = banc::fenetre();
-        Affichage& a = f->affichage;
+        Affichage& a = f->affichage();
         a.image3d = QImage(700, 600, QImage::Format_RGB32);
         for (int j = 1; j <= NB_CASES; ++j) {
             a.pos3d_x[j] = 20 + 55 * ((j - 1) % 6) + ((j - 1) / 6 % 2) * 27;
@@ -240,16 +261,21 @@ private slots:
         QCOMPARE(position_3d(a, 30, 20), 1);
         QCOMPARE(position_3d(a, 20, 20), 0);  // left edge
         QCOMPARE(position_3d(a, 30, 10), 0);  // top edge
-        for (int j = 1; j <= NB_CASES; ++j) {
-            f->session().clic_en_attente = false;
-            f->DamierImage1Click(a.pos3d_x[j] + 30, a.pos3d_y[j] + 20);
-            QVERIFY(f->session().clic_en_attente);
-            QCOMPARE(case_du_point(f->session().clic_x, f->session().clic_y, false), j);
-            QVERIFY(cellule_sombre(f->session().clic_x, f->session().clic_y));
+        // Every position picks its own square, in both orientations.
+        Session& S = f->controleur().session();
+        for (bool inverse : {false, true}) {
+            if (inverse) Inverser(f->controleur());
+            for (int j = 1; j <= NB_CASES; ++j) {
+                S.clic_en_attente = false;
+                f->clic_3d(a.pos3d_x[j] + 30, a.pos3d_y[j] + 20);
+                QVERIFY(S.clic_en_attente);
+                QCOMPARE(case_du_point(S.clic_x, S.clic_y, inverse), inverse ? 73 - j : j);
+                QVERIFY(cellule_sombre(S.clic_x, S.clic_y));
+            }
         }
-        f->session().clic_en_attente = false;
-        f->DamierImage1Click(690, 590);
-        QVERIFY(!f->session().clic_en_attente);
+        S.clic_en_attente = false;
+        f->clic_3d(690, 590);
+        QVERIFY(!S.clic_en_attente);
     }
 
     // The README picture: the window after a few moves, as the program
@@ -258,8 +284,8 @@ private slots:
         auto f = banc::fenetre();
         // 44-38 25-31 38-32 26x37 43x32 20-26
         for (int s : {44, 38, 25, 31, 38, 32, 26, 43, 20, 26}) banc::cliquer(*f, s);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 6);
-        QCOMPARE(f->ListBox1->item(2)->text(), QString(" 3.43x32 20-26"));
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 6);
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->item(2)->text(), QString(" 3.43x32 20-26"));
         banc::cliquer(*f, 49);  // a selection with its offers outlined
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
