@@ -1,17 +1,21 @@
-// The state the main window's handlers, the turn flow and the display
-// share. One thread: reentrancy only comes from event processing inside
-// long work (animations, later the search), so plain flags are enough.
+// The state of one game session: the game, its record, the flags of the
+// turn flow, clocks, levels, players, the rated match and the computer
+// player. One thread: reentrancy only comes from event processing inside
+// long work (animations, the search), so plain flags are enough.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "engine/book.h"
-#include "records/classement.h"
 #include "control/horloges.h"
 #include "control/niveaux.h"
+#include "control/vue.h"
+#include "engine/book.h"
+#include "engine/endgame.h"
 #include "engine/moteur.h"
+#include "records/classement.h"
+#include "records/gamefile.h"
 #include "rules/board.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
@@ -25,20 +29,38 @@ struct Candidat {
     uint8_t arrets[MAX_PRISES + 1] = {};
 };
 
+// The check marks of "Options", "Paramétrage", the sounds and the game
+// modes. The window's actions set them; nothing else is asked of a menu.
+struct Options {
+    bool humains = false;      // "Humain contre humain"
+    bool ordinateurs = false;  // "Ordinateur contre ordinateur"
+    bool numeroter = false;
+    bool indication_mouvements = true;
+    bool decomposer_prises = true;
+    bool reflexion_adverse = true;
+    bool arret_par_clic = true;
+    bool bip = true;           // "Bip à chaque coup"
+    bool commentaires = true;  // "Autres" sounds
+    bool aveugle = false;      // "Jeu en aveugle"
+};
+
 struct Session {
-    uint8_t contre_ordinateur = 0;  // 0 in "Humain contre humain"
+    uint8_t contre_ordinateur = 1;  // 0 in "Humain contre humain"
     uint8_t tour_ordinateur = 0;    // the computer is to move or thinks
     uint8_t jouer_maintenant = 0;   // request: the computer moves now
     uint8_t arret_calcul = 0;       // stop request read by the search
     uint8_t fin_programme = 0;      // ends the main loop
     uint8_t couleur_ordinateur = 1;  // 1: the computer plays black
     int32_t en_reflexion_adverse = 0;
-    int32_t matchState = 0;  // 0 training, 5 rated game scored
     uint8_t mode_probleme = 0;
     int nb_legaux = 0;
     uint8_t trait_dernier = BLANC;
     uint8_t veto_reflexion = 0;
-    uint8_t navigation = 0;  // position reached by moving through the record
+
+    // Bumped by every change of the game's position (a committed move, a
+    // new game, navigation, loading, set-up, exchanging colours): a search
+    // result is played only on the position it was asked for.
+    uint64_t version_position = 0;
 
     // Move entry.
     uint8_t case_choisie = 0;
@@ -50,8 +72,6 @@ struct Session {
     uint8_t coup_depart = 0;
     uint8_t coup_arrivee = 0;
     uint8_t dernier_coup_ordi[2] = {};
-    // The selected piece's moves, kept here so that anything generating
-    // in between (pondering) cannot change them.
     int prise_saisie = 0;
     std::vector<Candidat> candidats;
 
@@ -67,16 +87,21 @@ struct Session {
     // 0 black won, 1 draw, 2 white won, 3 none (for the text export).
     int resultat = 3;
 
-    // The driver runs on damier (the computer's turn or pondering).
+    // The engine is searching (the computer's turn or pondering).
     bool recherche_en_cours = false;
+    // The computer's turn holds the menus that could change the game.
+    bool calcul_ordinateur = false;
     // Pondering has run since the computer's last turn.
     bool reflexion_faite = false;
     // The colours were exchanged while the computer was thinking.
     bool inversion = false;
-    // Asked for during a search, carried out once it has returned: the
-    // end of the game (kind, -1 none) and a new table size (-1 none).
-    int fin_differee = -1;
+    // A new table size asked for during a search (-1 none): the search
+    // works in the table, so it is replaced once the search has returned.
     int taille_hash_attente = -1;
+
+    // The commands the window enables, as last sent.
+    Commandes commandes{};
+    bool commandes_envoyees = false;
 };
 
 // Animation waits; tests set them to zero.
@@ -89,15 +114,28 @@ struct Delais {
 struct Contexte {
     std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
     Session session;
+    Options options;
     EtatNote etat;
     Delais delais;
+    // Interface language, 0 French .. 5 Italian.
+    int langue = 0;
+    // The board as drawn: turned (white at the top) or not.
+    uint8_t damier_inverse = 0;
+    // Settings as the last game file read left them; a save writes them
+    // back with the current ones.
+    Reglages reglages;
     // The opening lists the editors change and the driver reads.
     Bibliotheque bibliotheque;
-    // Players and points of the rated match; session.matchState says
-    // whether one runs.
+    // Players and points of the rated match; matchState below says whether
+    // one runs.
     Match match;
-    // The computer player, on *jeu; its data is loaded by charger_moteur.
-    std::unique_ptr<Moteur> moteur = std::make_unique<Moteur>(*jeu);
+    // The computer player thinks on its own copy of the game, so nothing
+    // the window does during a search can disturb it.
+    std::unique_ptr<Jeu> jeu_moteur = std::make_unique<Jeu>();
+    std::unique_ptr<Moteur> moteur = std::make_unique<Moteur>(*jeu_moteur);
+    // Endgame tables and learned positions, attached to the engine once
+    // loaded.
+    std::unique_ptr<Finales> finales = std::make_unique<Finales>();
     Horloges horloges;
     ControleTemps controle;
 };

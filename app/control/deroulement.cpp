@@ -1,30 +1,32 @@
 #include "control/deroulement.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QFrame>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QTimer>
 #include <cstring>
 
+#include "control/commandes.h"
+#include "control/controleur.h"
+#include "control/geometrie.h"
+#include "control/navigation.h"
 #include "control/tour_ordinateur.h"
-#include "control/ui_horloges.h"
-#include "display/damier2d.h"
-#include "forms/tform1.h"
 #include "lang/textes.h"
 
 namespace kolmar {
 
 namespace {
 
-QString tr_texte(Texte t) { return QString::fromUtf8(texte(t)); }
+void dessiner_case(Controleur& f, int s, int code) { f.vue().dessiner_case(s, code); }
+
+// The 3D picture marks a square too, except the computer's squares when
+// "Indication des mouvements" is off.
+void encadrer_case(Controleur& f, int s, uint32_t couleur) {
+    const Session& S = f.session();
+    f.vue().encadrer_case(s, couleur, f.options().indication_mouvements || !S.tour_ordinateur);
+}
+
+void attendre(Controleur& f, int ms) { f.vue().attendre(ms); }
 
 void effacer_marques(Session& S) { std::memset(S.marques, 0, sizeof S.marques); }
 
-void redessiner_cases_vides(TForm1& f) {
+void redessiner_cases_vides(Controleur& f) {
     const Jeu& J = f.jeu();
     for (int s = 1; s <= NB_CASES; ++s)
         if (J.damier[s] == VIDE) dessiner_case(f, s, VIDE);
@@ -32,20 +34,20 @@ void redessiner_cases_vides(TForm1& f) {
 
 // The board as committed, then the selection and the path entered so far:
 // a full redraw is the only way to wipe earlier outlines completely.
-void redessiner_saisie(TForm1& f) {
+void redessiner_saisie(Controleur& f) {
     const Session& S = f.session();
-    placer_pions(f);
+    f.vue().placer_pions(f.jeu().plateau_affiche);
     if (S.piece_choisie != 0) encadrer_case(f, S.case_choisie, COULEUR_ROUGE);
     for (int i = 1; i <= S.nb_saisis; ++i) encadrer_case(f, S.chemin_saisi[i], COULEUR_BLEU);
 }
 
-void deselectionner(TForm1& f) {
+void deselectionner(Controleur& f) {
     Session& S = f.session();
     S.piece_choisie = 0;
     S.nb_saisis = 0;
     S.ambiguite = false;
     effacer_marques(S);
-    placer_pions(f);
+    f.vue().placer_pions(f.jeu().plateau_affiche);
 }
 
 bool concorde(const Session& S, const Candidat& c, int nb) {
@@ -54,15 +56,15 @@ bool concorde(const Session& S, const Candidat& c, int nb) {
     return true;
 }
 
-// Menus that would change the game while a move is being shown.
-void verrouiller_menus(TForm1& f, bool verrou) {
-    for (QAction* a : {f.Nouveau2, f.Humaincontrehumain1, f.Inverserdamier1, f.Numroterlescase1})
-        a->setEnabled(!verrou);
+// Menus that would change the game are locked while a move is shown.
+void animation(Controleur& f, bool en_cours) {
+    f.session().animation = en_cours;
+    regles_match(f);
 }
 
 // Carries out the chosen move of the selected piece on damier and on the
 // screen, step by step for a multiple capture, then commits it.
-void executer(TForm1& f, const Candidat& c) {
+void executer(Controleur& f, const Candidat& c) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     const int R = S.prise_saisie;
@@ -72,19 +74,17 @@ void executer(TForm1& f, const Candidat& c) {
     J.damier[depart] = VIDE;
     for (int k = 1; k <= R; ++k) J.damier[c.prises[k]] = VIDE;
 
-    if (R > 1 && f.Dcomposerlesprises1->isChecked()) {
-        S.animation = true;
-        verrouiller_menus(f, true);
+    if (R > 1 && f.options().decomposer_prises) {
+        animation(f, true);
         dessiner_case(f, depart, VIDE);
         for (int k = 1; k < R; ++k) {
             dessiner_case(f, c.arrets[k], code);
-            attendre(f.ctx().delais.pas_ms);
+            attendre(f, f.ctx().delais.pas_ms);
             dessiner_case(f, c.arrets[k], VIDE);
         }
         dessiner_case(f, arrivee, code);
-        attendre(f.ctx().delais.fin_ms);
-        verrouiller_menus(f, false);
-        S.animation = false;
+        attendre(f, f.ctx().delais.fin_ms);
+        animation(f, false);
     }
     if (case_de_promotion(code, arrivee)) ++code;
     J.damier[arrivee] = code;
@@ -110,7 +110,7 @@ void executer(TForm1& f, const Candidat& c) {
     }
     compter_pions(f);
     S.nb_legaux = coups_legaux(J.gen, J.trait);
-    f.montrer_prise_obligatoire(S.nb_legaux > 0 && J.gen.prise_max > 0);
+    f.vue().montrer(Panneau::prise_obligatoire, S.nb_legaux > 0 && J.gen.prise_max > 0);
     if (S.nb_legaux == 0) fin_de_partie(f, FIN_SANS_COUP);
     else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
 }
@@ -118,7 +118,7 @@ void executer(TForm1& f, const Candidat& c) {
 // Offers the next landing squares of a capture from the path entered so
 // far; steps without a choice are taken at once. Returns the square that
 // counts as clicked last.
-int offrir_etapes(TForm1& f, int courant) {
+int offrir_etapes(Controleur& f, int courant) {
     Session& S = f.session();
     const int R = S.prise_saisie;
     for (int i = S.nb_saisis + 1; i <= R; ++i) {
@@ -163,7 +163,7 @@ int offrir_etapes(TForm1& f, int courant) {
     return courant;
 }
 
-void saisie_prise(TForm1& f, int s) {
+void saisie_prise(Controleur& f, int s) {
     Session& S = f.session();
     const int R = S.prise_saisie;
     if (S.nb_saisis > R) return;
@@ -206,7 +206,7 @@ void saisie_prise(TForm1& f, int s) {
     if (choisi) executer(f, *choisi);
 }
 
-void saisie_simple(TForm1& f, int s) {
+void saisie_simple(Controleur& f, int s) {
     Session& S = f.session();
     int courant = s;
     if (S.nb_saisis == 0) {
@@ -229,25 +229,40 @@ void saisie_simple(TForm1& f, int s) {
 
 }  // namespace
 
-void attendre(int ms) {
-    if (ms <= 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+void clic(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    // During the computer's turn or while its move is shown, a press only
+    // stops the thinking (when allowed); it never picks up a piece, which
+    // would play a move the human did not choose.
+    if (S.tour_ordinateur || S.animation) {
+        if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
         return;
     }
-    QEventLoop boucle;
-    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
-    boucle.exec();
+    S.clic_x = x;
+    S.clic_y = y;
+    S.clic_en_attente = true;
+    S.arret_calcul = 1;
 }
 
-void clic1(TForm1& f, int x, int y) {
+void DamierImage1Click(Controleur& f, int j) {
+    if (j < 1 || j > NB_CASES) return;
+    // Position j shows square s; the 2D rule gets the middle of s's cell.
+    const bool inverse = f.ctx().damier_inverse != 0;
+    const int s = inverse ? 73 - j : j;
+    int x, y;
+    centre_de_case(s, inverse, x, y);
+    clic(f, x, y);
+}
+
+void clic1(Controleur& f, int x, int y) {
     Session& S = f.session();
     Jeu& J = f.jeu();
-    f.Nulrefus->hide();
+    f.vue().montrer(Panneau::Nulrefus, false);
     if (S.piece_choisie == 0) compter_pions(f);
     if (S.tour_ordinateur && !S.mode_probleme) return;
     if (S.animation) return;
     J.damier[0] = BORD;
-    const int s = case_du_point(x, y, f.affichage.damier_inverse != 0);
+    const int s = case_du_point(x, y, f.ctx().damier_inverse != 0);
     if (s < 1 || s > NB_CASES) return;
     if (S.mode_probleme) return;  // set-up places pieces instead
     if (!cellule_sombre(x, y)) return;
@@ -267,7 +282,7 @@ void clic1(TForm1& f, int x, int y) {
             return;
         }
         S.nb_legaux = coups_legaux(J.gen, J.trait);
-        f.montrer_prise_obligatoire(J.gen.prise_max > 0);
+        f.vue().montrer(Panneau::prise_obligatoire, J.gen.prise_max > 0);
         S.coup_depart = static_cast<uint8_t>(s);
         bool depart_legal = false;
         for (int i = 0; i < S.nb_legaux; ++i)
@@ -296,26 +311,24 @@ void clic1(TForm1& f, int x, int y) {
     else saisie_simple(f, s);
 }
 
-void valider_demi_coup(TForm1& f, uint8_t prise, uint8_t de, uint8_t vers) {
+void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     J.plateau_depuis_damier();
     fin_de_tour_horloges(f);
     if (!nouveau_demi_coup(J.partie, J.trait, J.damier, prise, de, vers, f.ctx().etat)) return;
+    ++S.version_position;
     S.trait_dernier = J.trait;
-    f.afficher_liste();
+    f.vue().liste_coups(J.partie.lignes, J.partie.selection);
 }
 
-void fin_de_partie(TForm1& f, int kind) {
+void fin_de_partie(Controleur& f, int kind) {
+    Contexte& C = f.ctx();
     Session& S = f.session();
     Jeu& J = f.jeu();
-    // damier is the search's until it returns; the end waits for it.
-    if (S.recherche_en_cours) {
-        S.fin_differee = kind;
-        S.arret_calcul = 1;
-        return;
-    }
-    if (S.matchState == 5) return;
+    if (matchState(f) == MATCH_COMPTE) return;
+    // A search still running is for a game that is over.
+    S.arret_calcul = 1;
     J.damier[0] = BORD;
     int gagnant = -1;
     if (coups_legaux(J.gen, BLANC) == 0) gagnant = NOIR;
@@ -323,42 +336,43 @@ void fin_de_partie(TForm1& f, int kind) {
     if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON) gagnant = S.couleur_ordinateur;
     if (kind == FIN_TEMPS_ORDI) gagnant = 1 - S.couleur_ordinateur;
 
-    const bool match = S.matchState != 0;
+    const int l = C.langue;
+    const bool match = matchState(f) != MATCH_AUCUN;
     const bool humains = S.contre_ordinateur == 0;
-    QString t;
+    std::string t;
     if (gagnant == BLANC || gagnant == NOIR) {
-        const std::string& nom = gagnant == BLANC ? f.ctx().etat.nom_blanc : f.ctx().etat.nom_noir;
-        if (match) t = QString::fromStdString(nom) + tr_texte(Texte::Gagne);
-        else if (humains) t = tr_texte(gagnant == BLANC ? Texte::GainDesBlancs : Texte::GainDesNoirs);
-        else t = tr_texte(gagnant == S.couleur_ordinateur ? Texte::KolmarAGagne : Texte::VousAvezGagne);
+        const std::string& nom = gagnant == BLANC ? C.etat.nom_blanc : C.etat.nom_noir;
+        if (match) t = nom + texte(Texte::Gagne, l);
+        else if (humains) t = texte(gagnant == BLANC ? Texte::GainDesBlancs : Texte::GainDesNoirs, l);
+        else t = texte(gagnant == S.couleur_ordinateur ? Texte::KolmarAGagne : Texte::VousAvezGagne, l);
     }
-    if (kind == FIN_NULLE) t = tr_texte(Texte::MatchNul);
-    if (kind == FIN_TEMPS_HUMAIN) t = tr_texte(Texte::TempsDepasseGainKolmar);
-    if (kind == FIN_TEMPS_ORDI) t = tr_texte(Texte::TempsDepasseVousGagnez);
-    if (kind == FIN_ABANDON) t = tr_texte(Texte::AbandonGainKolmar);
+    if (kind == FIN_NULLE) t = texte(Texte::MatchNul, l);
+    if (kind == FIN_TEMPS_HUMAIN) t = texte(Texte::TempsDepasseGainKolmar, l);
+    if (kind == FIN_TEMPS_ORDI) t = texte(Texte::TempsDepasseVousGagnez, l);
+    if (kind == FIN_ABANDON) t = texte(Texte::AbandonGainKolmar, l);
 
-    f.qui_gagne->setText(t);
-    f.fin_de_parties->show();
-    f.fin_de_parties->raise();
-    annoncer_fin(f, t);
+    f.vue().texte(Etiquette::qui_gagne, t);
+    f.vue().montrer(Panneau::fin_de_parties, true);
+    annoncer_fin(f, kind, match || humains ? -1 : gagnant);
     S.partie_finie = true;
     S.piece_choisie = 0;
     S.nb_saisis = 0;
     effacer_marques(S);
-    f.Fichier1->setEnabled(true);
-    f.Numroterlescase1->setEnabled(true);
     S.resultat = kind == FIN_NULLE ? 1 : gagnant == BLANC ? 2 : gagnant == NOIR ? 0 : 3;
     // A rated game is scored once: matchState becomes 5.
-    f.conclure_classement(S.resultat);
+    conclure_classement(f, S.resultat);
+    regles_match(f);
 }
 
-void nouvelle_partie(TForm1& f) {
+void position_changee(Controleur& f) {
     Session& S = f.session();
-    Jeu& J = f.jeu();
-    J.initialiser();
-    S.tour_ordinateur = 0;
-    S.jouer_maintenant = 0;
-    S.arret_calcul = 0;
+    ++S.version_position;
+    S.arret_calcul = 1;
+    S.reflexion_faite = false;
+}
+
+void effacer_saisie(Controleur& f) {
+    Session& S = f.session();
     S.piece_choisie = 0;
     S.case_choisie = 0;
     S.nb_saisis = 0;
@@ -367,21 +381,31 @@ void nouvelle_partie(TForm1& f) {
     S.candidats.clear();
     S.dernier_coup_ordi[0] = S.dernier_coup_ordi[1] = 0;
     S.coup_depart = S.coup_arrivee = 0;
+}
+
+void nouvelle_partie(Controleur& f) {
+    Session& S = f.session();
+    Jeu& J = f.jeu();
+    J.initialiser();
+    position_changee(f);
+    S.tour_ordinateur = 0;
+    S.jouer_maintenant = 0;
+    effacer_saisie(f);
     S.veto_reflexion = 1;
     S.partie_finie = false;
     S.resultat = 3;
     S.trait_dernier = J.trait;
     horloges_nouvelle_partie(f);
     commencer_partie(J.partie, J.damier, f.ctx().etat);
-    f.fin_de_parties->hide();
+    f.vue().montrer(Panneau::fin_de_parties, false);
     effacer_panneaux_ordinateur(f);
-    f.montrer_prise_obligatoire(false);
-    f.afficher_liste();
+    f.vue().montrer(Panneau::prise_obligatoire, false);
+    f.vue().liste_coups(J.partie.lignes, J.partie.selection);
     placer_pions(f);
     compter_pions(f);
 }
 
-void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
+void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     const Delais& d = f.ctx().delais;
@@ -390,7 +414,7 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
         s = 0;
     }
     const int R = c.nb_prises;
-    const bool par_etapes = R > 1 && f.Dcomposerlesprises1->isChecked();
+    const bool par_etapes = R > 1 && f.options().decomposer_prises;
     uint8_t arrets[MAX_PRISES + 1] = {};
     if (par_etapes) {
         chemin_de_prise(J.gen, c.depart, c.prises);
@@ -399,25 +423,23 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
     uint8_t code = J.damier[c.depart];
     J.damier[c.depart] = VIDE;
 
-    S.animation = true;
-    verrouiller_menus(f, true);
+    animation(f, true);
     for (int i = 0; i < 10; ++i) {
         dessiner_case(f, c.depart, code);
-        attendre(d.clignotement_ms);
+        attendre(f, d.clignotement_ms);
         dessiner_case(f, c.depart, VIDE);
-        attendre(d.clignotement_ms);
+        attendre(f, d.clignotement_ms);
     }
     if (par_etapes) {
         for (int k = 1; k < R; ++k) {
             dessiner_case(f, arrets[k], code);
-            attendre(d.pas_ms);
+            attendre(f, d.pas_ms);
             dessiner_case(f, arrets[k], VIDE);
         }
         dessiner_case(f, c.arrivee, code);
-        attendre(d.fin_ms);
+        attendre(f, d.fin_ms);
     }
-    verrouiller_menus(f, false);
-    S.animation = false;
+    animation(f, false);
 
     for (int k = 0; k < R; ++k) {
         J.damier[c.prises[k]] = VIDE;
@@ -447,17 +469,16 @@ void jouer_coup_ordinateur(TForm1& f, const Coup& c) {
     else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
 }
 
-void passe_boucle(TForm1& f, bool attendre_evenement) {
+void passe_boucle(Controleur& f, bool attendre_evenement) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     if (S.jouer_maintenant) S.tour_ordinateur = 1;
-    if (S.tour_ordinateur) f.montrer_prise_obligatoire(false);
-    if (f.Ordinateurcontreordinateur1->isChecked() && !S.partie_finie) S.tour_ordinateur = 1;
-    f.regles_match();
+    if (S.tour_ordinateur) f.vue().montrer(Panneau::prise_obligatoire, false);
+    if (f.options().ordinateurs && !S.partie_finie) S.tour_ordinateur = 1;
+    regles_match(f);
     // Block on the queue only when nothing is waiting to be done.
     const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
-    QCoreApplication::processEvents(attendre_evenement && !travail ? QEventLoop::WaitForMoreEvents
-                                                                   : QEventLoop::AllEvents);
+    f.vue().traiter_evenements(attendre_evenement && !travail);
     if (S.fin_programme) return;
     if (!S.mode_probleme) {
         if ((S.tour_ordinateur && S.contre_ordinateur) || S.jouer_maintenant) {
@@ -477,11 +498,41 @@ void passe_boucle(TForm1& f, bool attendre_evenement) {
     }
 }
 
-void boucle_principale(TForm1& f) {
+void boucle_principale(Controleur& f) {
     Session& S = f.session();
     S.clic_en_attente = false;
-    S.navigation = 0;
     while (!S.fin_programme) passe_boucle(f, true);
+}
+
+void placer_pions(Controleur& f) {
+    f.vue().placer_pions(f.jeu().plateau_affiche);
+}
+
+void compter_pions(Controleur& f) {
+    const Jeu& j = f.jeu();
+    int blancs = 0, noirs = 0;
+    for (int s = 1; s <= NB_CASES; ++s) {
+        if (est_blanc(j.damier[s])) ++blancs;
+        else if (est_noir(j.damier[s])) ++noirs;
+    }
+    f.vue().compteurs(blancs, noirs);
+}
+
+void Inverser(Controleur& f) {
+    Contexte& C = f.ctx();
+    C.damier_inverse = C.damier_inverse ? 0 : 1;
+    f.vue().orientation(C.damier_inverse != 0, C.options.numeroter);
+    f.vue().texte(Etiquette::Bas_Haut, texte(C.damier_inverse ? Texte::BlancsHautBas : Texte::BlancsBasHaut, C.langue));
+    placer_pions(f);
+    compter_pions(f);
+}
+
+void numerotation(Controleur& f) {
+    Contexte& C = f.ctx();
+    C.options.numeroter = !C.options.numeroter;
+    f.vue().options(C.options);
+    f.vue().orientation(C.damier_inverse != 0, C.options.numeroter);
+    placer_pions(f);
 }
 
 }  // namespace kolmar

@@ -1,12 +1,12 @@
-// The turn flow of the main window: the main loop, move entry by clicks,
-// the commit of a half-move and the end of the game.
+// The turn flow: the main loop, move entry by clicks, the commit of a
+// half-move, the end of the game, and what the board shows of it.
 #pragma once
 
 #include "rules/board.h"
 
 namespace kolmar {
 
-class TForm1;
+class Controleur;
 
 // End-of-game kinds.
 enum : int {
@@ -19,33 +19,44 @@ enum : int {
 };
 
 // Runs until fin_programme; blocks on the event queue between events.
-void boucle_principale(TForm1& f);
+void boucle_principale(Controleur& f);
 // One pass of the main loop; `attendre` blocks until an event arrives.
-void passe_boucle(TForm1& f, bool attendre);
+void passe_boucle(Controleur& f, bool attendre);
 
-// The computer's turn. Empty until the engine is attached: it hands the
-// move back to the human.
-void tour_de_l_ordinateur(TForm1& f);
+// A press on the 2D board at client point (x, y): stored for the main loop,
+// or, during the computer's turn, only a stop request.
+void clic(Controleur& f, int x, int y);
+// A press on 3D position j (1..72, 0 none), found by the window.
+void DamierImage1Click(Controleur& f, int j);
+// Processes a pending click at client point (x, y).
+void clic1(Controleur& f, int x, int y);
 
-// Shows the computer's chosen move c (a move of the ply-1 list of damier):
-// the piece blinks, a multiple capture is shown jump by jump, then the move
-// is committed, outlined, and the human's moves counted (no move: end of
-// the game).
-void jouer_coup_ordinateur(TForm1& f, const Coup& c);
-
-// Processes a pending click at window point (x, y).
-void clic1(TForm1& f, int x, int y);
+// The computer's turn.
+void tour_de_l_ordinateur(Controleur& f);
+// Shows the computer's chosen move c (legal on damier): the piece blinks,
+// a multiple capture is shown jump by jump, then the move is committed,
+// outlined, and the human's moves counted (no move: end of the game).
+void jouer_coup_ordinateur(Controleur& f, const Coup& c);
 
 // Stores the half-move just played on damier: committed position, record,
 // move list. Ends the game as a draw once the record is full.
-void valider_demi_coup(TForm1& f, uint8_t prise, uint8_t de, uint8_t vers);
+void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers);
 
-void fin_de_partie(TForm1& f, int kind);
+void fin_de_partie(Controleur& f, int kind);
 
 // A fresh game from the initial position.
-void nouvelle_partie(TForm1& f);
+void nouvelle_partie(Controleur& f);
 
-// Waits ms milliseconds while processing events, without burning a core.
-void attendre(int ms);
+// The position changed under whatever was computed for it.
+void position_changee(Controleur& f);
+
+// The board from plateau_affiche, and the piece counters.
+void placer_pions(Controleur& f);
+void compter_pions(Controleur& f);
+// F3 "Inverser damier" and "Numéroter les cases".
+void Inverser(Controleur& f);
+void numerotation(Controleur& f);
+// Drops the selection and the squares offered to the human.
+void effacer_saisie(Controleur& f);
 
 }  // namespace kolmar

@@ -7,10 +7,7 @@ namespace kolmar {
 namespace {
 
 // A running search gives up at its next poll.
-void arreter(EtatTour& e) {
-    e.arret_calcul = 1;
-    e.navigation = 1;
-}
+void arreter(EtatTour& e) { e.arret_calcul = 1; }
 
 // The current names go into the record being restored, so moving through
 // the game keeps the names the players have now.
@@ -51,11 +48,8 @@ void restaurer_position(Jeu& jeu, Horloges& h, EtatTour& e) {
     EtatNote note;
     reprendre_position(jeu.partie, plateau, note);
     std::memcpy(jeu.plateau_affiche, plateau, TAILLE_DAMIER);
-    // The search owns damier until it returns; fin_de_recherche catches up.
-    if (!e.recherche_en_cours) {
-        jeu.damier_depuis_plateau();
-        compter_pieces(jeu.damier, jeu.nb_pieces);
-    }
+    jeu.damier_depuis_plateau();
+    compter_pieces(jeu.damier, jeu.nb_pieces);
     restaurer_horloges(h, note.temps_blanc, note.temps_noir);
     e.etat = note;
     e.couleur_ordinateur = note.couleur_ordi;
@@ -127,8 +121,7 @@ Rafraichir revenir_n(Jeu& jeu, Horloges& h, EtatTour& e, int ligne) {
     if (ligne < 0 || ligne > DEMI_COUPS_MAX / 2) return r;
     int cible = pt.demi_coup_courant % 2 == 0 ? 2 * ligne : 2 * ligne + 1;
     if (cible > pt.dernier_demi_coup) return r;
-    // A search running on the old position would play its move on the new one.
-    if (e.recherche_en_cours) arreter(e);
+    arreter(e);
     pt.demi_coup_courant = cible;
     restaurer_position(jeu, h, e);
     r.position = true;
@@ -145,29 +138,12 @@ Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e) {
     e.couleur_ordinateur = static_cast<uint8_t>(1 - e.couleur_ordinateur);
     e.etat.couleur_ordi = e.couleur_ordinateur;
     r.couleur = true;
-    if (e.recherche_en_cours) {
-        arreter(e);
-    } else {
-        jeu.damier_depuis_plateau();
-        compter_pieces(jeu.damier, jeu.nb_pieces);
-    }
+    arreter(e);
+    jeu.damier_depuis_plateau();
+    compter_pieces(jeu.damier, jeu.nb_pieces);
     e.tour_ordinateur = 1;
     r.jouer_ordinateur = true;
     return r;
-}
-
-void debut_recherche(EtatTour& e) {
-    e.recherche_en_cours = true;
-    e.navigation = 0;
-}
-
-bool fin_de_recherche(Jeu& jeu, EtatTour& e) {
-    e.recherche_en_cours = false;
-    if (!e.navigation) return false;
-    e.navigation = 0;
-    jeu.damier_depuis_plateau();
-    compter_pieces(jeu.damier, jeu.nb_pieces);
-    return true;
 }
 
 const char* texte_couleur_ordinateur(int langue, uint8_t couleur_ordinateur) {

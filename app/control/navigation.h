@@ -3,12 +3,11 @@
 // No Qt: each command changes the Jeu, the clocks and the turn-flow values
 // below, and says what the window must refresh.
 //
-// A command may arrive while the computer searches (or ponders) on
-// jeu.damier, from a handler run by the search's event pumping. The search
-// makes and unmakes moves on that board, so then only plateau_affiche is
-// rewritten: the stop and abandon flags make the search give up, and
-// fin_de_recherche() copies the new position onto damier and tells the
-// caller to drop the move found for the old one.
+// A command may arrive while the computer searches (or ponders), from a
+// handler run by the search's event pumping. The engine thinks on its own
+// copy of the game, so both boards are rewritten at once; the stop request
+// makes the search give up and the controller drops its answer because the
+// position changed.
 #pragma once
 
 #include <cstdint>
@@ -24,13 +23,11 @@ namespace kolmar {
 // with).
 struct EtatTour {
     uint8_t& arret_calcul;        // stop request the search polls
-    uint8_t& navigation;          // the position moved under the search
     uint8_t& tour_ordinateur;
-    int32_t& matchState;
+    uint8_t& matchState;
     uint8_t& trait_dernier;       // trait right after the last committed half-move
     uint8_t& couleur_ordinateur;  // 1: the computer plays black
     EtatNote& etat;               // current names (and the colour and clocks noted)
-    bool& recherche_en_cours;     // the driver runs on jeu.damier
 };
 
 // What the window must refresh after a command. The piece counters
@@ -47,7 +44,7 @@ struct Rafraichir {
 };
 
 // Common restore step: record demi_coup_courant becomes the live position
-// (both boards, or only plateau_affiche during a search), its clock totals
+// (both boards), its clock totals
 // the clock bases, its names and computer colour the current ones.
 void restaurer_position(Jeu& jeu, Horloges& h, EtatTour& e);
 
@@ -66,13 +63,6 @@ Rafraichir revenir_n(Jeu& jeu, Horloges& h, EtatTour& e, int ligne);
 // F4 "Inverser les joueurs": the computer takes the other colour and plays
 // the side to move at once.
 Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e);
-
-// The driver is about to run on jeu.damier (computer's turn or pondering).
-void debut_recherche(EtatTour& e);
-// The driver has returned. True when navigation moved the game during the
-// search: damier and the piece counts are taken again from plateau_affiche
-// and the move the driver chose must not be played nor kept.
-bool fin_de_recherche(Jeu& jeu, EtatTour& e);
 
 // Couleurordi caption in an interface language (0 French .. 5 Italian,
 // anything else French).

@@ -1,159 +1,126 @@
 #include "control/tour_ordinateur.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QFrame>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
+#include <algorithm>
 #include <cstring>
 
+#include "control/commandes.h"
+#include "control/controleur.h"
 #include "control/deroulement.h"
 #include "control/navigation.h"
-#include "control/sons.h"
-#include "control/ui_horloges.h"
-#include "display/damier2d.h"
-#include "forms/tform1.h"
+#include "lang/textes.h"
 
 namespace kolmar {
 
 namespace {
-
-constexpr int LIGNES_RACINE_MAX = 2000;
-
-// Shows a root move line: a move being searched replaces the previous move
-// still marked as under way, a score replaces its own "under way" line.
-void ligne_racine(QListWidget* l, const std::string& ligne, bool en_cours) {
-    const QString t = QString::fromStdString(ligne);
-    QListWidgetItem* dernier = l->count() ? l->item(l->count() - 1) : nullptr;
-    const bool dernier_en_cours = dernier && dernier->text().endsWith(QStringLiteral("?<---"));
-    if (dernier_en_cours && (en_cours || dernier->text().left(5) == t.left(5))) {
-        dernier->setText(t);
-    } else {
-        if (l->count() >= LIGNES_RACINE_MAX) delete l->takeItem(0);
-        l->addItem(t);
-    }
-    l->scrollToBottom();
-}
-
-// Menus that would change the game while the computer thinks.
-void verrouiller(TForm1& f, bool verrou) {
-    const bool ordis = f.Ordinateurcontreordinateur1->isChecked();
-    const bool match = f.session().matchState != 0 && f.session().matchState != 5;
-    for (const char* nom : {"Nouveau2", "Humaincontrehumain1", "Sauver1", "Ouvrir1", "Imprimer1", "Quitter1"})
-        if (auto* a = f.findChild<QAction*>(QString::fromLatin1(nom))) a->setEnabled(!verrou);
-    for (const char* nom : {"Fichier1", "Edition1", "Joueurs1", "Ouvertures1", "Analyse1"}) {
-        auto* m = f.findChild<QMenu*>(QString::fromLatin1(nom));
-        if (!m) continue;
-        bool actif = !verrou;
-        if (verrou && ordis && m == f.Fichier1) actif = true;
-        // A rated match keeps these closed until it ends.
-        if (!verrou && match && (m == f.Fichier1 || std::strcmp(nom, "Joueurs1") == 0 || std::strcmp(nom, "Analyse1") == 0))
-            actif = false;
-        m->menuAction()->setEnabled(actif);
-    }
-    if (auto* b = f.findChild<QWidget*>(QStringLiteral("Probleme"))) b->setEnabled(!verrou && !match);
-    f.Proposernul->setEnabled(!verrou);
-}
 
 int pieces_camp(const Jeu& J, int camp) {
     return camp == NOIR ? J.nb_pieces[PION_NOIR] + J.nb_pieces[DAME_NOIRE]
                         : J.nb_pieces[PION_BLANC] + J.nb_pieces[DAME_BLANCHE];
 }
 
+// Clock values come from files too: a hostile one must not overflow.
+constexpr int64_t SECONDES_MAX = 100000000;
+
+int32_t borner(int64_t s) { return static_cast<int32_t>(std::clamp<int64_t>(s, 0, SECONDES_MAX)); }
+
+// The engine's copy: the committed position, the side to move and the
+// record (the root's repetition rule reads it).
+void copier_pour_moteur(const Jeu& J, Jeu& E) {
+    std::memcpy(E.damier, J.plateau_affiche, TAILLE_DAMIER);
+    E.damier[0] = BORD;
+    std::memcpy(E.plateau_affiche, J.plateau_affiche, TAILLE_DAMIER);
+    E.trait = J.trait;
+    compter_pieces(E.damier, E.nb_pieces);
+    E.partie = J.partie;
+}
+
+// The names follow the players: the computer's side is "Kolmar", and
+// without a computer nobody is.
+void noms_selon_mode(Controleur& f) {
+    Contexte& C = f.ctx();
+    const std::string kolmar = NOM_KOLMAR, inconnu = texte(Texte::Inconnu);
+    std::string* noms[2] = {&C.etat.nom_blanc, &C.etat.nom_noir};
+    if (f.session().contre_ordinateur == 0) {
+        for (std::string* n : noms)
+            if (*n == kolmar) *n = inconnu;
+    } else if (!f.options().ordinateurs) {
+        const int ordi = f.session().couleur_ordinateur == 1 ? 1 : 0;
+        if (*noms[1 - ordi] == kolmar) *noms[1 - ordi] = inconnu;
+        *noms[ordi] = kolmar;
+    }
+    afficher_noms(f);
+}
+
 }  // namespace
 
-bool charger_moteur(TForm1& f, std::string& erreur) {
-    Moteur& m = *f.ctx().moteur;
-    if (!charger_donnees_moteur(m, erreur)) return false;
-    m.rappels.traiter_messages = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
-    return true;
-}
-
-bool moteur_pret(TForm1& f) { return f.ctx().moteur && f.ctx().moteur->hash.entrees != nullptr; }
-
-EtatTour etat_tour(TForm1& f) {
+EtatTour etat_tour(Controleur& f) {
     Session& S = f.session();
-    return EtatTour{S.arret_calcul,       S.navigation,  S.tour_ordinateur, S.matchState,
-                    S.trait_dernier,      S.couleur_ordinateur, f.ctx().etat,   S.recherche_en_cours};
+    return EtatTour{S.arret_calcul, S.tour_ordinateur, f.ctx().match.matchState, S.trait_dernier,
+                    S.couleur_ordinateur, f.ctx().etat};
 }
 
-int rechercher(TForm1& f, int trait, bool reflexion) {
+int rechercher(Controleur& f, int trait, bool reflexion) {
     Contexte& C = f.ctx();
     Session& S = f.session();
     Jeu& J = f.jeu();
+    Jeu& E = *C.jeu_moteur;
     Moteur& m = *C.moteur;
     Limites& L = m.limites;
     L.en_reflexion_adverse = reflexion;
     L.engineBudget = C.controle.engineBudget;
     L.periodLimit = C.controle.periodLimit;
-    L.temps_camp = trait == NOIR ? C.horloges.base_noir : C.horloges.base_blanc;
-    if (!reflexion) f.ListBox2->clear();
+    // The side's clock as it stands now: when the computer takes over a
+    // turn already running (colours exchanged), its time goes on.
+    const Horloges& h = C.horloges;
+    const int64_t base = trait == NOIR ? h.base_noir : h.base_blanc;
+    const int64_t debut = trait == NOIR ? h.debut_noir : h.debut_blanc;
+    const int64_t en_cours = !reflexion && h.timer_actif ? std::max<int64_t>(0, h.horodatage() - debut) : 0;
+    L.temps_camp = borner(base + en_cours);
+    if (!reflexion) f.vue().effacer_calcul();
 
-    // What the search stands on: a handler that replaces it (new game,
-    // loaded file) must make the search give up like navigation does.
-    uint8_t plateau[TAILLE_DAMIER];
-    std::memcpy(plateau, J.plateau_affiche, TAILLE_DAMIER);
-    const uint8_t trait_depart = J.trait;
-    const int32_t demi_coup = J.partie.demi_coup_courant;
-
-    EtatTour e = etat_tour(f);
-    debut_recherche(e);
+    copier_pour_moteur(J, E);
+    const uint64_t version = S.version_position;
+    S.recherche_en_cours = true;
     S.arret_calcul = 0;
     auto pomper = m.rappels.traiter_messages;
     m.rappels.traiter_messages = [&] {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        f.vue().traiter_evenements(false);
         if (S.arret_calcul || S.fin_programme) m.arret_calcul = true;
-        if (!S.navigation && (J.trait != trait_depart || J.partie.demi_coup_courant != demi_coup ||
-                              std::memcmp(&plateau[1], &J.plateau_affiche[1], NB_CASES) != 0))
-            S.navigation = 1;
-        if (S.navigation) m.arret_calcul = m.abandon = true;
+        if (S.version_position != version) m.arret_calcul = m.abandon = true;
     };
     m.rappels.afficher_temps = [&](int secondes) {
-        regler_horloge(C.horloges, static_cast<uint8_t>(trait), secondes, S.en_reflexion_adverse != 0);
-        f.afficher_horloges();
+        if (S.version_position != version) return;
+        regler_horloge(C.horloges, static_cast<uint8_t>(trait), borner(secondes), S.en_reflexion_adverse != 0);
+        f.vue().horloges(C.horloges);
     };
-    m.rappels.afficher_progression = [&](const std::vector<std::string>& lignes) {
-        f.ListBox3->clear();
-        for (const std::string& l : lignes) f.ListBox3->addItem(QString::fromStdString(l));
-    };
-    m.rappels.ligne_racine = [&](const std::string& l, bool en_cours) { ligne_racine(f.ListBox2, l, en_cours); };
+    m.rappels.afficher_progression = [&](const std::vector<std::string>& lignes) { f.vue().progression(lignes); };
+    m.rappels.ligne_racine = [&](const std::string& l, bool en_cours_) { f.vue().ligne_racine(l, en_cours_); };
 
-    int i = choisir_coup(m, trait);
+    const int i = choisir_coup(m, trait);
 
     m.rappels.traiter_messages = pomper;
     m.rappels.afficher_temps = nullptr;
     m.rappels.afficher_progression = nullptr;
     m.rappels.ligne_racine = nullptr;
     L.en_reflexion_adverse = false;
-    const bool perdu = fin_de_recherche(J, e);
-    if (!perdu && !reflexion) {
+    S.recherche_en_cours = false;
+    const bool change = S.version_position != version;
+    if (!change && !reflexion) {
         // The clock gets the whole time of the move, past the last poll too.
-        regler_horloge(C.horloges, static_cast<uint8_t>(trait), L.temps_camp + L.temps_utilise, false);
-        f.afficher_horloges();
-    }
-    if (perdu) {
-        // Whatever the handlers left on the screen is the position now.
-        placer_pions(f);
-        compter_pions(f);
+        regler_horloge(C.horloges, static_cast<uint8_t>(trait),
+                       borner(static_cast<int64_t>(L.temps_camp) + L.temps_utilise), false);
+        f.vue().horloges(C.horloges);
     }
     if (S.taille_hash_attente >= 0) {
         const int t = S.taille_hash_attente;
         S.taille_hash_attente = -1;
-        f.choisir_taille_hash(t);
+        choisir_taille_hash(f, t);
     }
-    if (S.fin_differee >= 0) {
-        const int k = S.fin_differee;
-        S.fin_differee = -1;
-        fin_de_partie(f, k);
-    }
-    return perdu || S.partie_finie ? -1 : i;
+    return change || S.partie_finie ? -1 : i;
 }
 
-bool proposer_nul(const TForm1& f, int score) {
-    const Jeu& J = const_cast<TForm1&>(f).jeu();
+bool proposer_nul(const Controleur& f, int score) {
+    const Jeu& J = f.jeu();
     int total = 0, dames = 0;
     for (int s = 1; s <= NB_CASES; ++s) {
         uint8_t p = J.damier[s];
@@ -167,18 +134,17 @@ bool proposer_nul(const TForm1& f, int score) {
     return true;
 }
 
-bool nul_ordinateurs(const TForm1& f, int score) {
-    const Jeu& J = const_cast<TForm1&>(f).jeu();
+bool nul_ordinateurs(const Controleur& f, int score) {
+    const Jeu& J = f.jeu();
     const int n = J.partie.demi_coup_courant;
     return n > 400 && n < NB_ENREGISTREMENTS && J.partie.materiel[n] == J.partie.materiel[n - 60] && score > -20000 &&
            score < 20000;
 }
 
-void tour_de_l_ordinateur(TForm1& f) {
+void tour_de_l_ordinateur(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     Contexte& C = f.ctx();
-    S.navigation = 0;
     S.reflexion_faite = false;
     // Without the engine's data, or once the game is over, the move stays
     // with the human.
@@ -189,7 +155,7 @@ void tour_de_l_ordinateur(TForm1& f) {
     }
     Moteur& m = *C.moteur;
     for (uint8_t& s : S.dernier_coup_ordi) {
-        if (s) dessiner_case(f, s, J.plateau_affiche[s]);
+        if (s) f.vue().dessiner_case(s, J.plateau_affiche[s]);
         s = 0;
     }
     S.en_reflexion_adverse = 0;
@@ -200,100 +166,173 @@ void tour_de_l_ordinateur(TForm1& f) {
     }
 
     S.tour_ordinateur = 1;
-    verrouiller(f, true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    S.calcul_ordinateur = true;
+    regles_match(f);
+    f.vue().sablier(true);
     S.couleur_ordinateur = J.trait == NOIR ? 1 : 0;
     C.etat.couleur_ordi = S.couleur_ordinateur;
-    f.Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(f.langue, S.couleur_ordinateur)));
+    f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(C.langue, S.couleur_ordinateur));
 
     const uint8_t camp = J.trait;
     const int reponse = rechercher(f, camp, false);
 
-    QApplication::restoreOverrideCursor();
-    verrouiller(f, false);
+    f.vue().sablier(false);
+    S.calcul_ordinateur = false;
+    regles_match(f);
 
     if (reponse < 0) {
-        // Navigation moved the game: the computer goes on only when the
-        // side to move is still its own (or the colours were exchanged).
-        const bool ordis = f.Ordinateurcontreordinateur1->isChecked();
+        // The game changed under the search: the computer goes on only when
+        // the side to move is still its own (or the colours were exchanged).
         const bool garder = S.tour_ordinateur && (J.trait == S.couleur_ordinateur || S.inversion);
         S.inversion = false;
-        S.tour_ordinateur = (ordis || garder) ? 1 : 0;
+        S.tour_ordinateur = (f.options().ordinateurs || garder) && !S.partie_finie ? 1 : 0;
         return;
     }
+    const Jeu& E = *C.jeu_moteur;
     if (reponse >= 100 && reponse != 254) {
         S.tour_ordinateur = 0;
         fin_de_partie(f, FIN_SANS_COUP);
         return;
     }
 
-    const Coup* liste = J.gen.liste_coups[1];
+    const Coup* liste = E.gen.liste_coups[1];
     const int choisi = reponse == 254 ? 0 : reponse;
     int joue = choisi;
-    if (reponse != 254 && C.controle.levelCode == 0 && J.gen.nb_coups[1] > 1 &&
-        pieces_camp(J, camp) > pieces_camp(J, 1 - camp))
+    // "0 : Néophyte" ahead in material plays its second choice.
+    if (reponse != 254 && C.controle.levelCode == 0 && E.gen.nb_coups[1] > 1 &&
+        pieces_camp(E, camp) > pieces_camp(E, 1 - camp))
         joue = 1;
     const Coup c = liste[joue];
-    f.Zut->setVisible(joue != choisi && !meme_prise(liste[joue], liste[choisi]));
+    f.vue().montrer(Panneau::Zut, joue != choisi && !meme_prise(liste[joue], liste[choisi]));
 
     const int score = m.dernier_score;
-    if (proposer_nul(f, score)) f.Match_nul->show();
+    if (proposer_nul(f, score)) f.vue().montrer(Panneau::Match_nul, true);
 
     jouer_coup_ordinateur(f, c);
-    if (f.Bipchaquecoup2->isChecked()) jouer_son(&f, "son.wav");
+    if (f.options().bip) f.vue().son(Son::coup);
 
-    if (f.Ordinateurcontreordinateur1->isChecked() && !S.partie_finie && nul_ordinateurs(f, score))
-        fin_de_partie(f, FIN_NULLE);
+    if (f.options().ordinateurs && !S.partie_finie && nul_ordinateurs(f, score)) fin_de_partie(f, FIN_NULLE);
 }
 
-void reflexion_adverse(TForm1& f) {
+void reflexion_adverse(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
-    if (!moteur_pret(f) || !f.Rflexionsurtempsadverse1->isChecked() || S.mode_probleme || S.veto_reflexion ||
+    if (!moteur_pret(f) || !f.options().reflexion_adverse || S.mode_probleme || S.veto_reflexion ||
         S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || S.tour_ordinateur || S.clic_en_attente ||
         S.fin_programme)
         return;
     S.reflexion_faite = true;
     S.en_reflexion_adverse = 1;
-    J.damier_depuis_plateau();
-    J.plateau_affiche[0] = BORD;
     rechercher(f, J.trait, true);
     S.en_reflexion_adverse = 0;
 }
 
-void effacer_panneaux_ordinateur(TForm1& f) {
+void effacer_panneaux_ordinateur(Controleur& f) {
     Session& S = f.session();
     S.reflexion_faite = false;
-    S.fin_differee = -1;
-    f.Zut->hide();
-    f.Match_nul->hide();
-    f.Nulrefus->hide();
-    f.ListBox2->clear();
-    f.ListBox3->clear();
+    for (Panneau p : {Panneau::Zut, Panneau::Match_nul, Panneau::Nulrefus}) f.vue().montrer(p, false);
+    f.vue().effacer_calcul();
 }
 
-void annoncer_fin(TForm1& f, const QString& t) {
-    f.Match_nul->hide();
-    f.Ordinateurcontreordinateur1->setChecked(false);
-    if (!f.Commentaires1->isChecked()) return;
-    auto est = [&t](Texte id) { return t == QString::fromUtf8(texte(id)); };
-    if (est(Texte::KolmarAGagne) || est(Texte::VousAvezGagne) || est(Texte::TempsDepasseVousGagnez))
-        jouer_son(&f, "gagne.wav");
-    else if (est(Texte::TempsDepasseGainKolmar) || est(Texte::AbandonGainKolmar))
-        jouer_son(&f, "Perdu.wav");
+void annoncer_fin(Controleur& f, int kind, int gagnant) {
+    f.vue().montrer(Panneau::Match_nul, false);
+    if (f.options().ordinateurs) {
+        f.options().ordinateurs = false;
+        f.vue().options(f.options());
+    }
+    if (!f.options().commentaires) return;
+    // gagnant is -1 in a match or between two people: no sound for those.
+    if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON) f.vue().son(Son::perdu);
+    else if (kind == FIN_TEMPS_ORDI) f.vue().son(Son::gagne);
+    else if (kind != FIN_NULLE && gagnant >= 0) f.vue().son(Son::gagne);
 }
 
-void nouvelle_partie_contre_ordinateur(TForm1& f, bool ordinateur_noir) {
+void nouvelle_partie_contre_ordinateur(Controleur& f, bool ordinateur_noir) {
     Session& S = f.session();
     S.contre_ordinateur = 1;
-    f.Humaincontrehumain1->setChecked(false);
-    f.Ordinateurcontreordinateur1->setChecked(false);
+    f.options().humains = false;
+    f.options().ordinateurs = false;
+    f.vue().options(f.options());
     S.couleur_ordinateur = ordinateur_noir ? 1 : 0;
     f.ctx().etat.couleur_ordi = S.couleur_ordinateur;
     nouvelle_partie(f);
-    f.Couleurordi->setText(QString::fromUtf8(texte_couleur_ordinateur(f.langue, S.couleur_ordinateur)));
+    f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(f.ctx().langue, S.couleur_ordinateur));
+    f.vue().montrer(Panneau::Couleurordi, true);
     // White opens: the computer moves first when it has white.
     if (!ordinateur_noir) S.jouer_maintenant = 1;
+}
+
+void pause(Controleur& f) { f.session().arret_calcul = 1; }
+
+void ProposernulClick(Controleur& f) {
+    Session& S = f.session();
+    if (S.partie_finie) return;
+    const int score = f.ctx().moteur->dernier_score;
+    const bool accepte = S.en_reflexion_adverse == 1 ? score >= 0 : score <= 0;
+    if (accepte) {
+        f.vue().montrer(Panneau::Nulrefus, false);
+        fin_de_partie(f, FIN_NULLE);
+    } else {
+        f.vue().montrer(Panneau::Nulrefus, true);
+    }
+}
+
+void BitBtn14Click(Controleur& f) {
+    f.vue().montrer(Panneau::Match_nul, false);
+    fin_de_partie(f, FIN_NULLE);
+}
+
+void Annul_nulClick(Controleur& f) { f.vue().montrer(Panneau::Match_nul, false); }
+
+void Ordinateurcontreordinateur1Click(Controleur& f, bool coche) {
+    Session& S = f.session();
+    f.options().ordinateurs = coche;
+    if (coche) {
+        f.options().humains = false;
+        S.contre_ordinateur = 1;
+        f.vue().montrer(Panneau::Couleurordi, true);
+    }
+    f.vue().options(f.options());
+}
+
+void Ordinateur(Controleur& f) {
+    Session& S = f.session();
+    S.contre_ordinateur = S.contre_ordinateur ? 0 : 1;
+    f.options().humains = S.contre_ordinateur == 0;
+    // The two modes exclude each other.
+    if (f.options().humains) f.options().ordinateurs = false;
+    f.vue().options(f.options());
+    f.vue().montrer(Panneau::Couleurordi, S.contre_ordinateur != 0);
+    if (S.contre_ordinateur)
+        f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(f.ctx().langue, S.couleur_ordinateur));
+    noms_selon_mode(f);
+    regles_match(f);
+}
+
+void Rflexionsurtempsadverse1Click(Controleur& f, bool coche) {
+    Session& S = f.session();
+    f.options().reflexion_adverse = coche;
+    // Pondering already under way stops now, not at the next move.
+    if (!coche && S.en_reflexion_adverse) S.arret_calcul = 1;
+}
+
+void choisir_taille_hash(Controleur& f, int index) {
+    Session& S = f.session();
+    if (index < 0 || index >= NB_TAILLES_HASH) return;
+    // The search works in the table: it is replaced once the search is over.
+    if (S.recherche_en_cours) {
+        S.taille_hash_attente = index;
+        S.arret_calcul = 1;
+        return;
+    }
+    Moteur& m = *f.ctx().moteur;
+    if (!resize_hash(m, index)) f.vue().erreur("Erreur allocation Hash tables");
+    f.vue().taille_hash(m.hash.menu);
+}
+
+void Bibliothquesactives1Click(Controleur& f, bool coche) {
+    f.ctx().bibliotheque.actives = coche;
+    f.ctx().moteur->limites.bibliotheque = coche;
 }
 
 }  // namespace kolmar

@@ -101,6 +101,8 @@ constexpr Entree k_textes[] = {
     {Texte::OuverturesPourLesNoirs, {"Ouvertures pour les noirs", "Openings for Black"}},
     {Texte::ChangerBibliotheque, {"Changer bibliothèque ouvertures", "Change opening library"}},
     {Texte::BibliothequesActives, {"Bibliothèques actives", "Opening libraries on"}},
+    {Texte::FermetureRefuseeMatch,
+     {"Un match est en cours : abandonnez-le avant de fermer.", "A rated game is running: resign it before closing."}},
 };
 
 constexpr bool table_en_ordre() {

@@ -100,6 +100,7 @@ enum class Texte : int {
     OuverturesPourLesNoirs,
     ChangerBibliotheque,
     BibliothequesActives,
+    FermetureRefuseeMatch,
     NB_TEXTES
 };
 
