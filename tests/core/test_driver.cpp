@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <regex>
 #include <string>
 #include <vector>
@@ -32,6 +33,32 @@ TEST(Driver, TimeBudget) {
     EXPECT_EQ(budget_temps(160, 178, 0, 0, false, true).arret, 3200000);
     // Depth levels: the budget is nil.
     EXPECT_EQ(budget_temps(2, 58, 0, 0, false, false).Bt, 0);
+}
+
+TEST(Driver, TimeBudgetFromAHostileFile) {
+    // A game file may carry any level, cap and clock: no overflow (a
+    // sanitizer build aborts on one), and the budget stays within the period.
+    const int32_t M = INT32_MAX;
+    // The clock is far past the cap: the T / 150 floor must not apply.
+    Budget b = budget_temps(M, M, M, 0, false, false);
+    EXPECT_EQ(b.Bt, 1);
+    EXPECT_EQ(b.arret, 5);
+    EXPECT_GT(b.L, 0);
+    // Second period: the cap grows with the ply and stays positive.
+    for (int w : {150, 1000000, INT32_MAX}) {
+        Budget p = budget_temps(M, M, M, w, false, false);
+        EXPECT_GE(p.Bt, 1) << w;
+        EXPECT_GT(p.L, 0) << w;
+        EXPECT_EQ(p.arret, 5 * p.Bt) << w;
+    }
+    // Negative values count as nothing left: the smallest budget.
+    Budget n = budget_temps(INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, false, false);
+    EXPECT_EQ(n.Bt, 0);
+    EXPECT_EQ(n.L, 0);
+    // A fresh clock with a huge period: a tenth of the period at most.
+    Budget g = budget_temps(M, M, 0, 0, false, false);
+    EXPECT_GT(g.Bt, 0);
+    EXPECT_LE(g.Bt, static_cast<int64_t>(M) / 10);
 }
 
 TEST(Driver, Levels) {
