@@ -173,8 +173,11 @@ int choisir_coup(Moteur& m, int side) {
     const bool profondeur_fixe = L.profondeur_fixe > 0;
     const bool temps_fixe = !profondeur_fixe && L.temps_fixe_ms > 0;
     const bool chrono = !reflexion && !profondeur_fixe && !temps_fixe;  // the level's clock rules
+    // Levels whose period is 1..5 play to a depth, not to a time: a slow or
+    // loaded machine must not cut them short of it.
+    const bool niveau_profondeur = chrono && L.engineBudget >= 1 && L.engineBudget <= 5;
     m.debut_ms = maintenant(m);
-    m.temps_illimite = reflexion || profondeur_fixe;
+    m.temps_illimite = reflexion || profondeur_fixe || niveau_profondeur;
     L.temps_utilise = 0;
 
     effacer_tueurs(m);
@@ -279,7 +282,7 @@ int choisir_coup(Moteur& m, int side) {
         const int64_t ecoule_ms = maintenant(m) - m.debut_ms;
         if (!m.arret_calcul) {
             if (chrono && ecoule_ms / 1000 > m.budget_s && F != 1 && D > 5) break;
-            if (chrono && L.engineBudget >= 1 && L.engineBudget <= 5 && D >= L.engineBudget + 1) break;
+            if (niveau_profondeur && D >= L.engineBudget + 1) break;
             if (chrono && s > 30000 && F != 1) break;
             if (L.analyse && s < -30000 && F != 1) break;
             if (profondeur_fixe && D >= L.profondeur_fixe) break;

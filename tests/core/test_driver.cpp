@@ -86,6 +86,22 @@ TEST(Driver, DepthLevelsStopAfterTheirDepth) {
     }
 }
 
+TEST(Driver, DepthLevelsReachTheirDepthOnASlowMachine) {
+    // Every look at the clock is a second later: a depth level still plays
+    // to its depth instead of stopping on the one-second stop limit.
+    for (int niveau : {1, 0}) {
+        Banc b;
+        limites_niveau(niveau, b.m->limites);
+        int64_t t = 0;
+        b.m->rappels.horloge_ms = [&] { return t += 1000; };
+        int derniere = 0;
+        b.m->rappels.fin_iteration = [&](int d, int, uint64_t) { derniere = d; };
+        int i = choisir_coup(*b.m, BLANC);
+        EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
+        EXPECT_EQ(derniere, b.m->limites.engineBudget + 1) << "level " << niveau;
+    }
+}
+
 TEST(Driver, ClockStopsTheSearch) {
     Banc b;
     int64_t t = 0;
