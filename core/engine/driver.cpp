@@ -1,5 +1,6 @@
 // The computer's move: time budget, book, iterative deepening with an
 // aspiration window, and the engine panel's texts.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -67,17 +68,26 @@ bool limites_niveau(int niveau, Limites& l) {
     return true;
 }
 
-Budget budget_temps(int32_t T, int32_t C, int32_t horloge, int w, bool analyse, bool illimite) {
+Budget budget_temps(int32_t periode, int32_t plafond, int32_t horloge_camp, int demi_coup, bool analyse,
+                    bool illimite) {
+    // Level, cap, clock and ply may come from a game file, so they may be
+    // anything: bring them into a range (the longest level is far below a
+    // year) where every product below fits 64 bits.
+    constexpr int64_t MAX_SECONDES = 100000000;
+    const int64_t T = std::clamp<int64_t>(periode, 0, MAX_SECONDES);
+    const int64_t C = std::clamp<int64_t>(plafond, 0, MAX_SECONDES);
+    const int64_t horloge = std::clamp<int64_t>(horloge_camp, 0, MAX_SECONDES);
+    const int64_t w = std::clamp<int64_t>(demi_coup, 0, 1000000);
     const int64_t v = w / 50;
     int64_t Bt;
     if (analyse) Bt = T / 50;
     else if (w > 99) Bt = ((v + 1) * T / 2 - horloge) / (50 * v - w + 50);
-    else Bt = (static_cast<int64_t>(T) - horloge) / (100 - w);
+    else Bt = (T - horloge) / (100 - w);
     Bt = Bt * 9 / 10;
     if (Bt < 1 && T != 50) Bt = 1;
     if (Bt < T / 150 && T / 150 + horloge < C) Bt = T / 150;
     if (Bt > T / 10) Bt = T / 10;
-    Budget b{Bt, 5 * Bt, w > 99 ? static_cast<int64_t>(w + 1) * C / 100 : C};
+    Budget b{Bt, 5 * Bt, w > 99 ? (w + 1) * C / 100 : C};
     if (T == 32000 || illimite) b.Bt = b.arret = 3200000;
     return b;
 }
@@ -163,8 +173,11 @@ int choisir_coup(Moteur& m, int side) {
     const bool profondeur_fixe = L.profondeur_fixe > 0;
     const bool temps_fixe = !profondeur_fixe && L.temps_fixe_ms > 0;
     const bool chrono = !reflexion && !profondeur_fixe && !temps_fixe;  // the level's clock rules
+    // Levels whose period is 1..5 play to a depth, not to a time: a slow or
+    // loaded machine must not cut them short of it.
+    const bool niveau_profondeur = chrono && L.engineBudget >= 1 && L.engineBudget <= 5;
     m.debut_ms = maintenant(m);
-    m.temps_illimite = reflexion || profondeur_fixe;
+    m.temps_illimite = reflexion || profondeur_fixe || niveau_profondeur;
     L.temps_utilise = 0;
 
     effacer_tueurs(m);
@@ -269,7 +282,7 @@ int choisir_coup(Moteur& m, int side) {
         const int64_t ecoule_ms = maintenant(m) - m.debut_ms;
         if (!m.arret_calcul) {
             if (chrono && ecoule_ms / 1000 > m.budget_s && F != 1 && D > 5) break;
-            if (chrono && L.engineBudget >= 1 && L.engineBudget <= 5 && D >= L.engineBudget + 1) break;
+            if (niveau_profondeur && D >= L.engineBudget + 1) break;
             if (chrono && s > 30000 && F != 1) break;
             if (L.analyse && s < -30000 && F != 1) break;
             if (profondeur_fixe && D >= L.profondeur_fixe) break;

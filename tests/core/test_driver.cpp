@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <regex>
 #include <string>
 #include <vector>
@@ -34,6 +35,32 @@ TEST(Driver, TimeBudget) {
     EXPECT_EQ(budget_temps(2, 58, 0, 0, false, false).Bt, 0);
 }
 
+TEST(Driver, TimeBudgetFromAHostileFile) {
+    // A game file may carry any level, cap and clock: no overflow (a
+    // sanitizer build aborts on one), and the budget stays within the period.
+    const int32_t M = INT32_MAX;
+    // The clock is far past the cap: the T / 150 floor must not apply.
+    Budget b = budget_temps(M, M, M, 0, false, false);
+    EXPECT_EQ(b.Bt, 1);
+    EXPECT_EQ(b.arret, 5);
+    EXPECT_GT(b.L, 0);
+    // Second period: the cap grows with the ply and stays positive.
+    for (int w : {150, 1000000, INT32_MAX}) {
+        Budget p = budget_temps(M, M, M, w, false, false);
+        EXPECT_GE(p.Bt, 1) << w;
+        EXPECT_GT(p.L, 0) << w;
+        EXPECT_EQ(p.arret, 5 * p.Bt) << w;
+    }
+    // Negative values count as nothing left: the smallest budget.
+    Budget n = budget_temps(INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, false, false);
+    EXPECT_EQ(n.Bt, 0);
+    EXPECT_EQ(n.L, 0);
+    // A fresh clock with a huge period: a tenth of the period at most.
+    Budget g = budget_temps(M, M, 0, 0, false, false);
+    EXPECT_GT(g.Bt, 0);
+    EXPECT_LE(g.Bt, static_cast<int64_t>(M) / 10);
+}
+
 TEST(Driver, Levels) {
     Limites l;
     EXPECT_EQ(l.engineBudget, 160);  // "5 : Excellence" until a level is chosen
@@ -56,6 +83,22 @@ TEST(Driver, DepthLevelsStopAfterTheirDepth) {
         EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
         ASSERT_FALSE(profondeurs.empty());
         EXPECT_EQ(profondeurs.back(), b.m->limites.engineBudget + 1);
+    }
+}
+
+TEST(Driver, DepthLevelsReachTheirDepthOnASlowMachine) {
+    // Every look at the clock is a second later: a depth level still plays
+    // to its depth instead of stopping on the one-second stop limit.
+    for (int niveau : {1, 0}) {
+        Banc b;
+        limites_niveau(niveau, b.m->limites);
+        int64_t t = 0;
+        b.m->rappels.horloge_ms = [&] { return t += 1000; };
+        int derniere = 0;
+        b.m->rappels.fin_iteration = [&](int d, int, uint64_t) { derniere = d; };
+        int i = choisir_coup(*b.m, BLANC);
+        EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
+        EXPECT_EQ(derniere, b.m->limites.engineBudget + 1) << "level " << niveau;
     }
 }
 

@@ -1,133 +1,161 @@
+// kolmar-cli match: two players over a list of openings, each opening
+// played with both colours, games in parallel; the score, its Elo
+// difference with a 95 % interval, and the games in PDN on request.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <functional>
 #include <memory>
-#include <random>
+#include <mutex>
+#include <sstream>
+#include <thread>
 #include <vector>
 
 #include "cli.h"
+#include "engine/match.h"
 #include "moteur_cli.h"
+#include "records/fichiers.h"
+#include "records/pdn.h"
 
 namespace kolmar::cli {
 
 namespace {
 
-struct Joueur {
-    enum Genre { profondeur, temps, niveau, glouton, hasard } genre = hasard;
-    long valeur = 0;
-    double secondes = 0;
-    std::string nom;
+// An engine process speaking the protocol; one per worker, kept across games.
+class JoueurProcessus : public Joueur {
+public:
+    JoueurProcessus(std::string commande, std::string niveau) : commande_(std::move(commande)), niveau_(std::move(niveau)) {}
+    ~JoueurProcessus() override {
+        if (vers_) {
+            envoyer("quit");
+            std::fclose(vers_);
+        }
+        if (depuis_) std::fclose(depuis_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    std::string nom() const override { return "engine:" + commande_; }
+
+    bool demarrer() {
+        int entree[2], sortie[2];
+        if (pipe(entree) != 0 || pipe(sortie) != 0) return false;
+        pid_ = fork();
+        if (pid_ < 0) return false;
+        if (pid_ == 0) {
+            dup2(entree[0], 0);
+            dup2(sortie[1], 1);
+            close(entree[0]), close(entree[1]), close(sortie[0]), close(sortie[1]);
+            execl("/bin/sh", "sh", "-c", commande_.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(entree[0]);
+        close(sortie[1]);
+        vers_ = fdopen(entree[1], "w");
+        depuis_ = fdopen(sortie[0], "r");
+        if (!vers_ || !depuis_) return false;
+        envoyer("hub");
+        if (!attendre("wait")) return false;
+        envoyer("init");
+        if (!attendre("ready")) return false;
+        envoyer("level " + niveau_);
+        return true;
+    }
+    bool nouvelle_partie() override {
+        if (!vers_) return false;
+        envoyer("new-game");
+        return true;
+    }
+    int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
+        std::string coups;
+        for (const Coup& c : v.coups) coups += (coups.empty() ? "" : " ") + coup_protocole(c);
+        envoyer("pos pos=" + ecrire_position(v.depart, BLANC) + " moves=\"" + coups + "\"");
+        envoyer("go think");
+        std::string l;
+        while (lire(l)) {
+            if (l.rfind("info ", 0) == 0) {
+                size_t s = l.find(" score=");
+                if (s != std::string::npos) score = 2 * std::atoi(l.c_str() + s + 7);
+            } else if (l.rfind("done", 0) == 0) {
+                size_t m = l.find("move=");
+                if (m == std::string::npos) return -1;
+                std::string t = l.substr(m + 5);
+                t = t.substr(0, t.find(' '));
+                return trouver_coup(t, liste, n);
+            }
+        }
+        return -1;
+    }
+
+private:
+    void envoyer(const std::string& l) {
+        std::fputs((l + "\n").c_str(), vers_);
+        std::fflush(vers_);
+    }
+    bool lire(std::string& l) {
+        l.clear();
+        int ch;
+        while ((ch = std::fgetc(depuis_)) != EOF && ch != '\n') l += static_cast<char>(ch);
+        return ch != EOF || !l.empty();
+    }
+    bool attendre(const std::string& mot) {
+        std::string l;
+        while (lire(l))
+            if (l == mot) return true;
+        return false;
+    }
+    std::string commande_, niveau_;
+    pid_t pid_ = -1;
+    FILE* vers_ = nullptr;
+    FILE* depuis_ = nullptr;
 };
 
-bool lire_joueur(const std::string& t, Joueur& j) {
-    j.nom = t;
+struct Reglage {
+    long profondeur = 0;
+    double secondes = 0;
+    std::string parametres;
+};
+
+// "depth:D", "time:S", "level:N", "greedy", "random", "kolmar" (the match's
+// --depth/--time), or "engine:COMMAND".
+std::unique_ptr<Joueur> creer_joueur(const std::string& t, const Reglage& r, unsigned graine, std::string& erreur) {
     size_t deux = t.find(':');
     std::string type = t.substr(0, deux), arg = deux == std::string::npos ? "" : t.substr(deux + 1);
-    if (type == "greedy" && deux == std::string::npos) return j.genre = Joueur::glouton, true;
-    if (type == "random" && deux == std::string::npos) return j.genre = Joueur::hasard, true;
-    if (type == "depth") return j.genre = Joueur::profondeur, lire_entier(arg, j.valeur, PROFONDEUR_MAX - 1) && j.valeur > 0;
-    if (type == "level") return j.genre = Joueur::niveau, lire_entier(arg, j.valeur, 8);
-    if (type == "time") return j.genre = Joueur::temps, lire_secondes(arg, j.secondes);
-    return false;
-}
-
-// Captured material of a move: men 1, kings 3, a crowning 2.
-int gain(const uint8_t* d, const Coup& c) {
-    int g = 0;
-    for (int k = 0; k < c.nb_prises; ++k) g += est_dame(d[c.prises[k]]) ? 3 : 1;
-    if (case_de_promotion(d[c.depart], c.arrivee)) g += 2;
-    return g;
-}
-
-struct Partie1 {
-    int resultat;  // 1 white wins, 0 draw, -1 black wins
-    int plies;
-    const char* fin;
-};
-
-Partie1 jouer_partie(const Joueur& blanc, const Joueur& noir, unsigned graine_ouverture, std::mt19937& hasard,
-                     int plies_ouverture, Finales& finales, bool& faute) {
-    auto jeu = std::make_unique<Jeu>();
-    commencer_partie(jeu->partie, jeu->damier, EtatNote{});
-    std::unique_ptr<Moteur> moteurs[2];
-    const Joueur* joueurs[2] = {&blanc, &noir};
-    int32_t horloges[2] = {0, 0};
-    for (int c = 0; c < 2; ++c) {
-        const Joueur& j = *joueurs[c];
-        if (j.genre == Joueur::glouton || j.genre == Joueur::hasard) continue;
-        moteurs[c] = std::make_unique<Moteur>(*jeu);
-        if (!preparer_moteur(*moteurs[c])) {
-            faute = true;
-            return {0, 0, "no data"};
+    long v = 0;
+    double s = 0;
+    if (t == "greedy") return joueur_glouton(graine);
+    if (t == "random") return joueur_hasard(graine);
+    if (t == "kolmar") return joueur_moteur(static_cast<int>(r.profondeur), r.secondes, -1, erreur, r.parametres);
+    if (type == "depth" && lire_entier(arg, v, PROFONDEUR_MAX - 1) && v > 0)
+        return joueur_moteur(static_cast<int>(v), 0, -1, erreur, r.parametres);
+    if (type == "time" && lire_secondes(arg, s)) return joueur_moteur(0, s, -1, erreur, r.parametres);
+    if (type == "level" && lire_entier(arg, v, 8)) return joueur_moteur(0, 0, static_cast<int>(v), erreur, r.parametres);
+    if (type == "engine" && !arg.empty()) {
+        std::ostringstream niveau;
+        if (r.profondeur > 0) niveau << "depth=" << r.profondeur;
+        else niveau << "move-time=" << r.secondes;
+        auto p = std::make_unique<JoueurProcessus>(arg, niveau.str());
+        if (!p->demarrer()) {
+            erreur = "engine '" + arg + "' does not answer the protocol";
+            return nullptr;
         }
-        moteurs[c]->finales = &finales;
-        Limites& l = moteurs[c]->limites;
-        if (j.genre == Joueur::profondeur) l.profondeur_fixe = static_cast<int>(j.valeur);
-        else if (j.genre == Joueur::temps) l.temps_fixe_ms = static_cast<int64_t>(j.secondes * 1000);
-        else limites_niveau(static_cast<int>(j.valeur), l);
+        return p;
     }
-    std::mt19937 ouverture(graine_ouverture);
-    int score = 0;
-    Generateur& g = jeu->gen;
-    while (true) {
-        const int trait = jeu->trait;
-        const int p = jeu->partie.demi_coup_courant;
-        int n = coups_legaux(g, trait);
-        if (n == 0) return {trait == BLANC ? -1 : 1, p, "no move"};
-        if (partie_pleine(jeu->partie)) return {0, p, "record full"};
-        if (p > 400 && jeu->partie.materiel[p] == jeu->partie.materiel[p - 60] && score > -20000 && score < 20000)
-            return {0, p, "no progress"};
-        std::vector<Coup> legaux(g.liste_coups[1], g.liste_coups[1] + n);
-
-        Coup choisi;
-        const Joueur& j = *joueurs[trait];
-        if (p < plies_ouverture) {
-            choisi = legaux[std::uniform_int_distribution<int>(0, n - 1)(ouverture)];
-        } else if (j.genre == Joueur::hasard) {
-            choisi = legaux[std::uniform_int_distribution<int>(0, n - 1)(hasard)];
-            score = 0;
-        } else if (j.genre == Joueur::glouton) {
-            int meilleur = -1;
-            std::vector<int> tete;
-            for (int i = 0; i < n; ++i) {
-                int v = gain(jeu->damier, legaux[i]);
-                if (v > meilleur) meilleur = v, tete.clear();
-                if (v == meilleur) tete.push_back(i);
-            }
-            choisi = legaux[tete[std::uniform_int_distribution<size_t>(0, tete.size() - 1)(hasard)]];
-            score = 0;
-        } else {
-            Moteur& m = *moteurs[trait];
-            m.limites.temps_camp = horloges[trait];
-            int i = choisir_coup(m, trait);
-            if (i == 254) i = 0;
-            horloges[trait] += m.limites.temps_utilise;
-            bool legal = i >= 0 && i < g.nb_coups[1];
-            if (legal) {
-                choisi = g.liste_coups[1][i];
-                legal = false;
-                for (const Coup& c : legaux) legal = legal || meme_prise(c, choisi);
-            }
-            if (!legal || std::memcmp(jeu->damier, jeu->plateau_affiche, TAILLE_DAMIER) != 0) {
-                std::fprintf(stderr, "kolmar-cli: match: illegal move or altered board (index %d) at ply %d\n", i, p);
-                faute = true;
-                return {0, p, "fault"};
-            }
-            score = m.dernier_score;
-        }
-        uint8_t prise = static_cast<uint8_t>(choisi.nb_prises);
-        jouer_coup(jeu->damier, choisi);
-        compter_pieces(jeu->damier, jeu->nb_pieces);
-        nouveau_demi_coup(jeu->partie, jeu->trait, jeu->damier, prise, choisi.depart, choisi.arrivee, EtatNote{});
-        jeu->partie.materiel[jeu->partie.demi_coup_courant] = total_pieces(jeu->damier);
-        jeu->plateau_depuis_damier();
-    }
+    erreur = "bad player '" + t + "'";
+    return nullptr;
 }
 
 }  // namespace
 
 int cmd_match(const Args& args) {
-    long parties = -1, graine = 1;
-    Joueur joueurs[2];
-    bool vus[2] = {false, false};
+    long parties = -1, graine = 1, concurrence = 1, plies_max = 300;
+    std::string specs[2], fichier_ouvertures, fichier_pdn;
+    Reglage reglage;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool suivant = i + 1 < args.size();
@@ -135,40 +163,123 @@ int cmd_match(const Args& args) {
             if (!lire_entier(args[++i], parties, 100000) || parties < 1) return erreur_usage("match: --games takes a count");
         } else if (a == "--seed" && suivant) {
             if (!lire_entier(args[++i], graine, 4000000000L)) return erreur_usage("match: --seed takes a number");
-        } else if ((a == "--white" || a == "--black") && suivant) {
-            int k = a == "--white" ? 0 : 1;
-            if (!lire_joueur(args[++i], joueurs[k]))
-                return erreur_usage("match: bad player '" + args[i] + "' (depth:D, time:S, level:N, greedy, random)");
-            vus[k] = true;
+        } else if (a == "--concurrency" && suivant) {
+            if (!lire_entier(args[++i], concurrence, 64) || concurrence < 1)
+                return erreur_usage("match: --concurrency takes 1..64");
+        } else if (a == "--max-plies" && suivant) {
+            if (!lire_entier(args[++i], plies_max, DEMI_COUPS_MAX) || plies_max < 1)
+                return erreur_usage("match: --max-plies takes 1.." + std::to_string(DEMI_COUPS_MAX));
+        } else if (a == "--depth" && suivant) {
+            if (!lire_entier(args[++i], reglage.profondeur, PROFONDEUR_MAX - 1) || reglage.profondeur < 1)
+                return erreur_usage("match: --depth takes 1.." + std::to_string(PROFONDEUR_MAX - 1));
+        } else if (a == "--time" && suivant) {
+            if (!lire_secondes(args[++i], reglage.secondes)) return erreur_usage("match: --time takes seconds");
+        } else if (a == "--params" && suivant) {
+            reglage.parametres = args[++i];
+        } else if (a == "--openings" && suivant) {
+            fichier_ouvertures = args[++i];
+        } else if (a == "--pdn" && suivant) {
+            fichier_pdn = args[++i];
+        } else if ((a == "--white" || a == "--black" || a == "--first" || a == "--second") && suivant) {
+            specs[a == "--white" || a == "--first" ? 0 : 1] = args[++i];
         } else {
             return erreur_usage("match: bad argument '" + a + "'");
         }
     }
-    if (parties < 1 || !vus[0] || !vus[1]) return erreur_usage("match: needs --games N --white P --black P");
+    if (parties < 1 || specs[0].empty() || specs[1].empty())
+        return erreur_usage("match: needs --games N --first P --second P");
+    if (reglage.profondeur == 0 && reglage.secondes == 0) reglage.secondes = 0.1;
 
-    std::mt19937 hasard(static_cast<unsigned>(graine));
-    // The endgame tables are read at the first small ending, once for all games.
-    Finales finales;
-    charger_positions(finales);
-    int gains = 0, nulles = 0, pertes = 0;
-    for (long k = 0; k < parties; ++k) {
-        // Both colours play each opening: games 2i and 2i + 1 share it.
-        bool premier_blanc = k % 2 == 0;
-        const Joueur& b = premier_blanc ? joueurs[0] : joueurs[1];
-        const Joueur& n = premier_blanc ? joueurs[1] : joueurs[0];
-        bool faute = false;
-        Partie1 r = jouer_partie(b, n, static_cast<unsigned>(graine * 7919 + k / 2), hasard, 4, finales, faute);
-        if (faute) return 1;
-        int pour_premier = premier_blanc ? r.resultat : -r.resultat;
-        if (pour_premier > 0) ++gains;
-        else if (pour_premier < 0) ++pertes;
-        else ++nulles;
-        std::printf("game %ld: %s (white) - %s (black) %s, %d plies, %s\n", k + 1, b.nom.c_str(), n.nom.c_str(),
-                    r.resultat > 0 ? "1-0" : r.resultat < 0 ? "0-1" : "1/2", r.plies, r.fin);
-        std::fflush(stdout);
+    std::string texte, erreur;
+    if (fichier_ouvertures.empty()) fichier_ouvertures = chemin_donnee("ouvertures_match.txt");
+    std::vector<Ouverture> ouvertures;
+    if (!lire_fichier(fichier_ouvertures, texte)) return erreur_usage("match: cannot read " + fichier_ouvertures);
+    if (!lire_ouvertures(texte, ouvertures, erreur) || ouvertures.empty())
+        return erreur_usage("match: " + fichier_ouvertures + ": " + (erreur.empty() ? "no opening" : erreur));
+    // The openings in a shuffled order of the seed, the same for both colours.
+    std::mt19937 melange(static_cast<unsigned>(graine));
+    std::shuffle(ouvertures.begin(), ouvertures.end(), melange);
+
+    struct Issue {
+        ResultatPartie r;
+        bool premier_blanc = true;
+        int ouverture = 0;
+    };
+    std::vector<Issue> issues(static_cast<size_t>(parties));
+    std::atomic<long> suivante{0};
+    std::atomic<bool> panne{false};
+    std::mutex verrou;
+    int score[3] = {0, 0, 0};  // first player's wins, draws, losses
+    std::string noms[2] = {specs[0], specs[1]};
+
+    auto travailleur = [&](int numero) {
+        std::unique_ptr<Joueur> j[2];
+        for (int k = 0; k < 2; ++k) {
+            std::string e;
+            j[k] = creer_joueur(specs[k], reglage, static_cast<unsigned>(graine * 7919 + numero * 2 + k), e);
+            if (!j[k]) {
+                std::lock_guard<std::mutex> g(verrou);
+                std::fprintf(stderr, "kolmar-cli: match: %s\n", e.c_str());
+                panne = true;
+                return;
+            }
+        }
+        ReglesMatch regles;
+        regles.plies_max = static_cast<int>(plies_max);
+        long k;
+        while (!panne && (k = suivante++) < parties) {
+            Affectation a = affectation(static_cast<int>(k), static_cast<int>(ouvertures.size()));
+            Joueur& blanc = a.premier_blanc ? *j[0] : *j[1];
+            Joueur& noir = a.premier_blanc ? *j[1] : *j[0];
+            if (!blanc.nouvelle_partie() || !noir.nouvelle_partie()) {
+                panne = true;
+                return;
+            }
+            Issue& is = issues[static_cast<size_t>(k)];
+            is.r = jouer_partie(blanc, noir, ouvertures[static_cast<size_t>(a.ouverture)], regles);
+            is.premier_blanc = a.premier_blanc;
+            is.ouverture = a.ouverture;
+            const int pour_premier = a.premier_blanc ? is.r.resultat : -is.r.resultat;
+            std::lock_guard<std::mutex> g(verrou);
+            ++score[pour_premier > 0 ? 0 : pour_premier == 0 ? 1 : 2];
+            std::printf("game %ld: %s (white) - %s (black) %s, opening %d, %d plies, %s\n", k + 1,
+                        noms[a.premier_blanc ? 0 : 1].c_str(), noms[a.premier_blanc ? 1 : 0].c_str(),
+                        is.r.resultat > 0 ? "1-0" : is.r.resultat < 0 ? "0-1" : "1/2", a.ouverture + 1, is.r.plies,
+                        is.r.fin.c_str());
+            std::fflush(stdout);
+            if (is.r.faute) std::fprintf(stderr, "kolmar-cli: match: game %ld: a player failed or played an illegal move\n", k + 1);
+        }
+    };
+    std::vector<std::thread> fils;
+    for (int t = 0; t < concurrence; ++t) fils.emplace_back(travailleur, t);
+    for (auto& f : fils) f.join();
+    if (panne) return 1;
+
+    const int n = score[0] + score[1] + score[2];
+    Elo e = elo_match(score[0], score[1], score[2]);
+    std::printf("%s vs %s: %d games +%d =%d -%d score %.1f%%\n", noms[0].c_str(), noms[1].c_str(), n, score[0],
+                score[1], score[2], n ? 100.0 * (score[0] + 0.5 * score[1]) / n : 0.0);
+    std::printf("elo %+.1f [%+.1f, %+.1f] (95%%)\n", e.difference, e.bas, e.haut);
+
+    if (!fichier_pdn.empty()) {
+        std::string sortie;
+        for (size_t k = 0; k < issues.size(); ++k) {
+            const Issue& is = issues[k];
+            PartiePdn p;
+            p.etiquettes = {{"Event", "kolmar-cli match"},
+                            {"Round", std::to_string(k + 1)},
+                            {"White", noms[is.premier_blanc ? 0 : 1]},
+                            {"Black", noms[is.premier_blanc ? 1 : 0]},
+                            {"Termination", is.r.fin}};
+            p.coups = is.r.pdn;
+            p.resultat = is.r.resultat > 0 ? "2-0" : is.r.resultat < 0 ? "0-2" : "1-1";
+            sortie += ecrire_pdn(p);
+        }
+        if (!ecrire_fichier_sur(fichier_pdn, sortie.data(), sortie.size())) {
+            std::fprintf(stderr, "kolmar-cli: match: cannot write %s\n", fichier_pdn.c_str());
+            return 1;
+        }
     }
-    std::printf("%s vs %s: +%d =%d -%d (%.1f%%)\n", joueurs[0].nom.c_str(), joueurs[1].nom.c_str(), gains, nulles,
-                pertes, 100.0 * (gains + 0.5 * nulles) / parties);
     return 0;
 }
 

@@ -37,7 +37,12 @@ const Commande k_commandes[] = {
     {"dam", cmd_dam, "dam FILE"},
     {"go", cmd_go, "go [--fen FEN] (--depth D | --time S | --level N)"},
     {"bench", cmd_bench, "bench [--depth D]"},
-    {"match", cmd_match, "match --games N [--seed K] --white P --black P   (P: depth:D time:S level:N greedy random)"},
+    {"match", cmd_match,
+     "match --games N --first P --second P [--depth D | --time S] [--params FILE] [--openings FILE]\n"
+     "                   [--max-plies N] [--concurrency N] [--seed K] [--pdn FILE]\n"
+     "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
+    {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},
+    {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
 };
 
 int usage() {

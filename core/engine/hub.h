@@ -1,0 +1,56 @@
+// The engine's side of the line protocol that `kolmar-cli engine` speaks
+// (docs/engine-protocol.md): the Hub protocol of 10x10 engines with a
+// Canadian dialect. One object owns one game and one engine, so the table
+// lives from move to move and the game's history reaches the record.
+//
+// The process feeds it line by line; it answers through `sortie`. A search
+// runs inside ligne("go ..."): while it runs, `en_attente` is polled for
+// lines that arrived meanwhile ("stop", "ping", "quit" act at once, any
+// other line waits until the search is done).
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/moteur.h"
+#include "rules/jeu.h"
+
+namespace kolmar {
+
+class ServeurHub {
+public:
+    using Sortie = std::function<void(const std::string&)>;
+    explicit ServeurHub(Sortie sortie);
+
+    // Engine data from `dir` (default: the program's), and a parameter file
+    // replacing the default one when given. False with a message.
+    bool charger(std::string& erreur, const std::string& dir = std::string(),
+                 const std::string& fichier_parametres = std::string());
+
+    // Handles one line; false once "quit" was read.
+    bool ligne(const std::string& texte);
+
+    // Non-blocking: a line that arrived during a search, false when none.
+    std::function<bool(std::string&)> en_attente;
+
+private:
+    void chercher(bool ponder);
+    void traiter_pendant_recherche();
+
+    Sortie sortie_;
+    std::unique_ptr<Jeu> jeu_ = std::make_unique<Jeu>();
+    std::unique_ptr<Moteur> m_ = std::make_unique<Moteur>(*jeu_);
+    Finales finales_;
+    std::deque<std::string> differees_;
+    bool quitter_ = false;
+    // Level: a depth, a time per move, or a game time with the time left.
+    int profondeur_ = 0;
+    double temps_coup_ = 1.0;
+    double temps_partie_ = 0, temps_restant_ = 0;
+    int coups_periode_ = 0;
+};
+
+}  // namespace kolmar

@@ -1,0 +1,151 @@
+#include "records/pdn.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kolmar {
+
+std::string coup_court(const Coup& c) {
+    return std::to_string(c.depart) + (c.nb_prises ? "x" : "-") + std::to_string(c.arrivee);
+}
+
+std::string coup_protocole(const Coup& c) {
+    std::string t = coup_court(c);
+    for (int k = 0; k < c.nb_prises; ++k) t += "x" + std::to_string(c.prises[k]);
+    return t;
+}
+
+namespace {
+
+bool meme_ensemble(const Coup& a, const Coup& b) {
+    if (a.nb_prises != b.nb_prises) return false;
+    uint8_t x[MAX_PRISES], y[MAX_PRISES];
+    std::memcpy(x, a.prises, a.nb_prises);
+    std::memcpy(y, b.prises, b.nb_prises);
+    std::sort(x, x + a.nb_prises);
+    std::sort(y, y + b.nb_prises);
+    return std::memcmp(x, y, a.nb_prises) == 0;
+}
+
+}  // namespace
+
+std::string coup_pdn(Generateur& g, const Coup& c) {
+    if (c.nb_prises == 0) return coup_court(c);
+    const uint8_t code = g.damier[c.depart];
+    const int n = coups_legaux(g, est_noir(code) ? NOIR : BLANC);
+    bool ambigu = false;
+    for (int i = 0; i < n; ++i) {
+        const Coup& a = g.liste_coups[1][i];
+        if (a.depart == c.depart && a.arrivee == c.arrivee && !meme_ensemble(a, c)) ambigu = true;
+    }
+    if (!ambigu) return coup_court(c);
+    chemin_de_prise(g, c.depart, c.prises);
+    std::string t = std::to_string(c.depart);
+    for (int k = 1; k <= c.nb_prises; ++k) t += "x" + std::to_string(g.cases_arrets[0][k]);
+    return t;
+}
+
+int trouver_coup(const std::string& texte, const Coup* liste, int n) {
+    std::vector<int> cases;
+    bool prise = false, calme = false;
+    size_t i = 0;
+    while (i < texte.size()) {
+        if (texte[i] < '0' || texte[i] > '9') return -1;
+        int v = 0;
+        while (i < texte.size() && texte[i] >= '0' && texte[i] <= '9') {
+            v = v * 10 + (texte[i] - '0');
+            if (v > NB_CASES) return -1;
+            ++i;
+        }
+        if (v < 1) return -1;
+        cases.push_back(v);
+        if (i == texte.size()) break;
+        if (texte[i] == 'x' || texte[i] == 'X' || texte[i] == ':') prise = true;
+        else if (texte[i] == '-') calme = true;
+        else return -1;
+        if (++i == texte.size()) return -1;
+    }
+    if (cases.size() < 2 || (prise && calme) || (calme && cases.size() != 2)) return -1;
+    int trouve = -1;
+    for (int k = 0; k < n; ++k) {
+        const Coup& c = liste[k];
+        if (c.depart != cases[0] || c.arrivee != cases[1] || (c.nb_prises > 0) != prise) continue;
+        if (cases.size() > 2) {
+            if (static_cast<int>(cases.size()) - 2 != c.nb_prises) continue;
+            Coup voulu = c;
+            for (int j = 0; j < c.nb_prises; ++j) voulu.prises[j] = static_cast<uint8_t>(cases[j + 2]);
+            if (!meme_ensemble(voulu, c)) continue;
+        } else if (trouve >= 0 && !meme_ensemble(liste[trouve], c)) {
+            return -1;  // "axb" names two different captures
+        }
+        if (trouve < 0) trouve = k;
+    }
+    return trouve;
+}
+
+std::string ecrire_position(const uint8_t damier[TAILLE_DAMIER], int trait) {
+    static const char k_lettres[5] = {'e', 'w', 'W', 'b', 'B'};
+    std::string t(1, trait == BLANC ? 'W' : 'B');
+    for (int s = 1; s <= NB_CASES; ++s) t += damier[s] <= DAME_NOIRE ? k_lettres[damier[s]] : 'e';
+    return t;
+}
+
+bool lire_position(const std::string& texte, uint8_t damier[TAILLE_DAMIER], int& trait) {
+    if (texte.size() != 1 + NB_CASES || (texte[0] != 'W' && texte[0] != 'B')) return false;
+    uint8_t b[TAILLE_DAMIER];
+    b[0] = BORD;
+    for (int s = 1; s <= NB_CASES; ++s) {
+        switch (texte[s]) {
+            case 'e': b[s] = VIDE; break;
+            case 'w': b[s] = PION_BLANC; break;
+            case 'W': b[s] = DAME_BLANCHE; break;
+            case 'b': b[s] = PION_NOIR; break;
+            case 'B': b[s] = DAME_NOIRE; break;
+            default: return false;
+        }
+        if (est_pion(b[s]) && case_de_promotion(b[s], s)) return false;
+    }
+    std::memcpy(damier, b, sizeof b);
+    trait = texte[0] == 'W' ? BLANC : NOIR;
+    return true;
+}
+
+std::string ecrire_pdn(const PartiePdn& p) {
+    std::string t;
+    auto etiquette = [&](const std::string& nom, const std::string& valeur) {
+        std::string v;
+        for (char ch : valeur) {
+            if (ch == '"' || ch == '\\') v += '\\';
+            v += ch;
+        }
+        t += "[" + nom + " \"" + v + "\"]\n";
+    };
+    for (const auto& e : p.etiquettes) etiquette(e.first, e.second);
+    etiquette("GameType", "27");
+    if (!p.fen.empty()) etiquette("FEN", p.fen);
+    etiquette("Result", p.resultat);
+    t += '\n';
+    std::string ligne;
+    auto ajouter = [&](const std::string& mot) {
+        if (!ligne.empty() && ligne.size() + 1 + mot.size() > 79) {
+            t += ligne + '\n';
+            ligne.clear();
+        }
+        if (!ligne.empty()) ligne += ' ';
+        ligne += mot;
+    };
+    int numero = 1;
+    int trait = p.premier_trait;
+    for (size_t k = 0; k < p.coups.size(); ++k) {
+        if (trait == BLANC) ajouter(std::to_string(numero) + ". " + p.coups[k]);
+        else if (k == 0) ajouter(std::to_string(numero) + "... " + p.coups[k]);
+        else ajouter(p.coups[k]);
+        if (trait == NOIR) ++numero;
+        trait = 1 - trait;
+    }
+    ajouter(p.resultat);
+    t += ligne + "\n\n";
+    return t;
+}
+
+}  // namespace kolmar

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "engine/match.h"
+#include "records/fichiers.h"
+
+using namespace kolmar;
+
+TEST(MatchRunner, EachOpeningIsPlayedWithBothColours) {
+    std::set<std::pair<int, bool>> vus;
+    for (int k = 0; k < 12; ++k) {
+        Affectation a = affectation(k, 3);
+        EXPECT_TRUE(vus.insert({a.ouverture, a.premier_blanc}).second || k >= 6) << k;
+        // The pair of games 2i, 2i + 1 shares its opening and swaps colours.
+        if (k % 2) {
+            Affectation b = affectation(k - 1, 3);
+            EXPECT_EQ(a.ouverture, b.ouverture);
+            EXPECT_NE(a.premier_blanc, b.premier_blanc);
+        }
+    }
+    EXPECT_EQ(vus.size(), 6u);
+}
+
+TEST(MatchRunner, EloOfKnownScores) {
+    Elo e = elo_match(75, 0, 25);
+    EXPECT_NEAR(e.difference, 190.85, 0.01);
+    EXPECT_NEAR(e.bas, 119.21, 0.01);
+    EXPECT_NEAR(e.haut, 281.52, 0.01);
+    e = elo_match(60, 0, 40);
+    EXPECT_NEAR(e.difference, 70.44, 0.01);
+    EXPECT_NEAR(e.bas, 2.77, 0.01);
+    EXPECT_NEAR(e.haut, 143.91, 0.01);
+    // Draws narrow the interval: 10 wins, 80 draws, 10 losses is +-30.5, not +-53.
+    e = elo_match(10, 80, 10);
+    EXPECT_NEAR(e.difference, 0.0, 1e-9);
+    EXPECT_NEAR(e.haut, 30.53, 0.01);
+    EXPECT_NEAR(e.bas, -30.53, 0.01);
+    EXPECT_TRUE(std::isinf(elo_match(5, 0, 0).difference));
+}
+
+TEST(MatchRunner, AFaultLosesTheGame) {
+    struct Fautif : Joueur {
+        std::string nom() const override { return "fautif"; }
+        int choisir(const VuePartie&, const Coup*, int, int&) override { return -1; }
+    } noir;
+    auto blanc = joueur_hasard(3);
+    Ouverture o{{"44-38", "25-31"}};
+    ResultatPartie r = jouer_partie(*blanc, noir, o, ReglesMatch{});
+    EXPECT_EQ(r.resultat, 1);
+    EXPECT_TRUE(r.faute);
+    EXPECT_EQ(r.plies, 3);
+    ASSERT_EQ(r.pdn.size(), 3u);
+    EXPECT_EQ(r.pdn[0], "44-38");
+}
+
+TEST(MatchRunner, ShippedOpeningsAreLegalAndBetweenFourAndEightPlies) {
+    std::string texte, erreur;
+    ASSERT_TRUE(lire_fichier(std::string(KOLMAR_DIR) + "/ouvertures_match.txt", texte));
+    std::vector<Ouverture> o;
+    ASSERT_TRUE(lire_ouvertures(texte, o, erreur)) << erreur;
+    EXPECT_GE(o.size(), 100u);
+    std::set<std::vector<std::string>> distinctes;
+    for (const Ouverture& x : o) {
+        EXPECT_GE(x.coups.size(), 4u);
+        EXPECT_LE(x.coups.size(), 8u);
+        distinctes.insert(x.coups);
+    }
+    EXPECT_EQ(distinctes.size(), o.size());
+    // An illegal line is refused with its line number.
+    o.clear();
+    EXPECT_FALSE(lire_ouvertures("# c\n44-38 25-31\n44-38 21-26\n", o, erreur));
+    EXPECT_EQ(erreur, "line 3: illegal move 21-26");
+}
