@@ -114,8 +114,9 @@ FinDeMatch conclure_match(Match& m, int resultat, const std::string& nom_blanc, 
     poser(m.index_blanc, fin.blanc_apres);
     // Only the points change; the names file is left as it is.
     std::string texte = texte_lignes(r.points);
-    if (!ecrire_fichier_sur(chemin_donnee(FICHIER_POINTS, dossier), texte.data(), texte.size()))
-        fin.ecriture = ResultatFichier::echec(messages::IMPOSSIBLE_ECRIRE);
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (!ecrire_fichier_sur(chemin_donnee(FICHIER_POINTS, dossier), texte.data(), texte.size(), &raison))
+        fin.ecriture = ResultatFichier::echec_ecriture(raison);
     return fin;
 }
 

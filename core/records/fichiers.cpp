@@ -5,6 +5,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -72,48 +73,79 @@ bool lire_fichier(const std::string& chemin, std::string& contenu) {
     return !f.bad();
 }
 
-bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille) {
-    std::string temp = chemin + ".tmp~";
-    FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(data, 1, taille, f) == taille;
-    ok = std::fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(temp.c_str(), chemin.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
+RaisonEchec raison_de_errno(int erreur) {
+    switch (erreur) {
+        case 0: return RaisonEchec::aucune;
+        case EACCES:
+        case EPERM:
+        case EROFS: return RaisonEchec::lecture_seule;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return RaisonEchec::disque_plein;
+        case ENOENT:
+        case ENOTDIR: return RaisonEchec::chemin_absent;
+        default: return RaisonEchec::autre;
     }
-    return true;
 }
 
 namespace {
-bool ecrire_temporaire(const std::string& temp, const std::string& contenu) {
+
+// The first system error of a write, kept while the clean-up runs.
+struct Echec {
+    int erreur = 0;
+    bool noter(bool ok) {
+        if (!ok && erreur == 0) erreur = errno ? errno : EIO;
+        return ok;
+    }
+    bool rendre(RaisonEchec* raison) const {
+        if (raison) *raison = raison_de_errno(erreur);
+        return erreur == 0;
+    }
+};
+
+bool ecrire_temporaire(const std::string& temp, const void* data, size_t taille, Echec& e) {
+    errno = 0;
     FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
+    if (!e.noter(f != nullptr)) return false;
+    bool ok = e.noter(std::fwrite(data, 1, taille, f) == taille);
+    ok = e.noter(std::fflush(f) == 0) && ok;
+    ok = e.noter(fsync(fileno(f)) == 0) && ok;
+    ok = e.noter(std::fclose(f) == 0) && ok;
     return ok;
 }
+
 }  // namespace
 
-bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers) {
+bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille, RaisonEchec* raison) {
+    std::string temp = chemin + ".tmp~";
+    Echec e;
+    if (!ecrire_temporaire(temp, data, taille, e)) {
+        std::remove(temp.c_str());
+        return e.rendre(raison);
+    }
+    errno = 0;
+    if (!e.noter(std::rename(temp.c_str(), chemin.c_str()) == 0)) std::remove(temp.c_str());
+    return e.rendre(raison);
+}
+
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, RaisonEchec* raison) {
+    Echec e;
     size_t ecrits = 0;
     bool ok = true;
-    for (; ecrits < fichiers.size() && ok; ++ecrits)
-        ok = ecrire_temporaire(fichiers[ecrits].chemin + ".tmp~", fichiers[ecrits].contenu);
+    for (; ecrits < fichiers.size() && ok; ++ecrits) {
+        const FichierAEcrire& f = fichiers[ecrits];
+        ok = ecrire_temporaire(f.chemin + ".tmp~", f.contenu.data(), f.contenu.size(), e);
+    }
     if (!ok) {
         for (size_t i = 0; i < ecrits; ++i) std::remove((fichiers[i].chemin + ".tmp~").c_str());
-        return false;
+        return e.rendre(raison);
     }
-    for (const FichierAEcrire& f : fichiers)
-        if (std::rename((f.chemin + ".tmp~").c_str(), f.chemin.c_str()) != 0) {
-            ok = false;
+    for (const FichierAEcrire& f : fichiers) {
+        errno = 0;
+        if (!e.noter(std::rename((f.chemin + ".tmp~").c_str(), f.chemin.c_str()) == 0))
             std::remove((f.chemin + ".tmp~").c_str());
-        }
-    return ok;
+    }
+    return e.rendre(raison);
 }
 
 bool creer_dossier(const std::string& chemin) {

@@ -65,6 +65,10 @@ bool longueur_complete(const uint8_t* r0, int32_t& longueur) {
 }
 
 std::string verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_utile) {
+    // Less than one record: nothing of it can be a game.
+    if (lu.taille < static_cast<size_t>(TAILLE_ENREGISTREMENT))
+        return endommage("fichier trop court (%d octets, une position en compte %d)", static_cast<int>(lu.taille),
+                         TAILLE_ENREGISTREMENT);
     if (lu.trait > 1) return endommage("trait %d inconnu", lu.trait);
     if (courant < 0 || courant > DEMI_COUPS_MAX) return endommage("demi-coup courant %d hors de la table", courant);
     if (lu.longueur > DEMI_COUPS_MAX) return endommage("longueur de partie %d hors de la table", lu.longueur);
@@ -91,6 +95,18 @@ std::string verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_u
     if (g.engineBudget < 0 || g.periodLimit < 0 || g.periodMinutes < 0)
         return endommage("cadence négative (%d, %d, %d)", g.engineBudget, g.periodLimit, g.periodMinutes);
     return {};
+}
+
+// Names holding control characters are written back cleaned (as UTF-8), so
+// neither the names shown now nor those of a ply stepped back to carry them.
+void nettoyer_noms(Partie& pt) {
+    for (int p = 0; p <= DEMI_COUPS_MAX; ++p)
+        for (int ofs : {OFS_NOM_BLANC, OFS_NOM_NOIR}) {
+            uint8_t* champ = pt.partie[p] + ofs;
+            const std::string nom = vers_utf8(lire_nom(champ));
+            const std::string propre = sans_controles(nom);
+            if (propre != nom) ecrire_nom(champ, propre);
+        }
 }
 
 int32_t dernier_selon_mode(int32_t longueur, int32_t courant, ModeLecture mode) {
@@ -155,10 +171,15 @@ std::string image_partie(const Partie& pt, uint8_t trait, const Reglages& r) {
     return image;
 }
 
+ResultatFichier ResultatFichier::echec_ecriture(RaisonEchec r) {
+    return {false, messages::impossible_ecrire(r), r};
+}
+
 ResultatFichier ecrire_partie(const std::string& chemin, const Partie& pt, uint8_t trait, const Reglages& r) {
     std::string image = image_partie(pt, trait, r);
-    if (!ecrire_fichier_sur(chemin, image.data(), image.size()))
-        return ResultatFichier::echec(messages::IMPOSSIBLE_ECRIRE);
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (!ecrire_fichier_sur(chemin, image.data(), image.size(), &raison))
+        return ResultatFichier::echec_ecriture(raison);
     return {};
 }
 
@@ -196,6 +217,7 @@ ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, 
     pt.dernier_demi_coup = dernier_selon_mode(lu->longueur, pt.demi_coup_courant, mode);
     pt.partie[0][0] = OCTET0_EN_MEMOIRE;
     EtatNote nouvel_etat = etat;
+    nettoyer_noms(pt);
     reprendre_position(pt, jeu.damier, nouvel_etat);
     nouvel_etat.nom_blanc = vers_utf8(nouvel_etat.nom_blanc);
     nouvel_etat.nom_noir = vers_utf8(nouvel_etat.nom_noir);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/fichiers.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
 
@@ -47,7 +48,10 @@ bool taille_hash_connue(int32_t code);
 struct ResultatFichier {
     bool ok = true;
     std::string message;  // for the "Erreur" box when !ok; empty when silent
-    static ResultatFichier echec(const std::string& m) { return {false, m}; }
+    RaisonEchec raison = RaisonEchec::aucune;  // why a write failed
+    static ResultatFichier echec(const std::string& m) { return {false, m, RaisonEchec::aucune}; }
+    // "Impossible d'écrire ce fichier", the reason on a second line.
+    static ResultatFichier echec_ecriture(RaisonEchec r);
 };
 
 // The file image of a game: byte 0 of record 0 and the full length take
@@ -87,8 +91,9 @@ ResultatFichier sauver_jeu(const std::string& chemin, Jeu& jeu, const Reglages& 
 
 // Reads a game file into jeu: records, indexes, side to move, the position
 // and state (clocks, names, computer colour) at the current ply, the
-// move list, and the settings the mode takes. Refused or unreadable files
-// leave jeu, etat and reglages as they were.
+// move list, and the settings the mode takes. Names lose their control
+// characters. Refused or unreadable files leave jeu, etat and reglages as
+// they were.
 ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages,
                            ModeLecture mode = ModeLecture::ouvrir);
 

@@ -65,15 +65,17 @@ void aligner_points(Registre& r) {
 Registre charger_registre(const std::string& dossier) {
     Registre r;
     r.noms = lire_lignes(chemin_joueurs(dossier));
-    for (std::string& nom : r.noms) nom = vers_utf8(nom);
+    for (std::string& nom : r.noms) nom = sans_controles(vers_utf8(nom));
     r.points = lire_lignes(chemin_points(dossier));
     return r;
 }
 
 ResultatFichier sauver_registre(const std::string& dossier, const Registre& r) {
+    RaisonEchec raison = RaisonEchec::aucune;
     if (!ecrire_fichiers_sur({{chemin_joueurs(dossier), texte_lignes(r.noms)},
-                              {chemin_points(dossier), texte_lignes(r.points)}}))
-        return ResultatFichier::echec(messages::IMPOSSIBLE_ECRIRE);
+                              {chemin_points(dossier), texte_lignes(r.points)}},
+                             &raison))
+        return ResultatFichier::echec_ecriture(raison);
     return {};
 }
 

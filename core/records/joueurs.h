@@ -35,14 +35,15 @@ int32_t valeur_points(const std::string& ligne);
 std::string texte_capital(int32_t points);
 
 // Both files from folder `dossier`; names read as UTF-8 (older files in
-// Windows-1252 are converted).
+// Windows-1252 are converted), control characters removed.
 Registre charger_registre(const std::string& dossier);
 // Writes both files; neither changes unless both could be written.
 ResultatFichier sauver_registre(const std::string& dossier, const Registre& r);
 
-// Appends a player with his capital. An empty name is refused silently
-// (ok false, empty message); a long name is cut to 19 bytes. The points
-// list is first brought to the length of the names so the new lines pair up.
+// Appends a player with his capital. Control characters are removed, a
+// name left empty is refused silently (ok false, empty message) and a long
+// one is cut to 19 bytes. The points list is first brought to the length of
+// the names so the new lines pair up.
 ResultatFichier ajouter_joueur(const std::string& dossier, const std::string& nom, int32_t capital);
 // Deletes line k of both files; line 0 (the computer) and lines that do not
 // exist are refused silently.

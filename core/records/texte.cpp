@@ -1,6 +1,7 @@
 #include "records/texte.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace kolmar {
 
@@ -71,11 +72,57 @@ std::string vers_utf8(const std::string& s) {
     return out;
 }
 
-std::string nom_limite(const std::string& nom) {
+std::string sans_controles(const std::string& nom) {
+    std::string out;
+    out.reserve(nom.size());
+    for (size_t i = 0; i < nom.size(); ++i) {
+        const uint8_t c = static_cast<uint8_t>(nom[i]);
+        const uint8_t c1 = i + 1 < nom.size() ? static_cast<uint8_t>(nom[i + 1]) : 0;
+        const uint8_t c2 = i + 2 < nom.size() ? static_cast<uint8_t>(nom[i + 2]) : 0;
+        if (c < 0x20 || c == 0x7F) continue;
+        // U+0080..U+009F
+        if (c == 0xC2 && c1 >= 0x80 && c1 <= 0x9F) {
+            ++i;
+            continue;
+        }
+        // U+2028, U+2029
+        if (c == 0xE2 && c1 == 0x80 && (c2 == 0xA8 || c2 == 0xA9)) {
+            i += 2;
+            continue;
+        }
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
+std::string nom_limite(const std::string& brut) {
+    std::string nom = sans_controles(brut);
     if (nom.size() <= LONGUEUR_NOM_MAX) return nom;
     size_t n = LONGUEUR_NOM_MAX;
     while (n > 0 && (static_cast<uint8_t>(nom[n]) & 0xC0) == 0x80) --n;
     return nom.substr(0, n);
+}
+
+std::string texte_echappe(const std::string& s) {
+    std::string out;
+    for (char ch : s) {
+        const uint8_t c = static_cast<uint8_t>(ch);
+        switch (ch) {
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20 || c == 0x7F) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\x%02x", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out;
 }
 
 }  // namespace kolmar

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "records/fichiers.h"
 #include "records/gamefile.h"
 #include "records/messages.h"
+#include "records/texte.h"
 #include "rules/jeu.h"
 
 using namespace kolmar;
@@ -548,4 +550,89 @@ TEST(GameFile, CliPrintsTheGameOrTheRefusal) {
     sortie.clear();
     EXPECT_EQ(lancer(f, sortie), 1);
     EXPECT_EQ(sortie.rfind(messages::FICHIER_ENDOMMAGE, 0), 0u);
+}
+
+TEST(GameFile, FailedSaveGivesTheReasonOnASecondLine) {
+    DossierTemp dir;
+    auto jeu = partie_jouee(10);
+    const std::string premiere = "Impossible d'écrire ce fichier\n";
+
+    ResultatFichier res = sauver_jeu(dir / "absent/p.dam", *jeu, reglages_essai());
+    EXPECT_FALSE(res.ok);
+    EXPECT_EQ(res.raison, RaisonEchec::chemin_absent);
+    EXPECT_EQ(res.message, premiere + "Le dossier n'existe pas");
+
+    // Root writes into a folder whatever its mode; sysfs refuses new files to all.
+    std::string protege = dir / "protege";
+    std::filesystem::create_directory(protege);
+    chmod(protege.c_str(), 0555);
+    if (geteuid() == 0) protege = "/sys";
+    res = sauver_jeu(protege + "/p.dam", *jeu, reglages_essai());
+    chmod((dir / "protege").c_str(), 0755);
+    EXPECT_EQ(res.raison, RaisonEchec::lecture_seule);
+    EXPECT_EQ(res.message, premiere + "Le dossier ou le disque est en lecture seule");
+
+    // No room half-way through: the message says so and the old file stays.
+    std::string f = dir / "plein.dam";
+    ASSERT_TRUE(sauver_jeu(f, *partie_jouee(3), reglages_essai()).ok);
+    const std::string octets = lire(f);
+    struct rlimit avant_limite;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant_limite), 0);
+    struct sigaction ignorer = {}, avant_signal = {};
+    ignorer.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignorer, &avant_signal);
+    struct rlimit petite = avant_limite;
+    petite.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &petite), 0);
+    res = sauver_jeu(f, *jeu, reglages_essai());
+    setrlimit(RLIMIT_FSIZE, &avant_limite);
+    sigaction(SIGXFSZ, &avant_signal, nullptr);
+    EXPECT_EQ(res.raison, RaisonEchec::disque_plein);
+    EXPECT_EQ(res.message, premiere + "Le disque est plein");
+    EXPECT_EQ(lire(f), octets);
+}
+
+TEST(GameFile, FilesShorterThanOneRecordAreTooShortNotMinusOnePlies) {
+    DossierTemp dir;
+    for (size_t taille : {size_t(0), size_t(1), size_t(127)}) {
+        SCOPED_TRACE(taille);
+        std::string f = dir / "court.dam";
+        ecrire(f, std::string(taille, '\0'));
+        auto jeu = partie_jouee(5);
+        EtatNote etat;
+        Reglages r;
+        ResultatFichier res = ouvrir_jeu(f, *jeu, etat, r, ModeLecture::lecon);
+        EXPECT_FALSE(res.ok);
+        EXPECT_NE(res.message.find("trop court"), std::string::npos) << res.message;
+        EXPECT_EQ(res.message.find("-1"), std::string::npos) << res.message;
+    }
+}
+
+TEST(GameFile, NamesLoseTheirControlCharactersOnReadingAndRenaming) {
+    DossierTemp dir;
+    auto jeu = partie_jouee(6, "Zoe\r\nPhantom", "Kol\x1bmar");
+    // The fields are written as they come, as an older program or a hostile file would.
+    for (int p = 0; p <= 6; ++p) {
+        std::memcpy(jeu->partie.partie[p] + OFS_NOM_BLANC, "Zoe\r\nPhantom\0", 13);
+        std::memcpy(jeu->partie.partie[p] + OFS_NOM_NOIR, "Kol\x1bmar\xC2\x85\0", 10);
+    }
+    std::string f = dir / "n.dam";
+    ASSERT_TRUE(sauver_jeu(f, *jeu, reglages_essai()).ok);
+    auto lu = std::make_unique<Jeu>();
+    EtatNote etat;
+    Reglages r;
+    ASSERT_TRUE(ouvrir_jeu(f, *lu, etat, r).ok);
+    EXPECT_EQ(etat.nom_blanc, "ZoePhantom");
+    EXPECT_EQ(etat.nom_noir, "Kolmar");
+    // Stepping back to an earlier ply restores that ply's names.
+    EXPECT_EQ(lire_nom(lu->partie.partie[2] + OFS_NOM_BLANC), "ZoePhantom");
+
+    appliquer_noms(lu->partie, etat, "Ann\te", "B\xE2\x80\xA8ob");
+    EXPECT_EQ(etat.nom_blanc, "Anne");
+    EXPECT_EQ(etat.nom_noir, "Bob");
+}
+
+TEST(GameFile, CliEscapesControlCharactersInNames) {
+    EXPECT_EQ(texte_echappe("Zoe\r\nPhantom\x1b[0m\\"), "Zoe\\r\\nPhantom\\x1b[0m\\\\");
+    EXPECT_EQ(texte_echappe("Chlo\xC3\xA9 Dupont"), "Chlo\xC3\xA9 Dupont");
 }

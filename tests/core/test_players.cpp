@@ -93,6 +93,22 @@ TEST_F(Registre_, EmptyNamesAreRefusedAndLongNamesCut) {
     EXPECT_EQ(charger_registre(dir).noms[1], "Marie-Christine Lé");
 }
 
+TEST_F(Registre_, ALineBreakInANameMakesNoPhantomPlayer) {
+    ajouter({{"Zoe\r\nPhantom", 1600}, {"Bob", 1700}});
+    EXPECT_EQ(lire("joueurs.dat"), "Kolmar\r\nZoePhantom\r\nBob\r\n");
+    EXPECT_EQ(lire("points.dat"), "2050\r\n1600\r\n1700\r\n");
+    // Nothing but control characters is no name at all.
+    EXPECT_FALSE(ajouter_joueur(dir, "\r\n\t", 1500).ok);
+
+    ASSERT_TRUE(renommer_joueur(dir, 2, "Bo\nb\x7f\xC2\x85").ok);
+    EXPECT_EQ(lire("joueurs.dat"), "Kolmar\r\nZoePhantom\r\nBob\r\n");
+
+    // A hand-edited register is read without them, its lines still paired.
+    ecrire("joueurs.dat", "Kolmar\r\nAl\x01ice\x1b[0m\r\nEve\r\n");
+    Registre r = charger_registre(dir);
+    EXPECT_EQ(r.noms, (std::vector<std::string>{"Kolmar", "Alice[0m", "Eve"}));
+}
+
 TEST_F(Registre_, OutOfStepFilesAreRealignedBeforeAdding) {
     // A points file that lost lines: the new player still gets his own.
     ecrire("joueurs.dat", "Kolmar\r\nAlice\r\nBob\r\n");

@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "records/gamefile.h"
+#include "records/texte.h"
 #include "rules/jeu.h"
 
 namespace kolmar::cli {
@@ -26,8 +27,8 @@ int cmd_dam(const Args& args) {
     std::cout << "plies " << pt.dernier_demi_coup << "\n"
               << "current " << pt.demi_coup_courant << "\n"
               << "side " << (jeu->trait == NOIR ? "black" : "white") << "\n"
-              << "white " << etat.nom_blanc << "\n"
-              << "black " << etat.nom_noir << "\n"
+              << "white " << texte_echappe(etat.nom_blanc) << "\n"
+              << "black " << texte_echappe(etat.nom_noir) << "\n"
               << "level " << static_cast<int>(reglages.levelCode) << "\n"
               << "language " << static_cast<int>(lu->reglages.langue) << "\n";
     for (const std::string& ligne : pt.lignes) std::cout << ligne << "\n";
