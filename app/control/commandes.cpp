@@ -7,6 +7,7 @@
 #include "control/deroulement.h"
 #include "control/navigation.h"
 #include "control/tour_ordinateur.h"
+#include "lang/messages.h"
 #include "lang/textes.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
@@ -228,7 +229,7 @@ bool sauver_partie(Controleur& f, const std::string& chemin) {
     if (f.session().piece_choisie == 0) J.damier_depuis_plateau();
     ResultatFichier res = ecrire_partie(chemin, J.partie, J.trait, reglages_courants(f));
     if (!res.ok) {
-        f.vue().erreur(res.message);
+        f.vue().erreur(texte_resultat(res, f.ctx().langue));
         return false;
     }
     f.ctx().reglages = reglages_courants(f);
@@ -243,7 +244,7 @@ bool ouvrir_partie(Controleur& f, const std::string& chemin, ModeLecture mode) {
     Reglages r = reglages_courants(f);
     ResultatFichier res = ouvrir_jeu(chemin, J, C.etat, r, mode);
     if (!res.ok) {
-        if (!res.message.empty()) f.vue().erreur(res.message);
+        if (res.message != MessageFichier::aucun) f.vue().erreur(texte_resultat(res, f.ctx().langue));
         return false;
     }
     position_changee(f);
@@ -436,7 +437,7 @@ void conclure_classement(Controleur& f, int resultat) {
     f.vue().texte(Etiquette::Resultat_noir, fin.resultat_noir);
     f.vue().texte(Etiquette::Resultat_blanc, fin.resultat_blanc);
     regles_match(f);
-    if (!fin.ecriture.ok) f.vue().erreur(fin.ecriture.message);
+    if (!fin.ecriture.ok) f.vue().erreur(texte_resultat(fin.ecriture, C.langue));
 }
 
 void afficher_noms(Controleur& f) {

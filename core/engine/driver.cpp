@@ -7,6 +7,7 @@
 
 #include "engine/book.h"
 #include "engine/moteur.h"
+#include "engine/donnees.h"
 
 namespace kolmar {
 
@@ -92,14 +93,21 @@ Budget budget_temps(int32_t periode, int32_t plafond, int32_t horloge_camp, int 
     return b;
 }
 
-bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir) {
+bool charger_donnees_moteur(Moteur& m, ErreurDonnees& erreur, const std::string& dir) {
     if (!charger_cles(m.hash, erreur, dir)) return false;
     if (!charger_parametres_defaut(m.parametres, erreur, dir)) return false;
     if (!resize_hash(m, m.hash.menu) && !m.hash.entrees) {
-        erreur = "Erreur allocation Hash tables";
+        erreur = {ErreurDonnees::Code::allocation_tables, {}, 0};
         return false;
     }
     return true;
+}
+
+bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir) {
+    ErreurDonnees e;
+    if (charger_donnees_moteur(m, e, dir)) return true;
+    erreur = texte_erreur_donnees(e);
+    return false;
 }
 
 bool resize_hash(Moteur& m, int index) {

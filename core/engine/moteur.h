@@ -194,6 +194,8 @@ struct Moteur {
 };
 
 // Start-up: keys, parameters and the table. False with a user message.
+bool charger_donnees_moteur(Moteur& m, ErreurDonnees& erreur, const std::string& dir = std::string());
+// The same with the error's French text, for the tools.
 bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir = std::string());
 bool resize_hash(Moteur& m, int index);
 

@@ -33,17 +33,15 @@ bool sauver_parametres(Parametres& p, const std::string& chemin) {
     return ecrire_fichier_sur(chemin, p.tampon, TAILLE_PAR);
 }
 
-bool charger_parametres_defaut(Parametres& p, std::string& erreur, const std::string& dir) {
+bool charger_parametres_defaut(Parametres& p, ErreurDonnees& erreur, const std::string& dir) {
     std::string chemin = chemin_donnee(FICHIER_PARAMETRES_DEFAUT, dir.empty() ? repertoire_donnees() : dir);
     std::string contenu;
     if (!lire_fichier(chemin, contenu)) {
-        erreur = "Impossible d'ouvrir le fichier de paramètres \"" + chemin +
-                 "\". Réinstallez le programme pour retrouver \"defaut_can.par\".";
+        erreur = {ErreurDonnees::Code::parametres_absents, chemin, 0};
         return false;
     }
     if (contenu.size() < static_cast<size_t>(TAILLE_PAR)) {
-        erreur = "Le fichier de paramètres \"" + chemin + "\" est incomplet (" + std::to_string(contenu.size()) +
-                 " octets au lieu de 1166). Réinstallez le programme pour retrouver \"defaut_can.par\".";
+        erreur = {ErreurDonnees::Code::parametres_incomplets, chemin, contenu.size()};
         return false;
     }
     std::memcpy(p.tampon, contenu.data(), TAILLE_PAR);

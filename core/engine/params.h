@@ -3,6 +3,8 @@
 // variants and the tempo weights, 1166 bytes read and written in one block.
 #pragma once
 
+#include "engine/donnees.h"
+
 #include <cstdint>
 #include <string>
 
@@ -50,6 +52,6 @@ bool sauver_parametres(Parametres& p, const std::string& chemin);
 
 // Start-up: "defaut_can.par" from the data directory. On failure the
 // parameters are left untouched and `erreur` tells the user what to do.
-bool charger_parametres_defaut(Parametres& p, std::string& erreur, const std::string& dir = std::string());
+bool charger_parametres_defaut(Parametres& p, ErreurDonnees& erreur, const std::string& dir = std::string());
 
 }  // namespace kolmar

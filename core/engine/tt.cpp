@@ -19,17 +19,15 @@ uint32_t lire_u32(const unsigned char* b) {
 }
 }  // namespace
 
-bool charger_cles(TableHachage& t, std::string& erreur, const std::string& dir) {
+bool charger_cles(TableHachage& t, ErreurDonnees& erreur, const std::string& dir) {
     std::string chemin = chemin_donnee(FICHIER_CLES, dir.empty() ? repertoire_donnees() : dir);
     std::string contenu;
     if (!lire_fichier(chemin, contenu)) {
-        erreur = "Impossible d'ouvrir le fichier des clés \"" + chemin +
-                 "\". Réinstallez le programme pour retrouver \"hashkey73.dat\".";
+        erreur = {ErreurDonnees::Code::cles_absentes, chemin, 0};
         return false;
     }
     if (contenu.size() < static_cast<size_t>(TAILLE_FICHIER_CLES)) {
-        erreur = "Le fichier des clés \"" + chemin + "\" est incomplet (" + std::to_string(contenu.size()) +
-                 " octets au lieu de 2920). Réinstallez le programme pour retrouver \"hashkey73.dat\".";
+        erreur = {ErreurDonnees::Code::cles_incompletes, chemin, contenu.size()};
         return false;
     }
     const auto* b = reinterpret_cast<const unsigned char*>(contenu.data());

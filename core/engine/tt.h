@@ -4,6 +4,8 @@
 // the side to move is not part of them, the entry's flag tells it apart.
 #pragma once
 
+#include "engine/donnees.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -68,7 +70,7 @@ struct TableHachage {
 
 // Reads "hashkey73.dat"; on a missing or short file, false and a message
 // for the user. Nothing is read past the data.
-bool charger_cles(TableHachage& t, std::string& erreur, const std::string& dir = std::string());
+bool charger_cles(TableHachage& t, ErreurDonnees& erreur, const std::string& dir = std::string());
 // init_hash: allocate for the current S and clear. False if out of memory.
 bool init_hash(TableHachage& t);
 void clear_hash(TableHachage& t);

@@ -19,11 +19,6 @@ constexpr size_t TAILLE_ZONE = static_cast<size_t>(NB_ENREGISTREMENTS) * TAILLE_
 // Byte 0 of record 0 while a game is in memory.
 constexpr uint8_t OCTET0_EN_MEMOIRE = 10;
 
-std::string endommage(const char* format, int a, int b = 0, int c = 0) {
-    char detail[160];
-    std::snprintf(detail, sizeof detail, format, a, b, c);
-    return std::string(messages::FICHIER_ENDOMMAGE) + " : " + detail;
-}
 
 void poser_reglages(uint8_t zone[NB_ENREGISTREMENTS][TAILLE_ENREGISTREMENT], const Reglages& r) {
     ecrire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_BLANC, r.periodMinutes);
@@ -64,36 +59,36 @@ bool longueur_complete(const uint8_t* r0, int32_t& longueur) {
     return true;
 }
 
-std::string verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_utile) {
+ResultatFichier verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_utile) {
     // Less than one record: nothing of it can be a game.
     if (lu.taille < static_cast<size_t>(TAILLE_ENREGISTREMENT))
-        return endommage("fichier trop court (%d octets, une position en compte %d)", static_cast<int>(lu.taille),
+        return ResultatFichier::endommage(FauteFichier::trop_court, static_cast<int>(lu.taille),
                          TAILLE_ENREGISTREMENT);
-    if (lu.trait > 1) return endommage("trait %d inconnu", lu.trait);
-    if (courant < 0 || courant > DEMI_COUPS_MAX) return endommage("demi-coup courant %d hors de la table", courant);
-    if (lu.longueur > DEMI_COUPS_MAX) return endommage("longueur de partie %d hors de la table", lu.longueur);
+    if (lu.trait > 1) return ResultatFichier::endommage(FauteFichier::trait_inconnu, lu.trait);
+    if (courant < 0 || courant > DEMI_COUPS_MAX) return ResultatFichier::endommage(FauteFichier::courant_hors_table, courant);
+    if (lu.longueur > DEMI_COUPS_MAX) return ResultatFichier::endommage(FauteFichier::longueur_hors_table, lu.longueur);
     int32_t fin = std::max(dernier_utile, courant);
     if (lu.taille < TAILLE_ZONE && static_cast<size_t>(fin + 1) * TAILLE_ENREGISTREMENT > lu.taille)
-        return endommage("la partie compte %d demi-coups, le fichier en contient %d", fin,
+        return ResultatFichier::endommage(FauteFichier::longueur_incoherente, fin,
                          static_cast<int>(lu.taille / TAILLE_ENREGISTREMENT) - 1);
     for (int p = 0; p <= fin; ++p) {
         const uint8_t* r = lu.partie.partie[p];
         for (int s = 1; s <= NB_CASES; ++s)
-            if (r[s] > DAME_NOIRE) return endommage("code de pièce %d sur la case %d à la position %d", r[s], s, p);
+            if (r[s] > DAME_NOIRE) return ResultatFichier::endommage(FauteFichier::code_piece, r[s], s, p);
         if (r[OFS_COULEUR_ORDI] > 1)
-            return endommage("couleur de l'ordinateur %d inconnue à la position %d", r[OFS_COULEUR_ORDI], p);
+            return ResultatFichier::endommage(FauteFichier::couleur_ordinateur, r[OFS_COULEUR_ORDI], p);
         if (p == 0) continue;
         int de = r[OFS_DE], vers = r[OFS_VERS];
         // 0-0 marks a record without a move (padding in lesson files).
         bool vide = de == 0 && vers == 0;
         if (!vide && (de < 1 || de > NB_CASES || vers < 1 || vers > NB_CASES))
-            return endommage("coup %d-%d hors du damier au demi-coup %d", de, vers, p);
+            return ResultatFichier::endommage(FauteFichier::coup_hors_damier, de, vers, p);
     }
     const Reglages& g = lu.reglages;
-    if (g.langue > 5) return endommage("langue %d inconnue", g.langue);
-    if (!taille_hash_connue(g.taille_hash)) return endommage("taille des tables %d inconnue", g.taille_hash);
+    if (g.langue > 5) return ResultatFichier::endommage(FauteFichier::langue_inconnue, g.langue);
+    if (!taille_hash_connue(g.taille_hash)) return ResultatFichier::endommage(FauteFichier::taille_tables, g.taille_hash);
     if (g.engineBudget < 0 || g.periodLimit < 0 || g.periodMinutes < 0)
-        return endommage("cadence négative (%d, %d, %d)", g.engineBudget, g.periodLimit, g.periodMinutes);
+        return ResultatFichier::endommage(FauteFichier::cadence_negative, g.engineBudget, g.periodLimit, g.periodMinutes);
     return {};
 }
 
@@ -117,12 +112,12 @@ int32_t dernier_selon_mode(int32_t longueur, int32_t courant, ModeLecture mode) 
 ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, uint8_t trait_avant,
                                 LecturePartie& lu, ModeLecture mode) {
     FILE* f = std::fopen(chemin.c_str(), "rb");
-    if (!f) return ResultatFichier::echec(messages::IMPOSSIBLE_OUVRIR);
+    if (!f) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
     auto octets = std::make_unique<uint8_t[]>(TAILLE_FICHIER_PARTIE);
     size_t n = std::fread(octets.get(), 1, TAILLE_FICHIER_PARTIE, f);
     bool erreur = std::ferror(f) != 0;
     std::fclose(f);
-    if (erreur) return ResultatFichier::echec(messages::IMPOSSIBLE_OUVRIR);
+    if (erreur) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
 
     lu.partie = avant;
     lu.trait = trait_avant;
@@ -144,9 +139,7 @@ ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, 
     lu.reglages = prendre_reglages(lu.partie.partie);
 
     int32_t courant = lu.partie.demi_coup_courant;
-    std::string faute = verifier(lu, courant, dernier_selon_mode(lu.longueur, 0, mode));
-    if (!faute.empty()) return ResultatFichier::echec(faute);
-    return {};
+    return verifier(lu, courant, dernier_selon_mode(lu.longueur, 0, mode));
 }
 
 }  // namespace
@@ -169,10 +162,6 @@ std::string image_partie(const Partie& pt, uint8_t trait, const Reglages& r) {
     ecrire_i32(reinterpret_cast<uint8_t*>(&image[OFS_FICHIER_COURANT]), pt.demi_coup_courant);
     image[OFS_FICHIER_TRAIT] = static_cast<char>(trait);
     return image;
-}
-
-ResultatFichier ResultatFichier::echec_ecriture(RaisonEchec r) {
-    return {false, messages::impossible_ecrire(r), r};
 }
 
 ResultatFichier ecrire_partie(const std::string& chemin, const Partie& pt, uint8_t trait, const Reglages& r) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "records/fichiers.h"
+#include "records/messages.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
 
@@ -47,11 +48,28 @@ bool taille_hash_connue(int32_t code);
 
 struct ResultatFichier {
     bool ok = true;
-    std::string message;  // for the "Erreur" box when !ok; empty when silent
+    // For the "Erreur" box when !ok (texte_resultat); aucun when silent.
+    MessageFichier message = MessageFichier::aucun;
+    FauteFichier faute = FauteFichier::aucune;
+    int valeurs[3] = {};
     RaisonEchec raison = RaisonEchec::aucune;  // why a write failed
-    static ResultatFichier echec(const std::string& m) { return {false, m, RaisonEchec::aucune}; }
-    // "Impossible d'écrire ce fichier", the reason on a second line.
-    static ResultatFichier echec_ecriture(RaisonEchec r);
+    static ResultatFichier echec(MessageFichier m) {
+        ResultatFichier r;
+        r.ok = false;
+        r.message = m;
+        return r;
+    }
+    static ResultatFichier echec_ecriture(RaisonEchec raison) {
+        ResultatFichier r = echec(MessageFichier::impossible_ecrire);
+        r.raison = raison;
+        return r;
+    }
+    static ResultatFichier endommage(FauteFichier f, int a = 0, int b = 0, int c = 0) {
+        ResultatFichier r = echec(MessageFichier::endommage);
+        r.faute = f;
+        r.valeurs[0] = a, r.valeurs[1] = b, r.valeurs[2] = c;
+        return r;
+    }
 };
 
 // The file image of a game: byte 0 of record 0 and the full length take

@@ -81,7 +81,7 @@ ResultatFichier sauver_registre(const std::string& dossier, const Registre& r) {
 
 ResultatFichier ajouter_joueur(const std::string& dossier, const std::string& nom, int32_t capital) {
     std::string n = nom_limite(nom);
-    if (n.empty()) return ResultatFichier::echec("");
+    if (n.empty()) return ResultatFichier::echec(MessageFichier::aucun);
     Registre r = charger_registre(dossier);
     // Pair the lines up first: extra points lines belong to nobody and the
     // new player must not inherit one.
@@ -93,7 +93,7 @@ ResultatFichier ajouter_joueur(const std::string& dossier, const std::string& no
 
 ResultatFichier effacer_joueur(const std::string& dossier, int k) {
     Registre r = charger_registre(dossier);
-    if (k <= 0 || static_cast<size_t>(k) >= r.noms.size()) return ResultatFichier::echec("");
+    if (k <= 0 || static_cast<size_t>(k) >= r.noms.size()) return ResultatFichier::echec(MessageFichier::aucun);
     r.noms.erase(r.noms.begin() + k);
     if (static_cast<size_t>(k) < r.points.size()) r.points.erase(r.points.begin() + k);
     return sauver_registre(dossier, r);
@@ -102,7 +102,7 @@ ResultatFichier effacer_joueur(const std::string& dossier, int k) {
 ResultatFichier renommer_joueur(const std::string& dossier, int k, const std::string& nom) {
     std::string n = nom_limite(nom);
     Registre r = charger_registre(dossier);
-    if (n.empty() || k <= 0 || static_cast<size_t>(k) >= r.noms.size()) return ResultatFichier::echec("");
+    if (n.empty() || k <= 0 || static_cast<size_t>(k) >= r.noms.size()) return ResultatFichier::echec(MessageFichier::aucun);
     r.noms[static_cast<size_t>(k)] = n;
     aligner_points(r);
     return sauver_registre(dossier, r);

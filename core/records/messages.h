@@ -1,39 +1,33 @@
-// Texts the file and register operations hand back to the window, which
-// shows them in a box captioned "Erreur". Kept in one place so the window
-// and kolmar-cli say the same thing.
+// What the file and register operations report: codes, turned into text
+// in the interface language by core/lang (texte_resultat), so the window
+// and kolmar-cli say the same thing in one place.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
-#include "records/fichiers.h"
+namespace kolmar {
 
-namespace kolmar::messages {
+enum class MessageFichier : uint8_t {
+    aucun,               // a refusal that says nothing (an empty name)
+    impossible_ouvrir,   // "Impossible d'ouvrir ce fichier"
+    impossible_ecrire,   // "Impossible d'écrire ce fichier", and the reason
+    endommage,           // "Fichier de partie endommagé : " and the fault
+};
 
-inline constexpr const char* ERREUR = "Erreur";
-inline constexpr const char* IMPOSSIBLE_OUVRIR = "Impossible d'ouvrir ce fichier";
-inline constexpr const char* IMPOSSIBLE_ECRIRE = "Impossible d'écrire ce fichier";
-// Followed by ": " and what was found wrong.
-inline constexpr const char* FICHIER_ENDOMMAGE = "Fichier de partie endommagé";
+// What was found wrong in a damaged game file, with up to three numbers.
+enum class FauteFichier : uint8_t {
+    aucune,
+    trop_court,           // bytes read, bytes of one record
+    trait_inconnu,        // trait
+    courant_hors_table,   // current ply
+    longueur_hors_table,  // length
+    longueur_incoherente, // length, plies held
+    code_piece,           // code, square, ply
+    couleur_ordinateur,   // colour, ply
+    coup_hors_damier,     // from, to, ply
+    langue_inconnue,      // language
+    taille_tables,        // table size code
+    cadence_negative,     // budget, limit, minutes
+};
 
-// The reason of a failed write as one line; empty when there is nothing
-// useful to say.
-inline const char* texte_raison(RaisonEchec r) {
-    switch (r) {
-        case RaisonEchec::lecture_seule: return "Le dossier ou le disque est en lecture seule";
-        case RaisonEchec::disque_plein: return "Le disque est plein";
-        case RaisonEchec::chemin_absent: return "Le dossier n'existe pas";
-        case RaisonEchec::aucune:
-        case RaisonEchec::autre: break;
-    }
-    return "";
-}
-
-// IMPOSSIBLE_ECRIRE, and the reason on a second line when there is one.
-inline std::string impossible_ecrire(RaisonEchec r) {
-    std::string m = IMPOSSIBLE_ECRIRE;
-    const std::string raison = texte_raison(r);
-    if (!raison.empty()) m += "\n" + raison;
-    return m;
-}
-
-}  // namespace kolmar::messages
+}  // namespace kolmar

@@ -14,6 +14,7 @@
 #include <random>
 #include <vector>
 
+#include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/gamefile.h"
 #include "records/messages.h"
@@ -381,7 +382,7 @@ TEST(GameFile, DamagedFilesAreRefusedAndChangeNothing) {
         Instantane avant(*jeu, etat, r);
         ResultatFichier res = ouvrir_jeu(g, *jeu, etat, r);
         EXPECT_FALSE(res.ok);
-        EXPECT_EQ(res.message.rfind(messages::FICHIER_ENDOMMAGE, 0), 0u) << res.message;
+        EXPECT_EQ(texte_resultat(res).rfind("Fichier de partie endommagé", 0), 0u) << texte_resultat(res);
         avant.verifier(*jeu, etat, r);
     }
     // The intact file is accepted: the cases above fail for their fault alone.
@@ -400,7 +401,7 @@ TEST(GameFile, UnreadableFilesSayTheyCannotBeOpened) {
     for (const std::string& chemin : {dir / "absent.dam", dir.chemin()}) {
         ResultatFichier res = ouvrir_jeu(chemin, *jeu, etat, r, ModeLecture::reprise);
         EXPECT_FALSE(res.ok);
-        EXPECT_EQ(res.message, "Impossible d'ouvrir ce fichier");
+        EXPECT_EQ(texte_resultat(res), "Impossible d'ouvrir ce fichier");
     }
     avant.verifier(*jeu, etat, r);
 }
@@ -443,7 +444,7 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
     ecrire(f + ".tmp~/occupe", "x");
     ResultatFichier res = sauver_jeu(f, *nouveau, reglages_essai());
     EXPECT_FALSE(res.ok);
-    EXPECT_EQ(res.message, "Impossible d'écrire ce fichier");
+    EXPECT_EQ(texte_resultat(res), "Impossible d'écrire ce fichier");
     EXPECT_EQ(lire(f), octets);
     std::filesystem::remove_all(f + ".tmp~");
 
@@ -549,7 +550,7 @@ TEST(GameFile, CliPrintsTheGameOrTheRefusal) {
     ecrire(f, o);
     sortie.clear();
     EXPECT_EQ(lancer(f, sortie), 1);
-    EXPECT_EQ(sortie.rfind(messages::FICHIER_ENDOMMAGE, 0), 0u);
+    EXPECT_EQ(sortie.rfind("Fichier de partie endommagé", 0), 0u);
 }
 
 TEST(GameFile, FailedSaveGivesTheReasonOnASecondLine) {
@@ -560,7 +561,7 @@ TEST(GameFile, FailedSaveGivesTheReasonOnASecondLine) {
     ResultatFichier res = sauver_jeu(dir / "absent/p.dam", *jeu, reglages_essai());
     EXPECT_FALSE(res.ok);
     EXPECT_EQ(res.raison, RaisonEchec::chemin_absent);
-    EXPECT_EQ(res.message, premiere + "Le dossier n'existe pas");
+    EXPECT_EQ(texte_resultat(res), premiere + "Le dossier n'existe pas");
 
     // Root writes into a folder whatever its mode; sysfs refuses new files to all.
     std::string protege = dir / "protege";
@@ -570,7 +571,7 @@ TEST(GameFile, FailedSaveGivesTheReasonOnASecondLine) {
     res = sauver_jeu(protege + "/p.dam", *jeu, reglages_essai());
     chmod((dir / "protege").c_str(), 0755);
     EXPECT_EQ(res.raison, RaisonEchec::lecture_seule);
-    EXPECT_EQ(res.message, premiere + "Le dossier ou le disque est en lecture seule");
+    EXPECT_EQ(texte_resultat(res), premiere + "Le dossier ou le disque est en lecture seule");
 
     // No room half-way through: the message says so and the old file stays.
     std::string f = dir / "plein.dam";
@@ -588,7 +589,7 @@ TEST(GameFile, FailedSaveGivesTheReasonOnASecondLine) {
     setrlimit(RLIMIT_FSIZE, &avant_limite);
     sigaction(SIGXFSZ, &avant_signal, nullptr);
     EXPECT_EQ(res.raison, RaisonEchec::disque_plein);
-    EXPECT_EQ(res.message, premiere + "Le disque est plein");
+    EXPECT_EQ(texte_resultat(res), premiere + "Le disque est plein");
     EXPECT_EQ(lire(f), octets);
 }
 
@@ -603,8 +604,8 @@ TEST(GameFile, FilesShorterThanOneRecordAreTooShortNotMinusOnePlies) {
         Reglages r;
         ResultatFichier res = ouvrir_jeu(f, *jeu, etat, r, ModeLecture::lecon);
         EXPECT_FALSE(res.ok);
-        EXPECT_NE(res.message.find("trop court"), std::string::npos) << res.message;
-        EXPECT_EQ(res.message.find("-1"), std::string::npos) << res.message;
+        EXPECT_NE(texte_resultat(res).find("trop court"), std::string::npos) << texte_resultat(res);
+        EXPECT_EQ(texte_resultat(res).find("-1"), std::string::npos) << texte_resultat(res);
     }
 }
 

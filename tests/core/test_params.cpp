@@ -30,8 +30,8 @@ std::string lire(const std::string& chemin) {
 
 TEST(ParameterFiles, DefaultFileAsGenerated) {
     Parametres p;
-    std::string erreur;
-    ASSERT_TRUE(charger_parametres_defaut(p, erreur, KOLMAR_DIR)) << erreur;
+    ErreurDonnees erreur;
+    ASSERT_TRUE(charger_parametres_defaut(p, erreur, KOLMAR_DIR)) << texte_erreur_donnees(erreur);
     EXPECT_EQ(lire(chemin_donnee(FICHIER_PARAMETRES_DEFAUT, KOLMAR_DIR)).size(), 1166u);
     EXPECT_EQ(p.phase_bas(0), 31);
     EXPECT_EQ(p.phase_bas(1), 23);
@@ -100,14 +100,14 @@ TEST(ParameterFiles, MissingAndShortFiles) {
     EXPECT_EQ(p.tables[1][27], 3);
 
     // At start-up a missing or short default file is an error that says what to do.
-    std::string erreur;
+    ErreurDonnees erreur;
     Parametres q;
     EXPECT_FALSE(charger_parametres_defaut(q, erreur, d));
-    EXPECT_NE(erreur.find("defaut_can.par"), std::string::npos);
+    EXPECT_NE(texte_erreur_donnees(erreur).find("defaut_can.par"), std::string::npos);
     ASSERT_EQ(std::system(("mkdir -p '" + d + "/parametres'").c_str()), 0);
     std::ofstream(d + "/parametres/DEFAUT_CAN.par", std::ios::binary) << std::string(1165, '\x01');
-    erreur.clear();
+    erreur = {};
     EXPECT_FALSE(charger_parametres_defaut(q, erreur, d));
-    EXPECT_NE(erreur.find("1165"), std::string::npos);
+    EXPECT_NE(texte_erreur_donnees(erreur).find("1165"), std::string::npos);
     EXPECT_EQ(q.tables[0][1], 0);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
 
@@ -64,7 +65,7 @@ TEST_F(Registre_, DeletingAPlayerShiftsNamesAndPointsTogether) {
     for (int k : {0, -1, 4, 99}) {
         ResultatFichier res = effacer_joueur(dir, k);
         EXPECT_FALSE(res.ok) << k;
-        EXPECT_TRUE(res.message.empty());
+        EXPECT_EQ(res.message, MessageFichier::aucun);
     }
     EXPECT_EQ(lire("joueurs.dat"), noms);
     EXPECT_EQ(lire("points.dat"), points);
@@ -84,7 +85,7 @@ TEST_F(Registre_, RenamingKeepsThePoints) {
 TEST_F(Registre_, EmptyNamesAreRefusedAndLongNamesCut) {
     ResultatFichier res = ajouter_joueur(dir, "", 1800);
     EXPECT_FALSE(res.ok);
-    EXPECT_TRUE(res.message.empty());
+    EXPECT_EQ(res.message, MessageFichier::aucun);
     EXPECT_EQ(lire("joueurs.dat"), "Kolmar\r\n");
     EXPECT_EQ(lire("points.dat"), "2050\r\n");
 
@@ -163,7 +164,7 @@ TEST_F(Registre_, AFailedWriteChangesNeitherFile) {
     ecrire("points.dat.tmp~/occupe", "x");
     ResultatFichier res = ajouter_joueur(dir, "Bob", 1700);
     EXPECT_FALSE(res.ok);
-    EXPECT_EQ(res.message, "Impossible d'écrire ce fichier");
+    EXPECT_EQ(texte_resultat(res), "Impossible d'écrire ce fichier");
     EXPECT_EQ(lire("joueurs.dat"), noms);
     EXPECT_EQ(lire("points.dat"), points);
     EXPECT_FALSE(std::filesystem::exists(dir + "/joueurs.dat.tmp~"));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "lang/messages.h"
 #include "records/classement.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
@@ -193,6 +194,6 @@ TEST_F(Match_, APointsFileThatCannotBeWrittenIsReportedAndKept) {
     FinDeMatch fin = conclure_match(m, GAIN_BLANC, "Alice", "Kolmar", dir);
     EXPECT_TRUE(fin.compte);
     EXPECT_FALSE(fin.ecriture.ok);
-    EXPECT_EQ(fin.ecriture.message, "Impossible d'écrire ce fichier");
+    EXPECT_EQ(texte_resultat(fin.ecriture), "Impossible d'écrire ce fichier");
     EXPECT_EQ(points(), "2050\r\n1600\r\n 950\r\n1900\r\n");
 }

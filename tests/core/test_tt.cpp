@@ -128,8 +128,8 @@ TEST(TranspositionTable, ColourAndNodeKindOfTheWriter) {
 
 TEST(TranspositionTable, SizesAndResize) {
     TableHachage t;
-    std::string erreur;
-    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << erreur;
+    ErreurDonnees erreur;
+    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << texte_erreur_donnees(erreur);
     uint32_t verrou[NB_CLES], index[NB_CLES];
     std::memcpy(verrou, t.cles_verrou, sizeof verrou);
     std::memcpy(index, t.cles_index, sizeof index);
@@ -156,18 +156,18 @@ TEST(TranspositionTable, SizesAndResize) {
 
 TEST(TranspositionTable, KeyFileMissingOrShort) {
     TableHachage t;
-    std::string erreur;
+    ErreurDonnees erreur;
     std::string dir = testing::TempDir() + "cles_courtes";
     std::string cmd = "mkdir -p '" + dir + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::remove((dir + "/hashkey73.dat").c_str());
     std::remove((dir + "/HashKey73.DAT").c_str());
     EXPECT_FALSE(charger_cles(t, erreur, dir));
-    EXPECT_NE(erreur.find("hashkey73.dat"), std::string::npos);
+    EXPECT_NE(texte_erreur_donnees(erreur).find("hashkey73.dat"), std::string::npos);
     std::ofstream(dir + "/HashKey73.DAT", std::ios::binary) << std::string(2919, 'x');
-    erreur.clear();
+    erreur = {};
     EXPECT_FALSE(charger_cles(t, erreur, dir));
-    EXPECT_NE(erreur.find("2919"), std::string::npos);
+    EXPECT_NE(texte_erreur_donnees(erreur).find("2919"), std::string::npos);
     EXPECT_FALSE(t.cles_chargees);
     std::ofstream(dir + "/HashKey73.DAT", std::ios::binary) << std::string(2920, '\x01');
     EXPECT_TRUE(charger_cles(t, erreur, dir));
@@ -176,8 +176,8 @@ TEST(TranspositionTable, KeyFileMissingOrShort) {
 
 TEST(TranspositionTable, GeneratedKeysAreWellMixed) {
     TableHachage t;
-    std::string erreur;
-    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << erreur;
+    ErreurDonnees erreur;
+    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << texte_erreur_donnees(erreur);
     // Every bit is set in about half of the used keys, and no two are equal.
     for (int b = 0; b < 32; ++b) {
         int n = 0;

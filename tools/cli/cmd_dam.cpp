@@ -1,6 +1,7 @@
 #include <iostream>
 #include <memory>
 
+#include "lang/messages.h"
 #include "cli.h"
 #include "records/gamefile.h"
 #include "records/texte.h"
@@ -16,7 +17,7 @@ int cmd_dam(const Args& args) {
     Reglages reglages;
     ResultatFichier res = ouvrir_jeu(args[0], *jeu, etat, reglages, ModeLecture::ouvrir);
     if (!res.ok) {
-        std::cerr << res.message << "\n";
+        std::cerr << texte_resultat(res) << "\n";
         return 1;
     }
     // "Ouvrir" keeps the window's language; the file's own is what we report.

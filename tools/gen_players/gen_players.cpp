@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
 
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     r.points = {std::to_string(POINTS_KOLMAR)};
     ResultatFichier res = sauver_registre(dossier, r);
     if (!res.ok) {
-        std::cerr << "gen_players: " << res.message << " (" << dossier << ")\n";
+        std::cerr << "gen_players: " << texte_resultat(res) << " (" << dossier << ")\n";
         return 1;
     }
     return 0;
