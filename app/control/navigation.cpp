@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "lang/textes.h"
+
 namespace kolmar {
 
 namespace {
@@ -147,13 +149,7 @@ Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e) {
 }
 
 const char* texte_couleur_ordinateur(int langue, uint8_t couleur_ordinateur) {
-    static const char* const textes[6][2] = {
-        {"Ordinateur blanc", "Ordinateur noir"},     {"Computer white", "Computer black"},
-        {"Computer wit", "Computer zwart"},          {"Computador brancas", "Computador pretas"},
-        {"Ordenador blancas", "Ordenador negras"},   {"Calcolatore blanco", "Calcolatore nero"},
-    };
-    if (langue < 0 || langue > 5) langue = 0;
-    return textes[langue][couleur_ordinateur == 1 ? 1 : 0];
+    return texte(couleur_ordinateur == 1 ? Texte::OrdinateurNoir : Texte::OrdinateurBlanc, langue);
 }
 
 }  // namespace kolmar

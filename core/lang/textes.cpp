@@ -103,6 +103,12 @@ constexpr Entree k_textes[] = {
     {Texte::BibliothequesActives, {"Bibliothèques actives", "Opening libraries on"}},
     {Texte::FermetureRefuseeMatch,
      {"Un match est en cours : abandonnez-le avant de fermer.", "A rated game is running: resign it before closing."}},
+    {Texte::OrdinateurBlanc,
+     {"Ordinateur blanc", "Computer white", "Computer wit", "Computador brancas", "Ordenador blancas",
+      "Calcolatore blanco"}},
+    {Texte::OrdinateurNoir,
+     {"Ordinateur noir", "Computer black", "Computer zwart", "Computador pretas", "Ordenador negras",
+      "Calcolatore nero"}},
 };
 
 constexpr bool table_en_ordre() {

@@ -101,6 +101,8 @@ enum class Texte : int {
     ChangerBibliotheque,
     BibliothequesActives,
     FermetureRefuseeMatch,
+    OrdinateurBlanc,
+    OrdinateurNoir,
     NB_TEXTES
 };
 
