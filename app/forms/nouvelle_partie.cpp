@@ -14,6 +14,7 @@
 #include "records/texte.h"
 
 #include "forms/composants.h"
+#include "lang/messages.h"
 
 namespace kolmar {
 
@@ -252,7 +253,7 @@ void NouvellePartie::Ramener_KolmarClick() {
     // only on screen.
     ResultatFichier res = ramener_kolmar(repertoire_donnees());
     if (!res.ok) {
-        emit erreur(QString::fromUtf8(res.message.c_str()));
+        emit erreur(QString::fromStdString(texte_resultat(res, langue_)));
         return;
     }
     const int choix = ligne_choisie(ListBox9);

@@ -14,6 +14,7 @@
 #include "records/fichiers.h"
 
 #include "forms/composants.h"
+#include "lang/messages.h"
 
 namespace kolmar {
 
@@ -104,8 +105,8 @@ bool NouveauJoueur::BitBtn7Click() {
     ResultatFichier res = ajouter_joueur(repertoire_donnees(), nom.toStdString(), capital);
     if (!res.ok) {
         // The panel stays open with the name, so nothing typed is lost.
-        emit erreur(res.message.empty() ? qs(Texte::ImpossibleEcrireFichier, langue_)
-                                        : QString::fromUtf8(res.message.c_str()));
+        const std::string t = texte_resultat(res, langue_);
+        emit erreur(t.empty() ? qs(Texte::ImpossibleEcrireFichier, langue_) : QString::fromStdString(t));
         return false;
     }
     hide();
@@ -142,6 +143,7 @@ EffaceJoueur::EffaceJoueur(QWidget* parent) : QFrame(parent) {
 }
 
 void EffaceJoueur::appliquer_legendes(int langue) {
+    langue_ = langue;
     Label18->setText(qs(Texte::JoueurAEffacer, langue));
     BitBtn20->setText(qs(Texte::Ok, langue));
     BitBtn21->setText(qs(Texte::Annuler, langue));
@@ -175,7 +177,7 @@ bool EffaceJoueur::BitBtn20Click() {
                 hide();
                 emit joueur_supprime(k);
             } else {
-                emit erreur(QString::fromUtf8(res.message.c_str()));
+                emit erreur(QString::fromStdString(texte_resultat(res, langue_)));
             }
         } else {
             // The register changed under the panel: show it as it is.

@@ -83,6 +83,9 @@ signals:
     // The board is repainted after OK in every case, and after Cancel.
     void repeindre();
     void erreur(const QString& message);
+
+private:
+    int langue_ = FRANCAIS;
 };
 
 class PanneauJoueurs : public QFrame {

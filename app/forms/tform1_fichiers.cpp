@@ -82,10 +82,13 @@ void TForm1::langue(int l) {
     QTabBar* barre = Onglet->tabBar();
     QFont police = Onglet->font();
     barre->setFont(police);
-    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() && taille > 7;) {
+    // A few pixels to spare for the style's frame around the bar.
+    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() - 4 && taille > 7;) {
         police.setPixelSize(--taille);
         barre->setFont(police);
     }
+    // Setting a tab's text is what lays the bar out again in its widget.
+    for (int i = 0; i < Onglet->count(); ++i) Onglet->setTabText(i, Onglet->tabText(i));
 
     // Qt's own texts (file dialogs, standard buttons) in the same language.
     if (!traduction_qt_) traduction_qt_ = new QTranslator(this);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -113,6 +114,7 @@ void TForm1::creer_ordinateur() {
     // (langue() narrows the tabs' font when a language needs it).
     Onglet->setUsesScrollButtons(false);
     Onglet->setElideMode(Qt::ElideNone);
+    Onglet->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
 
     const int gauche = 514, largeur = 118;
     Couleurordi = new QLabel(surface);
