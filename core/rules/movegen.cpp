@@ -16,7 +16,7 @@ inline bool adverse(const Generateur& g, uint8_t code) { return code == g.advers
 template <bool SAISIE>
 inline void enregistrer(Generateur& g, uint8_t depart, uint8_t arrivee) {
     int& n = g.nb_coups[g.ply];
-    if (n >= static_cast<int>(g.stock[g.ply].size())) agrandir_liste(g, g.ply, n + 1);
+    if (n >= g.capacite[g.ply]) agrandir_liste(g, g.ply, n + 1);
     Coup& c = g.liste_coups[g.ply][n];
     c.depart = depart;
     c.arrivee = arrivee;
@@ -123,7 +123,7 @@ inline void choisir_adverses(Generateur& g, int side) {
 
 inline void pas_simple(Generateur& g, uint8_t depart, uint8_t arrivee) {
     int& n = g.nb_coups[g.ply];
-    if (n >= static_cast<int>(g.stock[g.ply].size())) agrandir_liste(g, g.ply, n + 1);
+    if (n >= g.capacite[g.ply]) agrandir_liste(g, g.ply, n + 1);
     Coup& c = g.liste_coups[g.ply][n++];
     c.depart = depart;
     c.arrivee = arrivee;
@@ -137,6 +137,7 @@ void agrandir_liste(Generateur& g, int p, int n) {
     if (static_cast<int>(v.size()) >= n) return;
     v.resize(std::max<size_t>(static_cast<size_t>(n), v.size() * 2));
     g.liste_coups[p] = v.data();
+    g.capacite[p] = static_cast<int>(v.size());
 }
 
 void init_listes(Generateur& g) {
@@ -234,7 +235,7 @@ int coups_piece(Generateur& g, int square, int side) {
     if (!couleur_de(code, side)) return 0;
     auto ajouter = [&](uint8_t t) {
         int& n = g.nb_coups[1];
-        if (n >= static_cast<int>(g.stock[1].size())) agrandir_liste(g, 1, n + 1);
+        if (n >= g.capacite[1]) agrandir_liste(g, 1, n + 1);
         g.cases_prises.reserver(n + 1);
         g.cases_arrets.reserver(n + 1);
         Coup& c = g.liste_coups[1][n];

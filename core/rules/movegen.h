@@ -65,8 +65,9 @@ struct Generateur {
     FonctionOrdre ordonner = nullptr;
     void* ordonner_ctx = nullptr;
 
-    // The storage behind liste_coups[p] and its capacity.
+    // The storage behind liste_coups[p] and its size, read on every record.
     std::vector<Coup> stock[NB_LISTES];
+    int capacite[NB_LISTES] = {};
 };
 
 // Grows ply p's list to hold at least n records, keeping those written.
