@@ -142,7 +142,7 @@ struct EntreeRacine {
 };
 
 struct Racine {
-    EntreeRacine coups[MAX_COUPS];
+    std::vector<EntreeRacine> coups;  // as long as the longest root list met
     int nb = 0;
     Coup meilleur{};
     int meilleur_index = -1;

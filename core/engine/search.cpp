@@ -349,6 +349,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     const bool captures = j.gen.prise_max > 0;
     if (ply == 1) {
         m.racine.nb = n;
+        if (static_cast<int>(m.racine.coups.size()) < n) m.racine.coups.resize(static_cast<size_t>(n));
         int16_t init = static_cast<int16_t>(alpha < -29999 ? -32000 : alpha - 500);
         for (int i = 0; i < n; ++i) m.racine.coups[i] = {liste[i].depart, liste[i].arrivee, init};
     }

@@ -39,15 +39,22 @@ bool charger_cles(TableHachage& t, ErreurDonnees& erreur, const std::string& dir
     return true;
 }
 
+namespace {
+
+// A new table of n entries, or null; the caller's table is not touched.
+std::unique_ptr<EntreeHash[]> allouer(const TableHachage& t, uint32_t n) {
+    if (t.plafond_entrees && n > t.plafond_entrees) return nullptr;
+    return std::unique_ptr<EntreeHash[]>(new (std::nothrow) EntreeHash[n]);
+}
+
+}  // namespace
+
 bool init_hash(TableHachage& t) {
     if (t.S == 0) t.S = 100;
     uint32_t n = static_cast<uint32_t>(t.S) * ENTREES_PAR_UNITE;
-    t.entrees.reset();
-    t.entrees.reset(new (std::nothrow) EntreeHash[n]);
-    if (!t.entrees) {
-        t.nb_entrees = 0;
-        return false;
-    }
+    auto nouvelles = allouer(t, n);
+    if (!nouvelles) return false;
+    t.entrees = std::move(nouvelles);
     t.nb_entrees = n;
     clear_hash(t);
     return true;
@@ -59,10 +66,15 @@ void clear_hash(TableHachage& t) {
 
 bool resize_hash(TableHachage& t, int index) {
     if (index < 0 || index >= NB_TAILLES_HASH) return false;
+    // The new table first: when it cannot be had, the old one stays whole.
+    auto nouvelles = allouer(t, static_cast<uint32_t>(k_tailles_hash[index]) * ENTREES_PAR_UNITE);
+    if (!nouvelles) return false;
     t.menu = index;
     t.S = k_tailles_hash[index];
     t.H = k_decalages_hash[index];
-    if (!init_hash(t)) return false;
+    t.entrees = std::move(nouvelles);
+    t.nb_entrees = static_cast<uint32_t>(t.S) * ENTREES_PAR_UNITE;
+    clear_hash(t);
     // A small xorshift: the platform's generator is not portable between
     // runs, and only the range matters.
     uint32_t x = t.graine ? t.graine : 1;

@@ -66,6 +66,9 @@ struct TableHachage {
     int M = 0;
     int D = 0;
     uint32_t graine = 12345;  // resize's key generator
+    // Largest table allowed, in entries (0: no cap); a larger size is refused
+    // as an allocation failure would be.
+    uint32_t plafond_entrees = 0;
 };
 
 // Reads "hashkey73.dat"; on a missing or short file, false and a message
@@ -75,7 +78,8 @@ bool charger_cles(TableHachage& t, ErreurDonnees& erreur, const std::string& dir
 bool init_hash(TableHachage& t);
 void clear_hash(TableHachage& t);
 // Menu choice 0..7: new size, new empty table, fresh index keys in
-// 0 .. S * 1310 - 1 (the lock keys stay). False if out of memory.
+// 0 .. S * 1310 - 1 (the lock keys stay). False if the new table cannot
+// be had: the old table, its size and its keys then stay as they were.
 bool resize_hash(TableHachage& t, int index);
 
 inline uint32_t slot(const TableHachage& t, uint32_t cle_index) { return cle_index % t.nb_entrees; }

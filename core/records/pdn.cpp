@@ -41,7 +41,10 @@ std::string coup_pdn(Generateur& g, const Coup& c) {
     if (!ambigu) return coup_court(c);
     chemin_de_prise(g, c.depart, c.prises);
     std::string t = std::to_string(c.depart);
-    for (int k = 1; k <= c.nb_prises; ++k) t += "x" + std::to_string(g.cases_arrets[0][k]);
+    // Landing squares after each capture but the last, then the end: a king
+    // may stop on any square past its last piece.
+    for (int k = 1; k < c.nb_prises; ++k) t += "x" + std::to_string(g.cases_arrets[0][k]);
+    t += "x" + std::to_string(c.arrivee);
     return t;
 }
 

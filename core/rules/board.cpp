@@ -50,7 +50,8 @@ bool lire_fen(const std::string& fen_brut, uint8_t damier[TAILLE_DAMIER], int& t
     std::string fen;
     for (char ch : fen_brut)
         if (ch != ' ' && ch != '"' && ch != '\t' && ch != '\r' && ch != '\n' && ch != '.') fen += ch;
-    if (fen.size() < 1 || (fen[0] != 'W' && fen[0] != 'B' && fen[0] != 'w' && fen[0] != 'b'))
+    if (fen.empty()) return echec(erreur, "empty FEN: give a position such as W:W43-72:B1-30");
+    if ((fen[0] != 'W' && fen[0] != 'B' && fen[0] != 'w' && fen[0] != 'b'))
         return echec(erreur, "FEN must start with the side to move, W or B");
     uint8_t b[TAILLE_DAMIER];
     std::memset(b, 0, sizeof b);
@@ -87,6 +88,10 @@ bool lire_fen(const std::string& fen_brut, uint8_t damier[TAILLE_DAMIER], int& t
             for (int s = a; s <= z; ++s) {
                 if (b[s] != VIDE) return echec(erreur, "square " + std::to_string(s) + " is listed twice");
                 uint8_t code = couleur == BLANC ? PION_BLANC : PION_NOIR;
+                // A man on its crowning row would have been crowned when it got there.
+                if (!dame && case_de_promotion(code, s))
+                    return echec(erreur, std::string(couleur == BLANC ? "a white" : "a black") + " man cannot stand on " +
+                                             std::to_string(s) + ", a square of its crowning row");
                 b[s] = dame ? code + 1 : code;
             }
             if (i < fen.size() && fen[i] == ',') {

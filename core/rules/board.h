@@ -24,8 +24,10 @@ enum : uint8_t { BLANC = 0, NOIR = 1 };
 constexpr int NB_CASES = 72;
 constexpr int TAILLE_DAMIER = 73;
 
-// A capture can never take more pieces than the opponent owns.
-constexpr int MAX_PRISES = 30;
+// A captured piece never stands on an edge square (there is nothing to land
+// on beyond it), so no capture takes more than the 50 inner dark squares:
+// set-up positions may hold more than thirty pieces a side.
+constexpr int MAX_PRISES = 50;
 
 // One move as the generator produces it. Intermediate landing squares are
 // not part of it; the input-side generator keeps them beside the list.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
+#include <algorithm>
 
 namespace kolmar {
 
@@ -16,16 +16,15 @@ inline bool adverse(const Generateur& g, uint8_t code) { return code == g.advers
 template <bool SAISIE>
 inline void enregistrer(Generateur& g, uint8_t depart, uint8_t arrivee) {
     int& n = g.nb_coups[g.ply];
-    if (n >= MAX_COUPS) {
-        g.liste_pleine = true;
-        return;
-    }
+    if (n >= g.capacite[g.ply]) agrandir_liste(g, g.ply, n + 1);
     Coup& c = g.liste_coups[g.ply][n];
     c.depart = depart;
     c.arrivee = arrivee;
     c.nb_prises = g.prise_max;
     std::memcpy(c.prises, g.chemin + 1, g.prise_max);
     if constexpr (SAISIE) {
+        g.cases_prises.reserver(n + 1);
+        g.cases_arrets.reserver(n + 1);
         std::memcpy(&g.cases_prises[n][1], g.chemin + 1, g.prise_max);
         std::memcpy(&g.cases_arrets[n][1], g.arrets + 1, g.prise_max);
         g.nb_candidats = n + 1;
@@ -124,10 +123,7 @@ inline void choisir_adverses(Generateur& g, int side) {
 
 inline void pas_simple(Generateur& g, uint8_t depart, uint8_t arrivee) {
     int& n = g.nb_coups[g.ply];
-    if (n >= MAX_COUPS) {
-        g.liste_pleine = true;
-        return;
-    }
+    if (n >= g.capacite[g.ply]) agrandir_liste(g, g.ply, n + 1);
     Coup& c = g.liste_coups[g.ply][n++];
     c.depart = depart;
     c.arrivee = arrivee;
@@ -136,14 +132,19 @@ inline void pas_simple(Generateur& g, uint8_t depart, uint8_t arrivee) {
 
 }  // namespace
 
+void agrandir_liste(Generateur& g, int p, int n) {
+    std::vector<Coup>& v = g.stock[p];
+    if (static_cast<int>(v.size()) >= n) return;
+    v.resize(std::max<size_t>(static_cast<size_t>(n), v.size() * 2));
+    g.liste_coups[p] = v.data();
+    g.capacite[p] = static_cast<int>(v.size());
+}
+
 void init_listes(Generateur& g) {
-    if (!g.bloc) {
-        g.bloc.reset(new (std::nothrow) Coup[static_cast<size_t>(NB_LISTES) * MAX_COUPS]);
-        if (!g.bloc) {
-            std::puts("Allocation mémoire");
-            std::exit(1);
-        }
-        for (int p = 0; p < NB_LISTES; ++p) g.liste_coups[p] = g.bloc.get() + static_cast<size_t>(p) * MAX_COUPS;
+    if (!g.liste_coups[0]) {
+        for (int p = 0; p < NB_LISTES; ++p) agrandir_liste(g, p, CAPACITE_LISTE);
+        g.cases_prises.reserver(CAPACITE_LISTE);
+        g.cases_arrets.reserver(CAPACITE_LISTE);
     }
     std::memset(g.nb_coups, 0, sizeof g.nb_coups);
     std::memset(g.chemin, 0, sizeof g.chemin);
@@ -213,7 +214,7 @@ int coups_legaux(Generateur& g, int side) {
 
 int coups_piece(Generateur& g, int square, int side) {
     if (square < 1 || square > NB_CASES) return 0;
-    if (!g.bloc) init_listes(g);
+    if (!g.liste_coups[0]) init_listes(g);
     uint8_t* d = g.damier;
     d[0] = BORD;
     g.ply = 1;
@@ -234,13 +235,15 @@ int coups_piece(Generateur& g, int square, int side) {
     if (!couleur_de(code, side)) return 0;
     auto ajouter = [&](uint8_t t) {
         int& n = g.nb_coups[1];
-        if (n >= MAX_COUPS) return;
+        if (n >= g.capacite[1]) agrandir_liste(g, 1, n + 1);
+        g.cases_prises.reserver(n + 1);
+        g.cases_arrets.reserver(n + 1);
         Coup& c = g.liste_coups[1][n];
         c.depart = static_cast<uint8_t>(square);
         c.arrivee = t;
         c.nb_prises = 0;
-        std::memset(g.cases_prises[n], 0, sizeof g.cases_prises[n]);
-        std::memset(g.cases_arrets[n], 0, sizeof g.cases_arrets[n]);
+        std::memset(g.cases_prises[n], 0, LignesCases::LARGEUR);
+        std::memset(g.cases_arrets[n], 0, LignesCases::LARGEUR);
         g.cases_arrets[n][1] = t;
         g.nb_candidats = ++n;
     };

@@ -7,7 +7,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 #include "rules/board.h"
 
@@ -16,15 +16,31 @@ namespace kolmar {
 // Plies 0..NB_LISTES-1 each own a list; the search never goes past ply 33.
 constexpr int NB_LISTES = 35;
 
-// A ply's list holds every legal move of any reachable position: plain
-// moves are bounded by 30 kings with at most 21 squares each, and capture
-// sequences that differ only by order are rare; the recorder still refuses
-// to write past the end.
-constexpr int MAX_COUPS = 640;
+// Room each ply's list starts with. A list grows when a position has more
+// records (a king's capture of many pieces can be listed in many orders:
+// over a thousand records), so after the first such position the search
+// never allocates again.
+constexpr int CAPACITE_LISTE = 640;
 
 // Move ordering is the search's business: it installs this hook, which the
 // generator calls on every list it produced (captures = prise_max > 0).
 using FonctionOrdre = void (*)(void* ctx, Coup* liste, int n, bool captures);
+
+// The move-entry rows: row i holds bytes 1..prise_max of move i (index 0
+// unused), growing with the list.
+class LignesCases {
+public:
+    uint8_t* operator[](int i) { return donnees_.data() + static_cast<size_t>(i) * LARGEUR; }
+    const uint8_t* operator[](int i) const { return donnees_.data() + static_cast<size_t>(i) * LARGEUR; }
+    // Room for rows 0..n-1, keeping the rows written.
+    void reserver(int n) {
+        if (static_cast<size_t>(n) * LARGEUR > donnees_.size()) donnees_.resize(static_cast<size_t>(n) * 2 * LARGEUR);
+    }
+    static constexpr size_t LARGEUR = MAX_PRISES + 1;
+
+private:
+    std::vector<uint8_t> donnees_;
+};
 
 struct Generateur {
     uint8_t* damier = nullptr;  // the board generated from, never reallocated
@@ -35,25 +51,29 @@ struct Generateur {
     uint8_t prise_max = 0;
     uint8_t case_origine = 0;
     uint8_t adverses[2] = {0, 0};
-    uint8_t chemin[MAX_PRISES + 2] = {};
+    // chemin[k] is written up to k = MAX_PRISES + 2 (a king's landing square
+    // after its last piece).
+    uint8_t chemin[MAX_PRISES + 3] = {};
 
     // Input side: candidates of one piece, their captured squares and the
     // landing square after each capture, indexes 1..prise_max.
     int nb_candidats = 0;
-    uint8_t cases_prises[MAX_COUPS][MAX_PRISES + 1] = {};
-    uint8_t cases_arrets[MAX_COUPS][MAX_PRISES + 1] = {};
+    LignesCases cases_prises;
+    LignesCases cases_arrets;
     uint8_t arrets[MAX_PRISES + 2] = {};
-
-    // Set when a list had to drop moves for lack of room (never seen in play).
-    bool liste_pleine = false;
 
     FonctionOrdre ordonner = nullptr;
     void* ordonner_ctx = nullptr;
 
-    std::unique_ptr<Coup[]> bloc;
+    // The storage behind liste_coups[p] and its size, read on every record.
+    std::vector<Coup> stock[NB_LISTES];
+    int capacite[NB_LISTES] = {};
 };
 
-// Zeroes the counts and the path; allocates the list block on first call.
+// Grows ply p's list to hold at least n records, keeping those written.
+void agrandir_liste(Generateur& g, int p, int n);
+
+// Zeroes the counts and the path; allocates the lists on first call.
 void init_listes(Generateur& g);
 
 // Fills liste_coups[g.ply] with the legal moves of side on g.damier; sets

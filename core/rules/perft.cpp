@@ -70,7 +70,7 @@ int compter_uniques(const Coup* liste, int n) {
 
 uint64_t perft(Generateur& g, int side, int depth, bool unique) {
     if (depth < 1) return 1;
-    if (!g.bloc) init_listes(g);
+    if (!g.liste_coups[0]) init_listes(g);
     g.damier[0] = BORD;
     int ply0 = g.ply;
     if (ply0 + depth >= NB_LISTES) return 0;

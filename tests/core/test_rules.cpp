@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "rules/jeu.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
+#include "records/pdn.h"
 
 using namespace kolmar;
 
@@ -190,16 +192,16 @@ TEST(Capture, ManPassingTheCrowningRowStaysAMan) {
 }
 
 TEST(Moves, BlockedOrMissingSidesHaveNoMove) {
-    EXPECT_TRUE(Position("B:W1,2:B").coups().empty());
-    // White men on the top row cannot step, black men on the bottom row neither.
-    Position bloque("W:W1,2,3:B67,68");
+    EXPECT_TRUE(Position("B:WK1,K2:B").coups().empty());
+    // A man whose only step is taken and whose capture has nowhere to land.
+    Position bloque("W:W67:B61,56");
     EXPECT_TRUE(bloque.coups().empty());
 }
 
 TEST(Moves, LoneKingFliesAlongBothDiagonals) {
-    Position p("W:WK1:B72");
+    Position p("W:WK1:BK72");
     EXPECT_EQ(p.coups().size(), 11u);
-    Position centre("W:WK33:B72");
+    Position centre("W:WK33:BK72");
     // 33 sits on the diagonals through 1..66 and 6..67 ... count every square.
     int attendu = 0;
     for (int d = 0; d < 4; ++d)
@@ -263,4 +265,53 @@ TEST(Perft, KingPositionsCountedTwoWaysAgree) {
             EXPECT_GT(uniques, 0u);
         }
     }
+}
+
+// A king facing 25 men: 1170 capture records (36 distinct captures), far
+// more than a list used to hold; every record must be listed, for the
+// engine and for move entry alike, and each must have its own PDN text.
+TEST(MoveLists, EveryRecordOfAHugeCaptureIsListed) {
+    // The FEN reader refuses the black man on 67 (its crowning row), so it
+    // is put on the board by hand: it only blocks a landing square.
+    const char* fen = "W:WK38:B8,9,10,11,20,21,22,23,24,31,32,33,34,35,36,45,46,47,48,56,57,58,59,60";
+    Jeu jeu;
+    int trait = BLANC;
+    ASSERT_TRUE(lire_fen(fen, jeu.damier, trait));
+    jeu.damier[67] = PION_NOIR;
+    const int n = coups_legaux(jeu.gen, trait);
+    EXPECT_EQ(n, 1170);
+    EXPECT_EQ(compter_uniques(jeu.gen.liste_coups[1], n), 36);
+    std::vector<Coup> liste(jeu.gen.liste_coups[1], jeu.gen.liste_coups[1] + n);
+    // Move entry lists the same records with their paths.
+    EXPECT_EQ(coups_piece(jeu.gen, 38, BLANC), 1170);
+    for (int i = 0; i < n; i += 97)
+        EXPECT_EQ(0, std::memcmp(&jeu.gen.cases_prises[i][1], liste[i].prises, liste[i].nb_prises)) << i;
+    // Deeper plies grow as well, and the search can play it.
+    jeu.gen.ply = 7;
+    EXPECT_EQ(generer_coups(jeu.gen, trait), 1170);
+    std::set<std::string> textes;
+    std::set<std::vector<uint8_t>> captures;
+    for (int i = 0; i < n; ++i) {
+        std::vector<uint8_t> cle(liste[i].prises, liste[i].prises + liste[i].nb_prises);
+        std::sort(cle.begin(), cle.end());
+        cle.push_back(liste[i].arrivee);
+        if (captures.insert(cle).second) textes.insert(coup_pdn(jeu.gen, liste[i]));
+    }
+    EXPECT_EQ(textes.size(), 36u);
+}
+
+TEST(Fen, MenOnTheirCrowningRowAndEmptyTextAreRefused) {
+    uint8_t d[TAILLE_DAMIER];
+    int trait = BLANC;
+    std::string e;
+    EXPECT_FALSE(lire_fen("W:W3:B40", d, trait, &e));
+    EXPECT_EQ(e, "a white man cannot stand on 3, a square of its crowning row");
+    EXPECT_FALSE(lire_fen("B:W40:B70", d, trait, &e));
+    EXPECT_EQ(e, "a black man cannot stand on 70, a square of its crowning row");
+    EXPECT_FALSE(lire_fen("", d, trait, &e));
+    EXPECT_EQ(e.rfind("empty FEN", 0), 0u);
+    // Kings there, a side without pieces, and more than thirty pieces a side stay legal.
+    EXPECT_TRUE(lire_fen("W:WK3:BK70", d, trait, &e)) << e;
+    EXPECT_TRUE(lire_fen("B:W40:B", d, trait, &e)) << e;
+    EXPECT_TRUE(lire_fen("W:W7-42:B43-66", d, trait, &e)) << e;
 }

@@ -188,3 +188,24 @@ TEST(TranspositionTable, GeneratedKeysAreWellMixed) {
     for (int i = 73; i < NB_CLES; ++i)
         for (int j = i + 1; j < NB_CLES; ++j) ASSERT_NE(t.cles_index[i], t.cles_index[j]);
 }
+
+// A size that cannot be allocated must leave a usable table: a zero-size
+// table would make every slot() a division by zero.
+TEST(TranspositionTable, AFailedResizeKeepsTheOldTable) {
+    TableHachage t;
+    std::string erreur;
+    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << erreur;
+    ASSERT_TRUE(resize_hash(t, 1));
+    store(t, 77, 1234, 20, 55, 3, HASH_EXACT, 40, 34);
+    uint32_t index[NB_CLES];
+    std::memcpy(index, t.cles_index, sizeof index);
+    t.plafond_entrees = 100000;
+    EXPECT_FALSE(resize_hash(t, 3));
+    EXPECT_EQ(t.menu, 1);
+    EXPECT_EQ(t.nb_entrees, 65500u);
+    EXPECT_EQ(t.H, k_decalages_hash[1]);
+    EXPECT_EQ(0, std::memcmp(index, t.cles_index, sizeof index));
+    const EntreeHash* e = probe(t, 77, 1234, 3);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->score, 55);
+}

@@ -9,6 +9,7 @@ namespace kolmar::cli {
 
 int cmd_go(const Args& args) {
     std::string fen;
+    bool fen_donnee = false;  // --fen "" is refused, not the initial position
     long depth = 0, level = -1;
     double secondes = 0;
     int modes = 0;
@@ -17,6 +18,7 @@ int cmd_go(const Args& args) {
         bool suivant = i + 1 < args.size();
         if (a == "--fen" && suivant) {
             fen = args[++i];
+            fen_donnee = true;
         } else if (a == "--depth" && suivant) {
             if (!lire_entier(args[++i], depth, PROFONDEUR_MAX - 1) || depth < 1)
                 return erreur_usage("go: --depth takes 1.." + std::to_string(PROFONDEUR_MAX - 1));
@@ -35,7 +37,7 @@ int cmd_go(const Args& args) {
 
     auto jeu = std::make_unique<Jeu>();
     int trait = BLANC;
-    if (!fen.empty()) {
+    if (fen_donnee) {
         std::string erreur;
         if (!lire_fen(fen, jeu->damier, trait, &erreur)) return erreur_usage("go: bad FEN: " + erreur);
     }

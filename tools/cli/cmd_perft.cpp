@@ -9,6 +9,7 @@ namespace kolmar::cli {
 
 int cmd_perft(const Args& args) {
     std::string fen;
+    bool fen_donnee = false;  // --fen "" is refused, not the initial position
     bool unique = false;
     long depth = -1;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -16,6 +17,7 @@ int cmd_perft(const Args& args) {
         if (a == "--fen") {
             if (i + 1 >= args.size()) return erreur_usage("--fen needs a position");
             fen = args[++i];
+            fen_donnee = true;
         } else if (a == "--unique") {
             unique = true;
         } else if (depth < 0 && lire_entier(a, depth, NB_LISTES - 3)) {
@@ -30,7 +32,7 @@ int cmd_perft(const Args& args) {
     uint8_t damier[TAILLE_DAMIER];
     int trait = BLANC;
     position_initiale(damier);
-    if (!fen.empty()) {
+    if (fen_donnee) {
         std::string erreur;
         if (!lire_fen(fen, damier, trait, &erreur)) return erreur_usage("bad FEN: " + erreur);
     }
