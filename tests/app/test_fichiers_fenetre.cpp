@@ -22,10 +22,10 @@ namespace {
 
 // A move by clicks: the piece, then its destination unless it went at once.
 void jouer(TForm1& f, int de, int vers) {
-    const uint8_t trait = f.jeu().trait;
+    const uint8_t trait = f.controleur().jeu().trait;
     banc::cliquer(f, de);
-    if (f.jeu().trait == trait) banc::cliquer(f, vers);
-    QVERIFY2(f.jeu().trait != trait, qPrintable(QString("%1-%2").arg(de).arg(vers)));
+    if (f.controleur().jeu().trait == trait) banc::cliquer(f, vers);
+    QVERIFY2(f.controleur().jeu().trait != trait, qPrintable(QString("%1-%2").arg(de).arg(vers)));
 }
 
 // Ten half-moves of a book line, two of them captures.
@@ -37,7 +37,7 @@ void ouverture(TForm1& f) {
 
 QStringList lignes(const TForm1& f) {
     QStringList l;
-    for (int i = 0; i < f.ListBox1->count(); ++i) l << f.ListBox1->item(i)->text();
+    for (int i = 0; i < banc::c<QListWidget>(f, "ListBox1")->count(); ++i) l << banc::c<QListWidget>(f, "ListBox1")->item(i)->text();
     return l;
 }
 
@@ -50,10 +50,10 @@ struct Etat {
     explicit Etat(TForm1& f)
         : position(banc::position(f)),
           liste(lignes(f)),
-          courant(f.jeu().partie.demi_coup_courant),
-          dernier(f.jeu().partie.dernier_demi_coup),
-          blanc(f.Nom_blanc->text()),
-          noir(f.Nom_noir->text()) {}
+          courant(f.controleur().jeu().partie.demi_coup_courant),
+          dernier(f.controleur().jeu().partie.dernier_demi_coup),
+          blanc(banc::c<QLabel>(f, "Nom_blanc")->text()),
+          noir(banc::c<QLabel>(f, "Nom_noir")->text()) {}
     bool operator==(const Etat& o) const {
         return position == o.position && liste == o.liste && courant == o.courant && dernier == o.dernier &&
                blanc == o.blanc && noir == o.noir;
@@ -78,8 +78,8 @@ private slots:
         Dossier d;
         auto f = brouillon::fenetre(d);
         ouverture(*f);
-        f->OKjoueurClick("Anne", "Bruno");
-        f->appliquer_langue(ANGLAIS);
+        OKjoueurClick(f->controleur(), "Anne", "Bruno");
+        appliquer_langue(f->controleur(), ANGLAIS);
 
         QString dossier_vu;
         const QString nom = QStringLiteral("ouverture");  // the dialog adds ".dam"
@@ -88,7 +88,7 @@ private slots:
                 dossier_vu = dlg->directory().absolutePath();
                 brouillon::accepter(dlg, nom);
             });
-            f->Sauver1->trigger();
+            banc::c<QAction>(*f, "Sauver1")->trigger();
             QCOMPARE(g.vus(), 1);
         }
         QCOMPARE(QFileInfo(dossier_vu).fileName(), QString("Sauve"));
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(image.size(), int(TAILLE_FICHIER_PARTIE));
         QCOMPARE(uint8_t(image[509 * TAILLE_ENREGISTREMENT + OFS_DE]), uint8_t(ANGLAIS));
         // The game stays as it was.
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 10);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 10);
 
         auto g = brouillon::fenetre(d);
         jouer(*g, 43, 37);
@@ -105,37 +105,37 @@ private slots:
             Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
                 brouillon::accepter(o, chemin);
             });
-            g->Ouvrir1->trigger();
+            banc::c<QAction>(*g, "Ouvrir1")->trigger();
             QCOMPARE(dlg.vus(), 1);
         }
         QCOMPARE(banc::position(*g), banc::position(*f));
         QCOMPARE(lignes(*g), lignes(*f));
-        QCOMPARE(g->ListBox1->count(), 5);
-        QCOMPARE(g->ListBox1->item(4)->text(), QString(" 5.38x25 19x32"));
-        QCOMPARE(g->jeu().trait, uint8_t(BLANC));
-        QCOMPARE(g->jeu().partie.demi_coup_courant, 10);
-        QCOMPARE(g->jeu().partie.dernier_demi_coup, 10);
-        QCOMPARE(g->Nom_blanc->text(), QString("Anne"));
-        QCOMPARE(g->Nom_noir->text(), QString("Bruno"));
-        QCOMPARE(g->Nbpionsblancs->text(), QString(" 29"));
+        QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->count(), 5);
+        QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->item(4)->text(), QString(" 5.38x25 19x32"));
+        QCOMPARE(g->controleur().jeu().trait, uint8_t(BLANC));
+        QCOMPARE(g->controleur().jeu().partie.demi_coup_courant, 10);
+        QCOMPARE(g->controleur().jeu().partie.dernier_demi_coup, 10);
+        QCOMPARE(banc::c<QLabel>(*g, "Nom_blanc")->text(), QString("Anne"));
+        QCOMPARE(banc::c<QLabel>(*g, "Nom_noir")->text(), QString("Bruno"));
+        QCOMPARE(banc::c<QLabel>(*g, "Nbpionsblancs")->text(), QString(" 29"));
         QCOMPARE(g->langue, int(FRANCAIS));
-        QCOMPARE(g->Fichier1->title(), QString("Fichier"));
+        QCOMPARE(banc::c<QMenu>(*g, "Fichier1")->title(), QString("Fichier"));
 
         // The game goes on from the file: white's next move is taken.
-        QCOMPARE(g->session().tour_ordinateur, uint8_t(0));
+        QCOMPARE(g->controleur().session().tour_ordinateur, uint8_t(0));
         jouer(*g, 60, 54);
-        QCOMPARE(g->jeu().partie.demi_coup_courant, 11);
+        QCOMPARE(g->controleur().jeu().partie.demi_coup_courant, 11);
 
         // Against the computer, a file with the computer's side to move
         // hands the turn to it.
         const QString noirs = d.fichier("noirs.dam");
-        QVERIFY(g->sauver_partie(noirs));
+        QVERIFY(sauver_partie(g->controleur(), noirs));
         auto h = brouillon::fenetre(d);
-        h->partie_entrainement(true, "Anne");
-        QVERIFY(h->ouvrir_partie(noirs));
-        QCOMPARE(h->session().couleur_ordinateur, uint8_t(1));
-        QCOMPARE(h->jeu().trait, uint8_t(NOIR));
-        QCOMPARE(h->session().tour_ordinateur, uint8_t(1));
+        partie_entrainement(h->controleur(), true, "Anne");
+        QVERIFY(ouvrir_partie(h->controleur(), noirs));
+        QCOMPARE(h->controleur().session().couleur_ordinateur, uint8_t(1));
+        QCOMPARE(h->controleur().jeu().trait, uint8_t(NOIR));
+        QCOMPARE(h->controleur().session().tour_ordinateur, uint8_t(1));
     }
 
     // A damaged file, a missing one and a cancelled dialog leave the game,
@@ -145,7 +145,7 @@ private slots:
         auto f = brouillon::fenetre(d);
         ouverture(*f);
         const QString bon = d.fichier("bon.dam");
-        QVERIFY(f->sauver_partie(bon));
+        QVERIFY(sauver_partie(f->controleur(), bon));
 
         QByteArray image = lire(bon);
         image[3 * TAILLE_ENREGISTREMENT + OFS_CASES + 9] = 9;  // no such piece
@@ -158,11 +158,11 @@ private slots:
 
         auto g = brouillon::fenetre(d);
         jouer(*g, 43, 37);
-        g->OKjoueurClick("Claire", "Denis");
+        OKjoueurClick(g->controleur(), "Claire", "Denis");
         const Etat avant(*g);
         {
             Boite b;
-            QVERIFY(!g->ouvrir_partie(abime));
+            QVERIFY(!ouvrir_partie(g->controleur(), abime));
             QVERIFY(b.vue());
             QCOMPARE(b.titre, QString("Erreur"));
             QVERIFY2(b.texte.startsWith(QString::fromUtf8("Fichier de partie endommagé")), qPrintable(b.texte));
@@ -170,13 +170,13 @@ private slots:
         QVERIFY(Etat(*g) == avant);
         {
             Boite b;
-            QVERIFY(!g->ouvrir_partie(d.fichier("absent.dam")));
+            QVERIFY(!ouvrir_partie(g->controleur(), d.fichier("absent.dam")));
             QCOMPARE(b.texte, QString("Impossible d'ouvrir ce fichier"));
         }
         QVERIFY(Etat(*g) == avant);
         {
             Guetteur<QFileDialog> dlg([](QFileDialog* o) { o->reject(); });
-            g->Ouvrir1->trigger();
+            banc::c<QAction>(*g, "Ouvrir1")->trigger();
             QCOMPARE(dlg.vus(), 1);
         }
         QVERIFY(Etat(*g) == avant);
@@ -192,27 +192,27 @@ private slots:
         f->show();
         ouverture(*f);
         jouer(*f, 60, 54);  // black to move in the file
-        f->OKjoueurClick("Eve", "Kolmar");
-        f->appliquer_langue(ANGLAIS);
-        f->Quitter1->trigger();
-        QCOMPARE(f->session().fin_programme, uint8_t(1));
+        OKjoueurClick(f->controleur(), "Eve", "Kolmar");
+        appliquer_langue(f->controleur(), ANGLAIS);
+        banc::c<QAction>(*f, "Quitter1")->trigger();
+        QCOMPARE(f->controleur().session().fin_programme, uint8_t(1));
         QVERIFY(!f->isVisible());
         const QString autosave = d.fichier("last72.dam");
         QCOMPARE(QFileInfo(autosave).size(), qint64(TAILLE_FICHIER_PARTIE));
 
         auto g = brouillon::fenetre(d);
         Boite b;
-        g->FormActivate();
+        FormActivate(g->controleur());
         QVERIFY(!b.vue());
         QCOMPARE(banc::position(*g), banc::position(*f));
         QCOMPARE(lignes(*g), lignes(*f));
-        QCOMPARE(g->ListBox1->item(5)->text(), QString(" 6.60-54 "));
-        QCOMPARE(g->jeu().trait, uint8_t(NOIR));
-        QCOMPARE(g->Nom_blanc->text(), QString("Eve"));
+        QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->item(5)->text(), QString(" 6.60-54 "));
+        QCOMPARE(g->controleur().jeu().trait, uint8_t(NOIR));
+        QCOMPARE(banc::c<QLabel>(*g, "Nom_blanc")->text(), QString("Eve"));
         QCOMPARE(g->langue, int(ANGLAIS));
-        QCOMPARE(g->Fichier1->title(), QString("File"));
+        QCOMPARE(banc::c<QMenu>(*g, "Fichier1")->title(), QString("File"));
         jouer(*g, 13, 19);
-        QCOMPARE(g->ListBox1->item(5)->text(), QString(" 6.60-54 13-19"));
+        QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->item(5)->text(), QString(" 6.60-54 13-19"));
     }
 
     // No autosave (a first run): the initial game and French, no message.
@@ -223,7 +223,7 @@ private slots:
         const std::string depart = banc::position(*f);
         {
             Boite b;
-            f->FormActivate();
+            FormActivate(f->controleur());
             QTest::qWait(20);
             QVERIFY(!b.vue());
         }
@@ -237,12 +237,12 @@ private slots:
         auto g = brouillon::fenetre(d);
         {
             Boite b;
-            g->FormActivate();
+            FormActivate(g->controleur());
             QCOMPARE(b.g.vus(), 1);
             QCOMPARE(b.titre, QString("Erreur"));
         }
         QCOMPARE(banc::position(*g), depart);
-        QCOMPARE(g->ListBox1->count(), 0);
+        QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->count(), 0);
     }
 
     // The level travels with the file and the clocks come from the record
@@ -252,11 +252,11 @@ private slots:
         Dossier d;
         auto f = brouillon::fenetre(d);
         ouverture(*f);
-        f->choisir_niveau(7);  // "7 : Grand Maître"
+        choisir_niveau(f->controleur(), 7);  // "7 : Grand Maître"
         f->Taille_hash[1]->trigger();  // "0,7 Mo"
-        QCOMPARE(f->ctx().moteur->hash.menu, 1);
+        QCOMPARE(f->controleur().ctx().moteur->hash.menu, 1);
         const QString chemin = d.fichier("reglages.dam");
-        QVERIFY(f->sauver_partie(chemin));
+        QVERIFY(sauver_partie(f->controleur(), chemin));
         QByteArray image = lire(chemin);
         QCOMPARE(lire_i32(reinterpret_cast<const uint8_t*>(image.constData()) + 508 * TAILLE_ENREGISTREMENT +
                           OFS_TEMPS_NOIR),
@@ -271,21 +271,21 @@ private slots:
 
         auto g = brouillon::fenetre(d);
         QVERIFY(!g->Niveaux[7]->isChecked());
-        QVERIFY(g->ouvrir_partie(chemin));
+        QVERIFY(ouvrir_partie(g->controleur(), chemin));
         QVERIFY(g->Niveaux[7]->isChecked());
         QVERIFY(!g->Niveaux[NIVEAU_EXCELLENCE]->isChecked());
-        QCOMPARE(g->ctx().controle.engineBudget, f->ctx().controle.engineBudget);
-        QCOMPARE(g->ctx().moteur->hash.menu, int(TAILLE_HASH_DEPART));
-        QCOMPARE(g->minblanc->text(), QString("1"));
-        QCOMPARE(g->secblanc->text(), QString("15"));
+        QCOMPARE(g->controleur().ctx().controle.engineBudget, f->controleur().ctx().controle.engineBudget);
+        QCOMPARE(g->controleur().ctx().moteur->hash.menu, int(TAILLE_HASH_DEPART));
+        QCOMPARE(banc::c<QLabel>(*g, "minblanc")->text(), QString("1"));
+        QCOMPARE(banc::c<QLabel>(*g, "secblanc")->text(), QString("15"));
 
         QVERIFY(QFile::copy(chemin, d.fichier("last72.dam")));
         auto h = brouillon::fenetre(d);
-        h->FormActivate();
-        QCOMPARE(h->ctx().moteur->hash.menu, 1);
+        FormActivate(h->controleur());
+        QCOMPARE(h->controleur().ctx().moteur->hash.menu, 1);
         QVERIFY(h->Taille_hash[1]->isChecked());
         QVERIFY(h->Niveaux[7]->isChecked());
-        QCOMPARE(h->jeu().partie.demi_coup_courant, 10);
+        QCOMPARE(h->controleur().jeu().partie.demi_coup_courant, 10);
     }
 
     // Saving while the computer ponders writes the record and leaves the
@@ -294,17 +294,17 @@ private slots:
         Dossier d;
         auto f = brouillon::fenetre(d);
         ouverture(*f);
-        Jeu& J = f->jeu();
+        Jeu& J = f->controleur().jeu();
         J.damier[37] = DAME_NOIRE;  // a position of the search
-        f->session().recherche_en_cours = true;
-        QVERIFY(f->sauver_partie(d.fichier("p.dam")));
+        f->controleur().session().recherche_en_cours = true;
+        QVERIFY(sauver_partie(f->controleur(), d.fichier("p.dam")));
         QCOMPARE(J.damier[37], uint8_t(DAME_NOIRE));
-        f->session().recherche_en_cours = false;
+        f->controleur().session().recherche_en_cours = false;
 
         auto g = brouillon::fenetre(d);
-        QVERIFY(g->ouvrir_partie(d.fichier("p.dam")));
+        QVERIFY(ouvrir_partie(g->controleur(), d.fichier("p.dam")));
         QCOMPARE(banc::position(*g), banc::position(*f));
-        QVERIFY(f->sauver_partie(d.fichier("q.dam")));
+        QVERIFY(sauver_partie(f->controleur(), d.fichier("q.dam")));
         QCOMPARE(J.damier[37], J.plateau_affiche[37]);
     }
 
@@ -312,11 +312,11 @@ private slots:
     void quitter_pendant_un_match() {
         Dossier d;
         auto f = brouillon::fenetre(d);
-        f->partie_match(true, "Inconnu", -1);
-        QVERIFY(f->match_en_cours());
-        QVERIFY(!f->Quitter1->isEnabled());
-        f->quitter();
-        QCOMPARE(f->session().fin_programme, uint8_t(0));
+        partie_match(f->controleur(), true, "Inconnu", -1, banc::c<NouvellePartie>(*f, "Nouvelle_partie")->registre());
+        QVERIFY(match_en_cours(f->controleur()));
+        QVERIFY(!banc::c<QAction>(*f, "Quitter1")->isEnabled());
+        quitter(f->controleur());
+        QCOMPARE(f->controleur().session().fin_programme, uint8_t(0));
         QVERIFY(!QFileInfo::exists(d.fichier("last72.dam")));
     }
 };

@@ -27,22 +27,22 @@ struct Temps {
 
 std::unique_ptr<TForm1> fenetre(Temps& t) {
     auto f = banc::fenetre();
-    f->ctx().horloges.source = [&t] { return t.ms; };
-    f->Horlogeszro1->trigger();
+    f->controleur().ctx().horloges.source = [&t] { return t.ms; };
+    banc::c<QAction>(*f, "Horlogeszro1")->trigger();
     return f;
 }
 
 QStringList etiquettes(TForm1& f) {
     QStringList l;
-    for (QLabel* e : {f.minnoir, f.secnoir, f.minblanc, f.secblanc, f.minnoir3d, f.secnoir3d, f.minblanc3d,
-                      f.secblanc3d})
+    for (QLabel* e : {banc::c<QLabel>(f, "minnoir"), banc::c<QLabel>(f, "secnoir"), banc::c<QLabel>(f, "minblanc"), banc::c<QLabel>(f, "secblanc"), banc::c<QLabel>(f, "minnoir3d"), banc::c<QLabel>(f, "secnoir3d"), banc::c<QLabel>(f, "minblanc3d"),
+                      banc::c<QLabel>(f, "secblanc3d")})
         l << e->text();
     return l;
 }
 
 int32_t temps_note(TForm1& f, int p, int ofs) {
     int32_t v;
-    std::memcpy(&v, f.jeu().partie.partie[p] + ofs, 4);
+    std::memcpy(&v, f.controleur().jeu().partie.partie[p] + ofs, 4);
     return v;
 }
 
@@ -63,72 +63,72 @@ private slots:
     void tic_et_fin_de_tour() {
         Temps t;
         auto f = fenetre(t);
-        QCOMPARE(f->Timer1->interval(), 1000);
-        QVERIFY(f->Timer1->isActive());
+        QCOMPARE(banc::c<QTimer>(*f, "Timer1")->interval(), 1000);
+        QVERIFY(banc::c<QTimer>(*f, "Timer1")->isActive());
         QCOMPARE(etiquettes(*f), QStringList(8, QStringLiteral("0")));
         t.ms += 7'400;
-        f->ajouter_temps();
+        ajouter_temps(f->controleur());
         QCOMPARE(etiquettes(*f), (QStringList{"0", "0", "0", "07", "0", "0", "0", "07"}));
         // The computer's turn: ticks change nothing.
-        f->session().tour_ordinateur = 1;
+        f->controleur().session().tour_ordinateur = 1;
         t.ms += 5'000;
-        f->ajouter_temps();
-        QCOMPARE(f->secblanc->text(), QString("07"));
-        f->session().tour_ordinateur = 0;
+        ajouter_temps(f->controleur());
+        QCOMPARE(banc::c<QLabel>(*f, "secblanc")->text(), QString("07"));
+        f->controleur().session().tour_ordinateur = 0;
         t.ms -= 5'000;
 
         banc::cliquer(*f, 43);  // white moves after 7 s
         QCOMPARE(temps_note(*f, 1, OFS_TEMPS_BLANC), 7);
         QCOMPARE(temps_note(*f, 1, OFS_TEMPS_NOIR), 0);
         t.ms += 65'000;
-        f->ajouter_temps();
+        ajouter_temps(f->controleur());
         QCOMPARE(etiquettes(*f), (QStringList{"1", "05", "0", "07", "1", "05", "0", "07"}));
         banc::cliquer(*f, 25);
         banc::cliquer(*f, 31);
         QCOMPARE(temps_note(*f, 2, OFS_TEMPS_NOIR), 65);
         QCOMPARE(temps_note(*f, 2, OFS_TEMPS_BLANC), 7);
         t.ms += 3'600'000 - 7'000;
-        f->ajouter_temps();
-        QCOMPARE(f->minblanc->text(), QString("60"));
-        QCOMPARE(f->secblanc->text(), QString("00"));
+        ajouter_temps(f->controleur());
+        QCOMPARE(banc::c<QLabel>(*f, "minblanc")->text(), QString("60"));
+        QCOMPARE(banc::c<QLabel>(*f, "secblanc")->text(), QString("00"));
     }
 
     void horloges_a_zero_et_pause() {
         Temps t;
         auto f = fenetre(t);
         t.ms += 42'000;
-        f->ajouter_temps();
-        f->session().matchState = 1;
-        f->Horlogeszro1->trigger();
+        ajouter_temps(f->controleur());
+        poser_matchState(f->controleur(), 1);
+        banc::c<QAction>(*f, "Horlogeszro1")->trigger();
         QCOMPARE(etiquettes(*f), QStringList(8, QStringLiteral("0")));
-        QCOMPARE(f->session().matchState, 0);
+        QCOMPARE(int(matchState(f->controleur())), 0);
 
-        f->Pause2->trigger();
-        QVERIFY(!f->Timer1->isActive());
-        QVERIFY(f->Pause2->isChecked());
+        banc::c<QAction>(*f, "Pause2")->trigger();
+        QVERIFY(!banc::c<QTimer>(*f, "Timer1")->isActive());
+        QVERIFY(banc::c<QAction>(*f, "Pause2")->isChecked());
         t.ms += 20'000;
-        f->ajouter_temps();
-        QCOMPARE(f->secblanc->text(), QString("0"));
-        f->Pause2->trigger();
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(!f->Pause2->isChecked());
+        ajouter_temps(f->controleur());
+        QCOMPARE(banc::c<QLabel>(*f, "secblanc")->text(), QString("0"));
+        banc::c<QAction>(*f, "Pause2")->trigger();
+        QVERIFY(banc::c<QTimer>(*f, "Timer1")->isActive());
+        QVERIFY(!banc::c<QAction>(*f, "Pause2")->isChecked());
         // A human move while stopped starts the clocks again.
-        f->Pause2->trigger();
+        banc::c<QAction>(*f, "Pause2")->trigger();
         banc::cliquer(*f, 43);
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(!f->Pause2->isChecked());
+        QVERIFY(banc::c<QTimer>(*f, "Timer1")->isActive());
+        QVERIFY(!banc::c<QAction>(*f, "Pause2")->isChecked());
     }
 
     // Seventeen items, one check mark, and the engine's limits follow.
     void menu_des_niveaux() {
         Temps t;
         auto f = fenetre(t);
-        QCOMPARE(f->Niveau1->title(), QString("Niveau"));
-        QCOMPARE(f->XSpecial1->title(), QString::fromUtf8("X : Spécial"));
-        QCOMPARE(f->XSpecial1->actions().size(), 8);
+        QCOMPARE(banc::c<QMenu>(*f, "Niveau1")->title(), QString("Niveau"));
+        QCOMPARE(banc::c<QMenu>(*f, "XSpecial1")->title(), QString::fromUtf8("X : Spécial"));
+        QCOMPARE(banc::c<QMenu>(*f, "XSpecial1")->actions().size(), 8);
         QCOMPARE(coches(*f), 1);
         QVERIFY(f->findChild<QAction*>("Niveau05")->isChecked());
-        Moteur& m = *f->ctx().moteur;
+        Moteur& m = *f->controleur().ctx().moteur;
         QCOMPARE(m.limites.engineBudget, 160);
         QCOMPARE(m.limites.periodLimit, 178);
 
@@ -137,11 +137,11 @@ private slots:
         QVERIFY(f->findChild<QAction*>("Niveau081")->isChecked());
         QCOMPARE(m.limites.engineBudget, 1680);
         QCOMPARE(m.limites.periodLimit, 1798);
-        QCOMPARE(f->Nbminutes->text(), QString("30"));
+        QCOMPARE(banc::c<QLineEdit>(*f, "Nbminutes")->text(), QString("30"));
 
         f->findChild<QAction*>("N250coupsen5mn1")->trigger();
-        QCOMPARE(f->ctx().controle.levelCode, uint8_t(12));
-        QCOMPARE(f->ctx().controle.levelIndex, uint8_t(2));
+        QCOMPARE(f->controleur().ctx().controle.levelCode, uint8_t(12));
+        QCOMPARE(f->controleur().ctx().controle.levelIndex, uint8_t(2));
         QCOMPARE(m.limites.engineBudget, 270);
         QCOMPARE(coches(*f), 1);
 
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(m.limites.periodLimit, 600);
         f->findChild<QAction*>("Dbutant1")->trigger();
         QCOMPARE(m.limites.engineBudget, 5);
-        QCOMPARE(f->ctx().controle.levelCode, uint8_t(0));
+        QCOMPARE(f->controleur().ctx().controle.levelCode, uint8_t(0));
     }
 
     // "Autre" keeps its panel open on a refused figure and changes nothing.
@@ -158,22 +158,22 @@ private slots:
         auto f = fenetre(t);
         QAction* autre = f->findChild<QAction*>("N8Autre1");
         autre->trigger();
-        QVERIFY(!f->Panel9->isHidden());
+        QVERIFY(!banc::c<QFrame>(*f, "Panel9")->isHidden());
         QVERIFY(!autre->isChecked());
         QVERIFY(f->findChild<QAction*>("Niveau05")->isChecked());
-        const ControleTemps avant = f->ctx().controle;
+        const ControleTemps avant = f->controleur().ctx().controle;
         for (const char* texte : {"0", "", "abc", "-4", "7x"}) {
-            f->Nbminutes->setText(QString::fromLatin1(texte));
-            f->BitBtn24->click();
-            QVERIFY2(!f->Panel9->isHidden(), texte);
-            QCOMPARE(f->ctx().controle.engineBudget, avant.engineBudget);
-            QCOMPARE(f->ctx().controle.levelCode, avant.levelCode);
+            banc::c<QLineEdit>(*f, "Nbminutes")->setText(QString::fromLatin1(texte));
+            banc::c<QPushButton>(*f, "BitBtn24")->click();
+            QVERIFY2(!banc::c<QFrame>(*f, "Panel9")->isHidden(), texte);
+            QCOMPARE(f->controleur().ctx().controle.engineBudget, avant.engineBudget);
+            QCOMPARE(f->controleur().ctx().controle.levelCode, avant.levelCode);
         }
-        f->Nbminutes->setText(QStringLiteral("7"));
-        f->BitBtn24->click();
-        QVERIFY(f->Panel9->isHidden());
-        QCOMPARE(f->ctx().moteur->limites.engineBudget, 385);
-        QCOMPARE(f->ctx().moteur->limites.periodLimit, 418);
+        banc::c<QLineEdit>(*f, "Nbminutes")->setText(QStringLiteral("7"));
+        banc::c<QPushButton>(*f, "BitBtn24")->click();
+        QVERIFY(banc::c<QFrame>(*f, "Panel9")->isHidden());
+        QCOMPARE(f->controleur().ctx().moteur->limites.engineBudget, 385);
+        QCOMPARE(f->controleur().ctx().moteur->limites.periodLimit, 418);
         QVERIFY(autre->isChecked());
         QCOMPARE(coches(*f), 1);
         f->findChild<QAction*>("Niveau081")->trigger();
@@ -181,16 +181,16 @@ private slots:
         QCOMPARE(coches(*f), 1);
         // Cancel only closes.
         autre->trigger();
-        f->BitBtn25->click();
-        QVERIFY(f->Panel9->isHidden());
+        banc::c<QPushButton>(*f, "BitBtn25")->click();
+        QVERIFY(banc::c<QFrame>(*f, "Panel9")->isHidden());
         QVERIFY(f->findChild<QAction*>("Niveau081")->isChecked());
     }
 
     void options_cochables() {
         Temps t;
         auto f = fenetre(t);
-        for (QAction* a : {f->Rflexionsurtempsadverse1, f->Arretrflexionparclicsouris1, f->Bipchaquecoup2,
-                           f->Commentaires1}) {
+        for (QAction* a : {banc::c<QAction>(*f, "Rflexionsurtempsadverse1"), banc::c<QAction>(*f, "Arretrflexionparclicsouris1"), banc::c<QAction>(*f, "Bipchaquecoup2"),
+                           banc::c<QAction>(*f, "Commentaires1")}) {
             QVERIFY(a->isCheckable());
             QVERIFY(a->isChecked());
             a->trigger();
@@ -198,30 +198,30 @@ private slots:
         }
         // Without "Arrêt réflexion par clic souris" a click during the
         // computer's turn is not even stored.
-        f->session().tour_ordinateur = 1;
-        f->session().arret_calcul = 0;
-        QTest::mouseClick(f->surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(!f->session().clic_en_attente);
-        QCOMPARE(f->session().arret_calcul, uint8_t(0));
-        f->Arretrflexionparclicsouris1->trigger();
-        QTest::mouseClick(f->surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(f->session().clic_en_attente);
-        QCOMPARE(f->session().arret_calcul, uint8_t(1));
+        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().arret_calcul = 0;
+        QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
+        QVERIFY(!f->controleur().session().clic_en_attente);
+        QCOMPARE(f->controleur().session().arret_calcul, uint8_t(0));
+        banc::c<QAction>(*f, "Arretrflexionparclicsouris1")->trigger();
+        QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
+        QVERIFY(f->controleur().session().clic_en_attente);
+        QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
     }
 
     // The four step commands at both ends of the record and between.
     void navigation_aux_bornes() {
         Temps t;
         auto f = fenetre(t);
-        Jeu& J = f->jeu();
+        Jeu& J = f->controleur().jeu();
         const std::string depart = banc::position(*f);
-        QCOMPARE(f->Reprendrecoups1->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(f->Avancercoups1->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(f->Reveniraudbut1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
-        QCOMPARE(f->Allerlafin1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
-        QCOMPARE(f->SpeedButton1->toolTip(), QString("Reculer d'un coup"));
+        QCOMPARE(banc::c<QAction>(*f, "Reprendrecoups1")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(banc::c<QAction>(*f, "Avancercoups1")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(banc::c<QAction>(*f, "Reveniraudbut1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        QCOMPARE(banc::c<QAction>(*f, "Allerlafin1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
+        QCOMPARE(banc::c<QToolButton>(*f, "SpeedButton1")->toolTip(), QString("Reculer d'un coup"));
 
-        f->SpeedButton1->click();  // nothing before the first move
+        banc::c<QToolButton>(*f, "SpeedButton1")->click();  // nothing before the first move
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(banc::position(*f), depart);
         banc::cliquer(*f, 43);
@@ -230,30 +230,30 @@ private slots:
         banc::cliquer(*f, 44);
         const std::string fin = banc::position(*f);
         QCOMPARE(J.partie.demi_coup_courant, 3);
-        f->Avancercoups1->trigger();  // nothing after the last
+        banc::c<QAction>(*f, "Avancercoups1")->trigger();  // nothing after the last
         QCOMPARE(J.partie.demi_coup_courant, 3);
 
-        f->SpeedButton1->click();
+        banc::c<QToolButton>(*f, "SpeedButton1")->click();
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.trait, uint8_t(BLANC));
-        QCOMPARE(f->ListBox1->currentRow(), 0);
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->currentRow(), 0);
         QCOMPARE(J.plateau_affiche[44], uint8_t(PION_BLANC));
         QVERIFY(std::memcmp(&J.damier[1], &J.plateau_affiche[1], NB_CASES) == 0);
-        f->Reprendrecoups1->trigger();
-        QCOMPARE(f->ListBox1->currentRow(), -1);
-        f->Reveniraudbut1->trigger();
+        banc::c<QAction>(*f, "Reprendrecoups1")->trigger();
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->currentRow(), -1);
+        banc::c<QAction>(*f, "Reveniraudbut1")->trigger();
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(banc::position(*f), depart);
-        QCOMPARE(f->Nbpionsblancs->text(), QString(" 30"));
-        f->Allerlafin1->trigger();
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsblancs")->text(), QString(" 30"));
+        banc::c<QAction>(*f, "Allerlafin1")->trigger();
         QCOMPARE(J.partie.demi_coup_courant, 3);
         QCOMPARE(banc::position(*f), fin);
-        QCOMPARE(f->ListBox1->currentRow(), 1);
-        f->Avancercoups1->trigger();
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->currentRow(), 1);
+        banc::c<QAction>(*f, "Avancercoups1")->trigger();
         QCOMPARE(J.partie.demi_coup_courant, 3);
 
         // A move after going back replaces the rest of the record.
-        f->Reprendrecoups1->trigger();
+        banc::c<QAction>(*f, "Reprendrecoups1")->trigger();
         banc::cliquer(*f, 45);
         banc::cliquer(*f, 39);
         QCOMPARE(J.partie.dernier_demi_coup, 3);
@@ -265,7 +265,7 @@ private slots:
     void double_clic_sur_toute_ligne() {
         Temps t;
         auto f = fenetre(t);
-        Partie& p = f->jeu().partie;
+        Partie& p = f->controleur().jeu().partie;
         for (int k = 1; k <= 400; ++k) {
             std::memcpy(p.partie[k], p.partie[0], TAILLE_ENREGISTREMENT);
             p.partie[k][OFS_CASES] = static_cast<uint8_t>(k % 2 ? PION_NOIR : VIDE);  // marks each ply
@@ -277,21 +277,21 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         for (int ligne : {0, 1, 127, 128, 199}) {
-            QListWidgetItem* it = f->ListBox1->item(ligne);
-            f->ListBox1->scrollToItem(it);
-            const QPoint centre = f->ListBox1->visualItemRect(it).center();
+            QListWidgetItem* it = banc::c<QListWidget>(*f, "ListBox1")->item(ligne);
+            banc::c<QListWidget>(*f, "ListBox1")->scrollToItem(it);
+            const QPoint centre = banc::c<QListWidget>(*f, "ListBox1")->visualItemRect(it).center();
             // The view wants the press of the same item before the double-click.
-            QTest::mousePress(f->ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseDClick(f->ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mousePress(banc::c<QListWidget>(*f, "ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseDClick(banc::c<QListWidget>(*f, "ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
             QCOMPARE(p.demi_coup_courant, 2 * ligne);
-            QCOMPARE(f->ListBox1->currentRow(), ligne);
+            QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->currentRow(), ligne);
         }
         // Black to move: the line's second half-move.
-        f->Reprendrecoups1->trigger();  // 397, odd
-        f->revenir_n(150);
+        banc::c<QAction>(*f, "Reprendrecoups1")->trigger();  // 397, odd
+        revenir_n(f->controleur(), 150);
         QCOMPARE(p.demi_coup_courant, 301);
-        QCOMPARE(f->jeu().plateau_affiche[1], uint8_t(PION_NOIR));
-        f->revenir_n(200);  // past the end: nothing
+        QCOMPARE(f->controleur().jeu().plateau_affiche[1], uint8_t(PION_NOIR));
+        revenir_n(f->controleur(), 200);  // past the end: nothing
         QCOMPARE(p.demi_coup_courant, 301);
     }
 
@@ -302,42 +302,41 @@ private slots:
         for (bool ordinateur_perd : {true, false}) {
             auto f = fenetre(t);
             std::string err;
-            QVERIFY(charger_moteur(*f, err));
+            QVERIFY(charger_moteur(f->controleur(), err));
             definir_repertoire_donnees(scratch.path().toStdString());  // points.dat goes there
-            f->session().contre_ordinateur = 1;
-            f->Humaincontrehumain1->setChecked(false);
-            f->Rflexionsurtempsadverse1->setChecked(false);
-            f->ctx().moteur->limites.profondeur_fixe = 2;
-            f->ctx().match.points_blanc = 1750;
-            f->session().matchState = 1;
-            f->ctx().match.matchState = 1;
+            f->controleur().session().contre_ordinateur = 1;
+            banc::c<QAction>(*f, "Humaincontrehumain1")->setChecked(false);
+            banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
+            f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
+            f->controleur().ctx().match.points_blanc = 1750;
+            poser_matchState(f->controleur(), 1);
             banc::cliquer(*f, 43);
-            Horloges& h = f->ctx().horloges;
+            Horloges& h = f->controleur().ctx().horloges;
             if (ordinateur_perd) h.base_noir = 181;
             else h.base_blanc = 362;  // 362 / 2 > 180 for a player under 1800
-            passe_boucle(*f, false);
-            QVERIFY(!f->fin_de_parties->isHidden());
-            QCOMPARE(f->qui_gagne->text(), QString::fromUtf8(ordinateur_perd ? "Temps dépassé, vous gagnez"
+            passe_boucle(f->controleur(), false);
+            QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+            QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString::fromUtf8(ordinateur_perd ? "Temps dépassé, vous gagnez"
                                                                              : "Temps dépassé, gain KOLMAR"));
             QCOMPARE(dernier_son(), QString(ordinateur_perd ? "gagne.wav" : "Perdu.wav"));
-            QCOMPARE(f->jeu().partie.demi_coup_courant, 1);  // no move after the loss
+            QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);  // no move after the loss
             definir_repertoire_donnees(KOLMAR_DIR);
         }
         // At the limit nothing happens.
         auto f = fenetre(t);
         std::string err;
-        QVERIFY(charger_moteur(*f, err));
-        f->session().contre_ordinateur = 1;
-        f->Humaincontrehumain1->setChecked(false);
-        f->Rflexionsurtempsadverse1->setChecked(false);
-        f->ctx().moteur->limites.profondeur_fixe = 2;
-        f->ctx().match.points_blanc = 1750;
-        f->session().matchState = 1;
+        QVERIFY(charger_moteur(f->controleur(), err));
+        f->controleur().session().contre_ordinateur = 1;
+        banc::c<QAction>(*f, "Humaincontrehumain1")->setChecked(false);
+        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
+        f->controleur().ctx().match.points_blanc = 1750;
+        poser_matchState(f->controleur(), 1);
         banc::cliquer(*f, 43);
-        f->ctx().horloges.base_blanc = 360;
-        passe_boucle(*f, false);
-        QVERIFY(f->fin_de_parties->isHidden());
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
+        f->controleur().ctx().horloges.base_blanc = 360;
+        passe_boucle(f->controleur(), false);
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 2);
     }
 };
 

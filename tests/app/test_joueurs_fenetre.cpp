@@ -35,12 +35,12 @@ QStringList lignes_fichier(const Dossier& d, const char* nom) {
 }
 
 void ajouter(TForm1& f, const QString& nom, QRadioButton* (NouveauJoueur::*capital)) {
-    f.Match21->trigger();
-    QVERIFY(f.Nouveau_joueur->isVisible());
-    f.Nouveau_joueur->Joueur->setText(nom);
-    (f.Nouveau_joueur->*capital)->setChecked(true);
-    f.Nouveau_joueur->BitBtn22->click();
-    QVERIFY(f.Nouveau_joueur->isHidden());
+    banc::c<QAction>(f, "Match21")->trigger();
+    QVERIFY(banc::c<NouveauJoueur>(f, "Nouveau_joueur")->isVisible());
+    banc::c<NouveauJoueur>(f, "Nouveau_joueur")->Joueur->setText(nom);
+    (banc::c<NouveauJoueur>(f, "Nouveau_joueur")->*capital)->setChecked(true);
+    banc::c<NouveauJoueur>(f, "Nouveau_joueur")->BitBtn22->click();
+    QVERIFY(banc::c<NouveauJoueur>(f, "Nouveau_joueur")->isHidden());
 }
 
 void choisir(QListWidget* l, const QString& nom) {
@@ -67,8 +67,8 @@ private slots:
         ajouter(*f, "Alice", &NouveauJoueur::K1700);
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2050", "1700"}));
 
-        f->Nouveau2->trigger();
-        NouvellePartie* p = f->Nouvelle_partie;
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
+        NouvellePartie* p = banc::c<NouvellePartie>(*f, "Nouvelle_partie");
         QVERIFY(p->isVisible());
         QCOMPARE(p->ListBox8->count(), 2);
         QCOMPARE(p->ListBox14->item(1)->text(), QString("1700"));
@@ -77,31 +77,31 @@ private slots:
         choisir(p->ListBox8, "Alice");
         p->BitBtn15->click();
         QVERIFY(p->isHidden());
-        Session& S = f->session();
+        Session& S = f->controleur().session();
         QCOMPARE(S.contre_ordinateur, uint8_t(1));
         QCOMPARE(S.couleur_ordinateur, uint8_t(1));
-        QCOMPARE(S.matchState, 0);
+        QCOMPARE(int(matchState(f->controleur())), 0);
         QCOMPARE(S.jouer_maintenant, uint8_t(0));
-        QVERIFY(!f->Humaincontrehumain1->isChecked());
-        QCOMPARE(f->Nom_blanc->text(), QString("Alice"));
-        QCOMPARE(f->Nom_noir->text(), QString("Kolmar"));
-        QCOMPARE(f->Panel11->text(), QString::fromUtf8("Entraînement"));
-        QVERIFY(f->Abandon->isHidden());
-        QCOMPARE(f->affichage.damier_inverse, uint8_t(0));
+        QVERIFY(!banc::c<QAction>(*f, "Humaincontrehumain1")->isChecked());
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Alice"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Kolmar"));
+        QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString::fromUtf8("Entraînement"));
+        QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isHidden());
+        QCOMPARE(f->affichage().damier_inverse, uint8_t(0));
 
         // Training, the computer white: it opens, the board is turned.
-        f->Nouveau2->trigger();
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
         p->Valdorin_blanc->setChecked(true);
         p->BitBtn15->click();
         QCOMPARE(S.couleur_ordinateur, uint8_t(0));
         QCOMPARE(S.jouer_maintenant, uint8_t(1));
-        QCOMPARE(f->Nom_blanc->text(), QString("Kolmar"));
-        QCOMPARE(f->Nom_noir->text(), QString("Alice"));
-        QCOMPARE(f->affichage.damier_inverse, uint8_t(1));
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 0);
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Kolmar"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Alice"));
+        QCOMPARE(f->affichage().damier_inverse, uint8_t(1));
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 0);
 
         // Two humans: refused without a white name, then started.
-        f->Nouveau2->trigger();
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
         p->setCurrentWidget(p->Humain);
         p->Joueur2->clear();
         p->BitBtn17->click();
@@ -111,16 +111,16 @@ private slots:
         p->BitBtn17->click();
         QVERIFY(p->isHidden());
         QCOMPARE(S.contre_ordinateur, uint8_t(0));
-        QVERIFY(f->Humaincontrehumain1->isChecked());
-        QCOMPARE(f->Nom_noir->text(), QString("Bruno"));
-        QVERIFY(f->Panel11->isHidden());
+        QVERIFY(banc::c<QAction>(*f, "Humaincontrehumain1")->isChecked());
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Bruno"));
+        QVERIFY(banc::c<QLabel>(*f, "Panel11")->isHidden());
 
         // Cancel starts nothing.
         banc::cliquer(*f, 43);
-        f->Nouveau2->trigger();
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
         p->Annule_nouveau->click();
         QVERIFY(p->isHidden());
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
     }
 
     // The keyboard reaches "Nouveau" (Ctrl+N) and "Quitter" (Alt+X), but
@@ -132,19 +132,19 @@ private slots:
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(f->Nouvelle_partie->isVisible());
-        f->Nouvelle_partie->Annule_nouveau->click();
+        QVERIFY(banc::c<NouvellePartie>(*f, "Nouvelle_partie")->isVisible());
+        banc::c<NouvellePartie>(*f, "Nouvelle_partie")->Annule_nouveau->click();
 
-        f->partie_match(true, "Inconnu", -1);
+        partie_match(f->controleur(), true, "Inconnu", -1, banc::c<NouvellePartie>(*f, "Nouvelle_partie")->registre());
         QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(f.get(), Qt::Key_X, Qt::AltModifier);
-        QVERIFY(f->Nouvelle_partie->isHidden());
+        QVERIFY(banc::c<NouvellePartie>(*f, "Nouvelle_partie")->isHidden());
         QVERIFY(f->isVisible());
-        QCOMPARE(f->session().fin_programme, uint8_t(0));
+        QCOMPARE(f->controleur().session().fin_programme, uint8_t(0));
 
-        f->AbandonClick();
+        AbandonClick(f->controleur());
         QTest::keyClick(f.get(), Qt::Key_X, Qt::AltModifier);
-        QCOMPARE(f->session().fin_programme, uint8_t(1));
+        QCOMPARE(f->controleur().session().fin_programme, uint8_t(1));
         QVERIFY(QFileInfo::exists(d.fichier("last72.dam")));
     }
 
@@ -157,8 +157,8 @@ private slots:
         f->show();
         ajouter(*f, "Bob", &NouveauJoueur::K1600);
 
-        f->Nouveau2->trigger();
-        NouvellePartie* p = f->Nouvelle_partie;
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
+        NouvellePartie* p = banc::c<NouvellePartie>(*f, "Nouvelle_partie");
         p->setCurrentWidget(p->Match1);
         p->Joueur1->clear();
         p->BitBtn16->click();  // no name: refused
@@ -169,44 +169,44 @@ private slots:
         p->BitBtn16->click();
         QVERIFY(p->isHidden());
 
-        Session& S = f->session();
-        QVERIFY(f->match_en_cours());
+        Session& S = f->controleur().session();
+        QVERIFY(match_en_cours(f->controleur()));
         QCOMPARE(S.couleur_ordinateur, uint8_t(0));
-        QCOMPARE(f->ctx().match.index_noir, 1);
-        QCOMPARE(f->ctx().match.points_noir, 1600);
-        QCOMPARE(f->ctx().match.points_blanc, 2050);
-        QCOMPARE(f->Panel11->text(), QString("Match"));
-        QVERIFY(f->Abandon->isVisible());
-        QVERIFY(f->Abandon1->isVisible());
-        for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY2(!actif(m), qPrintable(m->objectName()));
-        QVERIFY(!f->Sauver1->isEnabled());
-        QVERIFY(!f->Nouveau2->isEnabled());
-        QVERIFY(!f->Reprendrecoups1->isEnabled());
-        QVERIFY(!f->SpeedButton1->isEnabled());
+        QCOMPARE(f->controleur().ctx().match.index_noir, 1);
+        QCOMPARE(f->controleur().ctx().match.points_noir, 1600);
+        QCOMPARE(f->controleur().ctx().match.points_blanc, 2050);
+        QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString("Match"));
+        QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isVisible());
+        QVERIFY(banc::c<QAction>(*f, "Abandon1")->isVisible());
+        for (QMenu* m : {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")}) QVERIFY2(!actif(m), qPrintable(m->objectName()));
+        QVERIFY(!banc::c<QAction>(*f, "Sauver1")->isEnabled());
+        QVERIFY(!banc::c<QAction>(*f, "Nouveau2")->isEnabled());
+        QVERIFY(!banc::c<QAction>(*f, "Reprendrecoups1")->isEnabled());
+        QVERIFY(!banc::c<QToolButton>(*f, "SpeedButton1")->isEnabled());
 
         QVERIFY(!f->close());
         QVERIFY(f->isVisible());
 
         S.jouer_maintenant = 0;
         S.tour_ordinateur = 1;
-        QTest::mouseClick(f->surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25));
+        QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25));
         QVERIFY(!S.clic_en_attente);
         S.tour_ordinateur = 0;
 
-        f->Abandon->click();
-        QCOMPARE(f->qui_gagne->text(), QString("Vous abandonnez, gain KOLMAR"));
-        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Kolmar passe de 2050 à 2065"));
-        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Bob passe de 1600 à 1585"));
+        banc::c<QPushButton>(*f, "Abandon")->click();
+        QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Vous abandonnez, gain KOLMAR"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_blanc")->text(), QString::fromUtf8("Kolmar passe de 2050 à 2065"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Bob passe de 1600 à 1585"));
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2065", "1585"}));
         QCOMPARE(lignes_fichier(d, "joueurs.dat"), QStringList({"Kolmar", "Bob"}));
-        QCOMPARE(S.matchState, 0);
-        QVERIFY(f->Abandon->isHidden());
-        QCOMPARE(f->Panel11->text(), QString::fromUtf8("Entraînement"));
-        for (QMenu* m : {f->Fichier1, f->Joueurs1, f->Ouvertures1}) QVERIFY(actif(m));
-        QVERIFY(f->Sauver1->isEnabled());
-        QVERIFY(f->SpeedButton1->isEnabled());
-        f->BitBtn13->click();
-        QVERIFY(f->fin_de_parties->isHidden());
+        QCOMPARE(int(matchState(f->controleur())), 0);
+        QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isHidden());
+        QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString::fromUtf8("Entraînement"));
+        for (QMenu* m : {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")}) QVERIFY(actif(m));
+        QVERIFY(banc::c<QAction>(*f, "Sauver1")->isEnabled());
+        QVERIFY(banc::c<QToolButton>(*f, "SpeedButton1")->isEnabled());
+        banc::c<QPushButton>(*f, "BitBtn13")->click();
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
         QVERIFY(f->close());
     }
 
@@ -216,37 +216,37 @@ private slots:
         Dossier d;
         auto f = banc::fenetre();
         std::string err;
-        QVERIFY2(charger_moteur(*f, err), err.c_str());  // from the program directory
+        QVERIFY2(charger_moteur(f->controleur(), err), err.c_str());  // from the program directory
         definir_repertoire_donnees(d.std());
-        f->ctx().moteur->limites.profondeur_fixe = 2;
-        f->Rflexionsurtempsadverse1->setChecked(false);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
+        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
         f->show();
         ajouter(*f, "Bob", &NouveauJoueur::K1800);
-        f->Nouveau2->trigger();
-        NouvellePartie* p = f->Nouvelle_partie;
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
+        NouvellePartie* p = banc::c<NouvellePartie>(*f, "Nouvelle_partie");
         choisir(p->ListBox9, "Bob");
         p->BitBtn16->click();  // Bob white
 
         banc::cliquer(*f, 43);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
-        passe_boucle(*f, false);  // the computer's move
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
-        QCOMPARE(f->jeu().trait, uint8_t(BLANC));
-        passe_boucle(*f, false);
-        QVERIFY(f->match_en_cours());
-        QVERIFY(!actif(f->Fichier1));
-        QVERIFY(!f->Sauver1->isEnabled());
-        QVERIFY(!f->Quitter1->isEnabled());
-        QVERIFY(!actif(f->Ouvertures1));
-        QVERIFY(f->Abandon->isVisible());
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
+        passe_boucle(f->controleur(), false);  // the computer's move
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 2);
+        QCOMPARE(f->controleur().jeu().trait, uint8_t(BLANC));
+        passe_boucle(f->controleur(), false);
+        QVERIFY(match_en_cours(f->controleur()));
+        QVERIFY(!actif(banc::c<QMenu>(*f, "Fichier1")));
+        QVERIFY(!banc::c<QAction>(*f, "Sauver1")->isEnabled());
+        QVERIFY(!banc::c<QAction>(*f, "Quitter1")->isEnabled());
+        QVERIFY(!actif(banc::c<QMenu>(*f, "Ouvertures1")));
+        QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isVisible());
 
-        f->Abandon->click();
-        QCOMPARE(f->session().matchState, 0);
+        banc::c<QPushButton>(*f, "Abandon")->click();
+        QCOMPARE(int(matchState(f->controleur())), 0);
         // Black (2050) beats white (1800).
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2061", "1789"}));
-        passe_boucle(*f, false);
-        QVERIFY(f->Sauver1->isEnabled());
-        QVERIFY(actif(f->Fichier1));
+        passe_boucle(f->controleur(), false);
+        QVERIFY(banc::c<QAction>(*f, "Sauver1")->isEnabled());
+        QVERIFY(actif(banc::c<QMenu>(*f, "Fichier1")));
     }
 
     // A registered name typed rather than picked plays on its own line.
@@ -256,30 +256,30 @@ private slots:
         f->show();
         ajouter(*f, "Bob", &NouveauJoueur::K1600);
         ajouter(*f, "Carl", &NouveauJoueur::K1800);
-        f->Nouveau2->trigger();
-        NouvellePartie* p = f->Nouvelle_partie;
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
+        NouvellePartie* p = banc::c<NouvellePartie>(*f, "Nouvelle_partie");
         p->ListBox9->clearSelection();
         p->Joueur1->setText("Carl");
         p->BitBtn16->click();
-        QCOMPARE(f->ctx().match.index_blanc, 2);
-        QCOMPARE(f->ctx().match.points_blanc, 1800);
-        f->AbandonClick();
+        QCOMPARE(f->controleur().ctx().match.index_blanc, 2);
+        QCOMPARE(f->controleur().ctx().match.points_blanc, 1800);
+        AbandonClick(f->controleur());
         QCOMPARE(lignes_fichier(d, "points.dat").value(1), QString("1600"));
         QVERIFY(lignes_fichier(d, "points.dat").value(2) != QString("1800"));
 
         // A name the register does not know: 1500 points, no line written,
         // even though Carl's line was the last one used.
-        f->Nouveau2->trigger();
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
         p->ListBox9->clearSelection();
         p->Joueur1->setText("Zed");
         p->BitBtn16->click();
-        QCOMPARE(f->ctx().match.index_blanc, -1);
-        QCOMPARE(f->ctx().match.points_blanc, 1500);
+        QCOMPARE(f->controleur().ctx().match.index_blanc, -1);
+        QCOMPARE(f->controleur().ctx().match.points_blanc, 1500);
         const QStringList avant = lignes_fichier(d, "points.dat");
-        f->AbandonClick();
+        AbandonClick(f->controleur());
         // Kolmar went from 2050 to 2061 beating Carl (1800).
-        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Kolmar passe de 2061 à 2073"));
-        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Zed passe de 1500 à 1488"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Kolmar passe de 2061 à 2073"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_blanc")->text(), QString::fromUtf8("Zed passe de 1500 à 1488"));
         const QStringList apres = lignes_fichier(d, "points.dat");
         QCOMPARE(apres.mid(1), avant.mid(1));
         QVERIFY(apres.value(0) != avant.value(0));
@@ -292,30 +292,30 @@ private slots:
         auto f = brouillon::fenetre(d);
         f->show();
         ajouter(*f, "Carl", &NouveauJoueur::K1600);
-        f->Nouveau2->trigger();
-        NouvellePartie* p = f->Nouvelle_partie;
+        banc::c<QAction>(*f, "Nouveau2")->trigger();
+        NouvellePartie* p = banc::c<NouvellePartie>(*f, "Nouvelle_partie");
         choisir(p->ListBox9, "Carl");
         p->Valdorin_blanc1->setChecked(true);
         p->BitBtn16->click();  // the computer white, Carl black
 
         // The computer's time is up: black (1600) beats white (2050).
-        fin_de_partie(*f, FIN_TEMPS_ORDI);
-        QCOMPARE(f->session().matchState, 5);
-        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
-        QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Kolmar passe de 2050 à 1989"));
-        QVERIFY(!f->match_en_cours());
-        QVERIFY(f->Fichier1->menuAction()->isEnabled());
+        fin_de_partie(f->controleur(), FIN_TEMPS_ORDI);
+        QCOMPARE(int(matchState(f->controleur())), 5);
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_blanc")->text(), QString::fromUtf8("Kolmar passe de 2050 à 1989"));
+        QVERIFY(!match_en_cours(f->controleur()));
+        QVERIFY(banc::c<QMenu>(*f, "Fichier1")->menuAction()->isEnabled());
         const QStringList points = lignes_fichier(d, "points.dat");
         QCOMPARE(points, QStringList({"1989", "1661"}));
 
-        fin_de_partie(*f, FIN_TEMPS_HUMAIN);
+        fin_de_partie(f->controleur(), FIN_TEMPS_HUMAIN);
         QCOMPARE(lignes_fichier(d, "points.dat"), points);
-        QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
+        QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Carl passe de 1600 à 1661"));
 
-        f->partie_entrainement(true, "Carl");
-        f->AbandonClick();
-        QVERIFY(f->Resultat_blanc->text().isEmpty());
-        QVERIFY(f->Resultat_noir->text().isEmpty());
+        partie_entrainement(f->controleur(), true, "Carl");
+        AbandonClick(f->controleur());
+        QVERIFY(banc::c<QLabel>(*f, "Resultat_blanc")->text().isEmpty());
+        QVERIFY(banc::c<QLabel>(*f, "Resultat_noir")->text().isEmpty());
         QCOMPARE(lignes_fichier(d, "points.dat"), points);
     }
 
@@ -328,28 +328,28 @@ private slots:
         ajouter(*f, "Dan", &NouveauJoueur::K1800);
         ajouter(*f, "Eva", &NouveauJoueur::K1600);
 
-        f->Effacerunjoueur1->trigger();
-        QVERIFY(f->Efface_j->isVisible());
-        QCOMPARE(f->Efface_j->ListBox15->count(), 3);
-        choisir(f->Efface_j->ListBox15, "Kolmar");
-        f->Efface_j->BitBtn20->click();
+        banc::c<QAction>(*f, "Effacerunjoueur1")->trigger();
+        QVERIFY(banc::c<EffaceJoueur>(*f, "Efface_j")->isVisible());
+        QCOMPARE(banc::c<EffaceJoueur>(*f, "Efface_j")->ListBox15->count(), 3);
+        choisir(banc::c<EffaceJoueur>(*f, "Efface_j")->ListBox15, "Kolmar");
+        banc::c<EffaceJoueur>(*f, "Efface_j")->BitBtn20->click();
         QCOMPARE(lignes_fichier(d, "joueurs.dat").size(), 3);
-        choisir(f->Efface_j->ListBox15, "Dan");
-        f->Efface_j->BitBtn20->click();
-        QVERIFY(f->Efface_j->isHidden());
+        choisir(banc::c<EffaceJoueur>(*f, "Efface_j")->ListBox15, "Dan");
+        banc::c<EffaceJoueur>(*f, "Efface_j")->BitBtn20->click();
+        QVERIFY(banc::c<EffaceJoueur>(*f, "Efface_j")->isHidden());
         QCOMPARE(lignes_fichier(d, "joueurs.dat"), QStringList({"Kolmar", "Eva"}));
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2050", "1600"}));
 
         banc::cliquer(*f, 43);
-        f->Changerlesnoms1->trigger();
-        QVERIFY(f->Joueurs->isVisible());
-        QCOMPARE(f->Joueurs->Edit2->text(), f->Nom_blanc->text());
-        f->Joueurs->Edit2->setText("Eva");
-        f->Joueurs->Edit3->setText("Zoe");
-        f->Joueurs->OKjoueur->click();
-        QCOMPARE(f->Nom_blanc->text(), QString("Eva"));
-        QCOMPARE(f->Nom_noir->text(), QString("Zoe"));
-        const Partie& pt = f->jeu().partie;
+        banc::c<QAction>(*f, "Changerlesnoms1")->trigger();
+        QVERIFY(banc::c<PanneauJoueurs>(*f, "Joueurs")->isVisible());
+        QCOMPARE(banc::c<PanneauJoueurs>(*f, "Joueurs")->Edit2->text(), banc::c<QLabel>(*f, "Nom_blanc")->text());
+        banc::c<PanneauJoueurs>(*f, "Joueurs")->Edit2->setText("Eva");
+        banc::c<PanneauJoueurs>(*f, "Joueurs")->Edit3->setText("Zoe");
+        banc::c<PanneauJoueurs>(*f, "Joueurs")->OKjoueur->click();
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Eva"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Zoe"));
+        const Partie& pt = f->controleur().jeu().partie;
         QCOMPARE(lire_nom(pt.partie[pt.demi_coup_courant] + OFS_NOM_BLANC), std::string("Eva"));
         QCOMPARE(lire_nom(pt.partie[pt.demi_coup_courant] + OFS_NOM_NOIR), std::string("Zoe"));
     }
@@ -364,17 +364,17 @@ private slots:
         banc::cliquer(*f, 25);
         banc::cliquer(*f, 31);
 
-        f->Ouverturespourlesblancs1->trigger();
-        QVERIFY(f->Form2->isVisible());
-        QVERIFY(f->Form3->isHidden());
-        QCOMPARE(f->Form2->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
-        QCOMPARE(f->Form2->Liste_Ouvertures->count(), int(lire_lignes(d.std() + "/Ouvert_b.ouv").size()));
-        f->Form2->BitBtn2->click();
-        QVERIFY(f->Form2->isHidden());
-        f->Ouverturespourlesnoirs1->trigger();
-        QVERIFY(f->Form3->isVisible());
-        QCOMPARE(f->Form3->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
-        f->Form3->BitBtn2->click();
+        banc::c<QAction>(*f, "Ouverturespourlesblancs1")->trigger();
+        QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm2")->isVisible());
+        QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm3")->isHidden());
+        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm2")->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
+        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm2")->Liste_Ouvertures->count(), int(lire_lignes(d.std() + "/Ouvert_b.ouv").size()));
+        banc::c<FenetreOuvertures>(*f, "TForm2")->BitBtn2->click();
+        QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm2")->isHidden());
+        banc::c<QAction>(*f, "Ouverturespourlesnoirs1")->trigger();
+        QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm3")->isVisible());
+        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm3")->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
+        banc::c<FenetreOuvertures>(*f, "TForm3")->BitBtn2->click();
 
         {
             QFile b(d.fichier("Parametres/essai_b.ouv")), n(d.fichier("Parametres/essai_n.ouv")),
@@ -387,23 +387,23 @@ private slots:
             Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
                 brouillon::accepter(o, d.fichier("Parametres/essai.ovv"));
             });
-            f->Changerbibliothqueouvertures1->trigger();
+            banc::c<QAction>(*f, "Changerbibliothqueouvertures1")->trigger();
             QCOMPARE(dlg.vus(), 1);
         }
-        QCOMPARE(f->ctx().bibliotheque.blancs.size(), size_t(1));
-        QCOMPARE(f->ctx().bibliotheque.noirs.size(), size_t(2));
+        QCOMPARE(f->controleur().ctx().bibliotheque.blancs.size(), size_t(1));
+        QCOMPARE(f->controleur().ctx().bibliotheque.noirs.size(), size_t(2));
         QCOMPARE(lire_lignes(d.std() + "/Ouvert_n.ouv").size(), size_t(2));
-        QCOMPARE(f->Form3->Liste_Ouvertures->count(), 2);
+        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm3")->Liste_Ouvertures->count(), 2);
 
         // The switch is what the move driver reads, on the lists edited here.
-        Moteur& m = *f->ctx().moteur;
-        QCOMPARE(m.bibliotheque, &f->ctx().bibliotheque);
-        QVERIFY(f->Bibliothquesactives1->isChecked());
+        Moteur& m = *f->controleur().ctx().moteur;
+        QCOMPARE(m.bibliotheque, &f->controleur().ctx().bibliotheque);
+        QVERIFY(banc::c<QAction>(*f, "Bibliothquesactives1")->isChecked());
         QVERIFY(m.limites.bibliotheque);
-        f->Bibliothquesactives1->trigger();
-        QVERIFY(!f->Bibliothquesactives1->isChecked());
+        banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
+        QVERIFY(!banc::c<QAction>(*f, "Bibliothquesactives1")->isChecked());
         QVERIFY(!m.limites.bibliotheque);
-        f->Bibliothquesactives1->trigger();
+        banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
         QVERIFY(m.limites.bibliotheque);
     }
 };

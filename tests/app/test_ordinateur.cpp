@@ -24,13 +24,13 @@ namespace {
 std::unique_ptr<TForm1> contre_ordinateur(int profondeur = 3) {
     auto f = banc::fenetre();
     std::string err;
-    if (!charger_moteur(*f, err)) qFatal("engine data: %s", err.c_str());
-    f->Humaincontrehumain1->setChecked(false);
-    f->session().contre_ordinateur = 1;
-    f->Rflexionsurtempsadverse1->setChecked(false);
-    f->ctx().moteur->limites.profondeur_fixe = profondeur;
+    if (!charger_moteur(f->controleur(), err)) qFatal("engine data: %s", err.c_str());
+    banc::c<QAction>(*f, "Humaincontrehumain1")->setChecked(false);
+    f->controleur().session().contre_ordinateur = 1;
+    banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
+    f->controleur().ctx().moteur->limites.profondeur_fixe = profondeur;
     // These tests watch the search: no move from the opening library.
-    f->Bibliothquesactives1->trigger();
+    banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
     return f;
 }
 
@@ -51,17 +51,17 @@ bool coup_legal(const uint8_t* avant, int camp, const uint8_t* apres) {
 }
 
 bool plateaux_egaux(TForm1& f) {
-    return std::memcmp(&f.jeu().damier[1], &f.jeu().plateau_affiche[1], NB_CASES) == 0;
+    return std::memcmp(&f.controleur().jeu().damier[1], &f.controleur().jeu().plateau_affiche[1], NB_CASES) == 0;
 }
 
 // The record as if n quiet half-moves led to the current position.
 void vieillir(TForm1& f, int n) {
-    Partie& p = f.jeu().partie;
+    Partie& p = f.controleur().jeu().partie;
     for (int k = 1; k <= n; ++k) std::memcpy(p.partie[k], p.partie[0], TAILLE_ENREGISTREMENT);
-    const int total = total_pieces(f.jeu().damier);
+    const int total = total_pieces(f.controleur().jeu().damier);
     for (int k = 0; k <= n; ++k) p.materiel[k] = total;
     p.demi_coup_courant = p.dernier_demi_coup = n;
-    f.session().trait_dernier = f.jeu().trait;
+    f.controleur().session().trait_dernier = f.controleur().jeu().trait;
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ private slots:
 
     void taille_des_tables() {
         auto f = contre_ordinateur();
-        Moteur& m = *f->ctx().moteur;
+        Moteur& m = *f->controleur().ctx().moteur;
         f->Taille_hash[5]->trigger();
         QCOMPARE(m.hash.menu, 5);
         QCOMPARE(int(m.hash.S), 700);
@@ -117,54 +117,54 @@ private slots:
         QCOMPARE(int(m.hash.H), -4);
         // The computer still plays with the smallest table.
         banc::cliquer(*f, 43);
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 2);
     }
 
     // The human's move hands over; the next pass answers with a legal move,
     // shown with its outlines, and gives the turn back.
     void repond_par_un_coup_legal() {
         auto f = contre_ordinateur();
-        Session& S = f->session();
-        Jeu& J = f->jeu();
+        Session& S = f->controleur().session();
+        Jeu& J = f->controleur().jeu();
         banc::cliquer(*f, 43);
         QCOMPARE(S.tour_ordinateur, uint8_t(1));
         uint8_t avant[TAILLE_DAMIER];
         std::memcpy(avant, J.plateau_affiche, TAILLE_DAMIER);
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QCOMPARE(S.tour_ordinateur, uint8_t(0));
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.trait, uint8_t(BLANC));
         QVERIFY(coup_legal(avant, NOIR, J.plateau_affiche));
         QVERIFY(plateaux_egaux(*f));
-        QCOMPARE(f->ListBox1->count(), 1);
-        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur noir"));
-        QVERIFY(f->ListBox2->count() > 0);
-        QVERIFY(f->ListBox2->item(0)->text().contains(QStringLiteral(" : ")));
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->count(), 1);
+        QCOMPARE(banc::c<QLabel>(*f, "Couleurordi")->text(), QString("Ordinateur noir"));
+        QVERIFY(banc::c<QListWidget>(*f, "ListBox2")->count() > 0);
+        QVERIFY(banc::c<QListWidget>(*f, "ListBox2")->item(0)->text().contains(QStringLiteral(" : ")));
         QVERIFY(S.dernier_coup_ordi[1] != 0);
         // Menus given back, no handicap at this level.
-        QVERIFY(f->Nouveau2->isEnabled());
-        QVERIFY(f->Proposernul->isEnabled());
-        QVERIFY(f->Zut->isHidden());
-        QCOMPARE(f->ctx().etat.couleur_ordi, uint8_t(1));
+        QVERIFY(banc::c<QAction>(*f, "Nouveau2")->isEnabled());
+        QVERIFY(banc::c<QPushButton>(*f, "Proposernul")->isEnabled());
+        QVERIFY(banc::c<QLabel>(*f, "Zut")->isHidden());
+        QCOMPARE(f->controleur().ctx().etat.couleur_ordi, uint8_t(1));
         QCOMPARE(cases_de(J.partie, 2)[OFS_COULEUR_ORDI - 1], uint8_t(1));
     }
 
     // "Arrêter le calcul" ends a deep search at once with a legal move.
     void arreter_le_calcul() {
         auto f = contre_ordinateur(30);
-        Jeu& J = f->jeu();
+        Jeu& J = f->controleur().jeu();
         banc::cliquer(*f, 43);
         uint8_t avant[TAILLE_DAMIER];
         std::memcpy(avant, J.plateau_affiche, TAILLE_DAMIER);
         bool vu_pendant = false;
         QTimer::singleShot(150, f.get(), [&] {
-            vu_pendant = f->session().recherche_en_cours && !f->Nouveau2->isEnabled();
-            f->Joue->click();
+            vu_pendant = f->controleur().session().recherche_en_cours && !banc::c<QAction>(*f, "Nouveau2")->isEnabled();
+            banc::c<QPushButton>(*f, "Joue")->click();
         });
         QElapsedTimer t;
         t.start();
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QVERIFY(vu_pendant);
         QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(J.partie.demi_coup_courant, 2);
@@ -177,20 +177,20 @@ private slots:
     void handicap_du_neophyte() {
         auto f = contre_ordinateur(2);
         f->findChild<QAction*>("Dbutant1")->trigger();
-        f->ctx().moteur->limites.profondeur_fixe = 2;
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
         QVERIFY(banc::poser(*f, "B:W70:B1,2,3"));
         uint8_t avant[TAILLE_DAMIER];
-        std::memcpy(avant, f->jeu().plateau_affiche, TAILLE_DAMIER);
-        f->session().tour_ordinateur = 1;
-        passe_boucle(*f, false);
-        QVERIFY(coup_legal(avant, NOIR, f->jeu().plateau_affiche));
-        QVERIFY(!f->Zut->isHidden());
+        std::memcpy(avant, f->controleur().jeu().plateau_affiche, TAILLE_DAMIER);
+        f->controleur().session().tour_ordinateur = 1;
+        passe_boucle(f->controleur(), false);
+        QVERIFY(coup_legal(avant, NOIR, f->controleur().jeu().plateau_affiche));
+        QVERIFY(!banc::c<QLabel>(*f, "Zut")->isHidden());
 
         QVERIFY(banc::poser(*f, "B:W70,71:B1,2"));
-        f->session().tour_ordinateur = 1;
-        passe_boucle(*f, false);
-        QVERIFY(f->Zut->isHidden());
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        f->controleur().session().tour_ordinateur = 1;
+        passe_boucle(f->controleur(), false);
+        QVERIFY(banc::c<QLabel>(*f, "Zut")->isHidden());
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
     }
 
     // Few pieces with a king and no capture for 20 half-moves: the computer
@@ -199,173 +199,173 @@ private slots:
         auto f = contre_ordinateur(3);
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 24);
-        f->session().tour_ordinateur = 1;
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 25);
-        QVERIFY(!f->Match_nul->isHidden());
-        QVERIFY(f->fin_de_parties->isHidden());
-        f->BitBtn14->click();
-        QVERIFY(f->Match_nul->isHidden());
-        QVERIFY(!f->fin_de_parties->isHidden());
-        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
-        QCOMPARE(f->session().resultat, 1);
+        f->controleur().session().tour_ordinateur = 1;
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 25);
+        QVERIFY(!banc::c<QFrame>(*f, "Match_nul")->isHidden());
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        banc::c<QPushButton>(*f, "BitBtn14")->click();
+        QVERIFY(banc::c<QFrame>(*f, "Match_nul")->isHidden());
+        QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Match nul !"));
+        QCOMPARE(f->controleur().session().resultat, 1);
 
         // Refused: the panel goes, the game goes on.
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 24);
-        f->session().tour_ordinateur = 1;
-        passe_boucle(*f, false);
-        QVERIFY(!f->Match_nul->isHidden());
-        f->Annul_nul->click();
-        QVERIFY(f->Match_nul->isHidden());
-        QVERIFY(f->fin_de_parties->isHidden());
+        f->controleur().session().tour_ordinateur = 1;
+        passe_boucle(f->controleur(), false);
+        QVERIFY(!banc::c<QFrame>(*f, "Match_nul")->isHidden());
+        banc::c<QPushButton>(*f, "Annul_nul")->click();
+        QVERIFY(banc::c<QFrame>(*f, "Match_nul")->isHidden());
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
     }
 
     void regle_de_la_proposition() {
         auto f = contre_ordinateur();
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 21);
-        QVERIFY(proposer_nul(*f, 0));
-        QVERIFY(proposer_nul(*f, 29999));
-        QVERIFY(proposer_nul(*f, -29999));
-        QVERIFY(!proposer_nul(*f, 30000));
+        QVERIFY(proposer_nul(f->controleur(), 0));
+        QVERIFY(proposer_nul(f->controleur(), 29999));
+        QVERIFY(proposer_nul(f->controleur(), -29999));
+        QVERIFY(!proposer_nul(f->controleur(), 30000));
         vieillir(*f, 20);  // not more than 20 half-moves
-        QVERIFY(!proposer_nul(*f, 0));
+        QVERIFY(!proposer_nul(f->controleur(), 0));
         vieillir(*f, 30);
-        f->jeu().partie.partie[11][OFS_PRISE] = 1;  // a capture 19 half-moves ago
-        QVERIFY(!proposer_nul(*f, 0));
-        f->jeu().partie.partie[11][OFS_PRISE] = 0;
-        f->jeu().partie.partie[10][OFS_PRISE] = 1;  // 20 ago: out of the window
-        QVERIFY(proposer_nul(*f, 0));
+        f->controleur().jeu().partie.partie[11][OFS_PRISE] = 1;  // a capture 19 half-moves ago
+        QVERIFY(!proposer_nul(f->controleur(), 0));
+        f->controleur().jeu().partie.partie[11][OFS_PRISE] = 0;
+        f->controleur().jeu().partie.partie[10][OFS_PRISE] = 1;  // 20 ago: out of the window
+        QVERIFY(proposer_nul(f->controleur(), 0));
         QVERIFY(banc::poser(*f, "B:W3:B70,66"));  // no king
         vieillir(*f, 30);
-        QVERIFY(!proposer_nul(*f, 0));
+        QVERIFY(!proposer_nul(f->controleur(), 0));
         QVERIFY(banc::poser(*f, "B:WK3,5,7:BK70,66"));  // five pieces
         vieillir(*f, 30);
-        QVERIFY(!proposer_nul(*f, 0));
+        QVERIFY(!proposer_nul(f->controleur(), 0));
     }
 
     // The human's offer: accepted on a score not in the computer's favour.
     void proposer_nul_par_l_humain() {
         auto f = contre_ordinateur();
-        Session& S = f->session();
-        f->ctx().moteur->dernier_score = 150;
-        f->Proposernul->click();
-        QVERIFY(!f->Nulrefus->isHidden());
-        QVERIFY(f->fin_de_parties->isHidden());
+        Session& S = f->controleur().session();
+        f->controleur().ctx().moteur->dernier_score = 150;
+        banc::c<QPushButton>(*f, "Proposernul")->click();
+        QVERIFY(!banc::c<QPushButton>(*f, "Nulrefus")->isHidden());
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
         // The next click on the board takes the refusal away.
         banc::cliquer(*f, 43);
-        QVERIFY(f->Nulrefus->isHidden());
+        QVERIFY(banc::c<QPushButton>(*f, "Nulrefus")->isHidden());
         // While pondering the score is the human's side's.
         S.en_reflexion_adverse = 1;
-        f->Nulrefus->click();
+        banc::c<QPushButton>(*f, "Nulrefus")->click();
         S.en_reflexion_adverse = 0;
-        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
-        QVERIFY(!f->fin_de_parties->isHidden());
+        QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Match nul !"));
+        QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
 
         QVERIFY(banc::poser(*f, "W:W51:B45"));
-        f->ctx().moteur->dernier_score = -40;
-        f->Proposernul->click();
-        QVERIFY(!f->fin_de_parties->isHidden());
-        QVERIFY(f->Nulrefus->isHidden());
+        f->controleur().ctx().moteur->dernier_score = -40;
+        banc::c<QPushButton>(*f, "Proposernul")->click();
+        QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        QVERIFY(banc::c<QPushButton>(*f, "Nulrefus")->isHidden());
     }
 
     // Past 400 half-moves with the same material as 60 before, a game of
     // the computer against itself is drawn.
     void ordinateur_contre_ordinateur_nul() {
         auto f = contre_ordinateur(2);
-        f->Ordinateurcontreordinateur1->trigger();
-        QVERIFY(f->Ordinateurcontreordinateur1->isChecked());
+        banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
+        QVERIFY(banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->isChecked());
         QVERIFY(banc::poser(*f, "W:WK3,K8:BK70,K66"));
         vieillir(*f, 420);
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 421);
-        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
-        QVERIFY(!f->Ordinateurcontreordinateur1->isChecked());
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 421);
+        QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Match nul !"));
+        QVERIFY(!banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->isChecked());
 
         // Material that changed within the last 60 half-moves: play goes on,
         // and the computer moves for both sides.
-        f->Ordinateurcontreordinateur1->trigger();
+        banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
         QVERIFY(banc::poser(*f, "W:WK3,K8:BK70,K66"));
         vieillir(*f, 420);
-        for (int k = 0; k <= 362; ++k) f->jeu().partie.materiel[k] = 5;
-        passe_boucle(*f, false);
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 422);
-        QVERIFY(f->fin_de_parties->isHidden());
-        QVERIFY(!nul_ordinateurs(*f, 0));
-        f->jeu().partie.materiel[362] = f->jeu().partie.materiel[422];
-        QVERIFY(nul_ordinateurs(*f, 19999));
-        QVERIFY(!nul_ordinateurs(*f, 20000));
-        QVERIFY(!nul_ordinateurs(*f, -20000));
-        f->Ordinateurcontreordinateur1->trigger();
-        QVERIFY(!f->Ordinateurcontreordinateur1->isChecked());
+        for (int k = 0; k <= 362; ++k) f->controleur().jeu().partie.materiel[k] = 5;
+        passe_boucle(f->controleur(), false);
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 422);
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        QVERIFY(!nul_ordinateurs(f->controleur(), 0));
+        f->controleur().jeu().partie.materiel[362] = f->controleur().jeu().partie.materiel[422];
+        QVERIFY(nul_ordinateurs(f->controleur(), 19999));
+        QVERIFY(!nul_ordinateurs(f->controleur(), 20000));
+        QVERIFY(!nul_ordinateurs(f->controleur(), -20000));
+        banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
+        QVERIFY(!banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->isChecked());
     }
 
     // Pondering runs once in the human's turn and leaves the boards alike;
     // a click ends it and is then played.
     void reflexion_sur_le_temps_adverse() {
         auto f = contre_ordinateur(3);
-        Session& S = f->session();
-        f->Rflexionsurtempsadverse1->setChecked(true);
+        Session& S = f->controleur().session();
+        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(true);
         banc::cliquer(*f, 43);
-        passe_boucle(*f, false);  // the computer's move
+        passe_boucle(f->controleur(), false);  // the computer's move
         QVERIFY(!S.reflexion_faite);
-        passe_boucle(*f, false);  // the human's turn: thinks
+        passe_boucle(f->controleur(), false);  // the human's turn: thinks
         QVERIFY(S.reflexion_faite);
         QVERIFY(plateaux_egaux(*f));
-        QVERIFY(f->ListBox3->count() > 0);
-        QVERIFY(f->ListBox3->item(0)->text().startsWith(QStringLiteral("Profondeur :")));
+        QVERIFY(banc::c<QListWidget>(*f, "ListBox3")->count() > 0);
+        QVERIFY(banc::c<QListWidget>(*f, "ListBox3")->item(0)->text().startsWith(QStringLiteral("Profondeur :")));
 
         // A deep pondering stopped by a click that then moves a piece.
         auto g = contre_ordinateur(30);
-        g->Rflexionsurtempsadverse1->setChecked(true);
+        banc::c<QAction>(*g, "Rflexionsurtempsadverse1")->setChecked(true);
         banc::cliquer(*g, 43);
-        g->ctx().moteur->limites.profondeur_fixe = 2;
-        passe_boucle(*g, false);
-        g->ctx().moteur->limites.profondeur_fixe = 30;
-        const int avant = g->jeu().partie.demi_coup_courant;
+        g->controleur().ctx().moteur->limites.profondeur_fixe = 2;
+        passe_boucle(g->controleur(), false);
+        g->controleur().ctx().moteur->limites.profondeur_fixe = 30;
+        const int avant = g->controleur().jeu().partie.demi_coup_courant;
         const QPoint p = banc::point_de(*g, 44);
-        QTimer::singleShot(150, g.get(), [&] { QTest::mouseClick(g->surface, Qt::LeftButton, Qt::NoModifier, p); });
+        QTimer::singleShot(150, g.get(), [&] { QTest::mouseClick(banc::c<QWidget>(*g, "Surface"), Qt::LeftButton, Qt::NoModifier, p); });
         QElapsedTimer t;
         t.start();
-        passe_boucle(*g, false);
+        passe_boucle(g->controleur(), false);
         QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
-        QVERIFY(g->session().reflexion_faite);
-        QVERIFY(plateaux_egaux(*g) || g->jeu().partie.demi_coup_courant == avant + 1);
-        QVERIFY(g->session().piece_choisie != 0 || g->jeu().partie.demi_coup_courant == avant + 1);
+        QVERIFY(g->controleur().session().reflexion_faite);
+        QVERIFY(plateaux_egaux(*g) || g->controleur().jeu().partie.demi_coup_courant == avant + 1);
+        QVERIFY(g->controleur().session().piece_choisie != 0 || g->controleur().jeu().partie.demi_coup_courant == avant + 1);
     }
 
     // F1 while the computer thinks: the search gives up, both boards show
     // the position before the human's move, and nothing is played.
     void reprise_pendant_la_reflexion() {
         auto f = contre_ordinateur(30);
-        Session& S = f->session();
-        Jeu& J = f->jeu();
+        Session& S = f->controleur().session();
+        Jeu& J = f->controleur().jeu();
         banc::cliquer(*f, 43);
         QCOMPARE(J.partie.demi_coup_courant, 1);
-        QTimer::singleShot(150, f.get(), [&] { f->SpeedButton1->click(); });
-        passe_boucle(*f, false);
+        QTimer::singleShot(150, f.get(), [&] { banc::c<QToolButton>(*f, "SpeedButton1")->click(); });
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(J.trait, uint8_t(BLANC));
         QCOMPARE(S.tour_ordinateur, uint8_t(0));
         QVERIFY(!S.recherche_en_cours);
         QVERIFY(plateaux_egaux(*f));
         QCOMPARE(banc::position(*f), banc::position(*banc::fenetre()));
-        QCOMPARE(f->Nbpionsblancs->text(), QString(" 30"));
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsblancs")->text(), QString(" 30"));
         // The next passes wait for the human.
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 0);
 
         // The same from pondering: the human's turn goes back one ply.
-        f->Rflexionsurtempsadverse1->setChecked(true);
-        f->ctx().moteur->limites.profondeur_fixe = 2;
+        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(true);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
         banc::cliquer(*f, 43);
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 2);
-        f->ctx().moteur->limites.profondeur_fixe = 30;
-        QTimer::singleShot(150, f.get(), [&] { f->SpeedButton1->click(); });
-        passe_boucle(*f, false);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 30;
+        QTimer::singleShot(150, f.get(), [&] { banc::c<QToolButton>(*f, "SpeedButton1")->click(); });
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.trait, uint8_t(NOIR));
         QVERIFY(plateaux_egaux(*f));
@@ -376,11 +376,11 @@ private slots:
     // so the turn is the human's; to the end: the computer's again.
     void debut_et_fin_pendant_la_reflexion() {
         auto f = contre_ordinateur(30);
-        Session& S = f->session();
-        Jeu& J = f->jeu();
+        Session& S = f->controleur().session();
+        Jeu& J = f->controleur().jeu();
         banc::cliquer(*f, 43);
-        QTimer::singleShot(100, f.get(), [&] { f->Reveniraudbut1->trigger(); });
-        passe_boucle(*f, false);
+        QTimer::singleShot(100, f.get(), [&] { banc::c<QAction>(*f, "Reveniraudbut1")->trigger(); });
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(J.trait, uint8_t(BLANC));
         QCOMPARE(S.tour_ordinateur, uint8_t(0));
@@ -388,14 +388,14 @@ private slots:
 
         banc::cliquer(*f, 43);
         QCOMPARE(S.tour_ordinateur, uint8_t(1));
-        QTimer::singleShot(100, f.get(), [&] { f->Allerlafin1->trigger(); });
-        passe_boucle(*f, false);
+        QTimer::singleShot(100, f.get(), [&] { banc::c<QAction>(*f, "Allerlafin1")->trigger(); });
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.trait, uint8_t(NOIR));
         QVERIFY(plateaux_egaux(*f));
         QCOMPARE(S.tour_ordinateur, uint8_t(1));
-        f->ctx().moteur->limites.profondeur_fixe = 2;
-        passe_boucle(*f, false);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
+        passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.trait, uint8_t(BLANC));
     }
@@ -404,20 +404,20 @@ private slots:
     // is committed on the position it was found for.
     void reprise_pendant_l_affichage() {
         auto f = contre_ordinateur(2);
-        f->ctx().delais.clignotement_ms = 30;
+        f->controleur().ctx().delais.clignotement_ms = 30;
         banc::cliquer(*f, 43);
         bool pendant = false;
         QTimer::singleShot(150, f.get(), [&] {
-            pendant = f->session().animation;
-            f->SpeedButton1->click();
+            pendant = f->controleur().session().animation;
+            banc::c<QToolButton>(*f, "SpeedButton1")->click();
         });
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QVERIFY(pendant);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 2);
-        QCOMPARE(f->jeu().trait, uint8_t(BLANC));
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 2);
+        QCOMPARE(f->controleur().jeu().trait, uint8_t(BLANC));
         QVERIFY(plateaux_egaux(*f));
-        f->SpeedButton1->click();  // afterwards it works
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
+        banc::c<QToolButton>(*f, "SpeedButton1")->click();  // afterwards it works
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
         QVERIFY(plateaux_egaux(*f));
     }
 
@@ -425,59 +425,59 @@ private slots:
     // search has let go of the board.
     void nul_accepte_pendant_la_reflexion() {
         auto f = contre_ordinateur(2);
-        f->Rflexionsurtempsadverse1->setChecked(true);
+        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(true);
         banc::cliquer(*f, 43);
-        passe_boucle(*f, false);
-        f->ctx().moteur->limites.profondeur_fixe = 30;
-        f->Match_nul->show();
+        passe_boucle(f->controleur(), false);
+        f->controleur().ctx().moteur->limites.profondeur_fixe = 30;
+        banc::c<QFrame>(*f, "Match_nul")->show();
         bool pendant = false;
         QTimer::singleShot(150, f.get(), [&] {
-            pendant = f->session().recherche_en_cours;
-            f->BitBtn14->click();
+            pendant = f->controleur().session().recherche_en_cours;
+            banc::c<QPushButton>(*f, "BitBtn14")->click();
             // Not yet: the search still stands on damier.
-            pendant = pendant && f->fin_de_parties->isHidden();
+            pendant = pendant && banc::c<QFrame>(*f, "fin_de_parties")->isHidden();
         });
         QElapsedTimer t;
         t.start();
-        passe_boucle(*f, false);
+        passe_boucle(f->controleur(), false);
         QVERIFY(pendant);
         QVERIFY(t.elapsed() < 3000);
-        QCOMPARE(f->qui_gagne->text(), QString("Match nul !"));
-        QVERIFY(!f->fin_de_parties->isHidden());
+        QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Match nul !"));
+        QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
         QVERIFY(plateaux_egaux(*f));
-        QCOMPARE(f->session().fin_differee, -1);
+        QCOMPARE(f->controleur().session().fin_differee, -1);
     }
 
     // Without "Réflexion sur temps adverse" the human's turn runs no search.
     void pas_de_reflexion_sans_l_option() {
         auto f = contre_ordinateur(2);
         banc::cliquer(*f, 43);
-        passe_boucle(*f, false);
-        const uint64_t noeuds = f->ctx().moteur->noeuds;
+        passe_boucle(f->controleur(), false);
+        const uint64_t noeuds = f->controleur().ctx().moteur->noeuds;
         QVERIFY(noeuds > 0);
-        passe_boucle(*f, false);
-        passe_boucle(*f, false);
-        QVERIFY(!f->session().reflexion_faite);
-        QCOMPARE(f->ctx().moteur->noeuds, noeuds);
+        passe_boucle(f->controleur(), false);
+        passe_boucle(f->controleur(), false);
+        QVERIFY(!f->controleur().session().reflexion_faite);
+        QCOMPARE(f->controleur().ctx().moteur->noeuds, noeuds);
     }
 
     // "Inverser les joueurs": the computer takes the side to move and plays.
     void inverser_les_joueurs() {
         auto f = contre_ordinateur(2);
-        f->Inverserlesjoueurs1->trigger();
-        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur blanc"));
-        QCOMPARE(f->Inverserlesjoueurs1->shortcut(), QKeySequence(Qt::Key_F4));
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
-        QCOMPARE(f->session().couleur_ordinateur, uint8_t(0));
-        QCOMPARE(f->jeu().trait, uint8_t(NOIR));
-        QCOMPARE(f->session().tour_ordinateur, uint8_t(0));
+        banc::c<QAction>(*f, "Inverserlesjoueurs1")->trigger();
+        QCOMPARE(banc::c<QLabel>(*f, "Couleurordi")->text(), QString("Ordinateur blanc"));
+        QCOMPARE(banc::c<QAction>(*f, "Inverserlesjoueurs1")->shortcut(), QKeySequence(Qt::Key_F4));
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
+        QCOMPARE(f->controleur().session().couleur_ordinateur, uint8_t(0));
+        QCOMPARE(f->controleur().jeu().trait, uint8_t(NOIR));
+        QCOMPARE(f->controleur().session().tour_ordinateur, uint8_t(0));
 
         // A new game with the computer as white opens with its move.
-        nouvelle_partie_contre_ordinateur(*f, false);
-        passe_boucle(*f, false);
-        QCOMPARE(f->jeu().partie.demi_coup_courant, 1);
-        QCOMPARE(f->Couleurordi->text(), QString("Ordinateur blanc"));
+        nouvelle_partie_contre_ordinateur(f->controleur(), false);
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
+        QCOMPARE(banc::c<QLabel>(*f, "Couleurordi")->text(), QString("Ordinateur blanc"));
     }
 };
 

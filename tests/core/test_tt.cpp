@@ -193,8 +193,8 @@ TEST(TranspositionTable, GeneratedKeysAreWellMixed) {
 // table would make every slot() a division by zero.
 TEST(TranspositionTable, AFailedResizeKeepsTheOldTable) {
     TableHachage t;
-    std::string erreur;
-    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << erreur;
+    ErreurDonnees erreur;
+    ASSERT_TRUE(charger_cles(t, erreur, KOLMAR_DIR)) << texte_erreur_donnees(erreur);
     ASSERT_TRUE(resize_hash(t, 1));
     store(t, 77, 1234, 20, 55, 3, HASH_EXACT, 40, 34);
     uint32_t index[NB_CLES];
