@@ -116,7 +116,7 @@ int rechercher(Controleur& f, int trait, bool reflexion) {
         S.taille_hash_attente = -1;
         choisir_taille_hash(f, t);
     }
-    return change || S.partie_finie ? -1 : i;
+    return change || S.partie_finie ? RECHERCHE_CADUQUE : i;
 }
 
 bool proposer_nul(const Controleur& f, int score) {
@@ -180,7 +180,7 @@ void tour_de_l_ordinateur(Controleur& f) {
     S.calcul_ordinateur = false;
     regles_match(f);
 
-    if (reponse < 0) {
+    if (reponse == RECHERCHE_CADUQUE) {
         // The game changed under the search: the computer goes on only when
         // the side to move is still its own (or the colours were exchanged).
         const bool garder = S.tour_ordinateur && (J.trait == S.couleur_ordinateur || S.inversion);
@@ -189,17 +189,17 @@ void tour_de_l_ordinateur(Controleur& f) {
         return;
     }
     const Jeu& E = *C.jeu_moteur;
-    if (reponse >= 100 && reponse != 254) {
+    if (reponse == AUCUN_COUP) {
         S.tour_ordinateur = 0;
         fin_de_partie(f, FIN_SANS_COUP);
         return;
     }
 
     const Coup* liste = E.gen.liste_coups[1];
-    const int choisi = reponse == 254 ? 0 : reponse;
+    const int choisi = reponse == COUP_UNIQUE ? 0 : reponse;
     int joue = choisi;
     // "0 : Néophyte" ahead in material plays its second choice.
-    if (reponse != 254 && C.controle.levelCode == 0 && E.gen.nb_coups[1] > 1 &&
+    if (reponse != COUP_UNIQUE && C.controle.levelCode == 0 && E.gen.nb_coups[1] > 1 &&
         pieces_camp(E, camp) > pieces_camp(E, 1 - camp))
         joue = 1;
     const Coup c = liste[joue];

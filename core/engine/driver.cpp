@@ -200,7 +200,7 @@ int choisir_coup(Moteur& m, int side) {
     R.nb = 0;
     compter_pieces(j.damier, j.nb_pieces);
     const uint8_t* np = j.nb_pieces;
-    if (np[1] + np[2] == 0 || np[3] + np[4] == 0) return 100;
+    if (np[1] + np[2] == 0 || np[3] + np[4] == 0) return AUCUN_COUP;
 
     for (Pile& p : m.pile) p.ext = 0, p.pres_promotion = false, p.hash_de = 0;
     m.camp_racine = static_cast<int8_t>(side);
@@ -216,10 +216,10 @@ int choisir_coup(Moteur& m, int side) {
     R.meilleur_precedent = R.score_statique;
 
     const int n = generer_coups(j.gen, side);
-    if (n == 0) return 100;
+    if (n == 0) return AUCUN_COUP;
     if (n == 1 && !(L.analyse && w == j.partie.dernier_demi_coup)) {
         if (L.analyse) m.dernier_score = 32001;
-        if (!reflexion) return 254;
+        if (!reflexion) return COUP_UNIQUE;
     }
     std::vector<int> livre = coups_du_livre(m, side, n);
     if (!livre.empty()) return livre[std::uniform_int_distribution<size_t>(0, livre.size() - 1)(m.hasard)];

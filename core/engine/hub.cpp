@@ -222,8 +222,8 @@ void ServeurHub::chercher(bool ponder) {
     m.arret_calcul = false;
     m.abandon = false;
     const int n = coups_legaux(j.gen, trait);
-    int i = n > 0 ? choisir_coup(m, trait) : 100;
-    if (i == 254) i = 0;
+    int i = n > 0 ? choisir_coup(m, trait) : AUCUN_COUP;
+    if (i == COUP_UNIQUE) i = 0;
     L.en_reflexion_adverse = false;
     m.rappels.traiter_messages = nullptr;
     m.rappels.fin_iteration = nullptr;

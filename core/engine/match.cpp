@@ -35,7 +35,7 @@ public:
     int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
         copier_partie(v.jeu, *jeu);
         int i = choisir_coup(*m, jeu->trait);
-        if (i == 254) i = 0;
+        if (i == COUP_UNIQUE) i = 0;
         score = m->dernier_score;
         if (i < 0 || i >= jeu->gen.nb_coups[1]) return -1;
         const Coup& c = jeu->gen.liste_coups[1][i];

@@ -18,9 +18,9 @@
 //   m.finales = &tables (engine/endgame.h; loaded at the first small ending)
 //
 //   int i = choisir_coup(m, jeu.trait);     // computer_move
-//   i < 100:  play jeu.gen.liste_coups[1][i]
-//   i == 254: a single legal move, jeu.gen.liste_coups[1][0]
-//   i >= 100 otherwise: no move (a side without pieces or moves)
+//   i >= 0:   play jeu.gen.liste_coups[1][i]
+//   i == COUP_UNIQUE: a single legal move, jeu.gen.liste_coups[1][0]
+//   i == AUCUN_COUP: no move (a side without pieces or moves)
 //   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score
 //   in 1/200 of a man for the side that moved (a win at ply p: 32000 - p).
 //
@@ -199,8 +199,13 @@ bool charger_donnees_moteur(Moteur& m, ErreurDonnees& erreur, const std::string&
 bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir = std::string());
 bool resize_hash(Moteur& m, int index);
 
-// computer_move: index into jeu.gen.liste_coups[1], 254 a single move,
-// >= 100 no move. Leaves the board as found.
+// choisir_coup's answers besides an index: lists can hold far more than a
+// hundred moves, so the answers are out of the index range.
+constexpr int AUCUN_COUP = -1;   // a side without pieces or moves
+constexpr int COUP_UNIQUE = -2;  // the one legal move, liste_coups[1][0], not searched
+
+// computer_move: an index into jeu.gen.liste_coups[1], COUP_UNIQUE or
+// AUCUN_COUP. Leaves the board as found.
 int choisir_coup(Moteur& m, int trait);
 // Thinks on the opponent's time until arret_calcul or depth 30.
 void reflechir(Moteur& m, int trait);

@@ -45,20 +45,20 @@ TEST(Search, WinsAndLossesByPlyDistance) {
     EXPECT_EQ(c.m->dernier_score, 32000 - 1);
     // The losing side sees the loss: black to move, blocked after 36-? is impossible.
     Banc d("B:W36,41,70:B30");
-    EXPECT_GE(choisir_coup(*d.m, d.trait), 100);
+    EXPECT_EQ(choisir_coup(*d.m, d.trait), AUCUN_COUP);
 }
 
 TEST(Search, SingleMoveAndNoMove) {
     Banc b("W:W38,70:B32,5");
     b.trait = BLANC;
     b.m->limites.profondeur_fixe = 0;
-    EXPECT_EQ(choisir_coup(*b.m, BLANC), 254);  // the capture is forced
+    EXPECT_EQ(choisir_coup(*b.m, BLANC), COUP_UNIQUE);  // the capture is forced
     EXPECT_EQ(b.m->noeuds, 0u);
     Banc c("W:W43:B37,32");  // the white man is blocked
-    EXPECT_GE(choisir_coup(*c.m, BLANC), 100);
+    EXPECT_EQ(choisir_coup(*c.m, BLANC), AUCUN_COUP);
     Banc d("W:W43:B37,32");
     d.jeu->damier[37] = d.jeu->damier[32] = VIDE;  // black has no piece at all
-    EXPECT_EQ(choisir_coup(*d.m, BLANC), 100);
+    EXPECT_EQ(choisir_coup(*d.m, BLANC), AUCUN_COUP);
 }
 
 TEST(Search, SameTreeEveryTime) {

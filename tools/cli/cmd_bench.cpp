@@ -69,7 +69,7 @@ int cmd_bench(const Args& args) {
         total += m->noeuds;
         secondes += s;
         std::printf("position %2d nodes %10llu score %6d best %s\n", ++k, static_cast<unsigned long long>(m->noeuds),
-                    m->dernier_score, i < 100 || i == 254 ? texte_coup(jeu->gen.liste_coups[1][i == 254 ? 0 : i]).c_str() : "none");
+                    m->dernier_score, i != AUCUN_COUP ? texte_coup(jeu->gen.liste_coups[1][i == COUP_UNIQUE ? 0 : i]).c_str() : "none");
         std::fflush(stdout);
     }
     std::printf("bench nodes %llu\n", static_cast<unsigned long long>(total));

@@ -62,8 +62,8 @@ int cmd_go(const Args& args) {
         std::fflush(stdout);
     };
     int i = choisir_coup(*m, trait);
-    if (i == 254) i = 0;
-    if (i >= 100) {
+    if (i == COUP_UNIQUE) i = 0;
+    if (i == AUCUN_COUP) {
         std::printf("bestmove none\n");
         return 0;
     }

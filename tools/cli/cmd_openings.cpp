@@ -67,7 +67,7 @@ int cmd_openings(const Args& args) {
         vues.insert(ligne);
         m->dernier_score = 0;
         int i = choisir_coup(*m, jeu->trait);
-        if (i >= 100 && i != 254) continue;
+        if (i == AUCUN_COUP) continue;
         if (std::abs(m->dernier_score) > marge) continue;
         std::printf("%s\n", ligne.c_str());
         std::fflush(stdout);
