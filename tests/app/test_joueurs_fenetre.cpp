@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 
 #include "brouillon.h"
+#include "control/navigation.h"
 #include "control/tour_ordinateur.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
@@ -58,6 +60,45 @@ class TestJoueursFenetre : public QObject {
     Q_OBJECT
 
 private slots:
+    // The names in the players' panels: a long one shows whole or cut with
+    // an ellipsis inside its panel, never clipped on both sides; they and
+    // the computer's colour follow "Inverser les joueurs" and "Humain
+    // contre humain".
+    void noms_dans_les_panneaux() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        Controleur& ctrl = f->controleur();
+        const std::string long_nom = "WWWWWWWWWWWWWWWWWWW";
+        OKjoueurClick(ctrl, long_nom, "Eve");
+        QLabel* blanc = banc::c<QLabel>(*f, "Nom_blanc");
+        QLabel* noir = banc::c<QLabel>(*f, "Nom_noir");
+        auto montre = [](QLabel* l) {
+            l->parentWidget()->layout()->activate();
+            return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+        };
+        QVERIFY(blanc->fontMetrics().horizontalAdvance(QString::fromStdString(long_nom)) > blanc->contentsRect().width());
+        QVERIFY(montre(blanc));
+        QVERIFY(blanc->text().endsWith(QChar(0x2026)));
+        QCOMPARE(blanc->toolTip(), QString::fromStdString(long_nom));
+        QVERIFY(montre(noir));
+        QCOMPARE(noir->text(), QString("Eve"));
+
+        banc::c<QAction>(*f, "Humaincontrehumain1")->trigger();  // against the computer
+        QCOMPARE(ctrl.session().contre_ordinateur, uint8_t(1));
+        banc::c<QAction>(*f, "Inverserlesjoueurs1")->trigger();
+        const EtatNote& e = ctrl.ctx().etat;
+        QCOMPARE(blanc->toolTip(), QString::fromStdString(e.nom_blanc));
+        QCOMPARE(noir->toolTip(), QString::fromStdString(e.nom_noir));
+        QCOMPARE(banc::c<QLabel>(*f, "Couleurordi")->text(),
+                 QString::fromUtf8(texte_couleur_ordinateur(FRANCAIS, ctrl.session().couleur_ordinateur)));
+        banc::c<QAction>(*f, "Humaincontrehumain1")->trigger();
+        QCOMPARE(ctrl.session().contre_ordinateur, uint8_t(0));
+        QVERIFY(banc::c<QLabel>(*f, "Couleurordi")->isHidden());
+        QCOMPARE(blanc->toolTip(), QString::fromStdString(e.nom_blanc));
+        QCOMPARE(noir->toolTip(), QString::fromStdString(e.nom_noir));
+    }
+
     // "Nouveau" shows the three pages with the register; each OK starts
     // its kind of game.
     void pages_de_nouvelle_partie() {
@@ -184,7 +225,11 @@ private slots:
         QVERIFY(!banc::c<QAction>(*f, "Reprendrecoups1")->isEnabled());
         QVERIFY(!banc::c<QToolButton>(*f, "SpeedButton1")->isEnabled());
 
-        QVERIFY(!f->close());
+        {
+            Boite b;  // the box that says why the window stays
+            QVERIFY(!f->close());
+            QVERIFY(b.vue());
+        }
         QVERIFY(f->isVisible());
 
         S.jouer_maintenant = 0;
@@ -199,7 +244,7 @@ private slots:
         QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Bob passe de 1600 à 1585"));
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2065", "1585"}));
         QCOMPARE(lignes_fichier(d, "joueurs.dat"), QStringList({"Kolmar", "Bob"}));
-        QCOMPARE(int(matchState(f->controleur())), 0);
+        QVERIFY(!match_en_cours(f->controleur()));
         QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isHidden());
         QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString::fromUtf8("Entraînement"));
         for (QMenu* m : {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")}) QVERIFY(actif(m));
@@ -241,7 +286,7 @@ private slots:
         QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isVisible());
 
         banc::c<QPushButton>(*f, "Abandon")->click();
-        QCOMPARE(int(matchState(f->controleur())), 0);
+        QVERIFY(!match_en_cours(f->controleur()));
         // Black (2050) beats white (1800).
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2061", "1789"}));
         passe_boucle(f->controleur(), false);
