@@ -40,6 +40,18 @@ inline std::unique_ptr<TForm1> fenetre() {
     return f;
 }
 
+// An option as its menu item would set it, the marks sent back.
+inline void option(TForm1& f, bool Options::*champ, bool valeur) {
+    f.controleur().options().*champ = valeur;
+    f.options(f.controleur().options());
+}
+
+// The items of the size and level menus, by their names.
+inline QAction* taille(TForm1& f, int i) {
+    return c<QAction>(f, QStringLiteral("Taille_hash%1").arg(i).toLatin1().constData());
+}
+inline QAction* niveau(TForm1& f, int i) { return c<QAction>(f, niveaux[i].objet); }
+
 // A position from a FEN, as a new game starting there.
 inline bool poser(TForm1& f, const char* fen) {
     Controleur& ctrl = f.controleur();

@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "banc.h"
-#include "control/sons.h"
+#include "forms/sons.h"
 #include "control/tour_ordinateur.h"
 
 using namespace kolmar;
@@ -48,7 +48,7 @@ int32_t temps_note(TForm1& f, int p, int ofs) {
 
 int coches(TForm1& f) {
     int n = 0;
-    for (QAction* a : f.Niveaux) n += a->isChecked();
+    for (int i = 0; i < NB_NIVEAUX; ++i) n += banc::niveau(f, i)->isChecked();
     return n;
 }
 
@@ -189,12 +189,25 @@ private slots:
     void options_cochables() {
         Temps t;
         auto f = fenetre(t);
-        for (QAction* a : {banc::c<QAction>(*f, "Rflexionsurtempsadverse1"), banc::c<QAction>(*f, "Arretrflexionparclicsouris1"), banc::c<QAction>(*f, "Bipchaquecoup2"),
-                           banc::c<QAction>(*f, "Commentaires1")}) {
+        // Each mark is the controller's option, written by its own item.
+        Options& o = f->controleur().options();
+        const std::pair<const char*, bool Options::*> marques[] = {
+            {"Rflexionsurtempsadverse1", &Options::reflexion_adverse},
+            {"Arretrflexionparclicsouris1", &Options::arret_par_clic},
+            {"Bipchaquecoup2", &Options::bip},
+            {"Commentaires1", &Options::commentaires},
+            {"Indicationdesmouvements1", &Options::indication_mouvements},
+            {"Dcomposerlesprises1", &Options::decomposer_prises}};
+        for (const auto& [nom, champ] : marques) {
+            QAction* a = banc::c<QAction>(*f, nom);
             QVERIFY(a->isCheckable());
             QVERIFY(a->isChecked());
+            QVERIFY(o.*champ);
             a->trigger();
             QVERIFY(!a->isChecked());
+            QVERIFY2(!(o.*champ), nom);
+            for (const auto& [autre, c2] : marques)
+                if (c2 != champ) QVERIFY2(o.*c2 == banc::c<QAction>(*f, autre)->isChecked(), autre);
         }
         // Without "Arrêt réflexion par clic souris" a click during the
         // computer's turn is not even stored.
@@ -203,9 +216,11 @@ private slots:
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
         QVERIFY(!f->controleur().session().clic_en_attente);
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(0));
+        // With it the press stops the thinking, and only that: it never
+        // picks up a piece during the computer's turn.
         banc::c<QAction>(*f, "Arretrflexionparclicsouris1")->trigger();
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(f->controleur().session().clic_en_attente);
+        QVERIFY(!f->controleur().session().clic_en_attente);
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
     }
 
@@ -273,7 +288,7 @@ private slots:
         p.dernier_demi_coup = 400;
         p.demi_coup_courant = 400;
         p.lignes.assign(200, std::string(" x"));
-        f->afficher_liste();
+        f->liste_coups(p.lignes, p.selection);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         for (int ligne : {0, 1, 127, 128, 199}) {
@@ -305,8 +320,8 @@ private slots:
             QVERIFY(charger_moteur(f->controleur(), err));
             definir_repertoire_donnees(scratch.path().toStdString());  // points.dat goes there
             f->controleur().session().contre_ordinateur = 1;
-            banc::c<QAction>(*f, "Humaincontrehumain1")->setChecked(false);
-            banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
+            banc::option(*f, &Options::humains, false);
+            banc::option(*f, &Options::reflexion_adverse, false);
             f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
             f->controleur().ctx().match.points_blanc = 1750;
             poser_matchState(f->controleur(), 1);
@@ -327,8 +342,8 @@ private slots:
         std::string err;
         QVERIFY(charger_moteur(f->controleur(), err));
         f->controleur().session().contre_ordinateur = 1;
-        banc::c<QAction>(*f, "Humaincontrehumain1")->setChecked(false);
-        banc::c<QAction>(*f, "Rflexionsurtempsadverse1")->setChecked(false);
+        banc::option(*f, &Options::humains, false);
+        banc::option(*f, &Options::reflexion_adverse, false);
         f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
         f->controleur().ctx().match.points_blanc = 1750;
         poser_matchState(f->controleur(), 1);
