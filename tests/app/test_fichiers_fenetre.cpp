@@ -10,6 +10,7 @@
 #include <QMenu>
 
 #include "brouillon.h"
+#include "forms/nouvelle_partie.h"
 #include "engine/moteur.h"
 #include "records/gamefile.h"
 
@@ -118,7 +119,7 @@ private slots:
         QCOMPARE(banc::c<QLabel>(*g, "Nom_blanc")->text(), QString("Anne"));
         QCOMPARE(banc::c<QLabel>(*g, "Nom_noir")->text(), QString("Bruno"));
         QCOMPARE(banc::c<QLabel>(*g, "Nbpionsblancs")->text(), QString(" 29"));
-        QCOMPARE(g->langue, int(FRANCAIS));
+        QCOMPARE(g->controleur().ctx().langue, int(FRANCAIS));
         QCOMPARE(banc::c<QMenu>(*g, "Fichier1")->title(), QString("Fichier"));
 
         // The game goes on from the file: white's next move is taken.
@@ -129,10 +130,10 @@ private slots:
         // Against the computer, a file with the computer's side to move
         // hands the turn to it.
         const QString noirs = d.fichier("noirs.dam");
-        QVERIFY(sauver_partie(g->controleur(), noirs));
+        QVERIFY(sauver_partie(g->controleur(), noirs.toStdString()));
         auto h = brouillon::fenetre(d);
         partie_entrainement(h->controleur(), true, "Anne");
-        QVERIFY(ouvrir_partie(h->controleur(), noirs));
+        QVERIFY(ouvrir_partie(h->controleur(), noirs.toStdString()));
         QCOMPARE(h->controleur().session().couleur_ordinateur, uint8_t(1));
         QCOMPARE(h->controleur().jeu().trait, uint8_t(NOIR));
         QCOMPARE(h->controleur().session().tour_ordinateur, uint8_t(1));
@@ -145,7 +146,7 @@ private slots:
         auto f = brouillon::fenetre(d);
         ouverture(*f);
         const QString bon = d.fichier("bon.dam");
-        QVERIFY(sauver_partie(f->controleur(), bon));
+        QVERIFY(sauver_partie(f->controleur(), bon.toStdString()));
 
         QByteArray image = lire(bon);
         image[3 * TAILLE_ENREGISTREMENT + OFS_CASES + 9] = 9;  // no such piece
@@ -162,7 +163,7 @@ private slots:
         const Etat avant(*g);
         {
             Boite b;
-            QVERIFY(!ouvrir_partie(g->controleur(), abime));
+            QVERIFY(!ouvrir_partie(g->controleur(), abime.toStdString()));
             QVERIFY(b.vue());
             QCOMPARE(b.titre, QString("Erreur"));
             QVERIFY2(b.texte.startsWith(QString::fromUtf8("Fichier de partie endommagé")), qPrintable(b.texte));
@@ -170,7 +171,7 @@ private slots:
         QVERIFY(Etat(*g) == avant);
         {
             Boite b;
-            QVERIFY(!ouvrir_partie(g->controleur(), d.fichier("absent.dam")));
+            QVERIFY(!ouvrir_partie(g->controleur(), d.fichier("absent.dam").toStdString()));
             QCOMPARE(b.texte, QString("Impossible d'ouvrir ce fichier"));
         }
         QVERIFY(Etat(*g) == avant);
@@ -209,7 +210,7 @@ private slots:
         QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->item(5)->text(), QString(" 6.60-54 "));
         QCOMPARE(g->controleur().jeu().trait, uint8_t(NOIR));
         QCOMPARE(banc::c<QLabel>(*g, "Nom_blanc")->text(), QString("Eve"));
-        QCOMPARE(g->langue, int(ANGLAIS));
+        QCOMPARE(g->controleur().ctx().langue, int(ANGLAIS));
         QCOMPARE(banc::c<QMenu>(*g, "Fichier1")->title(), QString("File"));
         jouer(*g, 13, 19);
         QCOMPARE(banc::c<QListWidget>(*g, "ListBox1")->item(5)->text(), QString(" 6.60-54 13-19"));
@@ -228,7 +229,7 @@ private slots:
             QVERIFY(!b.vue());
         }
         QCOMPARE(banc::position(*f), depart);
-        QCOMPARE(f->langue, int(FRANCAIS));
+        QCOMPARE(f->controleur().ctx().langue, int(FRANCAIS));
 
         QFile w(d.fichier("last72.dam"));
         QVERIFY(w.open(QIODevice::WriteOnly));
@@ -253,10 +254,10 @@ private slots:
         auto f = brouillon::fenetre(d);
         ouverture(*f);
         choisir_niveau(f->controleur(), 7);  // "7 : Grand Maître"
-        f->Taille_hash[1]->trigger();  // "0,7 Mo"
+        banc::taille(*f, 1)->trigger();  // "0,7 Mo"
         QCOMPARE(f->controleur().ctx().moteur->hash.menu, 1);
         const QString chemin = d.fichier("reglages.dam");
-        QVERIFY(sauver_partie(f->controleur(), chemin));
+        QVERIFY(sauver_partie(f->controleur(), chemin.toStdString()));
         QByteArray image = lire(chemin);
         QCOMPARE(lire_i32(reinterpret_cast<const uint8_t*>(image.constData()) + 508 * TAILLE_ENREGISTREMENT +
                           OFS_TEMPS_NOIR),
@@ -270,10 +271,10 @@ private slots:
         }
 
         auto g = brouillon::fenetre(d);
-        QVERIFY(!g->Niveaux[7]->isChecked());
-        QVERIFY(ouvrir_partie(g->controleur(), chemin));
-        QVERIFY(g->Niveaux[7]->isChecked());
-        QVERIFY(!g->Niveaux[NIVEAU_EXCELLENCE]->isChecked());
+        QVERIFY(!banc::niveau(*g, 7)->isChecked());
+        QVERIFY(ouvrir_partie(g->controleur(), chemin.toStdString()));
+        QVERIFY(banc::niveau(*g, 7)->isChecked());
+        QVERIFY(!banc::niveau(*g, NIVEAU_EXCELLENCE)->isChecked());
         QCOMPARE(g->controleur().ctx().controle.engineBudget, f->controleur().ctx().controle.engineBudget);
         QCOMPARE(g->controleur().ctx().moteur->hash.menu, int(TAILLE_HASH_DEPART));
         QCOMPARE(banc::c<QLabel>(*g, "minblanc")->text(), QString("1"));
@@ -283,8 +284,8 @@ private slots:
         auto h = brouillon::fenetre(d);
         FormActivate(h->controleur());
         QCOMPARE(h->controleur().ctx().moteur->hash.menu, 1);
-        QVERIFY(h->Taille_hash[1]->isChecked());
-        QVERIFY(h->Niveaux[7]->isChecked());
+        QVERIFY(banc::taille(*h, 1)->isChecked());
+        QVERIFY(banc::niveau(*h, 7)->isChecked());
         QCOMPARE(h->controleur().jeu().partie.demi_coup_courant, 10);
     }
 
@@ -295,16 +296,17 @@ private slots:
         auto f = brouillon::fenetre(d);
         ouverture(*f);
         Jeu& J = f->controleur().jeu();
-        J.damier[37] = DAME_NOIRE;  // a position of the search
+        Jeu& M = *f->controleur().ctx().jeu_moteur;  // the search's own copy
+        M.damier[37] = DAME_NOIRE;
         f->controleur().session().recherche_en_cours = true;
-        QVERIFY(sauver_partie(f->controleur(), d.fichier("p.dam")));
-        QCOMPARE(J.damier[37], uint8_t(DAME_NOIRE));
+        QVERIFY(sauver_partie(f->controleur(), d.fichier("p.dam").toStdString()));
+        QCOMPARE(M.damier[37], uint8_t(DAME_NOIRE));
         f->controleur().session().recherche_en_cours = false;
 
         auto g = brouillon::fenetre(d);
-        QVERIFY(ouvrir_partie(g->controleur(), d.fichier("p.dam")));
+        QVERIFY(ouvrir_partie(g->controleur(), d.fichier("p.dam").toStdString()));
         QCOMPARE(banc::position(*g), banc::position(*f));
-        QVERIFY(sauver_partie(f->controleur(), d.fichier("q.dam")));
+        QVERIFY(sauver_partie(f->controleur(), d.fichier("q.dam").toStdString()));
         QCOMPARE(J.damier[37], J.plateau_affiche[37]);
     }
 
