@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# clang with its runtime libraries (libFuzzer, the sanitizers) and llvm's
+# symbolizer serve `make fuzz`.
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,7 @@ packages=(
   qt6-multimedia-dev
   libgtest-dev
   xvfb xauth
+  clang libclang-rt-dev llvm
 )
 
 missing=()
