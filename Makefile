@@ -1,9 +1,19 @@
 # make run: install what is missing, build in Release, start the game.
 # make test: the same set-up, then every test through ctest.
+# make sanitize: the core, the game controller and their tests built with
+#   AddressSanitizer and UBSan, run through ctest.
+# make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
 BUILD_DIR ?= build
+SAN_DIR ?= build-san
+FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 30
+# Extra CMake options of the sanitizer build (the Qt program stays out: its
+# libraries are not instrumented), and the ctest labels it runs (all when empty).
+SAN_CMAKE_FLAGS ?= -DKOLMAR_APP=OFF
+SAN_LABELS ?=
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test sanitize fuzz clean
 
 deps:
 	./scripts/install-deps.sh
@@ -20,5 +30,17 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLMAR_SANITIZE=ON $(SAN_CMAKE_FLAGS)
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(if $(SAN_LABELS),-L '$(SAN_LABELS)')
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+		-DKOLMAR_APP=OFF -DKOLMAR_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_tout
+	tests/fuzz/lancer.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# clang with its runtime libraries (libFuzzer, the sanitizers) and llvm's
+# symbolizer serve `make fuzz`.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev
   xvfb xauth
+  clang libclang-rt-dev llvm
 )
 
 missing=()
