@@ -151,10 +151,15 @@ size_t lire_coups(const std::string& s, size_t i, PartieLue& p, bool pdn, bool& 
 }
 
 std::string nom_lu(const std::string& brut) {
-    size_t a = 0, b = brut.size();
-    while (a < b && est_blanc_txt(brut[a])) ++a;
-    while (b > a && est_blanc_txt(brut[b - 1])) --b;
-    return nom_limite(vers_utf8(brut.substr(a, b - a)));
+    auto rogner = [](const std::string& t) {
+        size_t a = 0, b = t.size();
+        while (a < b && est_blanc_txt(t[a])) ++a;
+        while (b > a && est_blanc_txt(t[b - 1])) --b;
+        return t.substr(a, b - a);
+    };
+    // Cutting to the field may leave a blank at the end: the name read back
+    // from a written file must be the same name.
+    return rogner(nom_limite(vers_utf8(rogner(brut))));
 }
 
 // ---------------------------------------------------------------------------
