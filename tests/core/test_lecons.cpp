@@ -9,6 +9,7 @@
 #include "engine/tt.h"
 #include "lang/messages.h"
 #include "records/fichiers.h"
+#include "records/gamefile.h"
 #include "records/lecons.h"
 #include "records/partie_texte.h"
 #include "rules/jeu.h"
@@ -167,4 +168,22 @@ TEST(Lecons, SessionRaisesTheBudgetOnlyWhenLower) {
     EXPECT_EQ(900, budget);
     arreter_session(s);
     EXPECT_FALSE(s.active);
+}
+
+TEST(Lecons, ShippedLessonsOpenAtTheirSetUpWithTheSolutionAheadAndATextEach) {
+    const std::string dir = std::string(KOLMAR_DIR) + "/Problemes";
+    const std::vector<std::string> l = lister_lecons(dir);
+    EXPECT_GE(l.size(), 12u);
+    for (const std::string& nom : l) {
+        auto jeu = std::make_unique<Jeu>();
+        EtatNote etat;
+        Reglages reglages;
+        const ResultatFichier r = ouvrir_jeu(dir + "/" + nom, *jeu, etat, reglages, ModeLecture::lecon);
+        ASSERT_TRUE(r.ok) << nom << ": " << texte_resultat(r);
+        EXPECT_EQ(0, jeu->partie.demi_coup_courant) << nom;
+        EXPECT_GT(jeu->partie.dernier_demi_coup, 0) << nom;
+        std::string texte;
+        EXPECT_TRUE(lire_texte_lecon(dir + "/" + nom, texte)) << nom;
+        EXPECT_GT(texte.size(), 200u) << nom;
+    }
 }
