@@ -158,6 +158,9 @@ PartiePdn pdn_de_partie(const Partie& pt, uint8_t trait, const std::string& blan
                     {"Round", entete.round}, {"White", blanc},      {"Black", noir}};
 
     const int courant = std::max(0, std::min<int>(pt.demi_coup_courant, DEMI_COUPS_MAX));
+    // The whole game, also when the board shows an earlier ply (a lesson
+    // opens at its set-up with the solution ahead).
+    const int dernier = std::max(0, std::min<int>(pt.dernier_demi_coup, DEMI_COUPS_MAX));
     auto plateau = std::make_unique<uint8_t[]>(TAILLE_DAMIER);
     uint8_t* b = plateau.get();
     auto charger = [&](int ply) {
@@ -168,7 +171,7 @@ PartiePdn pdn_de_partie(const Partie& pt, uint8_t trait, const std::string& blan
     // The side of the first move: the colour of the piece it moved.
     int camp = (trait ^ (courant & 1)) & 1;
     const uint8_t de1 = pt.partie[1][OFS_DE];
-    if (courant >= 1 && de1 >= 1 && de1 <= NB_CASES && b[de1] >= PION_BLANC && b[de1] <= DAME_NOIRE)
+    if (dernier >= 1 && de1 >= 1 && de1 <= NB_CASES && b[de1] >= PION_BLANC && b[de1] <= DAME_NOIRE)
         camp = est_noir(b[de1]) ? NOIR : BLANC;
     p.premier_trait = camp;
     uint8_t initiale[TAILLE_DAMIER];
@@ -178,7 +181,7 @@ PartiePdn pdn_de_partie(const Partie& pt, uint8_t trait, const std::string& blan
     auto g = std::make_unique<Generateur>();
     g->damier = b;
     init_listes(*g);
-    for (int ply = 1; ply <= courant; ++ply) {
+    for (int ply = 1; ply <= dernier; ++ply) {
         charger(ply - 1);
         const uint8_t* r = pt.partie[ply];
         const uint8_t* apres = r + OFS_CASES;

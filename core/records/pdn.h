@@ -60,7 +60,7 @@ struct EntetePdn {
     std::string round = "?";
 };
 
-// A game record up to its current ply for ecrire_pdn: the seven tags
+// A game record up to its last ply for ecrire_pdn: the seven tags
 // (names, and resultat 0 black won, 1 draw, 2 white won, 3 none), FEN when
 // it did not start from the initial position with white to move, and each
 // move rebuilt from the records with coup_pdn. `trait` is the side to move

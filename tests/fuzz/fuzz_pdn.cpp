@@ -52,8 +52,9 @@ extern "C" int fuzz_lire_pdn(const uint8_t* data, size_t size) {
     // Tags first, so the input is always taken as PDN.
     const std::string contenu = "[Event \"f\"]\n" + std::string(reinterpret_cast<const char*>(data), size);
     const std::vector<PartieLue> parties = lire_parties(contenu);
-    auto jeu = std::make_unique<Jeu>();
-    auto relu = std::make_unique<Jeu>();
+    // Games are large: reused from run to run, each replay starts afresh.
+    static Jeu* const jeu = new Jeu;
+    static Jeu* const relu = new Jeu;
     for (const PartieLue& p : parties) {
         exiger(p.coups.size() <= COUPS_LUS_MAX);
         EtatNote etat;
@@ -78,7 +79,7 @@ extern "C" int fuzz_lire_pdn(const uint8_t* data, size_t size) {
 extern "C" int fuzz_lire_texte(const uint8_t* data, size_t size) {
     const std::string contenu(reinterpret_cast<const char*>(data), size);
     const std::vector<PartieLue> parties = lire_parties(contenu);
-    auto jeu = std::make_unique<Jeu>();
+    static Jeu* const jeu = new Jeu;
     for (const PartieLue& p : parties) {
         EtatNote etat;
         const Rejeu r = rejouer_partie(p, *jeu, etat);
