@@ -111,4 +111,63 @@ std::string texte_resultat(const ResultatFichier& r, int l) {
     return {};
 }
 
+std::string texte_type_jeu(int numero, int l) {
+    struct Nom {
+        int numero;
+        const char* fr;
+        const char* en;
+    };
+    static const Nom k_noms[] = {
+        {20, "dames internationales", "international draughts"},
+        {21, "dames anglaises", "English draughts"},
+        {22, "dames italiennes", "Italian draughts"},
+        {23, "dames américaines (pool)", "American pool checkers"},
+        {24, "dames espagnoles", "Spanish draughts"},
+        {25, "dames russes", "Russian draughts"},
+        {26, "dames brésiliennes", "Brazilian draughts"},
+        {27, "dames canadiennes", "Canadian draughts"},
+        {28, "dames portugaises", "Portuguese draughts"},
+        {29, "dames tchèques", "Czech draughts"},
+        {30, "dames turques", "Turkish draughts"},
+        {31, "dames thaïlandaises", "Thai draughts"},
+        {40, "dames frisonnes", "Frisian draughts"},
+        {41, "spantsiretti", "Spantsiretti"},
+    };
+    for (const Nom& n : k_noms)
+        if (n.numero == numero) return choisir(l, n.fr, n.en);
+    return "GameType " + std::to_string(numero);
+}
+
+std::string texte_rejeu(const Rejeu& r, int l) {
+    const std::string coup = std::to_string(r.numero) + " (" + r.texte + ")";
+    switch (r.faute) {
+        case FauteRejeu::aucune:
+            return {};
+        case FauteRejeu::illisible:
+            return choisir(l, "coup illisible n° ", "unreadable move ") + coup;
+        case FauteRejeu::illegal:
+            return choisir(l, "coup illégal n° ", "illegal move ") + coup;
+        case FauteRejeu::ambigu:
+            return choisir(l, "prise ambiguë n° ", "ambiguous capture ") + coup;
+        case FauteRejeu::trop_long:
+            return choisir(l, "partie trop longue, coupée avant le coup n° ", "game too long, cut before move ") + coup;
+        case FauteRejeu::type_refuse:
+            return choisir(l, "refusée : partie de ", "refused: a game of ") +
+                   texte_type_jeu(numero_type_jeu(r.texte), l) + " (GameType \"" + r.texte + "\")";
+        case FauteRejeu::fen_illisible:
+            return choisir(l, "refusée : position de départ illisible (FEN \"", "refused: unreadable set-up (FEN \"") +
+                   r.texte + "\")";
+    }
+    return {};
+}
+
+std::string texte_ligne_partie(int numero, const PartieLue& p, int l) {
+    char t[16];
+    std::snprintf(t, sizeof t, "%2d:", numero);
+    std::string ligne = std::string(t) + " " + p.blanc + " - " + p.noir;
+    if (!type_canadien(p.type_jeu))
+        ligne += choisir(l, " (refusée : ", " (refused: ") + texte_type_jeu(numero_type_jeu(p.type_jeu), l) + ")";
+    return ligne;
+}
+
 }  // namespace kolmar

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace kolmar {
 
@@ -124,9 +125,9 @@ std::string ecrire_pdn(const PartiePdn& p) {
         t += "[" + nom + " \"" + v + "\"]\n";
     };
     for (const auto& e : p.etiquettes) etiquette(e.first, e.second);
-    etiquette("GameType", "27");
-    if (!p.fen.empty()) etiquette("FEN", p.fen);
     etiquette("Result", p.resultat);
+    etiquette("GameType", "27,W,12,12,N2,0");
+    if (!p.fen.empty()) etiquette("FEN", p.fen);
     t += '\n';
     std::string ligne;
     auto ajouter = [&](const std::string& mot) {
@@ -149,6 +150,64 @@ std::string ecrire_pdn(const PartiePdn& p) {
     ajouter(p.resultat);
     t += ligne + "\n\n";
     return t;
+}
+
+PartiePdn pdn_de_partie(const Partie& pt, uint8_t trait, const std::string& blanc, const std::string& noir,
+                        int resultat, const EntetePdn& entete) {
+    PartiePdn p;
+    static const char* const k_resultats[4] = {"0-2", "1-1", "2-0", "*"};
+    p.resultat = resultat >= 0 && resultat <= 3 ? k_resultats[resultat] : "*";
+    p.etiquettes = {{"Event", entete.event}, {"Site", entete.site}, {"Date", entete.date},
+                    {"Round", entete.round}, {"White", blanc},      {"Black", noir}};
+
+    const int courant = std::max(0, std::min<int>(pt.demi_coup_courant, DEMI_COUPS_MAX));
+    // The whole game, also when the board shows an earlier ply (a lesson
+    // opens at its set-up with the solution ahead).
+    const int dernier = std::max(0, std::min<int>(pt.dernier_demi_coup, DEMI_COUPS_MAX));
+    auto plateau = std::make_unique<uint8_t[]>(TAILLE_DAMIER);
+    uint8_t* b = plateau.get();
+    auto charger = [&](int ply) {
+        std::memcpy(b + 1, &pt.partie[ply][OFS_CASES], NB_CASES);
+        b[0] = BORD;
+    };
+    charger(0);
+    // The side of the first move: the colour of the piece it moved.
+    int camp = (trait ^ (courant & 1)) & 1;
+    const uint8_t de1 = pt.partie[1][OFS_DE];
+    if (dernier >= 1 && de1 >= 1 && de1 <= NB_CASES && b[de1] >= PION_BLANC && b[de1] <= DAME_NOIRE)
+        camp = est_noir(b[de1]) ? NOIR : BLANC;
+    p.premier_trait = camp;
+    uint8_t initiale[TAILLE_DAMIER];
+    position_initiale(initiale);
+    if (camp != BLANC || std::memcmp(initiale + 1, b + 1, NB_CASES) != 0) p.fen = ecrire_fen(b, camp);
+
+    auto g = std::make_unique<Generateur>();
+    g->damier = b;
+    init_listes(*g);
+    for (int ply = 1; ply <= dernier; ++ply) {
+        charger(ply - 1);
+        const uint8_t* r = pt.partie[ply];
+        const uint8_t* apres = r + OFS_CASES;
+        const int n = coups_legaux(*g, camp);
+        int trouve = -1;
+        for (int k = 0; k < n && trouve < 0; ++k) {
+            const Coup& c = g->liste_coups[1][k];
+            if (c.depart != r[OFS_DE] || c.arrivee != r[OFS_VERS]) continue;
+            uint8_t essai[TAILLE_DAMIER];
+            std::memcpy(essai, b, TAILLE_DAMIER);
+            jouer_coup(essai, c);
+            if (std::memcmp(essai + 1, apres, NB_CASES) == 0) trouve = k;
+        }
+        if (trouve >= 0) {
+            const Coup c = g->liste_coups[1][trouve];
+            p.coups.push_back(coup_pdn(*g, c));
+        } else {
+            // A record no legal move explains (a hand-edited file): its squares.
+            p.coups.push_back(std::to_string(r[OFS_DE]) + (r[OFS_PRISE] ? "x" : "-") + std::to_string(r[OFS_VERS]));
+        }
+        camp = 1 - camp;
+    }
+    return p;
 }
 
 }  // namespace kolmar

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "rules/movegen.h"
+#include "rules/record.h"
 
 namespace kolmar {
 
@@ -47,8 +48,24 @@ struct PartiePdn {
     std::string resultat = "*";     // "2-0", "1-1", "0-2" or "*"
 };
 
-// The game as PDN text (GameType 27, Canadian draughts), ended by a blank
-// line; the result tag is added from `resultat`.
+// The game as PDN text (GameType "27,W,12,12,N2,0", Canadian draughts),
+// ended by a blank line; the Result tag follows the given tags.
 std::string ecrire_pdn(const PartiePdn& p);
+
+// The tags of the seven-tag roster that a game record does not hold.
+struct EntetePdn {
+    std::string event = "?";
+    std::string site = "?";
+    std::string date = "????.??.??";
+    std::string round = "?";
+};
+
+// A game record up to its last ply for ecrire_pdn: the seven tags
+// (names, and resultat 0 black won, 1 draw, 2 white won, 3 none), FEN when
+// it did not start from the initial position with white to move, and each
+// move rebuilt from the records with coup_pdn. `trait` is the side to move
+// at the current ply.
+PartiePdn pdn_de_partie(const Partie& pt, uint8_t trait, const std::string& blanc, const std::string& noir,
+                        int resultat, const EntetePdn& entete = EntetePdn());
 
 }  // namespace kolmar

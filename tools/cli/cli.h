@@ -17,6 +17,8 @@ int cmd_bench(const Args& args);
 int cmd_match(const Args& args);
 int cmd_engine(const Args& args);
 int cmd_openings(const Args& args);
+int cmd_pdn(const Args& args);
+int cmd_export(const Args& args);
 
 // Prints "kolmar-cli: <message>" on standard error and returns 2.
 int erreur_usage(const std::string& message);

@@ -43,6 +43,8 @@ const Commande k_commandes[] = {
      "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
     {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},
     {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
+    {"pdn", cmd_pdn, "pdn FILE   (replays every game of a PDN or text file)"},
+    {"export", cmd_export, "export (--text | --pdn) GAME.dam"},
 };
 
 int usage() {
