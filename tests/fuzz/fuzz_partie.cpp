@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "commun.h"
+#include "lang/messages.h"
 #include "records/gamefile.h"
 #include "records/texte.h"
 #include "rules/jeu.h"
@@ -82,7 +83,7 @@ void relire(const Fenetre& lue, ModeLecture mode, const Reglages& avant) {
     Fenetre& relue = fenetre_relue.nouvelle();
     relue.reglages = avant;
     ResultatFichier res = ouvrir_jeu(copie, *relue.jeu, relue.etat, relue.reglages, mode);
-    exiger(res.ok, "a saved game reads back: " + res.message);
+    exiger(res.ok, "a saved game reads back: " + texte_resultat(res));
     memes(lue, relue);
     exiger(image_partie(lue.jeu->partie, lue.jeu->trait, lue.reglages) ==
                image_partie(relue.jeu->partie, relue.jeu->trait, relue.reglages),

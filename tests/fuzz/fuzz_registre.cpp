@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     const Registre ajoute = charger_registre(dir);
     const size_t n = r.noms.size();
     if (propre.empty()) {
-        exiger(!res.ok && res.message.empty(), "an empty name is refused silently");
+        exiger(!res.ok && res.message == MessageFichier::aucun, "an empty name is refused silently");
         exiger(ajoute.noms == r.noms && ajoute.points == r.points, "a refused name changes nothing");
         return 0;
     }
