@@ -101,7 +101,8 @@ NouvellePartie::NouvellePartie(QWidget* parent) : QTabWidget(parent) {
     Joueur0 = composant<QLineEdit>(Entrainement, "Joueur0");
     ListBox8 = composant<QListWidget>(Entrainement, "ListBox8");
     ListBox12 = composant<QListWidget>(Entrainement, "ListBox12");
-    RadioGroup2 = couleur(Entrainement, "RadioGroup2", Valdorin_blanc, "Valdorin_blanc", Valdorin_noir, "Valdorin_noir");
+    RadioGroup2 =
+        couleur(Entrainement, "RadioGroup2", Valdorin_blanc, "Valdorin_blanc", Valdorin_noir, "Valdorin_noir");
     BitBtn15 = bouton(Entrainement, "BitBtn15");
     Annule_nouveau = bouton(Entrainement, "Annule_nouveau");
     {

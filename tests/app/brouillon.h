@@ -45,7 +45,7 @@ template <class W>
 class Guetteur {
 public:
     explicit Guetteur(std::function<void(W*)> agir) : agir_(std::move(agir)) {
-        QObject::connect(&t_, &QTimer::timeout, [this] {
+        QObject::connect(&t_, &QTimer::timeout, &t_, [this] {
             if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
                 ++vus_;
                 agir_(w);

@@ -38,7 +38,8 @@ void ouverture(TForm1& f) {
 
 QStringList lignes(const TForm1& f) {
     QStringList l;
-    for (int i = 0; i < banc::c<QListWidget>(f, "ListBox1")->count(); ++i) l << banc::c<QListWidget>(f, "ListBox1")->item(i)->text();
+    for (int i = 0; i < banc::c<QListWidget>(f, "ListBox1")->count(); ++i)
+        l << banc::c<QListWidget>(f, "ListBox1")->item(i)->text();
     return l;
 }
 

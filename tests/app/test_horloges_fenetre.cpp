@@ -34,8 +34,9 @@ std::unique_ptr<TForm1> fenetre(Temps& t) {
 
 QStringList etiquettes(TForm1& f) {
     QStringList l;
-    for (QLabel* e : {banc::c<QLabel>(f, "minnoir"), banc::c<QLabel>(f, "secnoir"), banc::c<QLabel>(f, "minblanc"), banc::c<QLabel>(f, "secblanc"), banc::c<QLabel>(f, "minnoir3d"), banc::c<QLabel>(f, "secnoir3d"), banc::c<QLabel>(f, "minblanc3d"),
-                      banc::c<QLabel>(f, "secblanc3d")})
+    for (QLabel* e : {banc::c<QLabel>(f, "minnoir"), banc::c<QLabel>(f, "secnoir"), banc::c<QLabel>(f, "minblanc"),
+                      banc::c<QLabel>(f, "secblanc"), banc::c<QLabel>(f, "minnoir3d"), banc::c<QLabel>(f, "secnoir3d"),
+                      banc::c<QLabel>(f, "minblanc3d"), banc::c<QLabel>(f, "secblanc3d")})
         l << e->text();
     return l;
 }
@@ -297,7 +298,8 @@ private slots:
             const QPoint centre = banc::c<QListWidget>(*f, "ListBox1")->visualItemRect(it).center();
             // The view wants the press of the same item before the double-click.
             QTest::mousePress(banc::c<QListWidget>(*f, "ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseDClick(banc::c<QListWidget>(*f, "ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseDClick(banc::c<QListWidget>(*f, "ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier,
+                               centre);
             QCOMPARE(p.demi_coup_courant, 2 * ligne);
             QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->currentRow(), ligne);
         }
@@ -331,8 +333,8 @@ private slots:
             else h.base_blanc = 362;  // 362 / 2 > 180 for a player under 1800
             passe_boucle(f->controleur(), false);
             QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
-            QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString::fromUtf8(ordinateur_perd ? "Temps dépassé, vous gagnez"
-                                                                             : "Temps dépassé, gain KOLMAR"));
+            QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(),
+                     QString::fromUtf8(ordinateur_perd ? "Temps dépassé, vous gagnez" : "Temps dépassé, gain KOLMAR"));
             QCOMPARE(dernier_son(), QString(ordinateur_perd ? "gagne.wav" : "Perdu.wav"));
             QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);  // no move after the loss
             definir_repertoire_donnees(KOLMAR_DIR);

@@ -77,7 +77,8 @@ private slots:
             l->parentWidget()->layout()->activate();
             return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
         };
-        QVERIFY(blanc->fontMetrics().horizontalAdvance(QString::fromStdString(long_nom)) > blanc->contentsRect().width());
+        QVERIFY(blanc->fontMetrics().horizontalAdvance(QString::fromStdString(long_nom)) >
+                blanc->contentsRect().width());
         QVERIFY(montre(blanc));
         QVERIFY(blanc->text().endsWith(QChar(0x2026)));
         QCOMPARE(blanc->toolTip(), QString::fromStdString(long_nom));
@@ -219,7 +220,9 @@ private slots:
         QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString("Match"));
         QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isVisible());
         QVERIFY(banc::c<QAction>(*f, "Abandon1")->isVisible());
-        for (QMenu* m : {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")}) QVERIFY2(!actif(m), qPrintable(m->objectName()));
+        for (QMenu* m :
+             {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")})
+            QVERIFY2(!actif(m), qPrintable(m->objectName()));
         QVERIFY(!banc::c<QAction>(*f, "Sauver1")->isEnabled());
         QVERIFY(!banc::c<QAction>(*f, "Nouveau2")->isEnabled());
         QVERIFY(!banc::c<QAction>(*f, "Reprendrecoups1")->isEnabled());
@@ -247,7 +250,9 @@ private slots:
         QVERIFY(!match_en_cours(f->controleur()));
         QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isHidden());
         QCOMPARE(banc::c<QLabel>(*f, "Panel11")->text(), QString::fromUtf8("Entraînement"));
-        for (QMenu* m : {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")}) QVERIFY(actif(m));
+        for (QMenu* m :
+             {banc::c<QMenu>(*f, "Fichier1"), banc::c<QMenu>(*f, "Joueurs1"), banc::c<QMenu>(*f, "Ouvertures1")})
+            QVERIFY(actif(m));
         QVERIFY(banc::c<QAction>(*f, "Sauver1")->isEnabled());
         QVERIFY(banc::c<QToolButton>(*f, "SpeedButton1")->isEnabled());
         banc::c<QPushButton>(*f, "BitBtn13")->click();
@@ -413,7 +418,8 @@ private slots:
         QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm2")->isVisible());
         QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm3")->isHidden());
         QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm2")->Nouvelle_Ouverture->text(), QString("43-37 25-31 "));
-        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm2")->Liste_Ouvertures->count(), int(lire_lignes(d.std() + "/Ouvert_b.ouv").size()));
+        QCOMPARE(banc::c<FenetreOuvertures>(*f, "TForm2")->Liste_Ouvertures->count(),
+                 int(lire_lignes(d.std() + "/Ouvert_b.ouv").size()));
         banc::c<FenetreOuvertures>(*f, "TForm2")->BitBtn2->click();
         QVERIFY(banc::c<FenetreOuvertures>(*f, "TForm2")->isHidden());
         banc::c<QAction>(*f, "Ouverturespourlesnoirs1")->trigger();

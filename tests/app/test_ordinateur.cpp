@@ -82,15 +82,20 @@ private slots:
         QVERIFY(banc::c<QAction>(neuve, "Bipchaquecoup2")->isChecked());
         QVERIFY(banc::c<QAction>(neuve, "Commentaires1")->isChecked());
         QVERIFY(!banc::c<QAction>(neuve, "Ordinateurcontreordinateur1")->isChecked());
-        QCOMPARE(banc::c<QAction>(neuve, "Ordinateurcontreordinateur1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-        QCOMPARE(banc::c<QTabWidget>(neuve, "Onglet")->tabText(banc::c<QTabWidget>(neuve, "Onglet")->indexOf(banc::c<QWidget>(neuve, "Calcul"))), QString("Calcul"));
+        QCOMPARE(banc::c<QAction>(neuve, "Ordinateurcontreordinateur1")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(banc::c<QTabWidget>(neuve, "Onglet")
+                     ->tabText(banc::c<QTabWidget>(neuve, "Onglet")->indexOf(banc::c<QWidget>(neuve, "Calcul"))),
+                 QString("Calcul"));
         QCOMPARE(banc::c<QPushButton>(neuve, "Joue")->text(), QString::fromUtf8("Arrêter le calcul"));
         QVERIFY(banc::c<QLabel>(neuve, "Zut")->isHidden());
         QVERIFY(banc::c<QFrame>(neuve, "Match_nul")->isHidden());
         QVERIFY(banc::c<QPushButton>(neuve, "Nulrefus")->isHidden());
         appliquer_langue(neuve.controleur(), ANGLAIS);
         QCOMPARE(banc::c<QPushButton>(neuve, "Joue")->text(), QString("Stop computing"));
-        QCOMPARE(banc::c<QTabWidget>(neuve, "Onglet")->tabText(banc::c<QTabWidget>(neuve, "Onglet")->indexOf(banc::c<QWidget>(neuve, "Calcul"))), QString("Compute"));
+        QCOMPARE(banc::c<QTabWidget>(neuve, "Onglet")
+                     ->tabText(banc::c<QTabWidget>(neuve, "Onglet")->indexOf(banc::c<QWidget>(neuve, "Calcul"))),
+                 QString("Compute"));
         QCOMPARE(banc::c<QLabel>(neuve, "Couleurordi")->text(), QString("Computer black"));
 
         // Eight sizes, one checked, the start size first.
@@ -326,14 +331,17 @@ private slots:
         g->controleur().ctx().moteur->limites.profondeur_fixe = 30;
         const int avant = g->controleur().jeu().partie.demi_coup_courant;
         const QPoint p = banc::point_de(*g, 44);
-        QTimer::singleShot(150, g.get(), [&] { QTest::mouseClick(banc::c<QWidget>(*g, "Surface"), Qt::LeftButton, Qt::NoModifier, p); });
+        QTimer::singleShot(150, g.get(), [&] {
+            QTest::mouseClick(banc::c<QWidget>(*g, "Surface"), Qt::LeftButton, Qt::NoModifier, p);
+        });
         QElapsedTimer t;
         t.start();
         passe_boucle(g->controleur(), false);
         QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
         QVERIFY(g->controleur().session().reflexion_faite);
         QVERIFY(plateaux_egaux(*g) || g->controleur().jeu().partie.demi_coup_courant == avant + 1);
-        QVERIFY(g->controleur().session().piece_choisie != 0 || g->controleur().jeu().partie.demi_coup_courant == avant + 1);
+        QVERIFY(g->controleur().session().piece_choisie != 0 ||
+                g->controleur().jeu().partie.demi_coup_courant == avant + 1);
     }
 
     // F1 while the computer thinks: the search gives up, both boards show

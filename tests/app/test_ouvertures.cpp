@@ -195,7 +195,8 @@ private slots:
         QVERIFY(f2->Nouvelle_Ouverture->text().isEmpty());
         QCOMPARE(b.blancs.size(), size_t(2));
         // Nothing was written: the file still has the three lines.
-        QCOMPARE(lire(d + "/Ouvert_b.ouv"), std::string("48-41 29-36 54-48 24-29 \r\n44-38 oops\r\n48-41 29-36 54-48 25-32 \r\n"));
+        QCOMPARE(lire(d + "/Ouvert_b.ouv"),
+                 std::string("48-41 29-36 54-48 24-29 \r\n44-38 oops\r\n48-41 29-36 54-48 25-32 \r\n"));
     }
 
     void annuler_reprend_le_fichier() {

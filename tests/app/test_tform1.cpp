@@ -33,7 +33,8 @@ private slots:
                                 "Indicationdesmouvements1", "Dcomposerlesprises1"})
             QVERIFY2(f->findChild<QAction*>(nom), nom);
         for (const char* nom : {"Panel6", "Panel7", "fin_de_parties"}) QVERIFY2(f->findChild<QFrame*>(nom), nom);
-        for (const char* nom : {"Nbpionsnoirs", "Nbpionsblancs", "Label29", "Label30", "Label31", "qui_gagne", "Bas_Haut"})
+        for (const char* nom :
+             {"Nbpionsnoirs", "Nbpionsblancs", "Label29", "Label30", "Label31", "qui_gagne", "Bas_Haut"})
             QVERIFY2(f->findChild<QLabel*>(nom), nom);
         QVERIFY(f->findChild<QListWidget*>("ListBox1"));
 
@@ -45,7 +46,9 @@ private slots:
         QCOMPARE(banc::c<QLabel>(*f, "Nbpionsblancs")->text(), QString(" 30"));
         QCOMPARE(banc::c<QLabel>(*f, "Nbpionsnoirs")->text(), QString(" 30"));
         QCOMPARE(banc::c<QLabel>(*f, "Bas_Haut")->text(), QString("Blancs:Bas->Haut"));
-        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))), QString::fromUtf8("Coups joués"));
+        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")
+                     ->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))),
+                 QString::fromUtf8("Coups joués"));
         QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
         QVERIFY(banc::c<QLabel>(*f, "Label29")->isHidden());
     }
@@ -54,12 +57,16 @@ private slots:
         auto f = banc::fenetre();
         f->langue(ANGLAIS);
         QCOMPARE(banc::c<QMenu>(*f, "Fichier1")->title(), QString("File"));
-        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))), QString("List of moves"));
+        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")
+                     ->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))),
+                 QString("List of moves"));
         f->langue(FRANCAIS);
         QCOMPARE(banc::c<QMenu>(*f, "Fichier1")->title(), QString("Fichier"));
         QCOMPARE(banc::c<QAction>(*f, "Numroterlescase1")->text(), QString::fromUtf8("Numéroter les cases"));
         QCOMPARE(banc::c<QLabel>(*f, "Label29")->text(), QString("Prise"));
-        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))), QString::fromUtf8("Coups joués"));
+        QCOMPARE(banc::c<QTabWidget>(*f, "Onglet")
+                     ->tabText(banc::c<QTabWidget>(*f, "Onglet")->indexOf(banc::c<QWidget>(*f, "Liste"))),
+                 QString::fromUtf8("Coups joués"));
     }
 
     // A piece with a single move plays it on the first click, and the move
@@ -75,7 +82,8 @@ private slots:
         QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->count(), 1);
         QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->item(0)->text(), QString(" 1.43-37 "));
         cliquer(*f, 25);
-        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->item(0)->text(), QString(" 1.43-37 "));  // two moves: waits for the square
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->item(0)->text(),
+                 QString(" 1.43-37 "));  // two moves: waits for the square
         cliquer(*f, 31);
         QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->count(), 1);
         QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->item(0)->text(), QString(" 1.43-37 25-31"));
@@ -245,14 +253,14 @@ private slots:
         QCOMPARE(f->controleur().session().resultat, 0);
 
         // Blocked rather than taken: black keeps a man that cannot move.
-        QVERIFY(banc::poser(*f, "W:W43,70:B67"));
+        QVERIFY(banc::poser(*f, "W:W43,72:B66"));
         cliquer(*f, 43);
         QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Gain des blancs"));
 
         // The game is over: the board no longer takes moves.
         const std::string fin = position(*f);
-        cliquer(*f, 70);
-        cliquer(*f, 64);
+        cliquer(*f, 72);
+        cliquer(*f, 65);
         QCOMPARE(position(*f), fin);
 
         // A new game clears the result.
@@ -425,8 +433,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         QLabel* zut = banc::c<QLabel>(*f, "Zut");
         QVERIFY(zut->geometry().left() >= DECALAGE_DAMIER + 12 * TAILLE_CELLULE);
-        for (const char* nom : {"Label29", "Label30", "Label31", "Bas_Haut", "Couleurordi", "Panel6", "Panel7", "Onglet",
-                                "Joue", "Proposernul", "Nulrefus"})
+        for (const char* nom : {"Label29", "Label30", "Label31", "Bas_Haut", "Couleurordi", "Panel6", "Panel7",
+                                "Onglet", "Joue", "Proposernul", "Nulrefus"})
             QVERIFY2(!zut->geometry().intersects(banc::c<QWidget>(*f, nom)->geometry()), nom);
         QTabBar* barre = banc::c<QTabWidget>(*f, "Onglet")->tabBar();
         const QString regarder = QStringLiteral("Look in:");
@@ -437,7 +445,8 @@ private slots:
             for (int i = 0; i < barre->count(); ++i) {
                 const QRect r = barre->tabRect(i);
                 QVERIFY2(r.right() < barre->width(), qPrintable(barre->tabText(i)));
-                QVERIFY2(r.width() > barre->fontMetrics().horizontalAdvance(barre->tabText(i)), qPrintable(barre->tabText(i)));
+                QVERIFY2(r.width() > barre->fontMetrics().horizontalAdvance(barre->tabText(i)),
+                         qPrintable(barre->tabText(i)));
             }
             vu[l] = QCoreApplication::translate("QFileDialog", "Look in:");
         }
