@@ -1,54 +1,24 @@
 #include "lang/textes_jeu.h"
 
+#include "lang/textes_donnees.h"
+
 namespace kolmar {
 
 namespace {
 
-struct Entree {
-    TexteJeu id;
-    const char* textes[NB_LANGUES];  // French, English, Dutch, Portuguese, Spanish, Italian
+constexpr const langues::Ligne* k_index[] = {
+#define KOLMAR_LIGNE(n) langues::chercher(#n),
+    KOLMAR_TEXTES_JEU(KOLMAR_LIGNE)
+#undef KOLMAR_LIGNE
 };
+static_assert(sizeof k_index / sizeof k_index[0] == static_cast<std::size_t>(TexteJeu::NB));
 
-// One row per id, in the order of the enum.
-constexpr Entree k_textes[] = {
-    {TexteJeu::OrdinateurContreOrdinateur, {"Ordinateur contre ordinateur"}},
-    {TexteJeu::Edition, {"Edition", "Edit", "Bewerken", "Editar", "Edicion", "Modifica"}},
-    {TexteJeu::ReprendreCoups, {"Reprendre coups"}},
-    {TexteJeu::AvancerCoups, {"Avancer coups"}},
-    {TexteJeu::RevenirAuDebut, {"Revenir au début"}},
-    {TexteJeu::AllerALaFin, {"Aller à la fin"}},
-    {TexteJeu::ReculerDUnCoup, {"Reculer d'un coup"}},
-    {TexteJeu::AvancerDUnCoup, {"Avancer d'un coup"}},
-    {TexteJeu::InverserLesJoueurs, {"Inverser les joueurs"}},
-    {TexteJeu::Niveau, {"Niveau"}},
-    {TexteJeu::XSpecial, {"X : Spécial"}},
-    {TexteJeu::ArretDuCalcul, {"Arrêt du calcul"}},
-    {TexteJeu::HorlogesAZero, {"Horloges à zéro"}},
-    {TexteJeu::Pause, {"Pause"}},
-    {TexteJeu::ReflexionSurTempsAdverse, {"Réflexion sur temps adverse"}},
-    {TexteJeu::ArretReflexionParClicSouris, {"Arrêt réflexion par clic souris"}},
-    {TexteJeu::Sons, {"Sons"}},
-    {TexteJeu::BipAChaqueCoup, {"Bip à chaque coup"}},
-    {TexteJeu::Autres, {"Autres"}},
-    {TexteJeu::TailleDesTables, {"Taille des tables de transposition"}},
-    {TexteJeu::Calcul, {"Calcul", "Compute", "Rekenen", "Cálculos", "Cálculos", "Calcolo"}},
-    {TexteJeu::ArreterLeCalcul,
-     {"Arrêter le calcul", "Stop computing", "Stop met rekenen", "Parar de computar", "Interrumpir calculos",
-      "Arrêter le calcul"}},
-    {TexteJeu::ProposerNul,
-     {"Proposer nul", "Offer draw", "Bied remise aan", "Oferecer empate", "Proponer empate", "Proporre la patta"}},
-    {TexteJeu::NulRefuse,
-     {"Nul refusé", "Draw rejected", "Remise afgewezen", "Empate rejeitado", "Empate denegado", "Patta rifiutata"}},
-    {TexteJeu::Zut,
-     {"Zut ! ce n'est pas cela que je voulais jouer.", "Hell ! That's not that I wanted to play.",
-      "Hell ! That's not that I wanted to play.", " Ops! este lance não é o que eu queria jogar.",
-      "¡Caramba! no es la jugada que quería hacer.", "Zut ! non è questa che volevo giocare."}},
-    {TexteJeu::KolmarProposeNul, {"Kolmar propose le match nul"}},
-    {TexteJeu::AppuyezSurOk, {"Appuyez sur OK pour accepter"}},
-    {TexteJeu::TrenteCoupsEn, {"30 coups en : "}},
-    {TexteJeu::Minutes, {"minutes"}},
-};
-static_assert(sizeof k_textes / sizeof k_textes[0] == static_cast<std::size_t>(TexteJeu::NB), "one row per text");
+constexpr bool chaque_id_a_du_francais() {
+    for (const langues::Ligne* l : k_index)
+        if (l == nullptr || l->textes[FRANCAIS] == nullptr) return false;
+    return true;
+}
+static_assert(chaque_id_a_du_francais(), "every text id needs a French line in lang/langues/fr.txt");
 
 const LegendeJeu k_legendes[] = {
     {"Ordinateurcontreordinateur1", TexteJeu::OrdinateurContreOrdinateur},
@@ -83,9 +53,9 @@ const LegendeJeu k_legendes[] = {
 const char* texte(TexteJeu t, int langue) {
     int i = static_cast<int>(t);
     if (i < 0 || i >= static_cast<int>(TexteJeu::NB)) return "";
-    const Entree& e = k_textes[i];
-    if (langue < 0 || langue >= NB_LANGUES || e.textes[langue] == nullptr) return e.textes[FRANCAIS];
-    return e.textes[langue];
+    const langues::Ligne& l = *k_index[i];
+    if (langue < 0 || langue >= NB_LANGUES || l.textes[langue] == nullptr) return l.textes[FRANCAIS];
+    return l.textes[langue];
 }
 
 const LegendeJeu* legendes_jeu(std::size_t& nb) {

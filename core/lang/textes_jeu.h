@@ -9,37 +9,20 @@
 
 namespace kolmar {
 
+// Keys in the language files, like the main table's.
+#define KOLMAR_TEXTES_JEU(X)                                                                                           \
+    X(OrdinateurContreOrdinateur)                                                                                      \
+    X(Edition) X(ReprendreCoups) X(AvancerCoups) X(RevenirAuDebut) X(AllerALaFin) X(ReculerDUnCoup) X(AvancerDUnCoup)  \
+        X(InverserLesJoueurs) X(Niveau) X(XSpecial) X(ArretDuCalcul) X(HorlogesAZero) X(Pause)                         \
+            X(ReflexionSurTempsAdverse) X(ArretReflexionParClicSouris) X(Sons) X(BipAChaqueCoup) X(Autres)             \
+                X(TailleDesTables) X(Calcul) X(ArreterLeCalcul) X(ProposerNul) X(NulRefuse) X(Zut) X(KolmarProposeNul) \
+                    X(AppuyezSurOk) X(TrenteCoupsEn) X(Minutes)
+
 enum class TexteJeu : int {
-    OrdinateurContreOrdinateur,
-    Edition,
-    ReprendreCoups,
-    AvancerCoups,
-    RevenirAuDebut,
-    AllerALaFin,
-    ReculerDUnCoup,
-    AvancerDUnCoup,
-    InverserLesJoueurs,
-    Niveau,
-    XSpecial,
-    ArretDuCalcul,
-    HorlogesAZero,
-    Pause,
-    ReflexionSurTempsAdverse,
-    ArretReflexionParClicSouris,
-    Sons,
-    BipAChaqueCoup,
-    Autres,
-    TailleDesTables,
-    Calcul,
-    ArreterLeCalcul,
-    ProposerNul,
-    NulRefuse,
-    Zut,
-    KolmarProposeNul,
-    AppuyezSurOk,
-    TrenteCoupsEn,
-    Minutes,
-    NB
+#define KOLMAR_ID(n) n,
+    KOLMAR_TEXTES_JEU(KOLMAR_ID)
+#undef KOLMAR_ID
+        NB
 };
 
 // UTF-8 text in a language; French when the language has none.

@@ -24,8 +24,8 @@ TEST(Textes, LanguesEtRepli) {
     EXPECT_STREQ(texte(Texte::CoupsJoues, ANGLAIS), "List of moves");
     EXPECT_STREQ(texte(Texte::BlancsHautBas, ITALIEN), "Bl.:Bianco:Su->Giù");
     EXPECT_STREQ(texte(Texte::Entrainement, NEERLANDAIS), "Training");
-    // A text not yet translated, or an unknown language, gives French.
-    EXPECT_STREQ(texte(Texte::GainDesNoirs, ESPAGNOL), "Gain des noirs");
+    // A text a language lacks, or an unknown language, gives French.
+    EXPECT_STREQ(texte(Texte::NomQuebec, ESPAGNOL), "Quebec");
     EXPECT_STREQ(texte(Texte::Fichier, 9), "Fichier");
     EXPECT_STREQ(texte(Texte::Fichier, -1), "Fichier");
     EXPECT_STREQ(texte(Texte::NB_TEXTES), "");
