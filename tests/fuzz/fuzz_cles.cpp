@@ -28,12 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     const std::string contenu(reinterpret_cast<const char*>(data), taille);
     kolmar::fuzz::ecrire(kolmar::fuzz::chemin(FICHIER_CLES), contenu);
 
-    std::string erreur;
+    ErreurDonnees erreur;
     t->cles_chargees = false;
     const bool ok = charger_cles(*t, erreur, kolmar::fuzz::dossier());
     exiger(ok == (taille >= static_cast<size_t>(TAILLE_FICHIER_CLES)), "only a complete key file is taken");
     if (!ok) {
-        exiger(!erreur.empty() && !t->cles_chargees, "a refused key file says why");
+        exiger(erreur.code != ErreurDonnees::Code::aucune && !t->cles_chargees, "a refused key file says why");
         return 0;
     }
     for (int i = 0; i < NB_CLES; ++i)

@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     kolmar::fuzz::ecrire(fichier, contenu);
 
     auto p = std::make_unique<Parametres>();
-    std::string erreur;
+    ErreurDonnees erreur;
     const bool complet = charger_parametres_defaut(*p, erreur, dir);
     exiger(complet == (taille >= static_cast<size_t>(TAILLE_PAR)), "only a complete file is taken at start-up");
-    exiger(complet || !erreur.empty(), "a refusal says what to do");
+    exiger(complet || erreur.code != ErreurDonnees::Code::aucune, "a refusal says what to do");
 
     auto q = std::make_unique<Parametres>();
     ResultatParametres res = charger_parametres(*q, fichier);

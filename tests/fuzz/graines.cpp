@@ -16,6 +16,8 @@
 #include "records/fichiers.h"
 #include "records/gamefile.h"
 #include "records/joueurs.h"
+#include "records/partie_texte.h"
+#include "records/pdn.h"
 #include "rules/jeu.h"
 
 using namespace kolmar;
@@ -113,6 +115,11 @@ int main(int argc, char** argv) {
         std::string octets;
         lire_fichier(f, octets);
         graine("partie", "partie" + std::to_string(c.longueur), octets);
+        // The same games as the text and PDN writers give them.
+        graine("texte", "partie" + std::to_string(c.longueur),
+               texte_partie(jeu->partie, c.blanc, c.noir, RESULTAT_AUCUN));
+        graine("pdn", "partie" + std::to_string(c.longueur),
+               ecrire_pdn(pdn_de_partie(jeu->partie, jeu->trait, c.blanc, c.noir, RESULTAT_AUCUN)));
         if (c.longueur == 9) graine("partie", "coupee", octets.substr(0, 11 * TAILLE_ENREGISTREMENT + 50));
     }
 
@@ -130,7 +137,7 @@ int main(int argc, char** argv) {
     // Parameters as generated, and saved back by the program.
     graine("parametres", "defaut_can", lire_donnee(FICHIER_PARAMETRES_DEFAUT));
     auto p = std::make_unique<Parametres>();
-    std::string erreur;
+    ErreurDonnees erreur;
     if (!charger_parametres_defaut(*p, erreur, donnees)) return 1;
     p->fixer_scalaire(0, 28);
     sauver_parametres(*p, tmp + "/x.par");
