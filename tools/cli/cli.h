@@ -17,6 +17,7 @@ int cmd_bench(const Args& args);
 int cmd_match(const Args& args);
 int cmd_engine(const Args& args);
 int cmd_openings(const Args& args);
+int cmd_analyse(const Args& args);
 
 // Prints "kolmar-cli: <message>" on standard error and returns 2.
 int erreur_usage(const std::string& message);

@@ -43,6 +43,7 @@ const Commande k_commandes[] = {
      "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
     {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},
     {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
+    {"analyse", cmd_analyse, "analyse GAME.dam [--level N | --time S] [--lang fr|en|pt|es]"},
 };
 
 int usage() {
