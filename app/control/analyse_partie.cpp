@@ -8,6 +8,8 @@
 #include "control/navigation.h"
 #include "control/tour_ordinateur.h"
 #include "engine/analyse.h"
+#include "lang/messages.h"
+#include "records/fichiers.h"
 
 namespace kolmar {
 
@@ -93,8 +95,10 @@ void Debuteruneanalyse1Click(Controleur& f) {
     montrer_lignes(f);
     // The game's position again, unless the user has moved elsewhere.
     if (S.version_position == version) placer_pions(f);
-    if (S.fin_analyse || S.fin_programme || S.version_position != version) fermer_analyse(f);
-    else regles_match(f);
+    if (S.fin_analyse || S.fin_programme || S.version_position != version)
+        fermer_analyse(f);
+    else
+        regles_match(f);
 }
 
 void Arretercettephase1Click(Controleur& f) {
@@ -109,6 +113,16 @@ void Terminerlanalyse1Click(Controleur& f) {
         return;
     }
     if (S.analyse_ouverte) fermer_analyse(f);
+}
+
+bool BitBtn2Click(Controleur& f, const std::string& chemin) {
+    const Contexte& C = f.ctx();
+    std::string t;
+    for (const std::string& l : lignes_a_sauver(C.analyse, C.langue)) t += l + "\n";
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (ecrire_fichier_sur(chemin, t.data(), t.size(), &raison)) return true;
+    f.vue().erreur(texte_resultat(ResultatFichier::echec_ecriture(raison), C.langue));
+    return false;
 }
 
 void clic_ligne_analyse(Controleur& f, int ligne) {

@@ -5,6 +5,8 @@
 // The game itself is never touched by the run.
 #pragma once
 
+#include <string>
+
 namespace kolmar {
 
 class Controleur;
@@ -21,6 +23,9 @@ void Arretercettephase1Click(Controleur& f);
 // game, navigation or closing the program ends a running analysis the
 // same way.
 void Terminerlanalyse1Click(Controleur& f);
+// "Editer analyse" with the file the user chose: the analysed lines of the
+// window's list, one a line; false after the "Erreur" box.
+bool BitBtn2Click(Controleur& f, const std::string& chemin);
 // A click on line `ligne` of either analysis list: the analysis ends and
 // the game shows the position that line was played from.
 void clic_ligne_analyse(Controleur& f, int ligne);

@@ -37,9 +37,13 @@ void prendre_champs(Parametres& p, const ChampsParametres& c) {
     for (int k = 0; k < NB_SCALAIRES; ++k) p.fixer_scalaire(k, valeur_champ(c.scalaires[k]));
 }
 
-ChampsParametres Changer1Click(Controleur& f) { return champs_parametres(f.ctx().moteur->parametres); }
+ChampsParametres Changer1Click(Controleur& f) {
+    return champs_parametres(f.ctx().moteur->parametres);
+}
 
-void parametreOKClick(Controleur& f, const ChampsParametres& c) { prendre_champs(f.ctx().moteur->parametres, c); }
+void parametreOKClick(Controleur& f, const ChampsParametres& c) {
+    prendre_champs(f.ctx().moteur->parametres, c);
+}
 
 bool Sauverlesparamtres1Click(Controleur& f, const std::string& chemin) {
     if (sauver_parametres(f.ctx().moteur->parametres, chemin)) return true;
@@ -48,8 +52,7 @@ bool Sauverlesparamtres1Click(Controleur& f, const std::string& chemin) {
 }
 
 bool Chargerdesparamtres1Click(Controleur& f, const std::string& chemin) {
-    if (charger_parametres(f.ctx().moteur->parametres, chemin) != ResultatParametres::ouverture_impossible)
-        return true;
+    if (charger_parametres(f.ctx().moteur->parametres, chemin) != ResultatParametres::ouverture_impossible) return true;
     f.vue().erreur(texte(Texte::ImpossibleOuvrirFichier, f.ctx().langue));
     return false;
 }

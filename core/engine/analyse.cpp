@@ -89,8 +89,10 @@ bool analyser_partie(Moteur& m, Analyse& a, const RappelsAnalyse& r) {
         const uint8_t joue_de = suite ? pt.partie[w + 1][OFS_DE] : 0;
         const uint8_t joue_vers = suite ? pt.partie[w + 1][OFS_VERS] : 0;
         // The side to move is the owner of the piece the game moved next.
-        if (w == depart) j.trait = trait_depart;
-        else j.trait = est_noir(j.damier[joue_de]) ? NOIR : BLANC;
+        if (w == depart)
+            j.trait = trait_depart;
+        else
+            j.trait = est_noir(j.damier[joue_de]) ? NOIR : BLANC;
         if (r.position) r.position(w);
         sonder();
         if (fin) break;
@@ -150,7 +152,8 @@ bool faute_analyse(int meilleur, int joue) {
 }
 
 std::string ligne_longue(const LigneAnalyse& l, int langue) {
-    std::string t = formater(l.camp == NOIR ? TexteAnalyse::LigneLongueNoir : TexteAnalyse::LigneLongueBlanc, l, langue);
+    std::string t =
+        formater(l.camp == NOIR ? TexteAnalyse::LigneLongueNoir : TexteAnalyse::LigneLongueBlanc, l, langue);
     if (l.faute) {
         char buf[64];
         std::snprintf(buf, sizeof buf, texte(TexteAnalyse::Suite, langue), nom_case[l.suite[0]], nom_case[l.suite[1]],
@@ -185,8 +188,8 @@ std::vector<std::string> lignes_a_sauver(const Analyse& a, int langue) {
 }
 
 int fautes(const Analyse& a, int camp) {
-    return static_cast<int>(
-        std::count_if(a.lignes.begin(), a.lignes.end(), [camp](const LigneAnalyse& l) { return l.faute && l.camp == camp; }));
+    return static_cast<int>(std::count_if(a.lignes.begin(), a.lignes.end(),
+                                          [camp](const LigneAnalyse& l) { return l.faute && l.camp == camp; }));
 }
 
 int demi_coup_de_ligne(const Analyse& a, int ligne) {

@@ -30,15 +30,15 @@ struct LigneAnalyse {
     // In 1/200 of a man for the mover; lines show them halved.
     int score_joue = 0;
     int score_meilleur = 0;
-    bool faute = false;  // "*": far worse than the best move
+    bool faute = false;     // "*": far worse than the best move
     uint8_t suite[4] = {};  // the best line's first two moves, from and to
 };
 
 struct Analyse {
-    int w0 = 0;           // the position analysed first (the last of the game)
-    int w = 0;            // the position reached; 0 once finished
+    int w0 = 0;                    // the position analysed first (the last of the game)
+    int w = 0;                     // the position reached; 0 once finished
     uint8_t trait_depart = BLANC;  // side to move at w0 when the analysis began
-    bool finie = false;   // every position down to the first was analysed
+    bool finie = false;            // every position down to the first was analysed
     // In the order of the game, first position first.
     std::vector<LigneAnalyse> lignes;
     // Per half-move w: the engine's score of position w for its side to

@@ -56,6 +56,13 @@ TEST_F(PartieAnalysee, LinesFillBothListsAndTheGameComesBackByteForByte) {
     EXPECT_TRUE(b.vue.actif(Commande::Terminerlanalyse1));
     EXPECT_FALSE(b.vue.actif(Commande::Arretercettephase1));
     EXPECT_FALSE(f.options().reflexion_adverse) << "no pondering while the analysis is shown";
+    // "Editer analyse" writes the analysed lines, not the legend.
+    const std::string chemin = testing::TempDir() + "analyse.txt";
+    ASSERT_TRUE(BitBtn2Click(f, chemin));
+    std::string texte;
+    ASSERT_TRUE(lire_fichier(chemin, texte));
+    EXPECT_EQ(texte, b.vue.analyse_longues[0] + "\n" + b.vue.analyse_longues[1] + "\n" + b.vue.analyse_longues[2] +
+                         "\n" + b.vue.analyse_longues[3] + "\n");
     Terminerlanalyse1Click(f);
     EXPECT_FALSE(b.vue.panneaux[Panneau::Form4]);
     EXPECT_TRUE(b.vue.panneaux[Panneau::Learn]);
@@ -83,8 +90,10 @@ TEST_F(PartieAnalysee, ANewGameOrNavigationInTheMiddleEndsItCleanly) {
         int polls = 0;
         b.vue.pendant = [&] {
             if (f.session().analyse_en_cours && ++polls == 2) {
-                if (cas == 0) nouvelle_partie(f);
-                else reprise(f);
+                if (cas == 0)
+                    nouvelle_partie(f);
+                else
+                    reprise(f);
             }
         };
         Debuteruneanalyse1Click(f);

@@ -189,8 +189,9 @@ TEST(AnalyseLignes, FormatsOfTheFourLanguages) {
     EXPECT_EQ(t[1], "+100 wins a man ; -100 loses a man ; * at the begining means that there was a very better move");
     EXPECT_EQ(lignes_longues(a, PORTUGAIS)[2],
               "(nao considerar a primeira nem a ultima linha). Espere alguns segundos- Analisando");
-    EXPECT_EQ(lignes_longues(a, FRANCAIS)[2], "(ne pas prendre en compte le dernier coup et les premiers). Attendre "
-                                              "quelques secondes - Analyse en cours");
+    EXPECT_EQ(lignes_longues(a, FRANCAIS)[2],
+              "(ne pas prendre en compte le dernier coup et les premiers). Attendre "
+              "quelques secondes - Analyse en cours");
     EXPECT_EQ(demi_coup_de_ligne(a, 0), 21);
     EXPECT_EQ(demi_coup_de_ligne(a, 1), -1) << "a legend line shows no position";
 }

@@ -30,11 +30,16 @@ int cmd_analyse(const Args& args) {
             ++modes;
         } else if (a == "--lang" && suivant) {
             const std::string l = args[++i];
-            if (l == "fr") langue = FRANCAIS;
-            else if (l == "en") langue = ANGLAIS;
-            else if (l == "pt") langue = PORTUGAIS;
-            else if (l == "es") langue = ESPAGNOL;
-            else return erreur_usage("analyse: --lang takes fr, en, pt or es");
+            if (l == "fr")
+                langue = FRANCAIS;
+            else if (l == "en")
+                langue = ANGLAIS;
+            else if (l == "pt")
+                langue = PORTUGAIS;
+            else if (l == "es")
+                langue = ESPAGNOL;
+            else
+                return erreur_usage("analyse: --lang takes fr, en, pt or es");
         } else if (fichier.empty() && !a.empty() && a[0] != '-') {
             fichier = a;
         } else {
@@ -58,9 +63,12 @@ int cmd_analyse(const Args& args) {
     charger_positions(finales);
     m->finales = &finales;
     // Without an option the game's own level, as the window would have it.
-    if (level >= 0) limites_niveau(static_cast<int>(level), m->limites);
-    else if (secondes > 0) m->limites.temps_fixe_ms = static_cast<int64_t>(secondes * 1000);
-    else m->limites.engineBudget = reglages.engineBudget, m->limites.periodLimit = reglages.periodLimit;
+    if (level >= 0)
+        limites_niveau(static_cast<int>(level), m->limites);
+    else if (secondes > 0)
+        m->limites.temps_fixe_ms = static_cast<int64_t>(secondes * 1000);
+    else
+        m->limites.engineBudget = reglages.engineBudget, m->limites.periodLimit = reglages.periodLimit;
 
     Analyse a;
     if (!analyser_partie(*m, a)) {
