@@ -418,6 +418,13 @@ void regles_match(Controleur& f) {
         for (Commande c : {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Inverserdamier1,
                            Commande::Numroterlescase1})
             fermer(c);
+    // Set-up changes the position under the libraries; an analysis opens
+    // once, its two other commands only while it runs or is shown.
+    if (S.mode_probleme) fermer(Commande::Ouvertures1);
+    if (S.analyse_ouverte || S.calcul_ordinateur || match) fermer(Commande::Debuteruneanalyse1);
+    if (!S.analyse_en_cours) fermer(Commande::Arretercettephase1);
+    if (!S.analyse_ouverte) fermer(Commande::Terminerlanalyse1);
+    if (S.calcul_ordinateur || match || S.analyse_en_cours) fermer(Commande::Installeruneposition1);
     if (S.commandes_envoyees && a == S.commandes) return;
     S.commandes = a;
     S.commandes_envoyees = true;

@@ -11,6 +11,7 @@
 #include "control/horloges.h"
 #include "control/niveaux.h"
 #include "control/vue.h"
+#include "engine/analyse.h"
 #include "engine/book.h"
 #include "engine/endgame.h"
 #include "engine/moteur.h"
@@ -53,6 +54,11 @@ struct Session {
     uint8_t couleur_ordinateur = 1;  // 1: the computer plays black
     int32_t en_reflexion_adverse = 0;
     uint8_t mode_probleme = 0;
+    // Set-up: the piece code a click places (0 the eraser), the set-up tab
+    // is the active page, and "Ordinateur joue" is the caption of Couleurjoue.
+    uint8_t pion_choisi = PION_BLANC;
+    bool onglet_probleme = false;
+    bool couleurjoue_ordinateur = false;
     int nb_legaux = 0;
     uint8_t trait_dernier = BLANC;
     uint8_t veto_reflexion = 0;
@@ -99,6 +105,15 @@ struct Session {
     // works in the table, so it is replaced once the search has returned.
     int taille_hash_attente = -1;
 
+    // The analysis: asked for while a search ran, its window open, its
+    // loop running, and what its buttons asked of the loop.
+    bool analyse_demandee = false;
+    bool analyse_ouverte = false;
+    bool analyse_en_cours = false;
+    bool arret_phase = false;
+    bool fin_analyse = false;
+    bool reflexion_avant_analyse = true;
+
     // The commands the window enables, as last sent.
     Commandes commandes{};
     bool commandes_envoyees = false;
@@ -138,6 +153,8 @@ struct Contexte {
     std::unique_ptr<Finales> finales = std::make_unique<Finales>();
     Horloges horloges;
     ControleTemps controle;
+    // The last analysis, its lines kept until the next one.
+    Analyse analyse;
 };
 
 }  // namespace kolmar

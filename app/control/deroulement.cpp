@@ -5,7 +5,9 @@
 #include "control/commandes.h"
 #include "control/controleur.h"
 #include "control/geometrie.h"
+#include "control/analyse_partie.h"
 #include "control/navigation.h"
+#include "control/probleme.h"
 #include "control/tour_ordinateur.h"
 #include "lang/textes.h"
 
@@ -231,10 +233,15 @@ void saisie_simple(Controleur& f, int s) {
 
 void clic(Controleur& f, int x, int y) {
     Session& S = f.session();
+    f.vue().montrer(Panneau::Learn, false);
+    // Another tab than the set-up's is showing: the set-up is over and
+    // this press is a move.
+    if (S.mode_probleme && !S.onglet_probleme) quitter_probleme(f);
     // During the computer's turn or while its move is shown, a press only
     // stops the thinking (when allowed); it never picks up a piece, which
-    // would play a move the human did not choose.
-    if (S.tour_ordinateur || S.animation) {
+    // would play a move the human did not choose. In set-up the computer
+    // does not think.
+    if ((S.tour_ordinateur && !S.mode_probleme) || S.animation) {
         if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
         return;
     }
@@ -264,7 +271,10 @@ void clic1(Controleur& f, int x, int y) {
     J.damier[0] = BORD;
     const int s = case_du_point(x, y, f.ctx().damier_inverse != 0);
     if (s < 1 || s > NB_CASES) return;
-    if (S.mode_probleme) return;  // set-up places pieces instead
+    if (S.mode_probleme) {
+        placer_piece(f, x, y);
+        return;
+    }
     if (!cellule_sombre(x, y)) return;
     if (S.partie_finie) return;
     if (S.contre_ordinateur) J.damier_depuis_plateau();
@@ -480,6 +490,7 @@ void passe_boucle(Controleur& f, bool attendre_evenement) {
     const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
     f.vue().traiter_evenements(attendre_evenement && !travail);
     if (S.fin_programme) return;
+    if (S.analyse_demandee) Debuteruneanalyse1Click(f);
     if (!S.mode_probleme) {
         if ((S.tour_ordinateur && S.contre_ordinateur) || S.jouer_maintenant) {
             J.damier_depuis_plateau();

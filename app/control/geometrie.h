@@ -18,7 +18,8 @@ inline void cellule_de_case(int s, bool inverse, int& r, int& c) {
 }
 
 // Square under a client point: a light cell names the dark square of its
-// pair (the set-up uses that); 0 when the point is off the board.
+// pair (callers that want dark cells only ask cellule_sombre); 0 when the
+// point is off the board.
 inline int case_du_point(int x, int y, bool inverse) {
     if (x < DECALAGE_DAMIER || y < DECALAGE_DAMIER) return 0;
     const int c = (x - DECALAGE_DAMIER) / TAILLE_CELLULE, r = (y - DECALAGE_DAMIER) / TAILLE_CELLULE;

@@ -34,6 +34,9 @@ enum class Panneau : int {
     Abandon,             // the abandon button and its menu item
     Panel11,             // "Match" / "Entraînement"
     Couleurordi,         // the computer's colour, hidden without a computer
+    Probleme,            // the set-up group box "PLACEZ LES PIONS"
+    Form4,               // the analysis window
+    Learn,               // "Apprendre ?" after an analysis
     NB
 };
 
@@ -47,6 +50,9 @@ enum class Etiquette : int {
     Nom_blanc,
     Nom_noir,
     Bas_Haut,
+    Couleurjoue,  // set-up: who moves first
+    Blancs,       // set-up: white's static evaluation
+    Noirs,        // set-up: black's static evaluation
     NB
 };
 
@@ -71,6 +77,10 @@ enum class Commande : int {
     Proposernul,
     Inverserdamier1,
     Numroterlescase1,
+    Debuteruneanalyse1,
+    Arretercettephase1,  // with "Suivant" of the analysis window
+    Terminerlanalyse1,   // with "Fin analyse"
+    Installeruneposition1,
     NB
 };
 using Commandes = std::array<bool, static_cast<size_t>(Commande::NB)>;
@@ -124,6 +134,14 @@ public:
     virtual void attendre(int ms) = 0;
     // The program ends: the window closes.
     virtual void fermer() = 0;
+
+    // The analysis lists: the analysis window's (long lines and legend)
+    // and the main window's (short lines).
+    virtual void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) {
+        (void)longues, (void)courtes;
+    }
+    // The page control shows the set-up tab, or "Calcul" when false.
+    virtual void onglet_probleme(bool actif) { (void)actif; }
 };
 
 // A view that shows nothing: the controller runs without a window (tests,

@@ -217,7 +217,7 @@ int choisir_coup(Moteur& m, int side) {
 
     const int n = generer_coups(j.gen, side);
     if (n == 0) return AUCUN_COUP;
-    if (n == 1 && !(L.analyse && w == j.partie.dernier_demi_coup)) {
+    if (n == 1 && !(L.analyse && w >= L.longueur_analyse)) {
         if (L.analyse) m.dernier_score = 32001;
         if (!reflexion) return COUP_UNIQUE;
     }

@@ -59,6 +59,8 @@ struct Limites {
     int32_t temps_camp = 0;      // the computer's clock before this move, seconds
     bool en_reflexion_adverse = false;
     bool analyse = false;
+    // Analysis: the game's length; positions before it have a known next move.
+    int32_t longueur_analyse = 0;
     bool bibliotheque = false;
     // Command-line modes: a fixed depth (untimed), or a fixed time per move.
     int profondeur_fixe = 0;
@@ -178,6 +180,8 @@ struct Moteur {
     uint64_t noeuds = 0;
     uint32_t poll = 0;
     int16_t dernier_score = 0;
+    // Analysis: the score of the game's own move at the root, the negated
+    // result of the step for the position after it.
     int16_t score_analyse = 0;
     Coup pv[NB_PLIES][NB_PLIES];
     Coup pv_prec[NB_PLIES];

@@ -31,6 +31,14 @@ void trier(Coup* l, int n) {
     }
 }
 
+// The root move the analysed game played from this position.
+bool coup_de_la_partie(const Moteur& m, const Coup& c) {
+    const Partie& pt = m.jeu.partie;
+    const int w = pt.demi_coup_courant;
+    if (!m.limites.analyse || w < 0 || w >= m.limites.longueur_analyse || w + 1 >= NB_ENREGISTREMENTS) return false;
+    return c.depart == pt.partie[w + 1][OFS_DE] && c.arrivee == pt.partie[w + 1][OFS_VERS];
+}
+
 void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
     Moteur& m = *static_cast<Moteur*>(ctx);
     const int ply = m.jeu.gen.ply;
@@ -437,7 +445,12 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
         }
 
         int v;
-        if (MAX) {
+        if (ply == 1 && coup_de_la_partie(m, c)) {
+            // Analysing a game: its own move was searched at the step before
+            // and has no line of its own here.
+            v = m.score_analyse;
+            m.pv[2][0].depart = 0;
+        } else if (MAX) {
             if (premier) {
                 v = noeud<false>(m, alpha, beta, ply + 1);
             } else {

@@ -30,6 +30,8 @@ struct VueTest : VueMuette {
     Commandes commandes{};
     std::vector<std::string> lignes;
     bool ferme = false;
+    std::vector<std::string> analyse_longues, analyse_courtes;
+    bool onglet_probleme_actif = false;
     // Run at each pumping of events: what the user does meanwhile.
     std::function<void()> pendant;
     int pompages = 0;
@@ -42,6 +44,10 @@ struct VueTest : VueMuette {
     void activer(const Commandes& a) override { commandes = a; }
     void liste_coups(const std::vector<std::string>& l, int) override { lignes = l; }
     void fermer() override { ferme = true; }
+    void lignes_analyse(const std::vector<std::string>& l, const std::vector<std::string>& c) override {
+        analyse_longues = l, analyse_courtes = c;
+    }
+    void onglet_probleme(bool actif) override { onglet_probleme_actif = actif; }
     void traiter_evenements(bool) override {
         ++pompages;
         if (pendant) pendant();

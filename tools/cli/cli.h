@@ -19,6 +19,7 @@ int cmd_engine(const Args& args);
 int cmd_openings(const Args& args);
 int cmd_pdn(const Args& args);
 int cmd_export(const Args& args);
+int cmd_analyse(const Args& args);
 
 // Prints "kolmar-cli: <message>" on standard error and returns 2.
 int erreur_usage(const std::string& message);

@@ -45,6 +45,7 @@ const Commande k_commandes[] = {
     {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
     {"pdn", cmd_pdn, "pdn FILE   (replays every game of a PDN or text file)"},
     {"export", cmd_export, "export (--text | --pdn) GAME.dam"},
+    {"analyse", cmd_analyse, "analyse GAME.dam [--level N | --time S] [--lang fr|en|pt|es]"},
 };
 
 int usage() {
