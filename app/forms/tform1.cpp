@@ -321,6 +321,10 @@ void TForm1::montrer(Panneau p, bool visible) {
     case Panneau::Couleurordi:
         Couleurordi->setVisible(visible);
         break;
+    // The set-up and analysis windows are not built here yet.
+    case Panneau::Probleme:
+    case Panneau::Form4:
+    case Panneau::Learn:
     case Panneau::NB:
         break;
     }
@@ -368,6 +372,9 @@ void TForm1::texte(Etiquette e, const std::string& t) {
     case Etiquette::Bas_Haut:
         Bas_Haut->setText(q);
         break;
+    case Etiquette::Couleurjoue:
+    case Etiquette::Blancs:
+    case Etiquette::Noirs:
     case Etiquette::NB:
         break;
     }
