@@ -382,7 +382,8 @@ void OKjoueurClick(Controleur& f, const std::string& nom_blanc, const std::strin
 void AbandonClick(Controleur& f) {
     f.session().arret_calcul = 1;
     fin_de_partie(f, FIN_ABANDON);
-    if (matchState(f) != MATCH_COMPTE) poser_matchState(f, MATCH_AUCUN);
+    // Scored, the resigned match is over: the game is a training one now.
+    poser_matchState(f, MATCH_AUCUN);
     regles_match(f);
 }
 
