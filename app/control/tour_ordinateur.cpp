@@ -23,17 +23,6 @@ constexpr int64_t SECONDES_MAX = 100000000;
 
 int32_t borner(int64_t s) { return static_cast<int32_t>(std::clamp<int64_t>(s, 0, SECONDES_MAX)); }
 
-// The engine's copy: the committed position, the side to move and the
-// record (the root's repetition rule reads it).
-void copier_pour_moteur(const Jeu& J, Jeu& E) {
-    std::memcpy(E.damier, J.plateau_affiche, TAILLE_DAMIER);
-    E.damier[0] = BORD;
-    std::memcpy(E.plateau_affiche, J.plateau_affiche, TAILLE_DAMIER);
-    E.trait = J.trait;
-    compter_pieces(E.damier, E.nb_pieces);
-    E.partie = J.partie;
-}
-
 // The names follow the players: the computer's side is "Kolmar", and
 // without a computer nobody is.
 void noms_selon_mode(Controleur& f) {
@@ -78,7 +67,7 @@ int rechercher(Controleur& f, int trait, bool reflexion) {
     L.temps_camp = borner(base + en_cours);
     if (!reflexion) f.vue().effacer_calcul();
 
-    copier_pour_moteur(J, E);
+    copier_pour_moteur(J, J.plateau_affiche, E);
     const uint64_t version = S.version_position;
     S.recherche_en_cours = true;
     S.arret_calcul = 0;

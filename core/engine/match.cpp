@@ -11,19 +11,6 @@ namespace kolmar {
 
 namespace {
 
-// Copies the game into the player's own Jeu: board, side, record.
-void copier_partie(const Jeu& de, Jeu& vers) {
-    std::memcpy(vers.damier, de.damier, TAILLE_DAMIER);
-    vers.damier[0] = BORD;
-    std::memcpy(vers.plateau_affiche, vers.damier, TAILLE_DAMIER);
-    vers.trait = de.trait;
-    compter_pieces(vers.damier, vers.nb_pieces);
-    std::memcpy(vers.partie.partie, de.partie.partie, sizeof vers.partie.partie);
-    std::memcpy(vers.partie.materiel, de.partie.materiel, sizeof vers.partie.materiel);
-    vers.partie.demi_coup_courant = de.partie.demi_coup_courant;
-    vers.partie.dernier_demi_coup = de.partie.dernier_demi_coup;
-}
-
 class JoueurMoteur : public Joueur {
 public:
     std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
@@ -33,7 +20,7 @@ public:
 
     std::string nom() const override { return libelle; }
     int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
-        copier_partie(v.jeu, *jeu);
+        copier_pour_moteur(v.jeu, v.jeu.damier, *jeu);
         int i = choisir_coup(*m, jeu->trait);
         if (i == COUP_UNIQUE) i = 0;
         score = m->dernier_score;

@@ -44,4 +44,19 @@ struct Jeu {
     void plateau_depuis_damier() { std::memcpy(plateau_affiche, damier, TAILLE_DAMIER); }
 };
 
+// A player's own copy of a game to think on: the board `plateau` (the
+// game's position between moves), the side to move and the record the
+// repetition rule reads; the move list's lines are left out.
+inline void copier_pour_moteur(const Jeu& de, const uint8_t plateau[TAILLE_DAMIER], Jeu& vers) {
+    std::memcpy(vers.damier, plateau, TAILLE_DAMIER);
+    vers.damier[0] = BORD;
+    std::memcpy(vers.plateau_affiche, vers.damier, TAILLE_DAMIER);
+    vers.trait = de.trait;
+    compter_pieces(vers.damier, vers.nb_pieces);
+    std::memcpy(vers.partie.partie, de.partie.partie, sizeof vers.partie.partie);
+    std::memcpy(vers.partie.materiel, de.partie.materiel, sizeof vers.partie.materiel);
+    vers.partie.demi_coup_courant = de.partie.demi_coup_courant;
+    vers.partie.dernier_demi_coup = de.partie.dernier_demi_coup;
+}
+
 }  // namespace kolmar
