@@ -362,16 +362,6 @@ std::vector<int> cases_du_coup(const std::string& t) {
     return cases;
 }
 
-bool meme_ensemble_pris(const Coup& a, const Coup& b) {
-    if (a.nb_prises != b.nb_prises) return false;
-    uint8_t x[MAX_PRISES], y[MAX_PRISES];
-    std::memcpy(x, a.prises, a.nb_prises);
-    std::memcpy(y, b.prises, b.nb_prises);
-    std::sort(x, x + a.nb_prises);
-    std::sort(y, y + b.nb_prises);
-    return std::memcmp(x, y, a.nb_prises) == 0;
-}
-
 // The legal moves of side the squares name, one per resulting position:
 // start and end must match, and the landing squares given in between must
 // be passed in that order.
@@ -400,7 +390,7 @@ std::vector<Coup> coups_nommes(Generateur& g, int side, const std::vector<int>& 
             if (g.cases_arrets[k][a] == cases[j]) ++j;
         if (j + 1 != cases.size()) continue;
         bool deja = false;
-        for (const Coup& t : trouves) deja = deja || meme_ensemble_pris(t, c);
+        for (const Coup& t : trouves) deja = deja || memes_pieces_prises(t, c);
         if (!deja) trouves.push_back(c);
     }
     return trouves;

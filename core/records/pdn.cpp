@@ -18,16 +18,6 @@ std::string coup_protocole(const Coup& c) {
 
 namespace {
 
-bool meme_ensemble(const Coup& a, const Coup& b) {
-    if (a.nb_prises != b.nb_prises) return false;
-    uint8_t x[MAX_PRISES], y[MAX_PRISES];
-    std::memcpy(x, a.prises, a.nb_prises);
-    std::memcpy(y, b.prises, b.nb_prises);
-    std::sort(x, x + a.nb_prises);
-    std::sort(y, y + b.nb_prises);
-    return std::memcmp(x, y, a.nb_prises) == 0;
-}
-
 }  // namespace
 
 std::string coup_pdn(Generateur& g, const Coup& c) {
@@ -37,7 +27,7 @@ std::string coup_pdn(Generateur& g, const Coup& c) {
     bool ambigu = false;
     for (int i = 0; i < n; ++i) {
         const Coup& a = g.liste_coups[1][i];
-        if (a.depart == c.depart && a.arrivee == c.arrivee && !meme_ensemble(a, c)) ambigu = true;
+        if (a.depart == c.depart && a.arrivee == c.arrivee && !memes_pieces_prises(a, c)) ambigu = true;
     }
     if (!ambigu) return coup_court(c);
     chemin_de_prise(g, c.depart, c.prises);
@@ -78,8 +68,8 @@ int trouver_coup(const std::string& texte, const Coup* liste, int n) {
             if (static_cast<int>(cases.size()) - 2 != c.nb_prises) continue;
             Coup voulu = c;
             for (int j = 0; j < c.nb_prises; ++j) voulu.prises[j] = static_cast<uint8_t>(cases[j + 2]);
-            if (!meme_ensemble(voulu, c)) continue;
-        } else if (trouve >= 0 && !meme_ensemble(liste[trouve], c)) {
+            if (!memes_pieces_prises(voulu, c)) continue;
+        } else if (trouve >= 0 && !memes_pieces_prises(liste[trouve], c)) {
             return -1;  // "axb" names two different captures
         }
         if (trouve < 0) trouve = k;

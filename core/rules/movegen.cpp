@@ -1,9 +1,9 @@
 #include "rules/movegen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 
 namespace kolmar {
 
@@ -280,6 +280,16 @@ uint8_t jouer_coup(uint8_t* damier, const Coup& c) {
     for (int i = 0; i < c.nb_prises; ++i) damier[c.prises[i]] = VIDE;
     damier[c.arrivee] = case_de_promotion(code, c.arrivee) ? code + 1 : code;
     return code;
+}
+
+bool memes_pieces_prises(const Coup& a, const Coup& b) {
+    if (a.nb_prises != b.nb_prises) return false;
+    uint8_t x[MAX_PRISES], y[MAX_PRISES];
+    std::memcpy(x, a.prises, a.nb_prises);
+    std::memcpy(y, b.prises, b.nb_prises);
+    std::sort(x, x + a.nb_prises);
+    std::sort(y, y + b.nb_prises);
+    return std::memcmp(x, y, a.nb_prises) == 0;
 }
 
 bool meme_prise(const Coup& a, const Coup& b) {
