@@ -94,10 +94,10 @@ bool chemin_de_prise(Generateur& g, int square, const uint8_t* prises);
 // row. Returns the moving piece's code before the move.
 uint8_t jouer_coup(uint8_t* damier, const Coup& c);
 
-// Same move identity wherever the exact path matters.
 // The same pieces taken, in whatever order (a PDN capture names only its
 // squares, not the order of the jumps).
 bool memes_pieces_prises(const Coup& a, const Coup& b);
+// Same move identity wherever the exact path matters.
 bool meme_prise(const Coup& a, const Coup& b);
 
 }  // namespace kolmar
