@@ -11,6 +11,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev
   xvfb xauth
+  poppler-utils
   clang libclang-rt-dev llvm
 )
 

@@ -264,6 +264,14 @@ bool ouvrir_partie(Controleur& f, const std::string& chemin, ModeLecture mode) {
         f.vue().taille_hash(C.moteur->hash.menu);
     }
 
+    partie_chargee(f);
+    return true;
+}
+
+void partie_chargee(Controleur& f) {
+    Contexte& C = f.ctx();
+    Session& S = f.session();
+    Jeu& J = f.jeu();
     // The game read is the position to play on; a loaded game is never rated.
     const Partie& pt = J.partie;
     S.couleur_ordinateur = C.etat.couleur_ordi;
@@ -291,7 +299,6 @@ bool ouvrir_partie(Controleur& f, const std::string& chemin, ModeLecture mode) {
     placer_pions(f);
     compter_pions(f);
     regles_match(f);
-    return true;
 }
 
 bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }

@@ -48,6 +48,9 @@ Reglages reglages_courants(const Controleur& f);
 // False when refused (the box has been shown).
 bool sauver_partie(Controleur& f, const std::string& chemin);
 bool ouvrir_partie(Controleur& f, const std::string& chemin, ModeLecture mode = ModeLecture::ouvrir);
+// After a game was put into the record (file, import): the computer's
+// colour, clocks, list, names and board follow it; never a rated game.
+void partie_chargee(Controleur& f);
 bool ecrire_autosave(Controleur& f);
 // Start-up: settings and language from the autosave, then the last game.
 void FormActivate(Controleur& f);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "control/horloges.h"
@@ -17,6 +18,7 @@
 #include "engine/moteur.h"
 #include "records/classement.h"
 #include "records/gamefile.h"
+#include "records/lecons.h"
 #include "rules/board.h"
 #include "rules/jeu.h"
 #include "rules/record.h"
@@ -155,6 +157,10 @@ struct Contexte {
     ControleTemps controle;
     // The last analysis, its lines kept until the next one.
     Analyse analyse;
+    // The training session, and the lesson file the lesson panels stand on
+    // (empty until one is opened).
+    SessionEntrainement entrainement;
+    std::string lecon;
 };
 
 }  // namespace kolmar

@@ -81,6 +81,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     creer_ordinateur();
     creer_horloges();
     creer_commandes();
+    creer_textes();
     appliquer_legendes(FRANCAIS);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Building sets nothing of the game: this is the one place it starts.

@@ -15,6 +15,7 @@
 #include "engine/moteur.h"
 #include "lang/textes.h"
 #include "records/gamefile.h"
+#include "records/partie_texte.h"
 
 class QAction;
 class QFrame;
@@ -36,6 +37,7 @@ class NouveauJoueur;
 class EffaceJoueur;
 class PanneauJoueurs;
 class FenetreOuvertures;
+class FenetreTexte;
 
 // The client area: shows the backing image and takes the board clicks.
 class Surface : public QWidget {
@@ -108,6 +110,7 @@ private:
     void creer_ordinateur();
     void creer_horloges();
     void creer_commandes();
+    void creer_textes();
 
     // Captions of the controls from the caption tables of a language.
     void appliquer_legendes(int langue);
@@ -126,6 +129,23 @@ private:
     void Changerlesnoms1Click();
     void partie_match(bool ordinateur_noir, const QString& nom, int selection);
     void montrer_editeur(FenetreOuvertures* editeur);
+    // Text and PDN files, printing, the board picture, lessons and learning.
+    void Crerunfichiertexte1Click();
+    void Ouvrirunfichiertexte1Click();
+    void ListeOKClick();
+    void ListeCancelClick();
+    void Imprimer1Click();
+    void Editerlimagefichierbmp1Click();
+    void Problmes1Click();
+    void montrer_lecon(const std::string& texte);
+    void Chargerdesleons1Click();
+    void session_menus();
+public:
+    // "Oui" of "Apprendre ?": the learning step, the lesson file asked for
+    // when the position may be learned.
+    void Learn_yesClick();
+
+private:
 
     Affichage affichage_;
     Controleur ctrl_;
@@ -252,6 +272,24 @@ private:
     PanneauJoueurs* Joueurs = nullptr;
     FenetreOuvertures* Form2 = nullptr;  // white lines
     FenetreOuvertures* Form3 = nullptr;  // black lines
+
+    // Text files, printing, lessons and sessions.
+    QAction* Crerunfichiertexte1 = nullptr;
+    QAction* Ouvrirunfichiertexte1 = nullptr;
+    QAction* Imprimer1 = nullptr;
+    QAction* Editerlimagefichierbmp1 = nullptr;
+    QAction* Problmes1 = nullptr;
+    QAction* Chargerdesleons1 = nullptr;
+    QAction* Lancerunesession1 = nullptr;
+    QAction* Arrterlasession1 = nullptr;
+    QFrame* Panel2 = nullptr;  // the games of a multi-game file
+    QListWidget* ListBox16 = nullptr;
+    QPushButton* ListeOK = nullptr;
+    QPushButton* ListeCancel = nullptr;
+    QPushButton* Panel13 = nullptr;  // "Suivant ->"
+    QPushButton* Panel14 = nullptr;  // "Revoir coup"
+    FenetreTexte* Bloc_notes = nullptr;
+    std::vector<PartieLue> parties_lues_;
 };
 
 }  // namespace kolmar

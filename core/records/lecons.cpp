@@ -88,12 +88,12 @@ ResultatFichier charger_lecons(const std::string& chemin, std::vector<uint8_t>& 
     return {};
 }
 
-void lancer_session(Session& s, int32_t& engineBudget) {
+void lancer_session(SessionEntrainement& s, int32_t& engineBudget) {
     s.active = true;
     if (engineBudget < BUDGET_SESSION) engineBudget = BUDGET_SESSION;
 }
 
-void arreter_session(Session& s) {
+void arreter_session(SessionEntrainement& s) {
     s.active = false;
 }
 

@@ -71,12 +71,12 @@ bool score_appris(const std::vector<uint8_t>& table, uint32_t index, uint32_t ve
 // again. The controller disables "Lancer une session" and enables
 // "Arrêter la session" while it runs.
 constexpr int32_t BUDGET_SESSION = 500;
-struct Session {
+struct SessionEntrainement {
     bool active = false;
 };
 // Raises engineBudget to 500 when lower.
-void lancer_session(Session& s, int32_t& engineBudget);
-void arreter_session(Session& s);
+void lancer_session(SessionEntrainement& s, int32_t& engineBudget);
+void arreter_session(SessionEntrainement& s);
 
 // The lessons and problems of a folder: "*.dam" names (any case, never
 // "*.damt"), sorted, so "Suivant ->" walks them in one order.

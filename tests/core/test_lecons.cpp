@@ -158,7 +158,7 @@ TEST(Lecons, NextLessonWalksTheFolderWithoutCompanionTextsAndWrapsRound) {
 }
 
 TEST(Lecons, SessionRaisesTheBudgetOnlyWhenLower) {
-    Session s;
+    SessionEntrainement s;
     int32_t budget = 160;
     lancer_session(s, budget);
     EXPECT_TRUE(s.active);

@@ -1,0 +1,151 @@
+#include "control/textes_parties.h"
+
+#include <filesystem>
+
+#include "control/commandes.h"
+#include "control/controleur.h"
+#include "control/deroulement.h"
+#include "lang/messages.h"
+#include "records/fichiers.h"
+#include "records/lecons.h"
+#include "records/pdn.h"
+
+namespace kolmar {
+
+namespace {
+
+bool echec(Controleur& f, const ResultatFichier& r) {
+    if (!r.ok && r.message != MessageFichier::aucun) f.vue().erreur(texte_resultat(r, f.ctx().langue));
+    return r.ok;
+}
+
+int resultat_de_texte(const std::string& t) {
+    if (t == "2-0" || t == "1-0") return RESULTAT_BLANCS;
+    if (t == "0-2" || t == "0-1") return RESULTAT_NOIRS;
+    if (t == "1-1" || t == "1/2-1/2") return RESULTAT_NUL;
+    return RESULTAT_AUCUN;
+}
+
+ResultatFichier ecrire_texte(const std::string& chemin, const std::string& t) {
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (!ecrire_fichier_sur(chemin, t.data(), t.size(), &raison)) return ResultatFichier::echec_ecriture(raison);
+    return {};
+}
+
+}  // namespace
+
+bool Crerunfichiertexte1Click(Controleur& f, const std::string& chemin, FormatTexte format) {
+    const Contexte& C = f.ctx();
+    const Jeu& J = f.jeu();
+    const int resultat = f.session().resultat;
+    if (format == FormatTexte::texte)
+        return echec(f, ecrire_texte_partie(chemin, J.partie, C.etat.nom_blanc, C.etat.nom_noir, resultat));
+    // The side to move at the current ply, not the working board's (a
+    // search may be under way on the engine's own copy only).
+    const PartiePdn p = pdn_de_partie(J.partie, J.trait, C.etat.nom_blanc, C.etat.nom_noir, resultat);
+    return echec(f, ecrire_texte(chemin, ecrire_pdn(p)));
+}
+
+bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties) {
+    f.session().arret_calcul = 1;
+    parties.clear();
+    return echec(f, ouvrir_fichier_parties(chemin, parties));
+}
+
+std::vector<std::string> lignes_ListBox16(const Controleur& f, const std::vector<PartieLue>& parties) {
+    std::vector<std::string> lignes;
+    lignes.reserve(parties.size());
+    for (size_t k = 0; k < parties.size(); ++k)
+        lignes.push_back(texte_ligne_partie(static_cast<int>(k) + 1, parties[k], f.ctx().langue));
+    return lignes;
+}
+
+bool importer_partie(Controleur& f, const PartieLue& p) {
+    Contexte& C = f.ctx();
+    f.session().arret_calcul = 1;
+    const Rejeu r = rejouer_partie(p, f.jeu(), C.etat);
+    if (r.refusee()) {
+        f.vue().erreur(texte_rejeu(r, C.langue));
+        return false;
+    }
+    position_changee(f);
+    partie_chargee(f);
+    f.session().resultat = resultat_de_texte(p.resultat);
+    return true;
+}
+
+bool Best1Click(Controleur& f, const std::string& chemin) {
+    std::string t;
+    for (const std::string& l : lignes_courtes(f.ctx().analyse, f.ctx().langue)) t += l + "\n";
+    return echec(f, ecrire_texte(chemin, t));
+}
+
+// --- Learning ---
+
+bool Learn_yesClick(Controleur& f) {
+    f.vue().montrer(Panneau::Learn, false);
+    Aller_fin(f);
+    const Contexte& C = f.ctx();
+    const PositionApprise pos = preparer_apprentissage(f.jeu().partie, C.moteur->hash);
+    // Without a score from the analysis there is nothing to learn.
+    const bool note = pos.demi_coup < static_cast<int>(C.analyse.scores.size()) && pos.demi_coup >= C.analyse.w &&
+                      pos.demi_coup <= C.analyse.w0;
+    return pos.issue == Apprentissage::possible && note;
+}
+
+bool apprendre_dans(Controleur& f, const std::string& chemin) {
+    Contexte& C = f.ctx();
+    const PositionApprise pos = preparer_apprentissage(f.jeu().partie, C.moteur->hash);
+    if (pos.issue != Apprentissage::possible || pos.demi_coup >= static_cast<int>(C.analyse.scores.size()))
+        return false;
+    // The entry stays learned in memory even when the file cannot be written.
+    apprendre_position(C.finales->positions, pos, C.analyse.scores[static_cast<size_t>(pos.demi_coup)]);
+    return echec(f, ecrire_lecons(chemin, C.finales->positions));
+}
+
+bool Chargerdesleons1Click(Controleur& f, const std::string& chemin) {
+    return echec(f, charger_lecons(chemin, f.ctx().finales->positions));
+}
+
+void Lancerunesession1Click(Controleur& f) {
+    Contexte& C = f.ctx();
+    lancer_session(C.entrainement, C.controle.engineBudget);
+    C.moteur->limites.engineBudget = C.controle.engineBudget;
+    f.vue().niveau(C.controle);
+    f.options().ordinateurs = true;
+    f.options().humains = false;
+    f.vue().options(f.options());
+}
+
+void Arrterlasession1Click(Controleur& f) {
+    arreter_session(f.ctx().entrainement);
+    f.options().ordinateurs = false;
+    f.vue().options(f.options());
+}
+
+// --- Lessons ---
+
+bool ouvrir_lecon(Controleur& f, const std::string& chemin, std::string& texte) {
+    texte.clear();
+    if (!ouvrir_partie(f, chemin, ModeLecture::lecon)) return false;
+    f.ctx().lecon = chemin;
+    lire_texte_lecon(chemin, texte);
+    f.session().veto_reflexion = 1;
+    return true;
+}
+
+bool Button1Click(Controleur& f, std::string& texte) {
+    const std::string dossier = dossier_problemes();
+    const std::string courante = std::filesystem::path(f.ctx().lecon).filename().string();
+    const std::string suivante = lecon_suivante(lister_lecons(dossier), courante);
+    if (suivante.empty()) return false;
+    return ouvrir_lecon(f, (std::filesystem::path(dossier) / suivante).string(), texte);
+}
+
+bool Panel14Click(Controleur& f, std::string& texte) {
+    if (f.ctx().lecon.empty()) return Button1Click(f, texte);
+    const std::string chemin = f.ctx().lecon;
+    return ouvrir_lecon(f, chemin, texte);
+}
+
+}  // namespace kolmar

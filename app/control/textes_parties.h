@@ -1,0 +1,54 @@
+// Games as text and PDN, the learned positions and training sessions, and
+// the lessons of the "Problemes" folder. Dialogs stay with the window:
+// these take the file the user chose and show failures in the "Erreur" box.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "records/partie_texte.h"
+
+namespace kolmar {
+
+class Controleur;
+
+// --- Text and PDN ---
+enum class FormatTexte { texte, pdn };
+// "Créer un fichier texte": the game up to the current ply.
+bool Crerunfichiertexte1Click(Controleur& f, const std::string& chemin, FormatTexte format);
+// "Ouvrir un fichier texte", first half: every game of the file.
+bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties);
+// The lines of ListBox16, a refused foreign game named as such.
+std::vector<std::string> lignes_ListBox16(const Controleur& f, const std::vector<PartieLue>& parties);
+// The chosen game replayed into the record (illegal moves skipped without a
+// word), then shown as an opened game. A refused game changes nothing and
+// says why.
+bool importer_partie(Controleur& f, const PartieLue& p);
+// "Editer meilleurs coups" (Button9): the main window's analysis lines.
+bool Best1Click(Controleur& f, const std::string& chemin = "Bestmove.txt");
+
+// --- Learning ---
+// "Oui" of "Apprendre ?": the panel hides, the game steps to its last
+// ply. True when the position may be learned: the window then asks for
+// the lesson file and calls apprendre_dans.
+bool Learn_yesClick(Controleur& f);
+// Stores the analysis score of the last position in the learned table
+// (a protected entry stays) and writes the whole table to chemin.
+bool apprendre_dans(Controleur& f, const std::string& chemin);
+// "Charger des leçons".
+bool Chargerdesleons1Click(Controleur& f, const std::string& chemin);
+// "Lancer une session" / "Arrêter la session": the window enables its two
+// items from ctx().entrainement.active afterwards.
+void Lancerunesession1Click(Controleur& f);
+void Arrterlasession1Click(Controleur& f);
+
+// --- Lessons ---
+// "Leçons, exercices et problèmes" with the chosen file: the game, and its
+// companion text in `texte` (empty when it has none).
+bool ouvrir_lecon(Controleur& f, const std::string& chemin, std::string& texte);
+// "Suivant ->": the next lesson of the folder, round to the first.
+bool Button1Click(Controleur& f, std::string& texte);
+// "Revoir coup": the current lesson again from its start.
+bool Panel14Click(Controleur& f, std::string& texte);
+
+}  // namespace kolmar

@@ -1,0 +1,164 @@
+// Text and PDN files, printing and the lessons in the main window.
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "brouillon.h"
+#include "control/textes_parties.h"
+#include "forms/fenetre_texte.h"
+#include "forms/impression.h"
+#include "outils_fichiers.h"
+
+using namespace kolmar;
+using brouillon::Dossier;
+using brouillon::Guetteur;
+
+namespace {
+
+// Kings on 1 and 72 stepping to and fro from a balanced ending.
+std::string va_et_vient(int plies, const char* blanc = "Paul", const char* noir = "Anne") {
+    static const char* const k_coups[4] = {"1-7", "72-66", "7-1", "66-72"};
+    std::string t = std::string("[White \"") + blanc + "\"]\n[Black \"" + noir + "\"]\n[FEN \"W:WK1,43:BK72,K71\"]\n";
+    for (int p = 0; p < plies; ++p) t += std::string(k_coups[p % 4]) + " ";
+    return t + "*\n";
+}
+
+// Opens `chemin` through the Ctrl+F dialog.
+void ouvrir_texte(TForm1& f, const QString& chemin) {
+    Guetteur<QFileDialog> g([&](QFileDialog* d) { brouillon::accepter(d, chemin); });
+    banc::c<QAction>(f, "Ouvrirunfichiertexte1")->trigger();
+    QCOMPARE(g.vus(), 1);
+}
+
+}  // namespace
+
+class TestTextesFenetre : public QObject {
+    Q_OBJECT
+
+   private slots:
+    // Printed to PDF: the heading, then rows of six move-list lines; the
+    // odd last half-move is not printed.
+    void impression_pdf() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        Controleur& ctrl = f->controleur();
+        QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(15)).at(0)));
+        const std::vector<std::string> lignes = ctrl.jeu().partie.lignes;
+        QCOMPARE(int(lignes.size()), 8);
+
+        const QString pdf = d.fichier("partie.pdf");
+        {
+            QPdfWriter w(pdf);
+            QVERIFY(imprimer_partie(w, ctrl.jeu().partie, "Paul", "Anne"));
+        }
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QStringList texte = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(texte.size() >= 3, qPrintable(texte.join('|')));
+        QCOMPARE(texte[0].trimmed(), QString("Paul-Anne"));
+        QString rangee1;
+        for (int k = 0; k < 6; ++k) rangee1 += QString::fromStdString(lignes[k]).simplified() + ' ';
+        QCOMPARE(texte[1].simplified(), rangee1.trimmed());
+        QCOMPARE(texte[2].simplified(), QString::fromStdString(lignes[6]).simplified());
+        QVERIFY2(!texte.join(' ').contains(QString::fromStdString(lignes[7]).simplified()), "the odd half-move");
+    }
+
+    // A file of two games: the list names the International one as refused;
+    // choosing it changes nothing, the Canadian one is played onto the board.
+    void liste_des_parties() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        const QString chemin = d.fichier("deux.pdn");
+        outils::ecrire(chemin.toStdString(),
+                       "[White \"Henk\"]\n[Black \"Jan\"]\n[GameType \"20\"]\n\n1. 32-28 19-23 *\n\n" +
+                           va_et_vient(6, "Lise", "Marc"));
+        auto* panneau = banc::c<QFrame>(*f, "Panel2");
+        auto* liste = banc::c<QListWidget>(*f, "ListBox16");
+        ouvrir_texte(*f, chemin);
+        QVERIFY(!panneau->isHidden());
+        QCOMPARE(liste->count(), 2);
+        QVERIFY2(liste->item(0)->text().contains("Henk") && liste->item(0)->text().contains("refus"),
+                 qPrintable(liste->item(0)->text()));
+        {
+            brouillon::Boite b;
+            outils::cliquer_ligne(liste, 0);
+            QTest::mouseClick(banc::c<QPushButton>(*f, "ListeOK"), Qt::LeftButton);
+            QVERIFY(b.vue());
+        }
+        QVERIFY(panneau->isHidden());
+        QCOMPARE(f->controleur().jeu().partie.dernier_demi_coup, 0);
+
+        ouvrir_texte(*f, chemin);
+        outils::cliquer_ligne(liste, 1);
+        QTest::mouseClick(banc::c<QPushButton>(*f, "ListeOK"), Qt::LeftButton);
+        QVERIFY(panneau->isHidden());
+        QCOMPARE(f->controleur().jeu().partie.dernier_demi_coup, 6);
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Lise"));
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->count(), 3);
+
+        // One game alone is played at once, without the list; Ctrl+T
+        // writes it back as PDN when the name asks for it.
+        const QString un = d.fichier("un.pdn");
+        outils::ecrire(un.toStdString(), va_et_vient(4));
+        ouvrir_texte(*f, un);
+        QVERIFY(panneau->isHidden());
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Paul"));
+        {
+            Guetteur<QFileDialog> g([&](QFileDialog* dlg) { brouillon::accepter(dlg, d.fichier("copie.pdn")); });
+            banc::c<QAction>(*f, "Crerunfichiertexte1")->trigger();
+            QCOMPARE(g.vus(), 1);
+        }
+        const std::string pdn = outils::lire(d.fichier("copie.pdn").toStdString());
+        QVERIFY2(pdn.find("[White \"Paul\"]") != std::string::npos && pdn.find("1-7") != std::string::npos,
+                 pdn.c_str());
+    }
+
+    // The lesson panels walk the lessons of "Problemes" and wrap around;
+    // each lesson's text is shown in the text window.
+    void lecons() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        Controleur& ctrl = f->controleur();
+        const std::string dossier = dossier_problemes();
+        const char* const noms[3] = {"a.dam", "b.dam", "c.dam"};
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(2 + 2 * k)).at(0)));
+            QVERIFY(sauver_partie(ctrl, dossier + "/" + noms[k]));
+            outils::ecrire(dossier + "/" + noms[k] + "t", std::string("Lecon ") + noms[k]);
+        }
+        auto* suivant = banc::c<QPushButton>(*f, "Panel13");
+        auto* revoir = banc::c<QPushButton>(*f, "Panel14");
+        auto* bloc = banc::c<FenetreTexte>(*f, "FenetreTexte");
+        QVERIFY(suivant->isHidden());
+        {
+            Guetteur<QFileDialog> g(
+                [&](QFileDialog* dlg) { brouillon::accepter(dlg, QString::fromStdString(dossier + "/b.dam")); });
+            banc::c<QAction>(*f, "Problmes1")->trigger();
+            QCOMPARE(g.vus(), 1);
+        }
+        QVERIFY(!suivant->isHidden() && !revoir->isHidden());
+        QVERIFY(bloc->isVisible());
+        QCOMPARE(bloc->texte(), QString("Lecon b.dam"));
+        QTest::mouseClick(suivant, Qt::LeftButton);
+        QCOMPARE(bloc->texte(), QString("Lecon c.dam"));
+        QCOMPARE(ctrl.jeu().partie.dernier_demi_coup, 6);
+        QTest::mouseClick(suivant, Qt::LeftButton);
+        QCOMPARE(bloc->texte(), QString("Lecon a.dam"));
+        QCOMPARE(ctrl.jeu().partie.dernier_demi_coup, 2);
+        revenir_debut(ctrl);
+        QTest::mouseClick(revoir, Qt::LeftButton);
+        QCOMPARE(bloc->texte(), QString("Lecon a.dam"));
+        QCOMPARE(ctrl.jeu().partie.demi_coup_courant, 2);
+    }
+};
+
+QTEST_MAIN(TestTextesFenetre)
+#include "test_textes_fenetre.moc"
