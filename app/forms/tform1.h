@@ -18,6 +18,8 @@
 
 class QAction;
 class QFrame;
+class QGroupBox;
+class QPrinter;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -36,6 +38,8 @@ class NouveauJoueur;
 class EffaceJoueur;
 class PanneauJoueurs;
 class FenetreOuvertures;
+class TForm4;
+class TForm6;
 
 // The client area: shows the backing image and takes the board clicks.
 class Surface : public QWidget {
@@ -97,6 +101,11 @@ public:
     void traiter_evenements(bool attendre) override;
     void attendre(int ms) override;
     void fermer() override;
+    void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) override;
+    void onglet_probleme(bool actif) override;
+
+    // "Imprimer analyse" once the print dialog is confirmed.
+    void imprimer_analyse(QPrinter& printer);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -108,6 +117,11 @@ private:
     void creer_ordinateur();
     void creer_horloges();
     void creer_commandes();
+    void creer_analyse();
+    // The page control shows page k; not a user's change of tab.
+    void onglet_probleme_force(int k);
+    void montrer_ligne_analyse(int ligne);
+    void maj_courbe();
 
     // Captions of the controls from the caption tables of a language.
     void appliquer_legendes(int langue);
@@ -252,6 +266,34 @@ private:
     PanneauJoueurs* Joueurs = nullptr;
     FenetreOuvertures* Form2 = nullptr;  // white lines
     FenetreOuvertures* Form3 = nullptr;  // black lines
+
+    // Position set-up, the analysis and the parameters editor.
+    QWidget* Probleme0 = nullptr;
+    QGroupBox* Probleme = nullptr;
+    QToolButton* SpeedButton10 = nullptr;
+    QToolButton* SpeedButton11 = nullptr;
+    QToolButton* SpeedButton12 = nullptr;
+    QToolButton* SpeedButton13 = nullptr;
+    QToolButton* SpeedButton14 = nullptr;
+    QLabel* Piontemoin = nullptr;
+    QPushButton* vider1 = nullptr;
+    QPushButton* remplir1 = nullptr;
+    QLabel* Couleurjoue = nullptr;
+    QLineEdit* Blancs = nullptr;
+    QLineEdit* Noirs = nullptr;
+    int onglet_actif_ = 0;
+    bool onglet_force_ = false;
+    QAction* Installeruneposition1 = nullptr;
+    QAction* Debuteruneanalyse1 = nullptr;
+    QAction* Arretercettephase1 = nullptr;
+    QAction* Terminerlanalyse1 = nullptr;
+    QListWidget* ListBox6 = nullptr;  // the short lines
+    TForm4* Form4 = nullptr;
+    QFrame* Learn = nullptr;  // "Apprendre ?"
+    TForm6* Form6 = nullptr;
+    QAction* Changerlesparamtres1 = nullptr;
+    QAction* Sauverlesparamtres1 = nullptr;
+    QAction* Chargerdesparamtres1 = nullptr;
 };
 
 }  // namespace kolmar
