@@ -33,14 +33,16 @@ namespace kolmar {
 
 namespace {
 
-QString qa(TexteAnalyse t, int langue = FRANCAIS) { return QString::fromUtf8(kolmar::texte(t, langue)); }
+QString qa(TexteAnalyse t, int langue = FRANCAIS) {
+    return QString::fromUtf8(kolmar::texte(t, langue));
+}
 
 // A click on a panel that is only a label.
 class FiltreClic : public QObject {
-public:
+   public:
     FiltreClic(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
 
-protected:
+   protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             action_();
@@ -49,11 +51,13 @@ protected:
         return QObject::eventFilter(o, e);
     }
 
-private:
+   private:
     std::function<void()> action_;
 };
 
-void sur_clic(QWidget* w, std::function<void()> action) { w->installEventFilter(new FiltreClic(w, std::move(action))); }
+void sur_clic(QWidget* w, std::function<void()> action) {
+    w->installEventFilter(new FiltreClic(w, std::move(action)));
+}
 
 QLabel* panneau_texte(QWidget* parent, const char* nom, const QString& t) {
     auto* l = composant<QLabel>(parent, nom);
@@ -225,8 +229,10 @@ void TForm1::creer_analyse() {
         d.setDefaultSuffix(QStringLiteral("par"));
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
         const std::string chemin = d.selectedFiles().front().toStdString();
-        if (sauver) Sauverlesparamtres1Click(ctrl_, chemin);
-        else Chargerdesparamtres1Click(ctrl_, chemin);
+        if (sauver)
+            Sauverlesparamtres1Click(ctrl_, chemin);
+        else
+            Chargerdesparamtres1Click(ctrl_, chemin);
     };
     connect(Sauverlesparamtres1, &QAction::triggered, this, [dialogue] { dialogue(true); });
     connect(Chargerdesparamtres1, &QAction::triggered, this, [dialogue] { dialogue(false); });
@@ -249,7 +255,9 @@ void TForm1::onglet_probleme_force(int k) {
     onglet_force_ = false;
 }
 
-void TForm1::onglet_probleme(bool actif) { onglet_probleme_force(Onglet->indexOf(actif ? Probleme0 : Calcul)); }
+void TForm1::onglet_probleme(bool actif) {
+    onglet_probleme_force(Onglet->indexOf(actif ? Probleme0 : Calcul));
+}
 
 void TForm1::montrer_ligne_analyse(int ligne) {
     clic_ligne_analyse(ctrl_, ligne);

@@ -21,7 +21,9 @@ namespace {
 
 constexpr double BORNE = 5.0;  // men
 
-QString qs(TexteAnalyse t, int langue) { return QString::fromUtf8(kolmar::texte(t, langue)); }
+QString qs(TexteAnalyse t, int langue) {
+    return QString::fromUtf8(kolmar::texte(t, langue));
+}
 
 }  // namespace
 
@@ -81,8 +83,10 @@ void CourbeAnalyse::paintEvent(QPaintEvent*) {
             ouvert = false;
             continue;
         }
-        if (ouvert) chemin.lineTo(point(w));
-        else chemin.moveTo(point(w));
+        if (ouvert)
+            chemin.lineTo(point(w));
+        else
+            chemin.moveTo(point(w));
         ouvert = true;
     }
     p.setPen(QPen(QColor(30, 70, 160), 2));

@@ -18,7 +18,7 @@ namespace kolmar {
 // position ringed. A click on a point reports its half-move.
 class CourbeAnalyse : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit CourbeAnalyse(QWidget* parent = nullptr);
     // valeurs[w]: NaN where nothing was analysed; fautes[w]: the move
     // played from w was marked; courant: the half-move shown (-1 none).
@@ -27,14 +27,14 @@ public:
     QPointF point(int w) const;
     int courant() const { return courant_; }
 
-signals:
+   signals:
     void point_clique(int w);
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+   private:
     QRectF zone() const;
     std::vector<double> valeurs_;
     std::vector<bool> fautes_;
@@ -43,7 +43,7 @@ private:
 
 class TForm4 : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TForm4(QWidget* parent = nullptr);
 
     void lignes(const std::vector<std::string>& longues);
@@ -54,17 +54,17 @@ public:
     void imprimer(QPrinter& printer, int nb) const;
     void legendes(int langue);
 
-signals:
+   signals:
     void suivant();
     void fin();
     void editer();
     void imprimer_demande();
     void ligne(int i);
 
-protected:
+   protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+   private:
     QListWidget* ListBox1 = nullptr;
     CourbeAnalyse* Courbe = nullptr;
     QPushButton* BitBtn1 = nullptr;  // "Suivant"

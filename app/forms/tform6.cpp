@@ -16,7 +16,9 @@ namespace kolmar {
 
 namespace {
 
-QString qs(TexteAnalyse t) { return QString::fromUtf8(kolmar::texte(t)); }
+QString qs(TexteAnalyse t) {
+    return QString::fromUtf8(kolmar::texte(t));
+}
 
 QLineEdit* champ(QWidget* parent, const QString& nom, int largeur) {
     auto* e = new QLineEdit(parent);
@@ -26,7 +28,9 @@ QLineEdit* champ(QWidget* parent, const QString& nom, int largeur) {
     return e;
 }
 
-QLabel* mot(const QString& t) { return new QLabel(t); }
+QLabel* mot(const QString& t) {
+    return new QLabel(t);
+}
 
 // Scalar indexes: thresholds 0..2, white squares of variants 1 and 2 at
 // 3 and 10, black squares at 17 and 24, tempo weights 31..38.
@@ -36,7 +40,7 @@ constexpr int SEUILS = 0, BLANCHES_V1 = 3, BLANCHES_V2 = 10, NOIRES_V1 = 17, NOI
 
 QWidget* TForm6::panneau_table(int t) {
     static const TexteAnalyse titres[NB_TABLES_PIONS] = {
-        TexteAnalyse::TableDebut,          TexteAnalyse::TableMilieu,          TexteAnalyse::TablePrefinale,
+        TexteAnalyse::TableDebut,          TexteAnalyse::TableMilieu,         TexteAnalyse::TablePrefinale,
         TexteAnalyse::TableFinale,         TexteAnalyse::TableDebutVariante1, TexteAnalyse::TableMilieuVariante1,
         TexteAnalyse::TableDebutVariante2, TexteAnalyse::TableMilieuVariante2};
     auto* g = new QGroupBox(qs(titres[t]), this);
@@ -70,7 +74,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qs(TexteAnalyse::FenetreParametres));
     for (int i = 0; i < NB_SCALAIRES; ++i) {
         static const char* const seuils[] = {"phase0_bas", "phase1_bas", "phase2_bas"};
-        const QString nom = i < 3 ? QString::fromLatin1(seuils[i])
+        const QString nom = i < 3       ? QString::fromLatin1(seuils[i])
                             : i < TEMPO ? QStringLiteral("variante%1").arg(i - BLANCHES_V1)
                                         : QStringLiteral("tempo%1").arg(i - TEMPO);
         scalaires_[i] = champ(this, nom, 36);

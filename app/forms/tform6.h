@@ -16,7 +16,7 @@ namespace kolmar {
 
 class TForm6 : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TForm6(QWidget* parent = nullptr);
 
     void montrer(const ChampsParametres& c);
@@ -25,10 +25,10 @@ public:
     QLineEdit* champ_table(int t, int k) const { return tables_[t][k]; }
     QLineEdit* champ_scalaire(int i) const { return scalaires_[i]; }
 
-signals:
+   signals:
     void ok();
 
-private:
+   private:
     QWidget* panneau_table(int t);
     QLineEdit* tables_[NB_TABLES_PIONS][73] = {};
     QLineEdit* scalaires_[NB_SCALAIRES] = {};
