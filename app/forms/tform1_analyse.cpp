@@ -128,6 +128,8 @@ void TForm1::creer_analyse() {
     for (QWidget* w : std::initializer_list<QWidget*>{vider1, remplir1, Couleurjoue, Blancs, Noirs}) v->addWidget(w);
     Probleme->hide();
     Onglet->addTab(Probleme0, qa(TexteAnalyse::Probleme));
+    // Three names side by side in the narrow panel: less padding.
+    Onglet->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 2px; }"));
 
     connect(vider1, &QPushButton::clicked, this, [this] { kolmar::vider(ctrl_); });
     connect(remplir1, &QPushButton::clicked, this, [this] { kolmar::remplir(ctrl_); });

@@ -222,6 +222,30 @@ class TestAnalyseFenetre : public QObject {
         QVERIFY(form6->isHidden());
         QVERIFY(std::memcmp(&avant, &p, sizeof p) == 0);
     }
+
+    // The README picture: the analysis window after a game the computer
+    // played against itself. Written when KOLMAR_CAPTURE_ANALYSE names the file.
+    void capture_d_ecran() {
+        auto f = avec_moteur();
+        Controleur& ctrl = f->controleur();
+        banc::option(*f, &Options::reflexion_adverse, false);
+        banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
+        ctrl.ctx().moteur->limites.profondeur_fixe = 3;
+        banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
+        for (int i = 0; i < 200 && ctrl.jeu().partie.dernier_demi_coup < 24; ++i) passe_boucle(ctrl, false);
+        banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
+        QVERIFY(ctrl.jeu().partie.dernier_demi_coup >= 24);
+        choisir_niveau(ctrl, 1);
+        banc::c<QAction>(*f, "Debuteruneanalyse1")->trigger();
+        auto* form4 = banc::c<TForm4>(*f, "Form4");
+        QVERIFY(!form4->isHidden());
+        form4->resize(720, 560);
+        QVERIFY(QTest::qWaitForWindowExposed(form4));
+        const QImage img = form4->grab().toImage();
+        QCOMPARE(img.width(), 720);
+        const QByteArray chemin = qgetenv("KOLMAR_CAPTURE_ANALYSE");
+        if (!chemin.isEmpty()) QVERIFY(img.save(QString::fromLocal8Bit(chemin), "PNG"));
+    }
 };
 
 QTEST_MAIN(TestAnalyseFenetre)
