@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +23,7 @@
 #include "control/tour_ordinateur.h"
 #include "forms/composants.h"
 #include "forms/sons.h"
+#include "forms/tform4.h"
 #include "lang/textes.h"
 #include "lang/textes_jeu.h"
 
@@ -80,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     creer_parties();
     creer_ordinateur();
     creer_horloges();
+    creer_analyse();
     creer_commandes();
     creer_textes();
     appliquer_legendes(FRANCAIS);
@@ -322,10 +325,17 @@ void TForm1::montrer(Panneau p, bool visible) {
     case Panneau::Couleurordi:
         Couleurordi->setVisible(visible);
         break;
-    // The set-up and analysis windows are not built here yet.
     case Panneau::Probleme:
+        Probleme->setVisible(visible);
+        break;
     case Panneau::Form4:
+        Form4->setVisible(visible);
+        if (visible) Form4->raise();
+        break;
     case Panneau::Learn:
+        Learn->setVisible(visible);
+        if (visible) Learn->raise();
+        break;
     case Panneau::NB:
         break;
     }
@@ -374,8 +384,14 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         Bas_Haut->setText(q);
         break;
     case Etiquette::Couleurjoue:
+        Couleurjoue->setText(q);
+        break;
     case Etiquette::Blancs:
+        Blancs->setText(q);
+        break;
     case Etiquette::Noirs:
+        Noirs->setText(q);
+        break;
     case Etiquette::NB:
         break;
     }

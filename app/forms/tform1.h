@@ -19,6 +19,8 @@
 
 class QAction;
 class QFrame;
+class QGroupBox;
+class QPrinter;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -38,6 +40,8 @@ class EffaceJoueur;
 class PanneauJoueurs;
 class FenetreOuvertures;
 class FenetreTexte;
+class TForm4;
+class TForm6;
 
 // The client area: shows the backing image and takes the board clicks.
 class Surface : public QWidget {
@@ -99,6 +103,11 @@ public:
     void traiter_evenements(bool attendre) override;
     void attendre(int ms) override;
     void fermer() override;
+    void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) override;
+    void onglet_probleme(bool actif) override;
+
+    // "Imprimer analyse" once the print dialog is confirmed.
+    void imprimer_analyse(QPrinter& printer);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -111,6 +120,11 @@ private:
     void creer_horloges();
     void creer_commandes();
     void creer_textes();
+    void creer_analyse();
+    // The page control shows page k; not a user's change of tab.
+    void onglet_probleme_force(int k);
+    void montrer_ligne_analyse(int ligne);
+    void maj_courbe();
 
     // Captions of the controls from the caption tables of a language.
     void appliquer_legendes(int langue);
@@ -290,6 +304,33 @@ private:
     QPushButton* Panel14 = nullptr;  // "Revoir coup"
     FenetreTexte* Bloc_notes = nullptr;
     std::vector<PartieLue> parties_lues_;
+    // Position set-up, the analysis and the parameters editor.
+    QWidget* Probleme0 = nullptr;
+    QGroupBox* Probleme = nullptr;
+    QToolButton* SpeedButton10 = nullptr;
+    QToolButton* SpeedButton11 = nullptr;
+    QToolButton* SpeedButton12 = nullptr;
+    QToolButton* SpeedButton13 = nullptr;
+    QToolButton* SpeedButton14 = nullptr;
+    QLabel* Piontemoin = nullptr;
+    QPushButton* vider1 = nullptr;
+    QPushButton* remplir1 = nullptr;
+    QLabel* Couleurjoue = nullptr;
+    QLineEdit* Blancs = nullptr;
+    QLineEdit* Noirs = nullptr;
+    int onglet_actif_ = 0;
+    bool onglet_force_ = false;
+    QAction* Installeruneposition1 = nullptr;
+    QAction* Debuteruneanalyse1 = nullptr;
+    QAction* Arretercettephase1 = nullptr;
+    QAction* Terminerlanalyse1 = nullptr;
+    QListWidget* ListBox6 = nullptr;  // the short lines
+    TForm4* Form4 = nullptr;
+    QFrame* Learn = nullptr;  // "Apprendre ?"
+    TForm6* Form6 = nullptr;
+    QAction* Changerlesparamtres1 = nullptr;
+    QAction* Sauverlesparamtres1 = nullptr;
+    QAction* Chargerdesparamtres1 = nullptr;
 };
 
 }  // namespace kolmar

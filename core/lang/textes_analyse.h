@@ -49,6 +49,29 @@ enum class TexteAnalyse : int {
     FiltreParametres,
     FenetreParametres,
     Cancel,
+    // The editor's bands and table captions.
+    SeuilDebut,
+    SeuilMilieu,
+    SeuilPrefinale,
+    Pieces,
+    FinaleReste,
+    TempsDAvance,
+    DeuxCentiemes,
+    TableDebut,
+    TableMilieu,
+    TablePrefinale,
+    TableFinale,
+    TableDebutVariante1,
+    TableMilieuVariante1,
+    TableDebutVariante2,
+    TableMilieuVariante2,
+    ConditionsVariante1,
+    ConditionsVariante2,
+    CasesBlanches,
+    CasesNoires,
+    // The buttons of "Apprendre ?".
+    Oui,
+    Non,
     NB
 };
 

@@ -170,19 +170,21 @@ Rgb echantillon(Piece p, double x, double y) {
 
 using Image = std::vector<uint8_t>;  // N*N*3, top row first, RGB
 
+// A picture of n x n pixels; f is sampled in the 41-pixel cell's units.
 template <typename F>
-Image dessiner(F f) {
-    Image img(N * N * 3);
-    for (int py = 0; py < N; ++py)
-        for (int px = 0; px < N; ++px) {
+Image dessiner(F f, int n = N) {
+    const double k = static_cast<double>(N) / n;
+    Image img(n * n * 3);
+    for (int py = 0; py < n; ++py)
+        for (int px = 0; px < n; ++px) {
             Rgb s{0, 0, 0};
             for (int j = 0; j < SUR; ++j)
                 for (int i = 0; i < SUR; ++i) {
-                    Rgb e = f(px + (i + 0.5) / SUR, py + (j + 0.5) / SUR);
+                    Rgb e = f((px + (i + 0.5) / SUR) * k, (py + (j + 0.5) / SUR) * k);
                     s.r += e.r, s.g += e.g, s.b += e.b;
                 }
             s = echelle(s, 1.0 / (SUR * SUR));
-            uint8_t* o = &img[(py * N + px) * 3];
+            uint8_t* o = &img[(py * n + px) * 3];
             o[0] = static_cast<uint8_t>(std::lround(borne(s.r, 0, 255)));
             o[1] = static_cast<uint8_t>(std::lround(borne(s.g, 0, 255)));
             o[2] = static_cast<uint8_t>(std::lround(borne(s.b, 0, 255)));
@@ -200,9 +202,9 @@ void le32(std::vector<uint8_t>& b, uint32_t v) {
 }
 
 // 24-bit BMP, rows bottom-up in BGR, each padded to 4 bytes.
-bool ecrire_bmp(const std::string& chemin, const Image& img) {
-    const uint32_t ligne = (N * 3 + 3) & ~3u;
-    const uint32_t taille_pixels = ligne * N;
+bool ecrire_bmp(const std::string& chemin, const Image& img, int n = N) {
+    const uint32_t ligne = (n * 3 + 3) & ~3u;
+    const uint32_t taille_pixels = ligne * n;
     std::vector<uint8_t> b;
     b.push_back('B');
     b.push_back('M');
@@ -210,8 +212,8 @@ bool ecrire_bmp(const std::string& chemin, const Image& img) {
     le32(b, 0);
     le32(b, 54);
     le32(b, 40);
-    le32(b, N);
-    le32(b, N);
+    le32(b, n);
+    le32(b, n);
     le16(b, 1);
     le16(b, 24);
     le32(b, 0);
@@ -220,14 +222,14 @@ bool ecrire_bmp(const std::string& chemin, const Image& img) {
     le32(b, 2835);
     le32(b, 0);
     le32(b, 0);
-    for (int y = N - 1; y >= 0; --y) {
-        for (int x = 0; x < N; ++x) {
-            const uint8_t* p = &img[(y * N + x) * 3];
+    for (int y = n - 1; y >= 0; --y) {
+        for (int x = 0; x < n; ++x) {
+            const uint8_t* p = &img[(y * n + x) * 3];
             b.push_back(p[2]);
             b.push_back(p[1]);
             b.push_back(p[0]);
         }
-        for (uint32_t k = N * 3; k < ligne; ++k) b.push_back(0);
+        for (uint32_t k = n * 3; k < ligne; ++k) b.push_back(0);
     }
     FILE* f = std::fopen(chemin.c_str(), "wb");
     if (!f) return false;
@@ -254,6 +256,17 @@ int main(int argc, char** argv) {
                                 : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); });
         std::string chemin = dir + "/" + s.nom;
         if (!ecrire_bmp(chemin, img)) {
+            std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
+            return 1;
+        }
+    }
+    // The set-up window's selection pictures, 48 pixels wide.
+    const Sortie selection[] = {{"b48.Bmp", PION_BLANC}, {"bd48.Bmp", DAME_BLANCHE}, {"n48.Bmp", PION_NOIR},
+                                {"nd48.Bmp", DAME_NOIRE}, {"v48.Bmp", AUCUNE}};
+    for (const Sortie& s : selection) {
+        Image img = dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); }, 48);
+        std::string chemin = dir + "/" + s.nom;
+        if (!ecrire_bmp(chemin, img, 48)) {
             std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
             return 1;
         }
