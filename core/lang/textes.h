@@ -53,7 +53,7 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                                                         X(LangueNederlands)            \
                                                                                             X(LanguePortugues)         \
                                                                                                 X(LangueEspanol)       \
-                                                                                                    X(LangueItaliano)
+                                                                                                    X(LangueItaliano) X(MenuLangue) X(Credits)
 
 enum class Texte : int {
 #define KOLMAR_ID(n) n,
