@@ -75,7 +75,9 @@ void TForm1::creer_affichage() {
 
     Options1->addSeparator();
     Jeuenaveugle1 = action_menu(Options1, "Jeuenaveugle1", qs(Texte::JeuEnAveugle), true);
-    Jeuenaveugle1->setEnabled(false);  // until a 3D set is shown
+    // Off until a 3D set is shown.
+    Jeuenaveugle1->setProperty("eteint", true);
+    Jeuenaveugle1->setEnabled(false);
     connect(Jeuenaveugle1, &QAction::triggered, this, [this] { Jeuenaveugle1Click(); });
 
     // The 3D board covers the window's board area; its own panels carry
@@ -197,7 +199,10 @@ void TForm1::montrer_damier(int s) {
     Panel10->setVisible(s != 0);
     if (s != 0) Panel10->raise();
     (s == 0 ? Damier2D1 : Damier3D[s])->setChecked(true);
-    if (s != 0) Jeuenaveugle1->setEnabled(true);
+    if (s != 0) {
+        Jeuenaveugle1->setProperty("eteint", false);
+        Jeuenaveugle1->setEnabled(Options1->menuAction()->isEnabled());
+    }
     kolmar::placer_pions(ctrl_);
 }
 

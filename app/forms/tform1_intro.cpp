@@ -129,7 +129,10 @@ bool TForm1::Introduction(std::string& manquant) {
     if (jeu_ouvert()) return charger_images(manquant);
     setProperty("Tag", 1);
     disponibles_ = jeux_disponibles(repertoire_donnees());
-    for (int s = 3; s <= NB_JEUX_3D; ++s) Damier3D[s]->setEnabled(disponibles_[s]);
+    for (int s = 3; s <= NB_JEUX_3D; ++s) {
+        Damier3D[s]->setProperty("eteint", !disponibles_[s]);
+        Damier3D[s]->setEnabled(disponibles_[s]);
+    }
     Intro->hide();
     for (QAction* a : menus_intro_) a->setVisible(true);
     for (QWidget* w : caches_intro_) w->show();
