@@ -287,6 +287,36 @@ class TestAffichage : public QObject {
         QVERIFY(banc::c<QFrame>(*f, "Panel8")->isHidden());
         QCOMPARE(f->affichage().canvas, avant);
     }
+
+    // The README pictures: the start screen and three 3D boards after a
+    // few moves, as the program draws them. Written into the folder that
+    // KOLMAR_CAPTURES names.
+    void captures() {
+        const QString dossier = QString::fromLocal8Bit(qgetenv("KOLMAR_CAPTURES"));
+        auto garder = [&](QWidget& w, const char* nom) {
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            const QImage img = w.grab().toImage();
+            QVERIFY(img.width() >= TForm1::LARGEUR_CLIENT);
+            if (!dossier.isEmpty()) QVERIFY(img.save(QDir(dossier).filePath(QString::fromLatin1(nom)), "PNG"));
+        };
+        {
+            Repertoire r;
+            TForm1 f;
+            f.ecran_depart();
+            garder(f, "start-screen.png");
+        }
+        auto f = banc::fenetre();
+        // 44-38 25-31 38-32 26x37 43x32 20-26
+        for (int s : {44, 38, 25, 31, 38, 32, 26, 43, 20, 26}) banc::cliquer(*f, s);
+        QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 6);
+        for (auto [jeu, nom] :
+             {std::pair{"Damier3D4", "board-toronto.png"}, std::pair{"Damier3D1", "board-classique.png"},
+              std::pair{"Damier3D6", "board-vancouver.png"}, std::pair{"Damier3D8", "board-montreal.png"}}) {
+            item(*f, jeu)->trigger();
+            garder(*f, nom);
+        }
+    }
 };
 
 QTEST_MAIN(TestAffichage)
