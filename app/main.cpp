@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QMessageBox>
+#include <QEventLoop>
 #include <string>
 
 #include "control/commandes.h"
@@ -13,21 +13,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(texte(Texte::TitreApplication)));
 
     TForm1 form;
-    std::string manquant;
-    if (!form.charger_images(manquant)) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)),
-                              QString::fromUtf8(texte(Texte::ImpossibleOuvrirFichier)) + QStringLiteral("\n") +
-                                  QString::fromStdString(manquant));
-        return 1;
-    }
-    Controleur& ctrl = form.controleur();
-    std::string erreur;
-    if (!charger_moteur(ctrl, erreur)) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(texte(Texte::Erreur)), QString::fromStdString(erreur));
-        return 1;
-    }
     form.show();
-    FormActivate(ctrl);
-    boucle_principale(ctrl);
+    // The start screen until a board is chosen; its button opens the
+    // game screen, the engine and the last game.
+    form.ecran_depart();
+    while (form.isVisible() && !form.jeu_ouvert()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!form.jeu_ouvert() || !form.isVisible()) return 0;
+    boucle_principale(form.controleur());
     return 0;
 }

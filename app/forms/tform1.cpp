@@ -85,7 +85,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     creer_analyse();
     creer_commandes();
     creer_textes();
+    creer_affichage();
     appliquer_legendes(FRANCAIS);
+    // Last: the start screen hides what the others built.
+    creer_intro();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Building sets nothing of the game: this is the one place it starts.
     demarrer(ctrl_);
@@ -224,7 +227,10 @@ void TForm1::appliquer_legendes(int l) {
     for (size_t i = 0; i < nb; ++i) poser_legende(jeu[i].controle, QString::fromUtf8(kolmar::texte(jeu[i].texte, l)));
 }
 
-void TForm1::rafraichir() { surface->update(); }
+void TForm1::rafraichir() {
+    surface->update();
+    if (Image5) Image5->update();
+}
 
 // --- The board ---
 
@@ -234,15 +240,19 @@ void TForm1::orientation(bool inverse, bool numeros) {
     // Each side's counter stands on its own side of the board.
     Panel6->move(Panel6->x(), inverse ? 428 : 8);
     Panel7->move(Panel7->x(), inverse ? 8 : 428);
+    Horlogenoir3d->move(Horlogenoir3d->x(), inverse ? 448 : 56);
+    Horlogeblanc3d->move(Horlogeblanc3d->x(), inverse ? 56 : 448);
 }
 
 void TForm1::placer_pions(const uint8_t plateau[TAILLE_DAMIER]) {
     kolmar::placer_pions(affichage_, plateau);
+    voiler_3d();
     rafraichir();
 }
 
 void TForm1::dessiner_case(int s, int code) {
     kolmar::dessiner_case(affichage_, s, code);
+    voiler_3d();
     rafraichir();
 }
 
@@ -254,6 +264,8 @@ void TForm1::encadrer_case(int s, uint32_t bbggrr, bool repere_3d) {
 void TForm1::compteurs(int blancs, int noirs) {
     Nbpionsblancs->setText(format_compte(blancs));
     Nbpionsnoirs->setText(format_compte(noirs));
+    Nbb3d->setText(format_compte(blancs));
+    Nbn3d->setText(format_compte(noirs));
 }
 
 void TForm1::liste_coups(const std::vector<std::string>& lignes, int selection) {
@@ -284,6 +296,7 @@ void TForm1::options(const Options& o) {
         {Arretrflexionparclicsouris1, o.arret_par_clic},
         {Bipchaquecoup2, o.bip},
         {Commentaires1, o.commentaires},
+        {Jeuenaveugle1, o.aveugle},
     };
     // setChecked emits no `triggered`: nothing is sent back.
     for (const auto& [a, coche] : marques) a->setChecked(coche);
@@ -443,7 +456,8 @@ void TForm1::fermer() {
 void TForm1::closeEvent(QCloseEvent* e) {
     // "Quitter" has written the autosave already; the title bar's close
     // goes through the same rules.
-    const bool ferme = fermeture_ || exiter(ctrl_);
+    // Before the game screen there is no game to keep.
+    const bool ferme = fermeture_ || !jeu_ouvert() || exiter(ctrl_);
     fermeture_ = false;
     if (ferme) e->accept();
     else e->ignore();

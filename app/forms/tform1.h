@@ -6,13 +6,16 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "control/controleur.h"
 #include "control/vue.h"
 #include "display/damier2d.h"
+#include "display/damier3d.h"
 #include "engine/moteur.h"
+#include "lang/aide.h"
 #include "lang/textes.h"
 #include "records/gamefile.h"
 #include "records/partie_texte.h"
@@ -57,6 +60,22 @@ private:
     TForm1& f_;
 };
 
+// Image5: the 3D board picture; a press picks the position under it.
+class Image3d : public QWidget {
+    Q_OBJECT
+public:
+    Image3d(TForm1& f, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    TForm1& f_;
+};
+
+class FenetreAide;
+
 class TForm1 : public QMainWindow, public Vue {
     Q_OBJECT
 public:
@@ -76,6 +95,23 @@ public:
     bool charger_images(std::string& manquant);
     // A press on the 3D picture at (x, y).
     void clic_3d(int x, int y);
+
+    // --- Boards, start screen, languages, help ---
+    // Opens the game screen over the start screen: the menus and panels
+    // come back, the sets whose picture is missing are greyed, the 2D
+    // pictures are loaded. False names the missing picture.
+    bool Introduction(std::string& manquant);
+    // The start screen's language: the one of the autosave, French without.
+    void ecran_depart();
+    // A start-screen board button: 0 the 2D board, 1..8 a set. Opens the
+    // game screen, the engine and the last game; false when it cannot.
+    bool choisir_depart(int s);
+    bool jeu_ouvert() const { return property("Tag").toInt() == 1; }
+    // The menu "Affichage": 0 the 2D board, 1..8 a set.
+    void choisir_damier(int s);
+    void Jeuenaveugle1Click();
+    const Affichage3d& affichage3d() const { return trois_d_; }
+    Chargeur3d& chargeur3d();
 
     // --- Vue ---
     void orientation(bool inverse, bool numeros) override;
@@ -125,6 +161,17 @@ private:
     void onglet_probleme_force(int k);
     void montrer_ligne_analyse(int ligne);
     void maj_courbe();
+    void creer_affichage();
+    void creer_intro();
+    // Captions the tables do not hold: the names of sets 4..8, the start
+    // screen, the check of the language menu.
+    void langue_affichage(int l);
+    // The 3D picture after a load; blind play shows it bare.
+    void synchroniser_3d();
+    // Shows board s (0 the 2D board) once its pictures are loaded.
+    void montrer_damier(int s);
+    void voiler_3d();
+    void montrer_aide(Aide a);
 
     // Captions of the controls from the caption tables of a language.
     void appliquer_legendes(int langue);
@@ -331,6 +378,30 @@ private:
     QAction* Changerlesparamtres1 = nullptr;
     QAction* Sauverlesparamtres1 = nullptr;
     QAction* Chargerdesparamtres1 = nullptr;
+    // Boards, start screen, languages and help.
+    Affichage3d trois_d_;
+    std::unique_ptr<Chargeur3d> chargeur_;
+    std::vector<bool> disponibles_;
+    QFrame* Panel10 = nullptr;
+    Image3d* Image5 = nullptr;
+    QLabel* Nbn3d = nullptr;
+    QLabel* Nbb3d = nullptr;
+    QAction* Damier2D1 = nullptr;
+    QAction* Damier3D[NB_JEUX_3D + 2] = {};  // 1..8, 9 hidden
+    QAction* Jeuenaveugle1 = nullptr;
+    QMenu* Langue1 = nullptr;
+    QAction* Langues[NB_LANGUES] = {};
+    QMenu* Aide1 = nullptr;
+    QAction* Guide1 = nullptr;
+    QAction* Rgles1 = nullptr;
+    QAction* Apropos1 = nullptr;
+    QFrame* Panel8 = nullptr;  // "A propos"
+    QPushButton* BitBtn6 = nullptr;
+    FenetreAide* Aide_fenetre = nullptr;
+    QFrame* Intro = nullptr;
+    // What the start screen hides, shown again with the game screen.
+    std::vector<QWidget*> caches_intro_;
+    std::vector<QAction*> menus_intro_;
 };
 
 }  // namespace kolmar

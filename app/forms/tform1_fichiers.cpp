@@ -76,6 +76,7 @@ void TForm1::langue(int l) {
     Abandon->setText(qs(Texte::Abandonner, l));
     Abandon1->setText(qs(Texte::Abandonner, l));
     BitBtn13->setText(qs(Texte::Ok, l));
+    langue_affichage(l);
 
     // The tabs' names whole in the narrow panel: a smaller font where a
     // language's names are long.

@@ -203,6 +203,8 @@ void TForm1::activer(const Commandes& actives) {
     // Down the menu tree: a locked menu locks its items too, since a
     // disabled menu title still lets its items' shortcuts through.
     auto propre = [this](QAction* a) {
+        // An item the window keeps off of its own (a missing board set).
+        if (a->property("eteint").toBool()) return false;
         auto it = commande_de_.constFind(a);
         return it == commande_de_.constEnd() || actives_[static_cast<size_t>(*it)];
     };

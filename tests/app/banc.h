@@ -29,7 +29,7 @@ inline std::unique_ptr<TForm1> fenetre() {
     definir_repertoire_donnees(KOLMAR_DIR);
     auto f = std::make_unique<TForm1>();
     std::string manquant;
-    if (!f->charger_images(manquant)) qFatal("missing picture %s", manquant.c_str());
+    if (!f->Introduction(manquant)) qFatal("missing picture %s", manquant.c_str());
     Controleur& ctrl = f->controleur();
     ctrl.ctx().delais = Delais{0, 0, 0};
     // Two people at the board unless a test hands a side to the computer.
