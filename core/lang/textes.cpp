@@ -1,5 +1,6 @@
 #include "lang/textes.h"
 
+#include "lang/presence.h"
 #include "lang/textes_donnees.h"
 
 namespace kolmar {
@@ -14,9 +15,15 @@ constexpr const langues::Ligne* k_index[] = {
 };
 static_assert(sizeof k_index / sizeof k_index[0] == static_cast<std::size_t>(Texte::NB_TEXTES));
 
+constexpr std::string_view k_cles[] = {
+#define KOLMAR_CLE(n) #n,
+    KOLMAR_TEXTES(KOLMAR_CLE)
+#undef KOLMAR_CLE
+};
+
 constexpr bool chaque_id_a_du_francais() {
-    for (const langues::Ligne* l : k_index)
-        if (l == nullptr || l->textes[FRANCAIS] == nullptr) return false;
+    for (std::string_view c : k_cles)
+        if (!langues::cle_presente(c)) return false;
     return true;
 }
 static_assert(chaque_id_a_du_francais(), "every text id needs a French line in lang/langues/fr.txt");
