@@ -21,4 +21,12 @@ constexpr bool cle_presente(std::string_view cle) {
     return bas < sizeof k_lignes / sizeof k_lignes[0] && k_lignes[bas].cle == cle;
 }
 
+// Every key of a table of text ids has its row (and so its French text).
+template <std::size_t N>
+constexpr bool toutes_presentes(const std::string_view (&cles)[N]) {
+    for (std::string_view c : cles)
+        if (!cle_presente(c)) return false;
+    return true;
+}
+
 }  // namespace kolmar::langues

@@ -21,12 +21,7 @@ constexpr std::string_view k_cles[] = {
 #undef KOLMAR_CLE
 };
 
-constexpr bool chaque_id_a_du_francais() {
-    for (std::string_view c : k_cles)
-        if (!langues::cle_presente(c)) return false;
-    return true;
-}
-static_assert(chaque_id_a_du_francais(), "every text id needs a French line in lang/langues/fr.txt");
+static_assert(langues::toutes_presentes(k_cles), "every text id needs a French line in lang/langues/fr.txt");
 
 // The main window's captions in the order a language applies them.
 const Legende k_legendes[] = {

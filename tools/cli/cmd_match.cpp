@@ -154,7 +154,7 @@ std::unique_ptr<Joueur> creer_joueur(const std::string& t, const Reglage& r, uns
 
 int cmd_match(const Args& args) {
     long parties = -1, graine = 1, concurrence = 1, plies_max = 300;
-    std::string specs[2], fichier_ouvertures, fichier_pdn;
+    std::string joueurs_demandes[2], fichier_ouvertures, fichier_pdn;
     Reglage reglage;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -181,12 +181,12 @@ int cmd_match(const Args& args) {
         } else if (a == "--pdn" && suivant) {
             fichier_pdn = args[++i];
         } else if ((a == "--white" || a == "--black" || a == "--first" || a == "--second") && suivant) {
-            specs[a == "--white" || a == "--first" ? 0 : 1] = args[++i];
+            joueurs_demandes[a == "--white" || a == "--first" ? 0 : 1] = args[++i];
         } else {
             return erreur_usage("match: bad argument '" + a + "'");
         }
     }
-    if (parties < 1 || specs[0].empty() || specs[1].empty())
+    if (parties < 1 || joueurs_demandes[0].empty() || joueurs_demandes[1].empty())
         return erreur_usage("match: needs --games N --first P --second P");
     if (reglage.profondeur == 0 && reglage.secondes == 0) reglage.secondes = 0.1;
 
@@ -210,13 +210,13 @@ int cmd_match(const Args& args) {
     std::atomic<bool> panne{false};
     std::mutex verrou;
     int score[3] = {0, 0, 0};  // first player's wins, draws, losses
-    std::string noms[2] = {specs[0], specs[1]};
+    std::string noms[2] = {joueurs_demandes[0], joueurs_demandes[1]};
 
     auto travailleur = [&](int numero) {
         std::unique_ptr<Joueur> j[2];
         for (int k = 0; k < 2; ++k) {
             std::string e;
-            j[k] = creer_joueur(specs[k], reglage, static_cast<unsigned>(graine * 7919 + numero * 2 + k), e);
+            j[k] = creer_joueur(joueurs_demandes[k], reglage, static_cast<unsigned>(graine * 7919 + numero * 2 + k), e);
             if (!j[k]) {
                 std::lock_guard<std::mutex> g(verrou);
                 std::fprintf(stderr, "kolmar-cli: match: %s\n", e.c_str());
