@@ -5,6 +5,7 @@
 
 #include "control/controleur.h"
 #include "control/deroulement.h"
+#include "control/marques.h"
 #include "control/navigation.h"
 #include "control/tour_ordinateur.h"
 #include "lang/messages.h"
@@ -53,6 +54,7 @@ void montrer(Controleur& f, const Rafraichir& r) {
     f.vue().montrer(Panneau::Match_nul, false);
     f.vue().montrer(Panneau::Zut, false);
     regles_match(f);
+    montrer_marques(f);
 }
 
 // Navigation waits while a move is being shown: the move is committed on
@@ -299,6 +301,7 @@ void partie_chargee(Controleur& f) {
     placer_pions(f);
     compter_pions(f);
     regles_match(f);
+    montrer_marques(f);
 }
 
 bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }

@@ -82,6 +82,11 @@ struct Session {
     uint8_t dernier_coup_ordi[2] = {};
     int prise_saisie = 0;
     std::vector<Candidat> candidats;
+    // The landing squares before the end of the last multiple capture
+    // played, at ply ply_chemin: the record keeps only its ends, and a
+    // capture round a ring could have gone either way.
+    std::vector<uint8_t> chemin_joue;
+    int ply_chemin = -1;
 
     // Pending click on the board.
     int32_t clic_x = 0;

@@ -5,6 +5,7 @@
 #include "control/commandes.h"
 #include "control/controleur.h"
 #include "control/geometrie.h"
+#include "control/marques.h"
 #include "control/analyse_partie.h"
 #include "control/navigation.h"
 #include "control/probleme.h"
@@ -95,6 +96,8 @@ void executer(Controleur& f, const Candidat& c) {
     effacer_marques(S);
     S.coup_depart = depart;
     S.coup_arrivee = arrivee;
+    S.chemin_joue.assign(&c.arrets[1], &c.arrets[1] + (R > 1 ? R - 1 : 0));
+    S.ply_chemin = J.partie.demi_coup_courant + 1;
 
     S.piece_choisie = 0;
     S.nb_saisis = 0;
@@ -330,6 +333,7 @@ void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers) {
     ++S.version_position;
     S.trait_dernier = J.trait;
     f.vue().liste_coups(J.partie.lignes, J.partie.selection);
+    montrer_marques(f);
 }
 
 void fin_de_partie(Controleur& f, int kind) {
@@ -372,6 +376,7 @@ void fin_de_partie(Controleur& f, int kind) {
     // A rated game is scored once: matchState becomes 5.
     conclure_classement(f, S.resultat);
     regles_match(f);
+    montrer_marques(f);
 }
 
 void position_changee(Controleur& f) {
@@ -413,6 +418,7 @@ void nouvelle_partie(Controleur& f) {
     f.vue().liste_coups(J.partie.lignes, J.partie.selection);
     placer_pions(f);
     compter_pions(f);
+    montrer_marques(f);
 }
 
 void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
@@ -426,10 +432,12 @@ void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
     const int R = c.nb_prises;
     const bool par_etapes = R > 1 && f.options().decomposer_prises;
     uint8_t arrets[MAX_PRISES + 1] = {};
-    if (par_etapes) {
+    if (R > 1) {
         chemin_de_prise(J.gen, c.depart, c.prises);
         std::memcpy(&arrets[1], &J.gen.cases_arrets[0][1], static_cast<size_t>(R));
     }
+    S.chemin_joue.assign(&arrets[1], &arrets[1] + (R > 1 ? R - 1 : 0));
+    S.ply_chemin = J.partie.demi_coup_courant + 1;
     uint8_t code = J.damier[c.depart];
     J.damier[c.depart] = VIDE;
 
@@ -475,6 +483,7 @@ void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
     J.plateau_depuis_damier();
     const int n = J.partie.demi_coup_courant;
     if (n >= 0 && n < NB_ENREGISTREMENTS) J.partie.materiel[n] = total_pieces(J.damier);
+    montrer_marques(f);
     if (S.nb_legaux == 0) fin_de_partie(f, FIN_HUMAIN_BLOQUE);
     else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
 }

@@ -7,6 +7,7 @@
 #include "control/controleur.h"
 #include "control/deroulement.h"
 #include "control/geometrie.h"
+#include "control/marques.h"
 #include "control/navigation.h"
 #include "control/tour_ordinateur.h"
 #include "lang/textes.h"
@@ -78,6 +79,7 @@ void Entrerpositionclick(Controleur& f) {
     legende_couleurordi(f);
     S.mode_probleme = 1;
     f.vue().montrer(Panneau::Probleme, true);
+    montrer_marques(f);
     // Pieces are placed on the player's turn.
     if (S.tour_ordinateur) {
         S.couleurjoue_ordinateur = false;
@@ -102,6 +104,7 @@ void quitter_probleme(Controleur& f) {
     placer_pions(f);
     compter_pions(f);
     regles_match(f);
+    montrer_marques(f);
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     if (pieces(J, BLANC) == 0 || pieces(J, NOIR) == 0 || S.nb_legaux == 0) {
         S.tour_ordinateur = 0;

@@ -87,6 +87,19 @@ using Commandes = std::array<bool, static_cast<size_t>(Commande::NB)>;
 
 enum class Son : int { coup, gagne, perdu };
 
+// What the board shows beside its pieces until the game moves on: the last
+// half-move (start, end, a capture's landing squares before the end) and,
+// at the start of a human turn, the pieces that must capture.
+struct MarquesPlateau {
+    uint8_t depart = 0;  // 0: no last move shown
+    uint8_t arrivee = 0;
+    std::vector<uint8_t> chemin;
+    std::vector<uint8_t> obligatoires;
+    bool operator==(const MarquesPlateau& o) const {
+        return depart == o.depart && arrivee == o.arrivee && chemin == o.chemin && obligatoires == o.obligatoires;
+    }
+};
+
 class Vue {
 public:
     virtual ~Vue() = default;
@@ -142,6 +155,9 @@ public:
     }
     // The page control shows the set-up tab, or "Calcul" when false.
     virtual void onglet_probleme(bool actif) { (void)actif; }
+    // The marks of the last move and of the compulsory captures; they
+    // stay over every redraw until the next call.
+    virtual void marques(const MarquesPlateau& m) { (void)m; }
 };
 
 // A view that shows nothing: the controller runs without a window (tests,

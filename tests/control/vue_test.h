@@ -32,6 +32,7 @@ struct VueTest : VueMuette {
     bool ferme = false;
     std::vector<std::string> analyse_longues, analyse_courtes;
     bool onglet_probleme_actif = false;
+    MarquesPlateau marques_plateau;
     // Run at each pumping of events: what the user does meanwhile.
     std::function<void()> pendant;
     int pompages = 0;
@@ -48,6 +49,7 @@ struct VueTest : VueMuette {
         analyse_longues = l, analyse_courtes = c;
     }
     void onglet_probleme(bool actif) override { onglet_probleme_actif = actif; }
+    void marques(const MarquesPlateau& m) override { marques_plateau = m; }
     void traiter_evenements(bool) override {
         ++pompages;
         if (pendant) pendant();
