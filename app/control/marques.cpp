@@ -86,6 +86,8 @@ MarquesPlateau marques_plateau(Controleur& f) {
     return m;
 }
 
-void montrer_marques(Controleur& f) { f.vue().marques(marques_plateau(f)); }
+void montrer_marques(Controleur& f) {
+    f.vue().marques(marques_plateau(f));
+}
 
 }  // namespace kolmar

@@ -33,7 +33,14 @@ bool charger_images(Affichage& a, std::string& manquant) {
     };
     for (int code = 0; code < 5; ++code)
         if (!charger(fichiers[code], a.images[code])) return false;
-    return charger("Images1c/1cache.BMP", a.image_claire);
+    if (!charger("Images1c/1cache.BMP", a.image_claire)) return false;
+    // The large pictures are optional: without them the small ones are
+    // smoothed.
+    auto nette = [](const std::string& nom) { return QImage(QString::fromStdString(chemin_donnee(nom))); };
+    for (int code = 0; code < 5; ++code)
+        a.images_nettes[code] = nette(std::string("Images1c/grandes/") + (fichiers[code] + 9));
+    a.claire_nette = nette("Images1c/grandes/1cache.BMP");
+    return true;
 }
 
 namespace {
@@ -70,6 +77,8 @@ void dessiner_case(Affichage& a, int s, int code) {
     if (s < 1 || s > NB_CASES || a.canvas.isNull()) return;
     if (code < 0 || code > 4) code = 0;
     const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
+    a.codes[s] = static_cast<uint8_t>(code);
+    a.encadre[s] = false;
     {
         QPainter p(&a.canvas);
         p.drawImage(cellule.topLeft(), a.images[code]);
@@ -87,6 +96,8 @@ void dessiner_case(Affichage& a, int s, int code) {
 void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d) {
     if (s < 1 || s > NB_CASES || a.canvas.isNull()) return;
     const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
+    a.encadre[s] = true;
+    a.cadres[s] = bbggrr;
     {
         QPainter p(&a.canvas);
         p.setPen(couleur_fenetre(bbggrr));
@@ -120,6 +131,96 @@ void placer_pions(Affichage& a, const uint8_t plateau[TAILLE_DAMIER]) {
         }
     }
     for (int s = 1; s <= NB_CASES; ++s) dessiner_case(a, s, plateau[s]);
+}
+
+namespace {
+
+// A picture into a cell: the large one when loaded, smoothed down.
+void coller(QPainter& p, const QRectF& r, const QImage& nette, const QImage& petite) {
+    p.drawImage(r, nette.isNull() ? petite : nette);
+}
+
+const QColor k_dernier_coup(255, 214, 0, 110);
+const QColor k_trace(255, 235, 60, 200);
+const QColor k_obligatoire(230, 20, 20, 220);
+
+}  // namespace
+
+void peindre_damier(QPainter& p, const Affichage& a) {
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(QRect(8, 8, 494, 494), couleur_fenetre(COULEUR_ARGENT));
+    p.setPen(couleur_fenetre(0xFFFFFF));
+    const QPoint cadre[] = {{7, 7}, {503, 7}, {503, 503}, {7, 503}, {7, 7}};
+    p.drawPolyline(cadre, 5);
+    p.setPen(couleur_fenetre(0x808080));
+    const QPoint ombre[] = {{6, 6}, {502, 6}, {502, 502}};
+    p.drawPolyline(ombre, 3);
+    for (int s = 1; s <= NB_CASES; ++s) {
+        const int rg = (s - 1) / 6;
+        coller(p, QRectF(82 * ((s - 1) % 6) + 41 * (rg % 2) + 10, 41 * rg + 10, 41, 41), a.claire_nette,
+               a.image_claire);
+    }
+    for (int s = 1; s <= NB_CASES; ++s) {
+        const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
+        coller(p, cellule, a.images_nettes[a.codes[s]], a.images[a.codes[s]]);
+        if (a.numeros_affiches) ecrire_numero(p, cellule.left(), cellule.top() + 32, s, cellule);
+        if (a.encadre[s]) {
+            p.setPen(couleur_fenetre(a.cadres[s]));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(cellule.adjusted(0, 0, -1, -1));
+            p.drawRect(cellule.adjusted(1, 1, -2, -2));
+        }
+    }
+    p.restore();
+}
+
+void peindre_marques(QPainter& p, const Affichage& a) {
+    const MarquesPlateau& m = a.marques;
+    const bool inverse = a.damier_inverse != 0;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m.depart && m.arrivee) {
+        for (int s : {int(m.depart), int(m.arrivee)}) p.fillRect(rectangle_de_case(s, inverse), k_dernier_coup);
+        // A capture: its path from square to square.
+        if (!m.chemin.empty()) {
+            std::vector<int> etapes{m.depart};
+            etapes.insert(etapes.end(), m.chemin.begin(), m.chemin.end());
+            etapes.push_back(m.arrivee);
+            QPolygonF trace;
+            for (int s : etapes) trace << QRectF(rectangle_de_case(s, inverse)).center();
+            p.setPen(QPen(k_trace, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(trace);
+            p.setBrush(k_trace);
+            for (int s : m.chemin) p.drawEllipse(QRectF(rectangle_de_case(s, inverse)).center(), 4, 4);
+        }
+    }
+    p.setPen(QPen(k_obligatoire, 2.5));
+    p.setBrush(Qt::NoBrush);
+    for (int s : m.obligatoires) p.drawEllipse(QRectF(rectangle_de_case(s, inverse)).adjusted(2.5, 2.5, -2.5, -2.5));
+    p.restore();
+}
+
+void peindre_marques_3d(QPainter& p, const Affichage& a) {
+    const MarquesPlateau& m = a.marques;
+    if (a.image3d.isNull()) return;
+    // Around the piece standing on position i.
+    auto ovale = [&](int s) {
+        const int i = a.damier_inverse ? 73 - s : s;
+        return QRectF(a.pos3d_x[i] + 4, a.pos3d_y[i] + 6, 52, 30);
+    };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    if (m.depart && m.arrivee) {
+        p.setPen(QPen(k_trace, 3));
+        for (int s : {int(m.depart), int(m.arrivee)}) p.drawEllipse(ovale(s));
+        p.setPen(QPen(k_trace, 2, Qt::DotLine));
+        for (int s : m.chemin) p.drawEllipse(ovale(s));
+    }
+    p.setPen(QPen(k_obligatoire, 3));
+    for (int s : m.obligatoires) p.drawEllipse(ovale(s));
+    p.restore();
 }
 
 }  // namespace kolmar

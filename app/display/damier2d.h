@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+
+class QPainter;
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +36,17 @@ struct Affichage {
     std::vector<std::vector<QImage>> images3d;  // [code][position 1..72]
     int pos3d_x[TAILLE_DAMIER] = {};
     int pos3d_y[TAILLE_DAMIER] = {};
+
+    // What each square shows, so a scaled window paints the board sharp
+    // instead of enlarging the canvas: the piece code, its outline.
+    uint8_t codes[TAILLE_DAMIER] = {};
+    uint32_t cadres[TAILLE_DAMIER] = {};
+    bool encadre[TAILLE_DAMIER] = {};
+    // The same pictures drawn four times larger; null when missing.
+    QImage images_nettes[5];
+    QImage claire_nette;
+    // The last move and the compulsory captures, painted over the board.
+    MarquesPlateau marques;
 };
 
 // Position of the 3D board under a point of its picture, 0 when none; the
@@ -52,5 +65,13 @@ void dessiner_case(Affichage& a, int s, int code);
 // Two one-pixel rings on the edge of square s's own cell, so redrawing the
 // square wipes them; `repere_3d` marks the square on the 3D picture too.
 void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d);
+
+// The board painted through p's transform, from the per-square state and
+// the large pictures: what the window shows when it is scaled.
+void peindre_damier(QPainter& p, const Affichage& a);
+// The marks of a.marques over the 2D board, in logical pixels.
+void peindre_marques(QPainter& p, const Affichage& a);
+// The same marks on the 3D picture, in its pixels.
+void peindre_marques_3d(QPainter& p, const Affichage& a);
 
 }  // namespace kolmar

@@ -20,6 +20,7 @@
 
 #include "control/commandes.h"
 #include "control/deroulement.h"
+#include "control/marques.h"
 #include "control/tour_ordinateur.h"
 #include "forms/composants.h"
 #include "forms/sons.h"
@@ -56,16 +57,6 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& t) {
 
 Surface::Surface(TForm1& f, QWidget* parent) : QWidget(parent), f_(f) {}
 
-void Surface::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, f_.affichage().canvas);
-}
-
-void Surface::mousePressEvent(QMouseEvent* e) {
-    const QPoint q = e->position().toPoint();
-    clic(f_.controleur(), q.x(), q.y());
-}
-
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr_texte(Texte::TitreFenetre));
@@ -75,7 +66,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
 
     surface = new Surface(*this, this);
     surface->setObjectName(QStringLiteral("Surface"));
-    surface->setFixedSize(LARGEUR_CLIENT, HAUTEUR_CLIENT);
+    surface->setMinimumSize(LARGEUR_CLIENT, HAUTEUR_CLIENT);
+    echelle_ = new Echelle(surface, QSize(LARGEUR_CLIENT, HAUTEUR_CLIENT));
     setCentralWidget(surface);
     creer_menus();
     creer_composants();
@@ -89,7 +81,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     appliquer_legendes(FRANCAIS);
     // Last: the start screen hides what the others built.
     creer_intro();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    creer_clavier();
+    taille_initiale();
     // Building sets nothing of the game: this is the one place it starts.
     demarrer(ctrl_);
 }
@@ -133,7 +126,10 @@ void TForm1::creer_menus() {
     connect(Inverserdamier1, &QAction::triggered, this, [this] { Inverser(ctrl_); });
     connect(Numroterlescase1, &QAction::triggered, this, [this] { numerotation(ctrl_); });
     connect(Indicationdesmouvements1, &QAction::triggered, this,
-            [this](bool coche) { ctrl_.options().indication_mouvements = coche; });
+            [this](bool coche) {
+                ctrl_.options().indication_mouvements = coche;
+                montrer_marques(ctrl_);
+            });
     connect(Dcomposerlesprises1, &QAction::triggered, this,
             [this](bool coche) { ctrl_.options().decomposer_prises = coche; });
 }
@@ -238,10 +234,11 @@ void TForm1::orientation(bool inverse, bool numeros) {
     affichage_.damier_inverse = inverse ? 1 : 0;
     affichage_.numeros_affiches = numeros ? 1 : 0;
     // Each side's counter stands on its own side of the board.
-    Panel6->move(Panel6->x(), inverse ? 428 : 8);
-    Panel7->move(Panel7->x(), inverse ? 8 : 428);
-    Horlogenoir3d->move(Horlogenoir3d->x(), inverse ? 448 : 56);
-    Horlogeblanc3d->move(Horlogeblanc3d->x(), inverse ? 56 : 448);
+    auto vers = [this](QWidget* w, int y) { echelle_->deplacer(w, {echelle_->rectangle_logique(w).x(), y}); };
+    vers(Panel6, inverse ? 428 : 8);
+    vers(Panel7, inverse ? 8 : 428);
+    vers(Horlogenoir3d, inverse ? 448 : 56);
+    vers(Horlogeblanc3d, inverse ? 56 : 448);
 }
 
 void TForm1::placer_pions(const uint8_t plateau[TAILLE_DAMIER]) {

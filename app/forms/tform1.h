@@ -15,6 +15,7 @@
 #include "display/damier2d.h"
 #include "display/damier3d.h"
 #include "engine/moteur.h"
+#include "forms/echelle.h"
 #include "lang/aide.h"
 #include "lang/textes.h"
 #include "records/gamefile.h"
@@ -30,6 +31,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QLineEdit;
+class QShortcut;
 class QTimer;
 class QToolButton;
 class QTranslator;
@@ -51,13 +53,23 @@ class Surface : public QWidget {
     Q_OBJECT
 public:
     Surface(TForm1& f, QWidget* parent);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     TForm1& f_;
+    // A piece being dragged: where it was taken, where the pointer is, in
+    // logical pixels.
+    int glisse_case_ = 0;
+    bool glisse_ = false;
+    QPointF depart_, pointeur_;
 };
 
 // Image5: the 3D board picture; a press picks the position under it.
@@ -65,13 +77,17 @@ class Image3d : public QWidget {
     Q_OBJECT
 public:
     Image3d(TForm1& f, QWidget* parent);
+    // A point of the widget in the picture's pixels.
+    QPoint vers_image(QPointF p) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     TForm1& f_;
+    int position_pressee_ = 0;
 };
 
 class FenetreAide;
@@ -95,6 +111,11 @@ public:
     bool charger_images(std::string& manquant);
     // A press on the 3D picture at (x, y).
     void clic_3d(int x, int y);
+    // The logical layout shown at the surface's size.
+    const Echelle& echelle() const { return *echelle_; }
+    void mettre_a_l_echelle() { echelle_->appliquer(); }
+    // "Abandonner": a rated game is resigned only once confirmed.
+    void abandonner();
 
     // --- Boards, start screen, languages, help ---
     // Opens the game screen over the start screen: the menus and panels
@@ -141,6 +162,7 @@ public:
     void fermer() override;
     void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) override;
     void onglet_probleme(bool actif) override;
+    void marques(const MarquesPlateau& m) override;
 
     // "Imprimer analyse" once the print dialog is confirmed.
     void imprimer_analyse(QPrinter& printer);
@@ -163,6 +185,10 @@ private:
     void maj_courbe();
     void creer_affichage();
     void creer_intro();
+    // Left / Right / Home / End step through the game.
+    void creer_clavier();
+    // Today's size, smaller only when the screen is.
+    void taille_initiale();
     // Captions the tables do not hold: the names of sets 4..8, the start
     // screen, the check of the language menu.
     void langue_affichage(int l);
@@ -224,6 +250,9 @@ private:
     std::array<Cibles, static_cast<size_t>(Commande::NB)> commandes_;
     QHash<QAction*, Commande> commande_de_;
     Commandes actives_{};
+
+    Echelle* echelle_ = nullptr;
+    std::vector<QShortcut*> raccourcis_;
 
     // Components, named as the window's designer names them.
     Surface* surface = nullptr;

@@ -14,6 +14,7 @@
 
 #include "control/commandes.h"
 #include "control/deroulement.h"
+#include "control/marques.h"
 #include "forms/aide.h"
 #include "forms/composants.h"
 #include "forms/tform1.h"
@@ -33,18 +34,6 @@ constexpr Texte k_noms_fixes[5] = {Texte::NomToronto, Texte::NomSaintLaurent, Te
                                    Texte::NomMontreal};
 
 }  // namespace
-
-Image3d::Image3d(TForm1& f, QWidget* parent) : QWidget(parent), f_(f) {}
-
-void Image3d::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, f_.affichage().image3d);
-}
-
-void Image3d::mousePressEvent(QMouseEvent* e) {
-    const QPoint q = e->position().toPoint();
-    f_.clic_3d(q.x(), q.y());
-}
 
 Chargeur3d& TForm1::chargeur3d() {
     // The program directory is known once main or a test has set it.
@@ -213,6 +202,7 @@ void TForm1::Jeuenaveugle1Click() {
     if (o.aveugle) o.arret_par_clic = false;
     options(o);
     kolmar::placer_pions(ctrl_);
+    montrer_marques(ctrl_);
 }
 
 void TForm1::montrer_aide(Aide a) {

@@ -130,8 +130,8 @@ void TForm1::creer_parties() {
     connect(Match21, &QAction::triggered, this, [this] { Match21Click(); });
     connect(Effacerunjoueur1, &QAction::triggered, this, [this] { Effacerunjoueur1Click(); });
     connect(Changerlesnoms1, &QAction::triggered, this, [this] { Changerlesnoms1Click(); });
-    connect(Abandon1, &QAction::triggered, this, [this] { AbandonClick(ctrl_); });
-    connect(Abandon, &QPushButton::clicked, this, [this] { AbandonClick(ctrl_); });
+    connect(Abandon1, &QAction::triggered, this, [this] { abandonner(); });
+    connect(Abandon, &QPushButton::clicked, this, [this] { abandonner(); });
     connect(BitBtn13, &QPushButton::clicked, this, [this] {
         fin_de_parties->hide();
         kolmar::placer_pions(ctrl_);

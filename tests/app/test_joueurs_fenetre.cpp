@@ -36,6 +36,13 @@ QStringList lignes_fichier(const Dossier& d, const char* nom) {
     return l;
 }
 
+// "Abandonner" during a match asks first; the box is answered `oui`.
+bool abandonner(TForm1& f, bool oui) {
+    Guetteur<QMessageBox> g{[oui](QMessageBox* m) { m->button(oui ? QMessageBox::Yes : QMessageBox::No)->click(); }};
+    banc::c<QPushButton>(f, "Abandon")->click();
+    return g.vus() == 1;
+}
+
 void ajouter(TForm1& f, const QString& nom, QRadioButton* (NouveauJoueur::*capital)) {
     banc::c<QAction>(f, "Match21")->trigger();
     QVERIFY(banc::c<NouveauJoueur>(f, "Nouveau_joueur")->isVisible());
@@ -241,7 +248,11 @@ private slots:
         QVERIFY(!S.clic_en_attente);
         S.tour_ordinateur = 0;
 
-        banc::c<QPushButton>(*f, "Abandon")->click();
+        // A slip of the mouse does not lose a rated game.
+        QVERIFY(abandonner(*f, false));
+        QVERIFY(match_en_cours(f->controleur()));
+        QVERIFY(banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
+        QVERIFY(abandonner(*f, true));
         QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Vous abandonnez, gain KOLMAR"));
         QCOMPARE(banc::c<QLabel>(*f, "Resultat_blanc")->text(), QString::fromUtf8("Kolmar passe de 2050 à 2065"));
         QCOMPARE(banc::c<QLabel>(*f, "Resultat_noir")->text(), QString::fromUtf8("Bob passe de 1600 à 1585"));
@@ -290,7 +301,7 @@ private slots:
         QVERIFY(!actif(banc::c<QMenu>(*f, "Ouvertures1")));
         QVERIFY(banc::c<QPushButton>(*f, "Abandon")->isVisible());
 
-        banc::c<QPushButton>(*f, "Abandon")->click();
+        QVERIFY(abandonner(*f, true));
         QVERIFY(!match_en_cours(f->controleur()));
         // Black (2050) beats white (1800).
         QCOMPARE(lignes_fichier(d, "points.dat"), QStringList({"2061", "1789"}));

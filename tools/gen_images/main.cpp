@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -256,6 +257,20 @@ int main(int argc, char** argv) {
                                 : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); });
         std::string chemin = dir + "/" + s.nom;
         if (!ecrire_bmp(chemin, img)) {
+            std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
+            return 1;
+        }
+    }
+    // The same pictures four times larger, for a scaled window: drawn down
+    // to any cell size they stay sharp.
+    const std::string grandes = dir + "/grandes";
+    std::error_code erreur;
+    std::filesystem::create_directories(grandes, erreur);
+    for (const Sortie& s : sorties) {
+        Image img = s.piece < 0 ? dessiner([](double x, double y) { return case_claire(x, y); }, 4 * N)
+                                : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); }, 4 * N);
+        std::string chemin = grandes + "/" + s.nom;
+        if (!ecrire_bmp(chemin, img, 4 * N)) {
             std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
             return 1;
         }

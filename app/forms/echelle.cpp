@@ -1,0 +1,140 @@
+#include "forms/echelle.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLayout>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace kolmar {
+
+namespace {
+
+// Properties kept on the widgets: where the code put them, where the
+// scale put them last, the font the code gave them.
+const char* const k_logique = "echelle_logique";
+const char* const k_applique = "echelle_appliquee";
+const char* const k_police = "echelle_police";
+
+// Containers whose children sit where the code put them; other widgets
+// (tabs, lists, buttons) place their children themselves.
+bool place_ses_enfants(const QWidget* w) {
+    const QMetaObject* m = w->metaObject();
+    return !w->layout() &&
+           (m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject || m == &QGroupBox::staticMetaObject);
+}
+
+}  // namespace
+
+Echelle::Echelle(QWidget* surface, QSize logique) : QObject(surface), surface_(surface), logique_(logique) {}
+
+double Echelle::facteur_pour(QSize t) const {
+    // Below 1 only on a screen smaller than the logical area: the
+    // surface's minimum size is the logical one otherwise.
+    return std::min(t.width() / double(logique_.width()), t.height() / double(logique_.height()));
+}
+
+QRect Echelle::echelle_rect(const QRect& r, double s, QPointF o) const {
+    const int x0 = int(std::lround(r.left() * s + o.x())), y0 = int(std::lround(r.top() * s + o.y()));
+    const int x1 = int(std::lround((r.left() + r.width()) * s + o.x()));
+    const int y1 = int(std::lround((r.top() + r.height()) * s + o.y()));
+    return QRect(x0, y0, x1 - x0, y1 - y0);
+}
+
+void Echelle::appliquer() {
+    s_ = facteur_pour(surface_->size());
+    origine_ =
+        QPointF((surface_->width() - logique_.width() * s_) / 2, (surface_->height() - logique_.height() * s_) / 2);
+    if (s_ == 1.0) origine_ = QPointF(0, 0);
+    en_cours_ = true;
+    parcourir(surface_, s_, origine_);
+    en_cours_ = false;
+}
+
+void Echelle::parcourir(QWidget* w, double s, QPointF origine) {
+    // Fonts sized by the code scale; the others follow their parent's.
+    QVariant base = w->property(k_police);
+    if (!base.isValid() && (w->testAttribute(Qt::WA_SetFont) || w == surface_)) {
+        QFont police = w->font();
+        // The surface's inherited font: its size made its own, to scale.
+        if (w == surface_) {
+            if (police.pixelSize() > 0)
+                police.setPixelSize(police.pixelSize());
+            else
+                police.setPointSizeF(police.pointSizeF());
+        }
+        base = QVariant::fromValue(police);
+        w->setProperty(k_police, base);
+    }
+    if (base.isValid()) {
+        QFont police = base.value<QFont>();
+        if (police.resolveMask() & QFont::SizeResolved) {
+            if (police.pixelSize() > 0)
+                police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s))));
+            else
+                police.setPointSizeF(police.pointSizeF() * s);
+            w->setFont(police);
+        }
+    }
+    const bool contenant = w == surface_ || place_ses_enfants(w);
+    for (QObject* o : w->children()) {
+        auto* c = qobject_cast<QWidget*>(o);
+        if (!c || c->isWindow()) continue;
+        if (contenant) {
+            if (!c->property(k_logique).isValid()) {
+                c->setProperty(k_logique, c->geometry());
+                c->installEventFilter(this);
+            }
+            const QRect r = echelle_rect(c->property(k_logique).toRect(), s, w == surface_ ? origine : QPointF());
+            c->setProperty(k_applique, r);
+            c->setGeometry(r);
+        }
+        parcourir(c, s, origine);
+    }
+}
+
+QRect Echelle::rectangle_logique(const QWidget* w) const {
+    const QVariant v = w->property(k_logique);
+    return v.isValid() ? v.toRect() : w->geometry();
+}
+
+void Echelle::deplacer(QWidget* w, QPoint logique) {
+    QRect r = rectangle_logique(w);
+    r.moveTopLeft(logique);
+    if (!w->property(k_logique).isValid()) {
+        w->move(logique);
+        return;
+    }
+    w->setProperty(k_logique, r);
+    placer(w);
+}
+
+void Echelle::placer(QWidget* w) {
+    const QRect r =
+        echelle_rect(w->property(k_logique).toRect(), s_, w->parentWidget() == surface_ ? origine_ : QPointF());
+    en_cours_ = true;
+    w->setProperty(k_applique, r);
+    w->setGeometry(r);
+    en_cours_ = false;
+}
+
+bool Echelle::eventFilter(QObject* o, QEvent* e) {
+    if (!en_cours_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) {
+        auto* w = static_cast<QWidget*>(o);
+        // The code moved a child itself, in logical pixels: keep that as
+        // its place and show it at the scale.
+        if (w->geometry() != w->property(k_applique).toRect()) {
+            w->setProperty(k_logique, w->geometry());
+            if (s_ != 1.0)
+                placer(w);
+            else
+                w->setProperty(k_applique, w->geometry());
+        }
+    }
+    return QObject::eventFilter(o, e);
+}
+
+}  // namespace kolmar

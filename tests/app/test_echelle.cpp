@@ -1,0 +1,158 @@
+// The window at any size: clicks and drags name the same squares on a
+// board shown twice as large, panels keep their places, and the keys step
+// through the game as the navigation commands do.
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+
+#include "banc.h"
+
+using namespace kolmar;
+
+namespace {
+
+// The window grown until its surface is k times the logical one.
+void agrandir(TForm1& f, int k) {
+    QWidget* surface = banc::c<QWidget>(f, "Surface");
+    const QSize logique(TForm1::LARGEUR_CLIENT, TForm1::HAUTEUR_CLIENT);
+    f.resize(f.size() + (logique * k - surface->size()));
+    QTRY_COMPARE(surface->size(), logique * k);
+}
+
+// The square the pending click names, the click then dropped.
+int case_cliquee(TForm1& f) {
+    Session& S = f.controleur().session();
+    if (!S.clic_en_attente) return 0;
+    S.clic_en_attente = false;
+    return case_du_point(S.clic_x, S.clic_y, f.controleur().ctx().damier_inverse != 0);
+}
+
+// A press on square `de`, a drag, a drop on `vers`, all in surface pixels
+// at scale k; then the main loop takes the click left.
+void glisser(TForm1& f, int de, int vers, int k) {
+    QWidget* surface = banc::c<QWidget>(f, "Surface");
+    const QPoint a = banc::point_de(f, de) * k, b = banc::point_de(f, vers) * k;
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, a);
+    QTest::mouseMove(surface, (a + b) / 2);
+    QTest::mouseMove(surface, b);
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, b);
+    passe_boucle(f.controleur(), false);
+}
+
+}  // namespace
+
+class TestEchelle : public QObject {
+    Q_OBJECT
+
+   private slots:
+    // Twice the size: the middle of every cell, turned or not, and of
+    // every 3D position still names its square; the counters follow the
+    // board's turn at the scale and their figures grow with it.
+    void un_clic_au_double_nomme_sa_case() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        agrandir(*f, 2);
+        QCOMPARE(f->echelle().facteur(), 2.0);
+        QWidget* surface = banc::c<QWidget>(*f, "Surface");
+        for (bool inverse : {false, true}) {
+            if (inverse) Inverser(f->controleur());
+            for (int s = 1; s <= NB_CASES; ++s) {
+                QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, s) * 2);
+                QCOMPARE(case_cliquee(*f), s);
+            }
+        }
+        QCOMPARE(banc::c<QWidget>(*f, "Panel6")->geometry(), QRect(2 * 514, 2 * 428, 2 * 118, 2 * 84));
+        QCOMPARE(banc::c<QLabel>(*f, "Nbpionsnoirs")->font().pixelSize(), 44);
+        Inverser(f->controleur());
+
+        banc::c<QAction>(*f, "Damier3D1")->trigger();
+        QWidget* image = banc::c<QWidget>(*f, "Image5");
+        QVERIFY(image->isVisible());
+        QCOMPARE(image->size(), QSize(2 * LARGEUR_3D, 2 * HAUTEUR_3D));
+        const Affichage& a = f->affichage();
+        for (int j = 1; j <= NB_CASES; ++j) {
+            const QPoint milieu(a.pos3d_x[j] + 30, a.pos3d_y[j] + 20);
+            QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, milieu * 2);
+            QCOMPARE(case_cliquee(*f), j);
+        }
+    }
+
+    // At twice the size: a man dragged to its square, a man already picked
+    // up dragged (its press must not put it down), and a capture dragged.
+    void glisser_un_coup_et_une_prise() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        agrandir(*f, 2);
+        const Jeu& J = f->controleur().jeu();
+        glisser(*f, 44, 38, 2);
+        QCOMPARE(J.partie.demi_coup_courant, 1);
+        QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
+        banc::cliquer_point(*f, banc::point_de(*f, 25) * 2);
+        QCOMPARE(f->controleur().session().case_choisie, uint8_t(25));
+        glisser(*f, 25, 31, 2);
+        QCOMPARE(J.partie.demi_coup_courant, 2);
+        QCOMPARE(J.plateau_affiche[31], uint8_t(PION_NOIR));
+        glisser(*f, 38, 32, 2);
+        glisser(*f, 26, 37, 2);
+        QCOMPARE(J.partie.demi_coup_courant, 4);
+        QCOMPARE(J.plateau_affiche[37], uint8_t(PION_NOIR));
+        QCOMPARE(J.plateau_affiche[32], uint8_t(VIDE));
+    }
+
+    // Left, Right, Home and End against the record's indexes, the move
+    // list's selection with them; a rated match locks them as it locks
+    // the navigation items.
+    void touches_de_navigation() {
+        auto f = banc::fenetre();
+        for (int s : {44, 38, 25, 31, 38, 32}) banc::cliquer(*f, s);
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        const Partie& P = f->controleur().jeu().partie;
+        auto* liste = banc::c<QListWidget>(*f, "ListBox1");
+        QCOMPARE(P.demi_coup_courant, 3);
+        QTest::keyClick(f.get(), Qt::Key_Left);
+        QCOMPARE(P.demi_coup_courant, 2);
+        QCOMPARE(liste->currentRow(), 0);
+        QTest::keyClick(f.get(), Qt::Key_Home);
+        QCOMPARE(P.demi_coup_courant, 0);
+        QCOMPARE(liste->currentRow(), -1);
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QCOMPARE(P.demi_coup_courant, 2);
+        QCOMPARE(liste->currentRow(), 0);
+        QTest::keyClick(f.get(), Qt::Key_End);
+        QCOMPARE(P.demi_coup_courant, 3);
+        QCOMPARE(liste->currentRow(), 1);
+        QCOMPARE(P.dernier_demi_coup, 3);
+
+        poser_matchState(f->controleur(), MATCH_EN_COURS);
+        regles_match(f->controleur());
+        QTest::keyClick(f.get(), Qt::Key_Left);
+        QTest::keyClick(f.get(), Qt::Key_Home);
+        QCOMPARE(P.demi_coup_courant, 3);
+    }
+
+    // The README pictures of a window maximised on a 1920 x 1080 screen,
+    // the 2D board and "Classique", in the folder KOLMAR_CAPTURES names.
+    void captures() {
+        const QString dossier = QString::fromLocal8Bit(qgetenv("KOLMAR_CAPTURES"));
+        if (dossier.isEmpty()) QSKIP("KOLMAR_CAPTURES is not set");
+        auto f = banc::fenetre();
+        // 44-38 25-31 38-32: black must take.
+        for (int s : {44, 38, 25, 31, 38, 32}) banc::cliquer(*f, s);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        // The screen less a title bar and a task bar.
+        f->resize(1920, 1080 - 30 - 40);
+        QTRY_VERIFY(f->echelle().facteur() > 1.8);
+        QVERIFY(f->grab().save(QDir(dossier).filePath(QStringLiteral("window-maximised-2d.png")), "PNG"));
+        banc::c<QAction>(*f, "Damier3D1")->trigger();
+        QVERIFY(f->grab().save(QDir(dossier).filePath(QStringLiteral("window-maximised-3d.png")), "PNG"));
+    }
+};
+
+QTEST_MAIN(TestEchelle)
+#include "test_echelle.moc"
