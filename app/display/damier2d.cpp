@@ -204,10 +204,14 @@ void peindre_marques(QPainter& p, const Affichage& a) {
 void peindre_marques_3d(QPainter& p, const Affichage& a) {
     const MarquesPlateau& m = a.marques;
     if (a.image3d.isNull()) return;
-    // Around the piece standing on position i.
+    // Around the piece standing on position i: its picture's box, seen flat.
     auto ovale = [&](int s) {
         const int i = a.damier_inverse ? 73 - s : s;
-        return QRectF(a.pos3d_x[i] + 4, a.pos3d_y[i] + 6, 52, 30);
+        QSizeF t(36, 35);
+        if (!a.images3d.empty() && static_cast<size_t>(i) < a.images3d[0].size() && !a.images3d[0][i].isNull())
+            t = a.images3d[0][i].size();
+        const QPointF c(a.pos3d_x[i] + t.width() / 2, a.pos3d_y[i] + t.height() / 2);
+        return QRectF(c.x() - t.width() / 2 - 5, c.y() - t.height() * 0.35, t.width() + 10, t.height() * 0.7);
     };
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
