@@ -140,7 +140,7 @@ void coller(QPainter& p, const QRectF& r, const QImage& nette, const QImage& pet
     p.drawImage(r, nette.isNull() ? petite : nette);
 }
 
-const QColor k_dernier_coup(255, 214, 0, 110);
+const QColor k_dernier_coup(255, 214, 0, 55);
 const QColor k_trace(255, 235, 60, 200);
 const QColor k_obligatoire(230, 20, 20, 220);
 
@@ -181,7 +181,11 @@ void peindre_marques(QPainter& p, const Affichage& a) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (m.depart && m.arrivee) {
-        for (int s : {int(m.depart), int(m.arrivee)}) p.fillRect(rectangle_de_case(s, inverse), k_dernier_coup);
+        // A light wash and a frame: the piece on the square stays clear.
+        p.setPen(QPen(k_trace, 2.5));
+        p.setBrush(k_dernier_coup);
+        for (int s : {int(m.depart), int(m.arrivee)})
+            p.drawRect(QRectF(rectangle_de_case(s, inverse)).adjusted(2, 2, -2, -2));
         // A capture: its path from square to square.
         if (!m.chemin.empty()) {
             std::vector<int> etapes{m.depart};
