@@ -78,6 +78,35 @@ class TestEchelle : public QObject {
         }
     }
 
+    // Twice the size: a man is painted from the large picture, not the
+    // small one enlarged (a blurred board).
+    void le_damier_agrandi_est_net() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        agrandir(*f, 2);
+        const Affichage& a = f->affichage();
+        QVERIFY(!a.images_nettes[PION_BLANC].isNull());
+        const QImage vue = banc::c<QWidget>(*f, "Surface")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect cellule = rectangle_de_case(50, false);
+        const QImage montree = vue.copy(QRect(cellule.topLeft() * 2, cellule.size() * 2));
+        // Mean difference per channel from a picture drawn at that size.
+        auto ecart = [&](const QImage& source) {
+            const QImage r = source.scaled(montree.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_RGB32);
+            double somme = 0;
+            for (int y = 0; y < r.height(); ++y)
+                for (int x = 0; x < r.width(); ++x) {
+                    const QRgb p = montree.pixel(x, y), q = r.pixel(x, y);
+                    somme +=
+                        std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+                }
+            return somme / (3.0 * r.width() * r.height());
+        };
+        const double nette = ecart(a.images_nettes[PION_BLANC]), floue = ecart(a.images[PION_BLANC]);
+        QVERIFY2(nette < floue / 2, qPrintable(QStringLiteral("%1 against %2").arg(nette).arg(floue)));
+    }
+
     // At twice the size: a man dragged to its square, a man already picked
     // up dragged (its press must not put it down), and a capture dragged.
     void glisser_un_coup_et_une_prise() {
