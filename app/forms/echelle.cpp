@@ -55,29 +55,19 @@ void Echelle::appliquer() {
 }
 
 void Echelle::parcourir(QWidget* w, double s, QPointF origine) {
-    // Fonts sized by the code scale; the others follow their parent's.
+    // Every widget's font as it stood at the logical size, scaled: some
+    // classes (lists, tab bars) take the theme's font instead of their
+    // parent's, so none is left to inheritance.
     QVariant base = w->property(k_police);
-    if (!base.isValid() && (w->testAttribute(Qt::WA_SetFont) || w == surface_)) {
-        QFont police = w->font();
-        // The surface's inherited font: its size made its own, to scale.
-        if (w == surface_) {
-            if (police.pixelSize() > 0)
-                police.setPixelSize(police.pixelSize());
-            else
-                police.setPointSizeF(police.pointSizeF());
-        }
-        base = QVariant::fromValue(police);
+    if (!base.isValid() && s == 1.0) {
+        base = QVariant::fromValue(w->font());
         w->setProperty(k_police, base);
     }
     if (base.isValid()) {
         QFont police = base.value<QFont>();
-        if (police.resolveMask() & QFont::SizeResolved) {
-            if (police.pixelSize() > 0)
-                police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s))));
-            else
-                police.setPointSizeF(police.pointSizeF() * s);
-            w->setFont(police);
-        }
+        if (police.pixelSize() > 0) police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s))));
+        else police.setPointSizeF(police.pointSizeF() * s);
+        if (w->font() != police) w->setFont(police);
     }
     const bool contenant = w == surface_ || place_ses_enfants(w);
     for (QObject* o : w->children()) {

@@ -113,7 +113,7 @@ public:
     void clic_3d(int x, int y);
     // The logical layout shown at the surface's size.
     const Echelle& echelle() const { return *echelle_; }
-    void mettre_a_l_echelle() { echelle_->appliquer(); }
+    void mettre_a_l_echelle();
     // "Abandonner": a rated game is resigned only once confirmed.
     void abandonner();
 

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -156,6 +158,20 @@ void Image3d::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || !pressee || !j || j == pressee) return;
     prendre_clic_en_attente(f_.controleur());
     f_.clic_3d(q.x(), q.y());
+}
+
+void TForm1::mettre_a_l_echelle() {
+    echelle_->appliquer();
+    // A tab's padding does not grow with its text: the names are fitted
+    // into the panel again.
+    QTabBar* barre = Onglet->tabBar();
+    QFont police = barre->font();
+    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() - 4 && taille > 7;) {
+        police.setPixelSize(--taille);
+        barre->setFont(police);
+    }
+    // Setting a tab's text is what lays the bar out again in its widget.
+    for (int i = 0; i < Onglet->count(); ++i) Onglet->setTabText(i, Onglet->tabText(i));
 }
 
 void TForm1::marques(const MarquesPlateau& m) {

@@ -47,11 +47,13 @@ class TestEchelle : public QObject {
    private slots:
     // Twice the size: the middle of every cell, turned or not, and of
     // every 3D position still names its square; the counters follow the
-    // board's turn at the scale and their figures grow with it.
+    // board's turn at the scale and texts grow with it.
     void un_clic_au_double_nomme_sa_case() {
         auto f = banc::fenetre();
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        auto* liste = banc::c<QListWidget>(*f, "ListBox1");
+        const double taille_liste = liste->font().pointSizeF();
         agrandir(*f, 2);
         QCOMPARE(f->echelle().facteur(), 2.0);
         QWidget* surface = banc::c<QWidget>(*f, "Surface");
@@ -64,6 +66,8 @@ class TestEchelle : public QObject {
         }
         QCOMPARE(banc::c<QWidget>(*f, "Panel6")->geometry(), QRect(2 * 514, 2 * 428, 2 * 118, 2 * 84));
         QCOMPARE(banc::c<QLabel>(*f, "Nbpionsnoirs")->font().pixelSize(), 44);
+        // A list takes the theme's font, not its parent's: it grows too.
+        QCOMPARE(liste->font().pointSizeF(), 2 * taille_liste);
         Inverser(f->controleur());
 
         banc::c<QAction>(*f, "Damier3D1")->trigger();
