@@ -93,8 +93,8 @@ void Surface::mousePressEvent(QMouseEvent* e) {
     // The piece already picked up: a press would put it down again, so the
     // press waits to see whether it is a click or a drag.
     const Session& S = ctrl.session();
-    if (glisse_case_ && S.piece_choisie != 0 && S.case_choisie == glisse_case_) return;
-    clic(ctrl, l.x(), l.y());
+    differe_ = glisse_case_ && S.piece_choisie != 0 && S.case_choisie == glisse_case_;
+    if (!differe_) clic(ctrl, l.x(), l.y());
 }
 
 void Surface::mouseMoveEvent(QMouseEvent* e) {
@@ -110,17 +110,15 @@ void Surface::mouseReleaseEvent(QMouseEvent* e) {
     Controleur& ctrl = f_.controleur();
     const QPoint l = entier(f_.echelle().vers_logique(e->position()));
     const int pris = glisse_case_;
-    const bool glisse = glisse_;
+    const bool glisse = glisse_, differe = differe_;
     glisse_case_ = 0;
-    glisse_ = false;
+    glisse_ = differe_ = false;
     update();
-    const Session& S = ctrl.session();
-    const bool differe = S.piece_choisie != 0 && S.case_choisie == pris;
     const int lache = case_du_point(l.x(), l.y(), f_.affichage().damier_inverse != 0);
     if (glisse && lache != pris) {
         prendre_clic_en_attente(ctrl);
         clic(ctrl, l.x(), l.y());
-    } else if (differe && !S.clic_en_attente) {
+    } else if (differe) {
         // A plain click on the piece picked up: it is put down.
         int x, y;
         centre_de_case(pris, f_.affichage().damier_inverse != 0, x, y);
@@ -145,8 +143,15 @@ void Image3d::paintEvent(QPaintEvent*) {
 
 void Image3d::mousePressEvent(QMouseEvent* e) {
     const QPoint q = vers_image(e->position());
-    position_pressee_ = e->button() == Qt::LeftButton ? position_3d(f_.affichage(), q.x(), q.y()) : 0;
-    f_.clic_3d(q.x(), q.y());
+    const Affichage& a = f_.affichage();
+    position_pressee_ = e->button() == Qt::LeftButton ? position_3d(a, q.x(), q.y()) : 0;
+    // As on the 2D board, a press on the piece picked up waits for the
+    // release.
+    const Session& S = f_.controleur().session();
+    const int s = a.damier_inverse ? 73 - position_pressee_ : position_pressee_;
+    differe_ = position_pressee_ && S.piece_choisie != 0 && S.case_choisie == s;
+    point_presse_ = q;
+    if (!differe_) f_.clic_3d(q.x(), q.y());
 }
 
 void Image3d::mouseReleaseEvent(QMouseEvent* e) {
@@ -154,10 +159,16 @@ void Image3d::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint q = vers_image(e->position());
     const int j = position_3d(f_.affichage(), q.x(), q.y());
     const int pressee = position_pressee_;
+    const bool differe = differe_;
     position_pressee_ = 0;
-    if (e->button() != Qt::LeftButton || !pressee || !j || j == pressee) return;
-    prendre_clic_en_attente(f_.controleur());
-    f_.clic_3d(q.x(), q.y());
+    differe_ = false;
+    if (e->button() != Qt::LeftButton || !pressee) return;
+    if (j && j != pressee) {
+        prendre_clic_en_attente(f_.controleur());
+        f_.clic_3d(q.x(), q.y());
+    } else if (differe) {
+        f_.clic_3d(point_presse_.x(), point_presse_.y());
+    }
 }
 
 void TForm1::mettre_a_l_echelle() {

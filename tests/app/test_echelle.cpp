@@ -112,7 +112,8 @@ class TestEchelle : public QObject {
     }
 
     // At twice the size: a man dragged to its square, a man already picked
-    // up dragged (its press must not put it down), and a capture dragged.
+    // up dragged (its press must not put it down), a capture dragged, and
+    // a man dragged on a 3D board.
     void glisser_un_coup_et_une_prise() {
         auto f = banc::fenetre();
         f->show();
@@ -122,8 +123,15 @@ class TestEchelle : public QObject {
         glisser(*f, 44, 38, 2);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
-        banc::cliquer_point(*f, banc::point_de(*f, 25) * 2);
+        // A slow click: the main loop takes the press before the release
+        // comes, which must not put the piece down again.
+        QWidget* surface = banc::c<QWidget>(*f, "Surface");
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25) * 2);
+        passe_boucle(f->controleur(), false);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25) * 2);
+        passe_boucle(f->controleur(), false);
         QCOMPARE(f->controleur().session().case_choisie, uint8_t(25));
+        QVERIFY(f->controleur().session().piece_choisie != 0);
         glisser(*f, 25, 31, 2);
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.plateau_affiche[31], uint8_t(PION_NOIR));
@@ -132,6 +140,22 @@ class TestEchelle : public QObject {
         QCOMPARE(J.partie.demi_coup_courant, 4);
         QCOMPARE(J.plateau_affiche[37], uint8_t(PION_NOIR));
         QCOMPARE(J.plateau_affiche[32], uint8_t(VIDE));
+
+        // On a 3D board, a new game: 44-38, the man picked up first.
+        nouvelle_partie(f->controleur());
+        banc::c<QAction>(*f, "Damier3D1")->trigger();
+        QWidget* image = banc::c<QWidget>(*f, "Image5");
+        const Affichage& a = f->affichage();
+        auto milieu = [&](int j) { return QPoint(a.pos3d_x[j] + 30, a.pos3d_y[j] + 20) * 2; };
+        QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, milieu(44));
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(f->controleur().session().case_choisie, uint8_t(44));
+        QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, milieu(44));
+        QTest::mouseMove(image, milieu(38));
+        QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, milieu(38));
+        passe_boucle(f->controleur(), false);
+        QCOMPARE(J.partie.demi_coup_courant, 1);
+        QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
     }
 
     // Left, Right, Home and End against the record's indexes, the move
