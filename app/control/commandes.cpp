@@ -303,6 +303,15 @@ void partie_chargee(Controleur& f) {
 
 bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }
 
+void fermer_ecran_depart(Controleur& f) {
+    const std::string chemin = chemin_autosave();
+    std::error_code ec;
+    // The game in the autosave is only read once a board is chosen: keep
+    // it and change its language alone.
+    if (std::filesystem::exists(chemin, ec)) poser_langue_partie(chemin, static_cast<uint8_t>(f.ctx().langue));
+    else ecrire_autosave(f);
+}
+
 void FormActivate(Controleur& f) {
     const std::string chemin = chemin_autosave();
     std::error_code ec;

@@ -142,6 +142,9 @@ public:
     }
     // The page control shows the set-up tab, or "Calcul" when false.
     virtual void onglet_probleme(bool actif) { (void)actif; }
+    // Where a training session writes what it learned: the lesson file the
+    // user picks, empty when he declines.
+    virtual std::string fichier_lecons() { return {}; }
 };
 
 // A view that shows nothing: the controller runs without a window (tests,

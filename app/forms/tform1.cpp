@@ -457,6 +457,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     // "Quitter" has written the autosave already; the title bar's close
     // goes through the same rules.
     // Before the game screen there is no game to keep.
+    if (!fermeture_ && !jeu_ouvert()) fermer_ecran_depart(ctrl_);
     const bool ferme = fermeture_ || !jeu_ouvert() || exiter(ctrl_);
     fermeture_ = false;
     if (ferme) e->accept();

@@ -141,6 +141,8 @@ public:
     void fermer() override;
     void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) override;
     void onglet_probleme(bool actif) override;
+    std::string fichier_lecons() override;
+    QString dernier_fichier_lecons_;  // offered again at the next game of a session
 
     // "Imprimer analyse" once the print dialog is confirmed.
     void imprimer_analyse(QPrinter& printer);

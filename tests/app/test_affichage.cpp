@@ -234,6 +234,52 @@ class TestAffichage : public QObject {
         QCOMPARE(legende(g, "Joueurs1"), QString("Spelers"));
     }
 
+    // Closed on the start screen, the language picked there is the next
+    // start's: written into a first autosave, or into the existing one
+    // without touching its game.
+    void langue_de_l_ecran_de_depart() {
+        Repertoire r;
+        const QString chemin = r.dir.filePath(QStringLiteral("last72.dam"));
+        {
+            TForm1 f;
+            f.ecran_depart();
+            QTest::mouseClick(banc::c<QAbstractButton>(f, "Button6"), Qt::LeftButton);
+            f.close();
+        }
+        QVERIFY(QFile::exists(chemin));
+        {
+            TForm1 g;
+            g.ecran_depart();
+            QCOMPARE(g.controleur().ctx().langue, int(ANGLAIS));
+            QVERIFY(g.choisir_depart(0));
+            banc::cliquer(g, 44);
+            banc::cliquer(g, 38);
+            quitter(g.controleur());
+        }
+        QFile avant(chemin);
+        QVERIFY(avant.open(QIODevice::ReadOnly));
+        const QByteArray octets = avant.readAll();
+        avant.close();
+        {
+            TForm1 h;
+            h.ecran_depart();
+            QTest::mouseClick(banc::c<QAbstractButton>(h, "Button7"), Qt::LeftButton);
+            h.close();
+        }
+        QFile apres(chemin);
+        QVERIFY(apres.open(QIODevice::ReadOnly));
+        const QByteArray nouveaux = apres.readAll();
+        QCOMPARE(nouveaux.size(), octets.size());
+        int differents = 0;
+        for (int i = 0; i < octets.size(); ++i) differents += octets[i] != nouveaux[i];
+        QCOMPARE(differents, 1);
+        TForm1 k;
+        k.ecran_depart();
+        QCOMPARE(k.controleur().ctx().langue, int(NEERLANDAIS));
+        QVERIFY(k.choisir_depart(0));
+        QCOMPARE(k.controleur().jeu().partie.dernier_demi_coup, 1);
+    }
+
     // Without "damier5c.bmp" the button of set 5 opens the game on
     // "Classique" and the item of set 5 is greyed.
     void jeu_sans_image() {
