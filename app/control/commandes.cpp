@@ -411,6 +411,8 @@ void regles_match(Controleur& f) {
     f.vue().texte(Etiquette::Panel11, texte(etat != MATCH_AUCUN ? Texte::Match : Texte::Entrainement, l));
     f.vue().montrer(Panneau::Panel11, S.contre_ordinateur || etat != MATCH_AUCUN);
     f.vue().montrer(Panneau::Abandon, match);
+    f.vue().texte(Etiquette::Nbcoups3d,
+                  texte(Texte::Coups, l) + std::to_string(f.jeu().partie.demi_coup_courant / 2 + 1));
 
     Commandes a;
     a.fill(true);

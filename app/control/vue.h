@@ -53,6 +53,7 @@ enum class Etiquette : int {
     Couleurjoue,  // set-up: who moves first
     Blancs,       // set-up: white's static evaluation
     Noirs,        // set-up: black's static evaluation
+    Nbcoups3d,    // the move number on the 3D board
     NB
 };
 

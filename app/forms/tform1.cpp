@@ -389,9 +389,11 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Nom_blanc:
         poser_nom(Nom_blanc, t);
+        poser_nom(Nom_blanc3d, t + " : ");
         break;
     case Etiquette::Nom_noir:
         poser_nom(Nom_noir, t);
+        poser_nom(Nom_noir3d, t + " : ");
         break;
     case Etiquette::Bas_Haut:
         Bas_Haut->setText(q);
@@ -404,6 +406,9 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Noirs:
         Noirs->setText(q);
+        break;
+    case Etiquette::Nbcoups3d:
+        Nbcoups3d->setText(q);
         break;
     case Etiquette::NB:
         break;

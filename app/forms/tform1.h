@@ -388,6 +388,9 @@ private:
     Image3d* Image5 = nullptr;
     QLabel* Nbn3d = nullptr;
     QLabel* Nbb3d = nullptr;
+    QLabel* Nom_blanc3d = nullptr;
+    QLabel* Nom_noir3d = nullptr;
+    QLabel* Nbcoups3d = nullptr;
     QAction* Damier2D1 = nullptr;
     QAction* Damier3D[NB_JEUX_3D + 2] = {};  // 1..8, 9 hidden
     QAction* Jeuenaveugle1 = nullptr;

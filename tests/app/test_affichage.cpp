@@ -182,6 +182,26 @@ class TestAffichage : public QObject {
         QVERIFY(item(*f, "Franais1")->isChecked());
     }
 
+    // The 3D board's own panels: each name over its counter, and the move
+    // number following the game.
+    void panneaux_3d() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        item(*f, "Damier3D1")->trigger();
+        OKjoueurClick(ctrl, "Paul", "Anne");
+        QCOMPARE(legende(*f, "Nom_blanc3d"), QString("Paul : "));
+        QCOMPARE(legende(*f, "Nom_noir3d"), QString("Anne : "));
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 1"));
+        for (int s : {44, 38, 25, 31}) banc::cliquer(*f, s);
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 2"));
+        reprise(ctrl);
+        reprise(ctrl);
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 1"));
+    }
+
     // A first run has no autosave: the start screen in French, the game's
     // menus kept back until a board is chosen.
     void premier_lancement_en_francais() {
@@ -357,8 +377,10 @@ class TestAffichage : public QObject {
         for (int s : {44, 38, 25, 31, 38, 32, 26, 43, 20, 26}) banc::cliquer(*f, s);
         QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 6);
         for (auto [jeu, nom] :
-             {std::pair{"Damier3D4", "board-toronto.png"}, std::pair{"Damier3D1", "board-classique.png"},
-              std::pair{"Damier3D6", "board-vancouver.png"}, std::pair{"Damier3D8", "board-montreal.png"}}) {
+             {std::pair{"Damier3D1", "board-classique.png"}, std::pair{"Damier3D2", "board-nuit.png"},
+              std::pair{"Damier3D3", "board-luxe.png"}, std::pair{"Damier3D4", "board-toronto.png"},
+              std::pair{"Damier3D5", "board-saint-laurent.png"}, std::pair{"Damier3D6", "board-vancouver.png"},
+              std::pair{"Damier3D7", "board-grand-luxe.png"}, std::pair{"Damier3D8", "board-montreal.png"}}) {
             item(*f, jeu)->trigger();
             garder(*f, nom);
         }
