@@ -56,7 +56,11 @@ class TestAnalyseFenetre : public QObject {
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         banc::c<QAction>(*f, "Inverserdamier1")->trigger();
+        // From a 3D board: pieces are placed on the 2D board.
+        banc::c<QAction>(*f, "Damier3D2")->trigger();
         banc::c<QAction>(*f, "Installeruneposition1")->trigger();
+        QVERIFY(banc::c<QAction>(*f, "Damier2D1")->isChecked());
+        QVERIFY(banc::c<QWidget>(*f, "Panel10")->isHidden());
         QVERIFY(ctrl.session().mode_probleme);
         QVERIFY(!banc::c<QGroupBox>(*f, "Probleme")->isHidden());
         auto* onglet = banc::c<QTabWidget>(*f, "Onglet");
