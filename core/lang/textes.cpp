@@ -131,6 +131,7 @@ const Legende k_legendes[] = {
     {"Match1", Texte::Match},
     {"ChoixPartie", Texte::ChoixPartie},
     {"Annul_nul", Texte::Annuler},
+    {"Langue1", Texte::MenuLangue},
 };
 
 }  // namespace
