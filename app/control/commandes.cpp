@@ -6,9 +6,11 @@
 #include "control/controleur.h"
 #include "control/deroulement.h"
 #include "control/navigation.h"
+#include "control/probleme.h"
 #include "control/tour_ordinateur.h"
 #include "lang/messages.h"
 #include "lang/textes.h"
+#include "lang/textes_analyse.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
 #include "records/texte.h"
@@ -480,6 +482,11 @@ void appliquer_langue(Controleur& f, int l) {
     f.vue().langue(l);
     f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(l, f.session().couleur_ordinateur));
     f.vue().texte(Etiquette::Bas_Haut, texte(C.damier_inverse ? Texte::BlancsHautBas : Texte::BlancsBasHaut, l));
+    f.vue().texte(
+        Etiquette::Couleurjoue,
+        texte(f.session().couleurjoue_ordinateur ? TexteAnalyse::OrdinateurJoue : TexteAnalyse::JoueurJoue, l));
+    // The set-up's static scores are worded in the language too.
+    if (f.session().mode_probleme) evaluations_statiques(f);
     f.session().commandes_envoyees = false;
     regles_match(f);
 }

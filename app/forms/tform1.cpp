@@ -25,6 +25,7 @@
 #include "forms/sons.h"
 #include "forms/tform4.h"
 #include "lang/textes.h"
+#include "lang/textes_analyse.h"
 #include "lang/textes_jeu.h"
 
 namespace kolmar {
@@ -212,6 +213,7 @@ void TForm1::poser_legende(const char* controle, const QString& t) {
     else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
     else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
     else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
+    else if (auto* g = findChild<QGroupBox*>(nom)) g->setTitle(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
         // A tab page takes its caption from its tab.
         const int k = Onglet ? Onglet->indexOf(w) : -1;
@@ -225,6 +227,9 @@ void TForm1::appliquer_legendes(int l) {
     for (size_t i = 0; i < nb; ++i) poser_legende(leg[i].controle, QString::fromUtf8(kolmar::texte(leg[i].texte, l)));
     const LegendeJeu* jeu = legendes_jeu(nb);
     for (size_t i = 0; i < nb; ++i) poser_legende(jeu[i].controle, QString::fromUtf8(kolmar::texte(jeu[i].texte, l)));
+    const LegendeAnalyse* analyse = legendes_analyse(nb);
+    for (size_t i = 0; i < nb; ++i)
+        poser_legende(analyse[i].controle, QString::fromUtf8(kolmar::texte(analyse[i].texte, l)));
 }
 
 void TForm1::rafraichir() {

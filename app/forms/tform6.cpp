@@ -16,8 +16,8 @@ namespace kolmar {
 
 namespace {
 
-QString qs(TexteAnalyse t) {
-    return QString::fromUtf8(kolmar::texte(t));
+QString qs(TexteAnalyse t, int langue) {
+    return QString::fromUtf8(kolmar::texte(t, langue));
 }
 
 QLineEdit* champ(QWidget* parent, const QString& nom, int largeur) {
@@ -28,22 +28,27 @@ QLineEdit* champ(QWidget* parent, const QString& nom, int largeur) {
     return e;
 }
 
-QLabel* mot(const QString& t) {
-    return new QLabel(t);
-}
-
 // Scalar indexes: thresholds 0..2, white squares of variants 1 and 2 at
 // 3 and 10, black squares at 17 and 24, tempo weights 31..38.
 constexpr int SEUILS = 0, BLANCHES_V1 = 3, BLANCHES_V2 = 10, NOIRES_V1 = 17, NOIRES_V2 = 24, TEMPO = 31;
 
+const TexteAnalyse k_titres[NB_TABLES_PIONS] = {TexteAnalyse::TableDebut,          TexteAnalyse::TableMilieu,
+                                                TexteAnalyse::TablePrefinale,      TexteAnalyse::TableFinale,
+                                                TexteAnalyse::TableDebutVariante1, TexteAnalyse::TableMilieuVariante1,
+                                                TexteAnalyse::TableDebutVariante2, TexteAnalyse::TableMilieuVariante2};
+
 }  // namespace
 
+// A label noted so that a language change finds it again.
+QLabel* TForm6::mot(TexteAnalyse t) {
+    auto* l = new QLabel(qs(t, FRANCAIS));
+    mots_.emplace_back(l, t);
+    return l;
+}
+
 QWidget* TForm6::panneau_table(int t) {
-    static const TexteAnalyse titres[NB_TABLES_PIONS] = {
-        TexteAnalyse::TableDebut,          TexteAnalyse::TableMilieu,         TexteAnalyse::TablePrefinale,
-        TexteAnalyse::TableFinale,         TexteAnalyse::TableDebutVariante1, TexteAnalyse::TableMilieuVariante1,
-        TexteAnalyse::TableDebutVariante2, TexteAnalyse::TableMilieuVariante2};
-    auto* g = new QGroupBox(qs(titres[t]), this);
+    auto* g = new QGroupBox(qs(k_titres[t], FRANCAIS), this);
+    titres_[t] = g;
     g->setObjectName(QStringLiteral("Tableau%1").arg(t));
     auto* grille = new QGridLayout(g);
     grille->setSpacing(0);
@@ -71,7 +76,7 @@ QWidget* TForm6::panneau_table(int t) {
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(qs(TexteAnalyse::FenetreParametres));
+    setWindowTitle(qs(TexteAnalyse::FenetreParametres, FRANCAIS));
     for (int i = 0; i < NB_SCALAIRES; ++i) {
         static const char* const seuils[] = {"phase0_bas", "phase1_bas", "phase2_bas"};
         const QString nom = i < 3       ? QString::fromLatin1(seuils[i])
@@ -85,17 +90,17 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     auto* haut = new QHBoxLayout;
     const TexteAnalyse seuil[] = {TexteAnalyse::SeuilDebut, TexteAnalyse::SeuilMilieu, TexteAnalyse::SeuilPrefinale};
     for (int i = 0; i < 3; ++i) {
-        haut->addWidget(mot(qs(seuil[i])));
+        haut->addWidget(mot(seuil[i]));
         haut->addWidget(scalaires_[SEUILS + i]);
-        haut->addWidget(mot(qs(TexteAnalyse::Pieces)));
+        haut->addWidget(mot(TexteAnalyse::Pieces));
         haut->addSpacing(12);
     }
-    haut->addWidget(mot(qs(TexteAnalyse::FinaleReste)));
+    haut->addWidget(mot(TexteAnalyse::FinaleReste));
     haut->addStretch();
     auto tempo = [this](QHBoxLayout* l, int premier) {
-        l->addWidget(mot(qs(TexteAnalyse::TempsDAvance)));
+        l->addWidget(mot(TexteAnalyse::TempsDAvance));
         for (int i = premier; i < premier + 4; ++i) l->addWidget(scalaires_[TEMPO + i]);
-        l->addWidget(mot(qs(TexteAnalyse::DeuxCentiemes)));
+        l->addWidget(mot(TexteAnalyse::DeuxCentiemes));
     };
     tempo(haut, 0);
     v->addLayout(haut);
@@ -118,9 +123,9 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     const int blanches[] = {BLANCHES_V1, BLANCHES_V2}, noires[] = {NOIRES_V1, NOIRES_V2};
     for (int var = 0; var < 2; ++var) {
         auto* g = new QGridLayout;
-        g->addWidget(mot(qs(conditions[var])), 0, 0, 1, 8);
-        g->addWidget(mot(qs(TexteAnalyse::CasesBlanches)), 1, 0);
-        g->addWidget(mot(qs(TexteAnalyse::CasesNoires)), 2, 0);
+        g->addWidget(mot(conditions[var]), 0, 0, 1, 8);
+        g->addWidget(mot(TexteAnalyse::CasesBlanches), 1, 0);
+        g->addWidget(mot(TexteAnalyse::CasesNoires), 2, 0);
         for (int i = 0; i < 7; ++i) {
             g->addWidget(scalaires_[blanches[var] + i], 1, i + 1);
             g->addWidget(scalaires_[noires[var] + i], 2, i + 1);
@@ -130,9 +135,9 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     }
     bas->addStretch();
     parametreOK = bouton(this, "parametreOK");
-    parametreOK->setText(QString::fromUtf8(kolmar::texte(Texte::Ok)));
+    parametreOK->setText(QString::fromUtf8(kolmar::texte(Texte::Ok, FRANCAIS)));
     parametrecancel = bouton(this, "parametrecancel");
-    parametrecancel->setText(qs(TexteAnalyse::Cancel));
+    parametrecancel->setText(qs(TexteAnalyse::Cancel, FRANCAIS));
     bas->addWidget(parametreOK);
     bas->addWidget(parametrecancel);
     v->addLayout(bas);
@@ -144,6 +149,14 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
         hide();
     });
     connect(parametrecancel, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void TForm6::appliquer_legendes(int langue) {
+    setWindowTitle(qs(TexteAnalyse::FenetreParametres, langue));
+    for (int t = 0; t < NB_TABLES_PIONS; ++t) titres_[t]->setTitle(qs(k_titres[t], langue));
+    for (auto [l, t] : mots_) l->setText(qs(t, langue));
+    parametreOK->setText(QString::fromUtf8(kolmar::texte(Texte::Ok, langue)));
+    parametrecancel->setText(qs(TexteAnalyse::Cancel, langue));
 }
 
 void TForm6::montrer(const ChampsParametres& c) {
