@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "forms/composants.h"
@@ -85,7 +87,16 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
         scalaires_[i] = champ(this, nom, 36);
     }
 
-    auto* v = new QVBoxLayout(this);
+    // Eight tables side by side are wider than many screens: the fields
+    // scroll, OK and Cancel stay in view under them.
+    auto* dehors = new QVBoxLayout(this);
+    auto* defile = new QScrollArea(this);
+    defile->setObjectName(QStringLiteral("Defilement"));
+    defile->setWidgetResizable(true);
+    auto* contenu = new QWidget;
+    defile->setWidget(contenu);
+    dehors->addWidget(defile, 1);
+    auto* v = new QVBoxLayout(contenu);
     // Thresholds and the first four tempo weights.
     auto* haut = new QHBoxLayout;
     const TexteAnalyse seuil[] = {TexteAnalyse::SeuilDebut, TexteAnalyse::SeuilMilieu, TexteAnalyse::SeuilPrefinale};
@@ -138,10 +149,13 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     parametreOK->setText(QString::fromUtf8(kolmar::texte(Texte::Ok, FRANCAIS)));
     parametrecancel = bouton(this, "parametrecancel");
     parametrecancel->setText(qs(TexteAnalyse::Cancel, FRANCAIS));
-    bas->addWidget(parametreOK);
-    bas->addWidget(parametrecancel);
     v->addLayout(bas);
     v->addStretch();
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(parametreOK);
+    boutons->addWidget(parametrecancel);
+    dehors->addLayout(boutons);
 
     // OK hands the fields over before hiding; Cancel only hides.
     connect(parametreOK, &QPushButton::clicked, this, [this] {
@@ -163,6 +177,8 @@ void TForm6::montrer(const ChampsParametres& c) {
     for (int t = 0; t < NB_TABLES_PIONS; ++t)
         for (int k = 1; k <= 72; ++k) tables_[t][k]->setText(QString::fromStdString(c.tables[t][k]));
     for (int i = 0; i < NB_SCALAIRES; ++i) scalaires_[i]->setText(QString::fromStdString(c.scalaires[i]));
+    // The whole screen even where no window manager maximises it.
+    if (const QScreen* e = screen()) setGeometry(e->availableGeometry());
     showMaximized();
 }
 
