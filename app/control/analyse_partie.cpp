@@ -6,6 +6,7 @@
 #include "control/controleur.h"
 #include "control/deroulement.h"
 #include "control/navigation.h"
+#include "control/textes_parties.h"
 #include "control/tour_ordinateur.h"
 #include "engine/analyse.h"
 #include "lang/messages.h"
@@ -20,8 +21,9 @@ void montrer_lignes(Controleur& f) {
     f.vue().lignes_analyse(lignes_longues(C.analyse, C.langue), lignes_courtes(C.analyse, C.langue));
 }
 
-// The end of an analysis, once its loop has returned.
-void fermer_analyse(Controleur& f) {
+// The end of an analysis, once its loop has returned. A training session
+// learns without asking, so "Apprendre ?" stays hidden then.
+void fermer_analyse(Controleur& f, bool demander = true) {
     Session& S = f.session();
     Options& O = f.options();
     S.analyse_ouverte = false;
@@ -30,8 +32,22 @@ void fermer_analyse(Controleur& f) {
     f.vue().options(O);
     S.arret_calcul = 1;
     f.vue().montrer(Panneau::Form4, false);
-    f.vue().montrer(Panneau::Learn, true);
+    f.vue().montrer(Panneau::Learn, demander);
     regles_match(f);
+}
+
+// A training session goes on after the analysis of its game: the final
+// position is learned (the window asks where to write the lessons) and
+// the computer starts a new game against itself.
+void suite_session(Controleur& f) {
+    fermer_analyse(f, false);
+    if (Learn_yesClick(f)) {
+        const std::string chemin = f.vue().fichier_lecons();
+        if (!chemin.empty()) apprendre_dans(f, chemin);
+    }
+    if (!f.ctx().entrainement.active) return;
+    partie_entrainement(f, true, NOM_KOLMAR);
+    nouvelle_partie(f);
 }
 
 }  // namespace
@@ -97,6 +113,8 @@ void Debuteruneanalyse1Click(Controleur& f) {
     if (S.version_position == version) placer_pions(f);
     if (S.fin_analyse || S.fin_programme || S.version_position != version)
         fermer_analyse(f);
+    else if (C.entrainement.active && f.options().ordinateurs)
+        suite_session(f);
     else
         regles_match(f);
 }

@@ -7,9 +7,11 @@
 #include "control/deroulement.h"
 #include "control/marques.h"
 #include "control/navigation.h"
+#include "control/probleme.h"
 #include "control/tour_ordinateur.h"
 #include "lang/messages.h"
 #include "lang/textes.h"
+#include "lang/textes_analyse.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
 #include "records/texte.h"
@@ -306,6 +308,15 @@ void partie_chargee(Controleur& f) {
 
 bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }
 
+void fermer_ecran_depart(Controleur& f) {
+    const std::string chemin = chemin_autosave();
+    std::error_code ec;
+    // The game in the autosave is only read once a board is chosen: keep
+    // it and change its language alone.
+    if (std::filesystem::exists(chemin, ec)) poser_langue_partie(chemin, static_cast<uint8_t>(f.ctx().langue));
+    else ecrire_autosave(f);
+}
+
 void FormActivate(Controleur& f) {
     const std::string chemin = chemin_autosave();
     std::error_code ec;
@@ -405,6 +416,8 @@ void regles_match(Controleur& f) {
     f.vue().texte(Etiquette::Panel11, texte(etat != MATCH_AUCUN ? Texte::Match : Texte::Entrainement, l));
     f.vue().montrer(Panneau::Panel11, S.contre_ordinateur || etat != MATCH_AUCUN);
     f.vue().montrer(Panneau::Abandon, match);
+    f.vue().texte(Etiquette::Nbcoups3d,
+                  texte(Texte::Coups, l) + std::to_string(f.jeu().partie.demi_coup_courant / 2 + 1));
 
     Commandes a;
     a.fill(true);
@@ -472,6 +485,11 @@ void appliquer_langue(Controleur& f, int l) {
     f.vue().langue(l);
     f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(l, f.session().couleur_ordinateur));
     f.vue().texte(Etiquette::Bas_Haut, texte(C.damier_inverse ? Texte::BlancsHautBas : Texte::BlancsBasHaut, l));
+    f.vue().texte(
+        Etiquette::Couleurjoue,
+        texte(f.session().couleurjoue_ordinateur ? TexteAnalyse::OrdinateurJoue : TexteAnalyse::JoueurJoue, l));
+    // The set-up's static scores are worded in the language too.
+    if (f.session().mode_probleme) evaluations_statiques(f);
     f.session().commandes_envoyees = false;
     regles_match(f);
 }

@@ -52,6 +52,9 @@ bool ouvrir_partie(Controleur& f, const std::string& chemin, ModeLecture mode = 
 // colour, clocks, list, names and board follow it; never a rated game.
 void partie_chargee(Controleur& f);
 bool ecrire_autosave(Controleur& f);
+// The window closed on the start screen: the language picked there is
+// the next start's.
+void fermer_ecran_depart(Controleur& f);
 // Start-up: settings and language from the autosave, then the last game.
 void FormActivate(Controleur& f);
 

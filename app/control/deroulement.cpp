@@ -365,8 +365,11 @@ void fin_de_partie(Controleur& f, int kind) {
     if (kind == FIN_TEMPS_ORDI) t = texte(Texte::TempsDepasseVousGagnez, l);
     if (kind == FIN_ABANDON) t = texte(Texte::AbandonGainKolmar, l);
 
+    // A training session analyses its game instead of showing the result.
+    const bool session = C.entrainement.active && f.options().ordinateurs;
     f.vue().texte(Etiquette::qui_gagne, t);
-    f.vue().montrer(Panneau::fin_de_parties, true);
+    f.vue().montrer(Panneau::fin_de_parties, !session);
+    if (session) S.analyse_demandee = true;
     annoncer_fin(f, kind, match || humains ? -1 : gagnant);
     S.partie_finie = true;
     S.piece_choisie = 0;

@@ -3,28 +3,42 @@
 #include <cctype>
 #include <cstdint>
 
+#include "lang/textes.h"
+#include "lang/textes_jeu.h"
+
 namespace kolmar {
 
 const Niveau niveaux[NB_NIVEAUX] = {
-    {"Dbutant1", "0 : Néophyte", "Dbutant1Click", 5, 58, 1, 0, 0, false},
-    {"Niveau01", "1 : Débutant", "Niveau01Click", 2, 58, 1, 0, 1, false},
-    {"Niveau02", "2 : Amateur", "Niveau02Click", 5, 158, 1, 0, 2, false},
-    {"Niveau03", "3 : Promotion", "Niveau03Click", 6, 358, 1, 0, 3, false},
+    {"Dbutant1", "Dbutant1Click", 5, 58, 1, 0, 0, false},
+    {"Niveau01", "Niveau01Click", 2, 58, 1, 0, 1, false},
+    {"Niveau02", "Niveau02Click", 5, 158, 1, 0, 2, false},
+    {"Niveau03", "Niveau03Click", 6, 358, 1, 0, 3, false},
     // 600 rather than 598: kept as the level has always played.
-    {"Niveau04", "4 : Honneur", "Niveau04Click", 10, 600, 1, 0, 4, false},
-    {"Niveau05", "5 : Excellence", "Niveau05Click", 160, 178, 3, 0, 5, false},
-    {"Niveau06", "6 : Maître", "Niveau06Click", 270, 298, 5, 0, 6, false},
-    {"Niveau07", "7 : Grand Maître", "Niveau07Click", 540, 598, 10, 0, 7, false},
-    {"Niveau081", "8 : Grand Maître International", "Niveau081Click", 1680, 1798, 30, 0, 8, false},
-    {"N150coupsen3mn1", "1 : 30 coups en 3 mn", "niveau1", 160, 178, 3, 1, 11, true},
-    {"N250coupsen5mn1", "2 : 30 coups en 5 mn", "niveau2", 270, 298, 5, 2, 12, true},
-    {"N350coupsen10mn1", "3 : 30 coups en 10 mn", "niveau3", 540, 598, 10, 3, 13, true},
-    {"N450coupsen30mn1", "4 : 30 coups en 30 mn", "niveau4", 1680, 1798, 30, 4, 14, true},
-    {"N550coupsen1h1", "5 : 30 coups en 1 h", "niveau5", 3360, 3598, 60, 5, 15, true},
-    {"N650coupsen2h1", "6 : 30 coups en 2 h", "niveau6", 6700, 7198, 120, 6, 16, true},
-    {"N7longlong1", "7 : long, long", "niveau7", 320000, 319998, 500, 7, 17, true},
-    {"N8Autre1", "Autre", "BitBtn24Click", 55, 58, 0, 8, 18, true},
+    {"Niveau04", "Niveau04Click", 10, 600, 1, 0, 4, false},
+    {"Niveau05", "Niveau05Click", 160, 178, 3, 0, 5, false},
+    {"Niveau06", "Niveau06Click", 270, 298, 5, 0, 6, false},
+    {"Niveau07", "Niveau07Click", 540, 598, 10, 0, 7, false},
+    {"Niveau081", "Niveau081Click", 1680, 1798, 30, 0, 8, false},
+    {"N150coupsen3mn1", "niveau1", 160, 178, 3, 1, 11, true},
+    {"N250coupsen5mn1", "niveau2", 270, 298, 5, 2, 12, true},
+    {"N350coupsen10mn1", "niveau3", 540, 598, 10, 3, 13, true},
+    {"N450coupsen30mn1", "niveau4", 1680, 1798, 30, 4, 14, true},
+    {"N550coupsen1h1", "niveau5", 3360, 3598, 60, 5, 15, true},
+    {"N650coupsen2h1", "niveau6", 6700, 7198, 120, 6, 16, true},
+    {"N7longlong1", "niveau7", 320000, 319998, 500, 7, 17, true},
+    {"N8Autre1", "BitBtn24Click", 55, 58, 0, 8, 18, true},
 };
+
+const char* libelle_niveau(int i, int langue) {
+    static const Texte noms[] = {Texte::Niveau0, Texte::Niveau1, Texte::Niveau2, Texte::Niveau3, Texte::Niveau4,
+                                 Texte::Niveau5, Texte::Niveau6, Texte::Niveau7, Texte::Niveau8};
+    static const TexteJeu speciaux[] = {TexteJeu::TrenteCoups3mn,  TexteJeu::TrenteCoups5mn, TexteJeu::TrenteCoups10mn,
+                                        TexteJeu::TrenteCoups30mn, TexteJeu::TrenteCoups1h,  TexteJeu::TrenteCoups2h};
+    if (i < 0 || i >= NB_NIVEAUX) return "";
+    if (i < 9) return texte(noms[i], langue);
+    if (i < 15) return texte(speciaux[i - 9], langue);
+    return texte(i == NIVEAU_AUTRE ? Texte::N8Autre : Texte::N7LongLong, langue);
+}
 
 int niveau_de_code(int levelCode) {
     for (int i = 0; i < NB_NIVEAUX; ++i)

@@ -19,7 +19,6 @@ struct ControleTemps {
 
 struct Niveau {
     const char* objet;          // menu item objectName
-    const char* libelle;        // French caption
     const char* gestionnaire;   // handler name
     int32_t engineBudget;       // 55 per minute for "Autre"
     int32_t periodLimit;        // for "Autre": 60 per minute, minus 2
@@ -35,6 +34,9 @@ extern const Niveau niveaux[NB_NIVEAUX];
 
 constexpr int NIVEAU_AUTRE = 16;
 constexpr int NIVEAU_EXCELLENCE = 5;  // the level of a first game
+
+// Caption of row i in a language (UTF-8); "" for a bad row.
+const char* libelle_niveau(int i, int langue);
 
 // Row of the table for a stored levelCode, -1 when no item matches.
 int niveau_de_code(int levelCode);

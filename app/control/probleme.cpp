@@ -116,6 +116,9 @@ void Installeruneposition1Click(Controleur& f) {
     Session& S = f.session();
     if (S.mode_probleme) {
         Entrerpositionclick(f);
+        // The set-up page would stand empty: show the engine's page.
+        S.onglet_probleme = false;
+        f.vue().onglet_probleme(false);
         return;
     }
     if (!OngletChanging(f)) return;

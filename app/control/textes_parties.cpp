@@ -114,6 +114,7 @@ void Lancerunesession1Click(Controleur& f) {
     f.vue().niveau(C.controle);
     f.options().ordinateurs = true;
     f.options().humains = false;
+    f.session().contre_ordinateur = 1;
     f.vue().options(f.options());
 }
 

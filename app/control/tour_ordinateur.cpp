@@ -225,7 +225,8 @@ void effacer_panneaux_ordinateur(Controleur& f) {
 
 void annoncer_fin(Controleur& f, int kind, int gagnant) {
     f.vue().montrer(Panneau::Match_nul, false);
-    if (f.options().ordinateurs) {
+    // A training session keeps the computer playing both sides.
+    if (f.options().ordinateurs && !f.ctx().entrainement.active) {
         f.options().ordinateurs = false;
         f.vue().options(f.options());
     }

@@ -53,6 +53,7 @@ enum class Etiquette : int {
     Couleurjoue,  // set-up: who moves first
     Blancs,       // set-up: white's static evaluation
     Noirs,        // set-up: black's static evaluation
+    Nbcoups3d,    // the move number on the 3D board
     NB
 };
 
@@ -158,6 +159,9 @@ public:
     // The marks of the last move and of the compulsory captures; they
     // stay over every redraw until the next call.
     virtual void marques(const MarquesPlateau& m) { (void)m; }
+    // Where a training session writes what it learned: the lesson file the
+    // user picks, empty when he declines.
+    virtual std::string fichier_lecons() { return {}; }
 };
 
 // A view that shows nothing: the controller runs without a window (tests,

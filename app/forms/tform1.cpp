@@ -26,6 +26,7 @@
 #include "forms/sons.h"
 #include "forms/tform4.h"
 #include "lang/textes.h"
+#include "lang/textes_analyse.h"
 #include "lang/textes_jeu.h"
 
 namespace kolmar {
@@ -208,6 +209,7 @@ void TForm1::poser_legende(const char* controle, const QString& t) {
     else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
     else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
     else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
+    else if (auto* g = findChild<QGroupBox*>(nom)) g->setTitle(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
         // A tab page takes its caption from its tab.
         const int k = Onglet ? Onglet->indexOf(w) : -1;
@@ -221,6 +223,9 @@ void TForm1::appliquer_legendes(int l) {
     for (size_t i = 0; i < nb; ++i) poser_legende(leg[i].controle, QString::fromUtf8(kolmar::texte(leg[i].texte, l)));
     const LegendeJeu* jeu = legendes_jeu(nb);
     for (size_t i = 0; i < nb; ++i) poser_legende(jeu[i].controle, QString::fromUtf8(kolmar::texte(jeu[i].texte, l)));
+    const LegendeAnalyse* analyse = legendes_analyse(nb);
+    for (size_t i = 0; i < nb; ++i)
+        poser_legende(analyse[i].controle, QString::fromUtf8(kolmar::texte(analyse[i].texte, l)));
 }
 
 void TForm1::rafraichir() {
@@ -386,9 +391,11 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Nom_blanc:
         poser_nom(Nom_blanc, t);
+        poser_nom(Nom_blanc3d, t + " : ");
         break;
     case Etiquette::Nom_noir:
         poser_nom(Nom_noir, t);
+        poser_nom(Nom_noir3d, t + " : ");
         break;
     case Etiquette::Bas_Haut:
         Bas_Haut->setText(q);
@@ -401,6 +408,9 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Noirs:
         Noirs->setText(q);
+        break;
+    case Etiquette::Nbcoups3d:
+        Nbcoups3d->setText(q);
         break;
     case Etiquette::NB:
         break;
@@ -454,6 +464,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     // "Quitter" has written the autosave already; the title bar's close
     // goes through the same rules.
     // Before the game screen there is no game to keep.
+    if (!fermeture_ && !jeu_ouvert()) fermer_ecran_depart(ctrl_);
     const bool ferme = fermeture_ || !jeu_ouvert() || exiter(ctrl_);
     fermeture_ = false;
     if (ferme) e->accept();

@@ -167,6 +167,8 @@ public:
     void lignes_analyse(const std::vector<std::string>& longues, const std::vector<std::string>& courtes) override;
     void onglet_probleme(bool actif) override;
     void marques(const MarquesPlateau& m) override;
+    std::string fichier_lecons() override;
+    QString dernier_fichier_lecons_;  // offered again at the next game of a session
 
     // "Imprimer analyse" once the print dialog is confirmed.
     void imprimer_analyse(QPrinter& printer);
@@ -419,6 +421,9 @@ private:
     Image3d* Image5 = nullptr;
     QLabel* Nbn3d = nullptr;
     QLabel* Nbb3d = nullptr;
+    QLabel* Nom_blanc3d = nullptr;
+    QLabel* Nom_noir3d = nullptr;
+    QLabel* Nbcoups3d = nullptr;
     QAction* Damier2D1 = nullptr;
     QAction* Damier3D[NB_JEUX_3D + 2] = {};  // 1..8, 9 hidden
     QAction* Jeuenaveugle1 = nullptr;

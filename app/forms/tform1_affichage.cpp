@@ -81,16 +81,31 @@ void TForm1::creer_affichage() {
     gras.setPixelSize(22);
     Nbn3d = composant<QLabel>(nullptr, "Nbn3d");
     Nbb3d = composant<QLabel>(nullptr, "Nbb3d");
-    for (auto [cadre, nb, y] : {std::tuple{Horlogenoir3d, Nbn3d, 56}, std::tuple{Horlogeblanc3d, Nbb3d, 448}}) {
+    Nom_noir3d = composant<QLabel>(nullptr, "Nom_noir3d");
+    Nom_blanc3d = composant<QLabel>(nullptr, "Nom_blanc3d");
+    for (auto [cadre, nb, nom, y] :
+         {std::tuple{Horlogenoir3d, Nbn3d, Nom_noir3d, 56}, std::tuple{Horlogeblanc3d, Nbb3d, Nom_blanc3d, 448}}) {
         cadre->setParent(Panel10);
         cadre->setFrameShape(QFrame::Panel);
         cadre->setFrameShadow(QFrame::Raised);
         cadre->setAutoFillBackground(true);
-        cadre->setGeometry(652, y, 126, 40);
+        // The player's name on top, his counter and clock under it.
+        cadre->setGeometry(652, y, 126, 60);
+        nom->setParent(cadre);
+        nom->setGeometry(6, 3, 114, 16);
         nb->setFont(gras);
-        if (auto* h = qobject_cast<QHBoxLayout*>(cadre->layout())) h->insertWidget(0, nb);
+        if (auto* h = qobject_cast<QHBoxLayout*>(cadre->layout())) {
+            h->setContentsMargins(6, 20, 6, 2);
+            h->insertWidget(0, nb);
+        }
         cadre->show();
     }
+    Nbcoups3d = composant<QLabel>(Panel10, "Nbcoups3d");
+    Nbcoups3d->setFrameShape(QFrame::Panel);
+    Nbcoups3d->setFrameShadow(QFrame::Raised);
+    Nbcoups3d->setAutoFillBackground(true);
+    Nbcoups3d->setAlignment(Qt::AlignCenter);
+    Nbcoups3d->setGeometry(652, 262, 126, 24);
     Panel10->hide();
 
     Langue1 = menuBar()->addMenu(qs(Texte::MenuLangue));

@@ -187,7 +187,11 @@ void TForm1::creer_analyse() {
     Debuteruneanalyse1 = action_menu(Edition1, "Debuteruneanalyse1", qa(TexteAnalyse::DebuterUneAnalyse));
     Arretercettephase1 = action_menu(Edition1, "Arretercettephase1", qa(TexteAnalyse::ArreterCettePhase));
     Terminerlanalyse1 = action_menu(Edition1, "Terminerlanalyse1", qa(TexteAnalyse::TerminerLAnalyse));
-    connect(Installeruneposition1, &QAction::triggered, this, [this] { kolmar::Installeruneposition1Click(ctrl_); });
+    connect(Installeruneposition1, &QAction::triggered, this, [this] {
+        // Pieces are placed on the 2D board.
+        if (!ctrl_.session().mode_probleme && OngletChanging(ctrl_) && !Damier2D1->isChecked()) choisir_damier(0);
+        kolmar::Installeruneposition1Click(ctrl_);
+    });
     connect(Debuteruneanalyse1, &QAction::triggered, this, [this] { kolmar::Debuteruneanalyse1Click(ctrl_); });
     connect(Arretercettephase1, &QAction::triggered, this, [this] { kolmar::Arretercettephase1Click(ctrl_); });
     connect(Terminerlanalyse1, &QAction::triggered, this, [this] { kolmar::Terminerlanalyse1Click(ctrl_); });

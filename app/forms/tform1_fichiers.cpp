@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,9 @@
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
 #include "forms/tform1.h"
+#include "forms/tform4.h"
+#include "forms/tform6.h"
+#include "lang/textes_analyse.h"
 #include "records/fichiers.h"
 
 namespace kolmar {
@@ -73,6 +77,10 @@ void TForm1::langue(int l) {
     Joueurs->appliquer_legendes(l);
     Form2->appliquer_legendes(l);
     Form3->appliquer_legendes(l);
+    Form4->appliquer_legendes(l);
+    Form6->appliquer_legendes(l);
+    for (int i = 0; i < NB_NIVEAUX; ++i) Niveaux[i]->setText(QString::fromUtf8(libelle_niveau(i, l)));
+    Piontemoin->setToolTip(QString::fromUtf8(kolmar::texte(TexteAnalyse::PionSelectionne, l)));
     Abandon->setText(qs(Texte::Abandonner, l));
     Abandon1->setText(qs(Texte::Abandonner, l));
     BitBtn13->setText(qs(Texte::Ok, l));

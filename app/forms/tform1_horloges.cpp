@@ -143,7 +143,7 @@ void TForm1::creer_horloges() {
             XSpecial1->setObjectName(QStringLiteral("XSpecial1"));
         }
         QMenu* m = niveaux[i].special ? XSpecial1 : Niveau1;
-        QAction* a = m->addAction(QString::fromUtf8(niveaux[i].libelle));
+        QAction* a = m->addAction(QString::fromUtf8(libelle_niveau(i, FRANCAIS)));
         a->setObjectName(QString::fromLatin1(niveaux[i].objet));
         a->setCheckable(true);
         groupe->addAction(a);
@@ -161,12 +161,17 @@ void TForm1::creer_horloges() {
     Panel9->setGeometry(116, 210, 260, 76);
     auto* v9 = new QVBoxLayout(Panel9);
     auto* ligne = new QHBoxLayout;
-    ligne->addWidget(new QLabel(tr_jeu(TexteJeu::TrenteCoupsEn), Panel9));
+    // Named for the language tables only.
+    auto* trente = new QLabel(tr_jeu(TexteJeu::TrenteCoupsEn), Panel9);
+    trente->setObjectName(QStringLiteral("Label_trentecoups"));
+    ligne->addWidget(trente);
     Nbminutes = new QLineEdit(QStringLiteral("3"), Panel9);
     Nbminutes->setObjectName(QStringLiteral("Nbminutes"));
     Nbminutes->setMaximumWidth(60);
     ligne->addWidget(Nbminutes);
-    ligne->addWidget(new QLabel(tr_jeu(TexteJeu::Minutes), Panel9));
+    auto* minutes = new QLabel(tr_jeu(TexteJeu::Minutes), Panel9);
+    minutes->setObjectName(QStringLiteral("Label_minutes"));
+    ligne->addWidget(minutes);
     v9->addLayout(ligne);
     auto* boutons = new QHBoxLayout;
     BitBtn24 = new QPushButton(QString::fromUtf8(kolmar::texte(Texte::Ok)), Panel9);

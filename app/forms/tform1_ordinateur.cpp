@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "control/deroulement.h"
+#include "control/textes_parties.h"
 #include "control/tour_ordinateur.h"
 #include "forms/tform1.h"
 #include "lang/textes_jeu.h"
@@ -109,6 +110,11 @@ void TForm1::creer_ordinateur() {
     v->setContentsMargins(2, 2, 2, 2);
     v->addWidget(ListBox3, 1);
     v->addWidget(ListBox2, 1);
+    // The analysis lines of ListBox2 saved as "Bestmove.txt".
+    auto* best = new QPushButton(QString::fromUtf8(kolmar::texte(Texte::EditerMeilleursCoups)), Calcul);
+    best->setObjectName(QStringLiteral("Button9"));
+    v->addWidget(best);
+    connect(best, &QPushButton::clicked, this, [this] { Best1Click(ctrl_, chemin_donnee("Bestmove.txt")); });
     Onglet->addTab(Calcul, tr_jeu(TexteJeu::Calcul));
     // Both pages stay in reach in the narrow panel, their names whole
     // (langue() narrows the tabs' font when a language needs it).

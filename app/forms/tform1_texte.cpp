@@ -236,12 +236,20 @@ void TForm1::session_menus() {
     Arrterlasession1->setEnabled(active);
 }
 
+std::string TForm1::fichier_lecons() {
+    QFileDialog* d = dialogue(this, true, QString::fromUtf8(kolmar::texte(TexteAnalyse::Apprendre, langue_)),
+                              QString::fromStdString(chemin_donnee("Parametres")), qs(Texte::FiltreLecons, langue_),
+                              QStringLiteral("dal"));
+    if (!dernier_fichier_lecons_.isEmpty()) d->selectFile(dernier_fichier_lecons_);
+    const QString chemin = choisir(d);
+    if (!chemin.isEmpty()) dernier_fichier_lecons_ = chemin;
+    return chemin.toStdString();
+}
+
 void TForm1::Learn_yesClick() {
     if (!kolmar::Learn_yesClick(ctrl_)) return;
-    const QString chemin = choisir(dialogue(
-        this, true, QString::fromUtf8(kolmar::texte(TexteAnalyse::Apprendre, langue_)),
-        QString::fromStdString(chemin_donnee("Parametres")), qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
-    if (!chemin.isEmpty()) apprendre_dans(ctrl_, chemin.toStdString());
+    const std::string chemin = fichier_lecons();
+    if (!chemin.empty()) apprendre_dans(ctrl_, chemin);
 }
 
 }  // namespace kolmar

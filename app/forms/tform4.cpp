@@ -146,7 +146,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     v->addWidget(partage, 1);
     v->addLayout(boutons);
     resize(640, 480);
-    legendes(FRANCAIS);
+    appliquer_legendes(FRANCAIS);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::suivant);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm4::fin);
@@ -155,7 +155,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     connect(ListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* i) { emit ligne(ListBox1->row(i)); });
 }
 
-void TForm4::legendes(int langue) {
+void TForm4::appliquer_legendes(int langue) {
     setWindowTitle(qs(TexteAnalyse::FenetreAnalyse, langue));
     BitBtn1->setText(qs(TexteAnalyse::Suivant, langue));
     BitBtn4->setText(qs(TexteAnalyse::FinAnalyse, langue));

@@ -52,7 +52,7 @@ class TForm4 : public QWidget {
     void noms(const QString& blanc, const QString& noir);
     // Prints the first nb lines of the list with the heading on printer.
     void imprimer(QPrinter& printer, int nb) const;
-    void legendes(int langue);
+    void appliquer_legendes(int langue);
 
    signals:
     void suivant();

@@ -129,6 +129,9 @@ const Legende k_legendes[] = {
     {"Patientez", Texte::Patientez},
     {"Button9", Texte::EditerMeilleursCoups},
     {"Match1", Texte::Match},
+    {"ChoixPartie", Texte::ChoixPartie},
+    {"Annul_nul", Texte::Annuler},
+    {"Langue1", Texte::MenuLangue},
 };
 
 }  // namespace

@@ -24,7 +24,7 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                         X(JoueurAEffacer) X(NomDuJoueur) X(CouleurDeKolmar) X(Blanc) X(Noir) X(CapitalPoints) X(       \
                             Capital1600) X(Capital1700) X(Capital1800) X(RamenerKolmar) X(MisterX) X(Ouvrir)           \
                             X(Sauver) X(FiltreParties) X(Joueurs) X(NouveauJoueur) X(                                  \
-                                EffacerUnJoueur) X(ChangerLesNoms) X(Abandonner) X(Match) X(Parametrage)               \
+                                EffacerUnJoueur) X(ChangerLesNoms) X(Abandonner) X(Match) X(Coups) X(Parametrage)               \
                                 X(OuverturesPourLesBlancs) X(OuverturesPourLesNoirs) X(ChangerBibliotheque) X(         \
                                     BibliothequesActives) X(FermetureRefuseeMatch)                                     \
                                     X(OrdinateurBlanc) X(OrdinateurNoir) X(Imprimer) X(                                \

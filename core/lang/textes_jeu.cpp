@@ -48,6 +48,8 @@ const LegendeJeu k_legendes[] = {
     {"Zut", TexteJeu::Zut},
     {"Label13", TexteJeu::KolmarProposeNul},
     {"Label14", TexteJeu::AppuyezSurOk},
+    {"Label_trentecoups", TexteJeu::TrenteCoupsEn},
+    {"Label_minutes", TexteJeu::Minutes},
 };
 
 }  // namespace

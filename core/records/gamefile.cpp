@@ -222,6 +222,22 @@ ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, 
     return res;
 }
 
+ResultatFichier poser_langue_partie(const std::string& chemin, uint8_t langue) {
+    auto lu = std::make_unique<LecturePartie>();
+    auto avant = std::make_unique<Partie>();
+    ResultatFichier res = lire_partie(chemin, *avant, BLANC, *lu);
+    if (!res.ok) return res;
+    std::string image;
+    const size_t ofs = static_cast<size_t>(ENR_REGLAGES_B) * TAILLE_ENREGISTREMENT + OFS_DE;
+    if (!lire_fichier(chemin, image)) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
+    if (image.size() <= ofs || static_cast<uint8_t>(image[ofs]) == langue) return res;
+    image[ofs] = static_cast<char>(langue);
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (!ecrire_fichier_sur(chemin, image.data(), image.size(), &raison))
+        return ResultatFichier::echec_ecriture(raison);
+    return res;
+}
+
 void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const std::string& noir) {
     etat.nom_blanc = nom_limite(blanc);
     etat.nom_noir = nom_limite(noir);

@@ -115,6 +115,10 @@ ResultatFichier sauver_jeu(const std::string& chemin, Jeu& jeu, const Reglages& 
 ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages,
                            ModeLecture mode = ModeLecture::ouvrir);
 
+// Rewrites only the interface language of a readable game file; the game
+// and every other byte stay (a file too short to hold it is left alone).
+ResultatFichier poser_langue_partie(const std::string& chemin, uint8_t langue);
+
 // "Changer les noms": the names become the current ones (cut to 19 bytes)
 // and are written into the record of the current ply, so a save keeps them.
 void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const std::string& noir);

@@ -182,6 +182,26 @@ class TestAffichage : public QObject {
         QVERIFY(item(*f, "Franais1")->isChecked());
     }
 
+    // The 3D board's own panels: each name over its counter, and the move
+    // number following the game.
+    void panneaux_3d() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        item(*f, "Damier3D1")->trigger();
+        OKjoueurClick(ctrl, "Paul", "Anne");
+        QCOMPARE(legende(*f, "Nom_blanc3d"), QString("Paul : "));
+        QCOMPARE(legende(*f, "Nom_noir3d"), QString("Anne : "));
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 1"));
+        for (int s : {44, 38, 25, 31}) banc::cliquer(*f, s);
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 2"));
+        reprise(ctrl);
+        reprise(ctrl);
+        passe_boucle(ctrl, false);
+        QCOMPARE(legende(*f, "Nbcoups3d"), QString("Coups : 1"));
+    }
+
     // A first run has no autosave: the start screen in French, the game's
     // menus kept back until a board is chosen.
     void premier_lancement_en_francais() {
@@ -232,6 +252,52 @@ class TestAffichage : public QObject {
         QVERIFY(g.choisir_depart(1));
         QCOMPARE(g.controleur().ctx().langue, int(NEERLANDAIS));
         QCOMPARE(legende(g, "Joueurs1"), QString("Spelers"));
+    }
+
+    // Closed on the start screen, the language picked there is the next
+    // start's: written into a first autosave, or into the existing one
+    // without touching its game.
+    void langue_de_l_ecran_de_depart() {
+        Repertoire r;
+        const QString chemin = r.dir.filePath(QStringLiteral("last72.dam"));
+        {
+            TForm1 f;
+            f.ecran_depart();
+            QTest::mouseClick(banc::c<QAbstractButton>(f, "Button6"), Qt::LeftButton);
+            f.close();
+        }
+        QVERIFY(QFile::exists(chemin));
+        {
+            TForm1 g;
+            g.ecran_depart();
+            QCOMPARE(g.controleur().ctx().langue, int(ANGLAIS));
+            QVERIFY(g.choisir_depart(0));
+            banc::cliquer(g, 44);
+            banc::cliquer(g, 38);
+            quitter(g.controleur());
+        }
+        QFile avant(chemin);
+        QVERIFY(avant.open(QIODevice::ReadOnly));
+        const QByteArray octets = avant.readAll();
+        avant.close();
+        {
+            TForm1 h;
+            h.ecran_depart();
+            QTest::mouseClick(banc::c<QAbstractButton>(h, "Button7"), Qt::LeftButton);
+            h.close();
+        }
+        QFile apres(chemin);
+        QVERIFY(apres.open(QIODevice::ReadOnly));
+        const QByteArray nouveaux = apres.readAll();
+        QCOMPARE(nouveaux.size(), octets.size());
+        int differents = 0;
+        for (int i = 0; i < octets.size(); ++i) differents += octets[i] != nouveaux[i];
+        QCOMPARE(differents, 1);
+        TForm1 k;
+        k.ecran_depart();
+        QCOMPARE(k.controleur().ctx().langue, int(NEERLANDAIS));
+        QVERIFY(k.choisir_depart(0));
+        QCOMPARE(k.controleur().jeu().partie.dernier_demi_coup, 1);
     }
 
     // Without "damier5c.bmp" the button of set 5 opens the game on
@@ -311,8 +377,10 @@ class TestAffichage : public QObject {
         for (int s : {44, 38, 25, 31, 38, 32, 26, 43, 20, 26}) banc::cliquer(*f, s);
         QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 6);
         for (auto [jeu, nom] :
-             {std::pair{"Damier3D4", "board-toronto.png"}, std::pair{"Damier3D1", "board-classique.png"},
-              std::pair{"Damier3D6", "board-vancouver.png"}, std::pair{"Damier3D8", "board-montreal.png"}}) {
+             {std::pair{"Damier3D1", "board-classique.png"}, std::pair{"Damier3D2", "board-nuit.png"},
+              std::pair{"Damier3D3", "board-luxe.png"}, std::pair{"Damier3D4", "board-toronto.png"},
+              std::pair{"Damier3D5", "board-saint-laurent.png"}, std::pair{"Damier3D6", "board-vancouver.png"},
+              std::pair{"Damier3D7", "board-grand-luxe.png"}, std::pair{"Damier3D8", "board-montreal.png"}}) {
             item(*f, jeu)->trigger();
             garder(*f, nom);
         }

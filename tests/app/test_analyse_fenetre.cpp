@@ -56,7 +56,11 @@ class TestAnalyseFenetre : public QObject {
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         banc::c<QAction>(*f, "Inverserdamier1")->trigger();
+        // From a 3D board: pieces are placed on the 2D board.
+        banc::c<QAction>(*f, "Damier3D2")->trigger();
         banc::c<QAction>(*f, "Installeruneposition1")->trigger();
+        QVERIFY(banc::c<QAction>(*f, "Damier2D1")->isChecked());
+        QVERIFY(banc::c<QWidget>(*f, "Panel10")->isHidden());
         QVERIFY(ctrl.session().mode_probleme);
         QVERIFY(!banc::c<QGroupBox>(*f, "Probleme")->isHidden());
         auto* onglet = banc::c<QTabWidget>(*f, "Onglet");
@@ -110,6 +114,29 @@ class TestAnalyseFenetre : public QObject {
             banc::c<QAction>(*f, "Installeruneposition1")->trigger();
             QVERIFY(!ctrl.session().mode_probleme);
         }
+    }
+
+    // Captions built outside the main tables once stayed French whatever
+    // the language; a language change and back must reach each of them.
+    void legendes_hors_tables_suivent_la_langue() {
+        auto f = banc::fenetre();
+        QObject& form4 = *banc::c<TForm4>(*f, "Form4");
+        QObject& form6 = *banc::c<QDialog>(*f, "Form6");
+        const auto textes = [&] {
+            return QStringList{
+                banc::c<QAction>(*f, "Terminerlanalyse1")->text(), banc::niveau(*f, 9)->text(),
+                banc::c<QPushButton>(form4, "BitBtn4")->text(),    banc::c<QGroupBox>(form6, "Tableau0")->title(),
+                banc::c<QGroupBox>(*f, "Probleme")->title(),       banc::c<QLabel>(*f, "Couleurjoue")->text()};
+        };
+        const QStringList francais{"Terminer l'analyse", "1 : 30 coups en 3 mn",
+                                   "Fin analyse",        QString::fromUtf8("D\u00e9but par d\u00e9faut"),
+                                   "PLACEZ LES PIONS",   "Joueur joue"};
+        QCOMPARE(textes(), francais);
+        appliquer_langue(f->controleur(), ANGLAIS);
+        QCOMPARE(textes(), (QStringList{"End the analysis", "1 : 30 moves in 3 min", "End analysis", "Default opening",
+                                        "PLACE THE PIECES", "Player's turn"}));
+        appliquer_langue(f->controleur(), FRANCAIS);
+        QCOMPARE(textes(), francais);
     }
 
     void quitter_avec_l_ordinateur_au_trait_lance_sa_recherche() {

@@ -60,6 +60,10 @@ TEST(MiseEnPlace, ClicksOnDarkAndLightCellsWithTheBoardTurned) {
     choisir_pion(f, PION_BLANC);
     cliquer_cellule(b, 11, 10);
     EXPECT_EQ(b.sur(1), PION_BLANC);
+    // Left through the menu, the emptied set-up page gives way.
+    Installeruneposition1Click(f);
+    EXPECT_FALSE(f.session().mode_probleme);
+    EXPECT_FALSE(b.vue.onglet_probleme_actif);
 }
 
 TEST(MiseEnPlace, TwoClicksOnEachCaptionComeBackInEveryLanguage) {

@@ -2,9 +2,11 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "control/analyse_partie.h"
 #include "control/textes_parties.h"
 #include "records/lecons.h"
 #include "vue_test.h"
@@ -142,6 +144,39 @@ TEST(TextesParties, SessionRaisesTheBudgetAndLetsTheComputerPlayBothSides) {
     Arrterlasession1Click(f);
     EXPECT_FALSE(f.ctx().entrainement.active);
     EXPECT_FALSE(f.options().ordinateurs);
+}
+
+TEST(TextesParties, SessionGameEndsIntoAnalysisLearningAndANewGameWithoutAsking) {
+    Banc b(true);
+    Controleur& f = *b.f;
+    ASSERT_TRUE(importer_partie(f, lire_parties(va_et_vient(22)).at(0)));
+    Lancerunesession1Click(f);
+    choisir_niveau(f, 1);
+    b.vue.pendant = [&] {
+        if (f.session().analyse_en_cours) Arretercettephase1Click(f);
+    };
+    const std::string d = dossier_temp();
+    b.vue.lecons = d + "/session.dal";
+    fin_de_partie(f, FIN_NULLE);
+    EXPECT_FALSE(b.vue.panneaux[Panneau::fin_de_parties]) << "no result panel in a session";
+    passe_boucle(f, false);
+    b.vue.pendant = nullptr;
+    EXPECT_EQ(b.vue.analyse_courtes.size(), 22u) << "the finished game was analysed";
+    EXPECT_FALSE(b.vue.panneaux[Panneau::Learn]);
+    EXPECT_FALSE(b.vue.panneaux[Panneau::Form4]);
+    EXPECT_EQ(b.vue.lecons_demandees, 1);
+    EXPECT_EQ(fs::file_size(b.vue.lecons), TAILLE_FICHIER_LECONS);
+    // The computer starts the next game against itself.
+    const Jeu& J = f.jeu();
+    EXPECT_EQ(J.partie.dernier_demi_coup, 0);
+    auto neuf = std::make_unique<Jeu>();
+    neuf->initialiser();
+    EXPECT_EQ(ecrire_fen(J.plateau_affiche, J.trait), ecrire_fen(neuf->plateau_affiche, neuf->trait));
+    EXPECT_FALSE(f.session().partie_finie);
+    EXPECT_TRUE(f.options().ordinateurs);
+    EXPECT_EQ(f.ctx().etat.nom_blanc, NOM_KOLMAR);
+    EXPECT_EQ(f.ctx().etat.nom_noir, NOM_KOLMAR);
+    fs::remove_all(d);
 }
 
 TEST(TextesParties, LessonPanelsWalkTheFolderAndWrapAround) {

@@ -50,6 +50,13 @@ struct VueTest : VueMuette {
     }
     void onglet_probleme(bool actif) override { onglet_probleme_actif = actif; }
     void marques(const MarquesPlateau& m) override { marques_plateau = m; }
+    // The lesson file a training session is given.
+    std::string lecons;
+    int lecons_demandees = 0;
+    std::string fichier_lecons() override {
+        ++lecons_demandees;
+        return lecons;
+    }
     void traiter_evenements(bool) override {
         ++pompages;
         if (pendant) pendant();

@@ -3,11 +3,14 @@
 // files with their fallbacks.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "lang/aide.h"
 #include "lang/textes.h"
+#include "lang/textes_analyse.h"
 #include "lang/textes_jeu.h"
 
 using namespace kolmar;
@@ -25,7 +28,38 @@ std::map<std::string, std::string> captions(int langue) {
     return m;
 }
 
+// The printf conversion types of a format, in order: widths may differ.
+std::vector<std::string> conversions(const char* f) {
+    std::vector<std::string> v;
+    for (const char* p = f; *p; ++p) {
+        if (*p != '%') continue;
+        if (p[1] == '%') {
+            ++p;
+            continue;
+        }
+        while (*++p && !std::isalpha(static_cast<unsigned char>(*p))) {
+        }
+        if (!*p) break;
+        v.push_back(std::string(1, *p));
+    }
+    return v;
+}
+
 }  // namespace
+
+// A translated format handed to snprintf with the French arguments: one
+// conversion lost, added or of another type reads the wrong argument.
+TEST(Langues, FormatsTraduitsGardentLeursConversions) {
+    const TexteAnalyse formats[] = {
+        TexteAnalyse::LigneLongueBlanc, TexteAnalyse::LigneLongueNoir, TexteAnalyse::LigneCourteBlanc,
+        TexteAnalyse::LigneCourteNoir,  TexteAnalyse::Suite,           TexteAnalyse::EvalStatBlancs,
+        TexteAnalyse::EvalStatNoirs};
+    for (TexteAnalyse t : formats) {
+        const auto francais = conversions(texte(t, FRANCAIS));
+        EXPECT_FALSE(francais.empty()) << texte(t, FRANCAIS);
+        for (int l = 1; l < NB_LANGUES; ++l) EXPECT_EQ(conversions(texte(t, l)), francais) << texte(t, l);
+    }
+}
 
 // Rows that must read the same whatever a translator edits.
 TEST(Langues, LignesTemoinsDansLesSixLangues) {

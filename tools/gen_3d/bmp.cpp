@@ -2,59 +2,20 @@
 
 #include <cstdio>
 
+#include "bmp24.h"
+
 namespace gen3d {
 
 namespace {
 
-void le16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(v & 0xff);
-    b.push_back((v >> 8) & 0xff);
-}
-void le32(std::vector<uint8_t>& b, uint32_t v) {
-    le16(b, v & 0xffff);
-    le16(b, v >> 16);
-}
 uint32_t lit32(const uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
 }  // namespace
 
-// Rows bottom-up in BGR, each padded to 4 bytes.
 bool ecrire_bmp(const std::string& chemin, const Image& img) {
-    const uint32_t ligne = (img.l * 3 + 3) & ~3u;
-    const uint32_t taille_pixels = ligne * img.h;
-    std::vector<uint8_t> b;
-    b.reserve(54 + taille_pixels);
-    b.push_back('B');
-    b.push_back('M');
-    le32(b, 54 + taille_pixels);
-    le32(b, 0);
-    le32(b, 54);
-    le32(b, 40);
-    le32(b, img.l);
-    le32(b, img.h);
-    le16(b, 1);
-    le16(b, 24);
-    le32(b, 0);
-    le32(b, taille_pixels);
-    le32(b, 2835);  // 72 dpi
-    le32(b, 2835);
-    le32(b, 0);
-    le32(b, 0);
-    for (int y = img.h - 1; y >= 0; --y) {
-        for (int x = 0; x < img.l; ++x) {
-            const uint8_t* p = img.px(x, y);
-            b.push_back(p[2]);
-            b.push_back(p[1]);
-            b.push_back(p[0]);
-        }
-        for (uint32_t k = img.l * 3; k < ligne; ++k) b.push_back(0);
-    }
-    FILE* f = std::fopen(chemin.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
-    return std::fclose(f) == 0 && ok;
+    return outils::ecrire_bmp24(chemin, img.rgb.data(), img.l, img.h);
 }
 
 // Only the uncompressed 24-bit files this generator writes.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "bmp24.h"
+
 namespace {
 
 constexpr int N = 41;
@@ -193,49 +195,8 @@ Image dessiner(F f, int n = N) {
     return img;
 }
 
-void le16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(v & 0xff);
-    b.push_back((v >> 8) & 0xff);
-}
-void le32(std::vector<uint8_t>& b, uint32_t v) {
-    le16(b, v & 0xffff);
-    le16(b, v >> 16);
-}
-
-// 24-bit BMP, rows bottom-up in BGR, each padded to 4 bytes.
 bool ecrire_bmp(const std::string& chemin, const Image& img, int n = N) {
-    const uint32_t ligne = (n * 3 + 3) & ~3u;
-    const uint32_t taille_pixels = ligne * n;
-    std::vector<uint8_t> b;
-    b.push_back('B');
-    b.push_back('M');
-    le32(b, 54 + taille_pixels);
-    le32(b, 0);
-    le32(b, 54);
-    le32(b, 40);
-    le32(b, n);
-    le32(b, n);
-    le16(b, 1);
-    le16(b, 24);
-    le32(b, 0);
-    le32(b, taille_pixels);
-    le32(b, 2835);  // 72 dpi
-    le32(b, 2835);
-    le32(b, 0);
-    le32(b, 0);
-    for (int y = n - 1; y >= 0; --y) {
-        for (int x = 0; x < n; ++x) {
-            const uint8_t* p = &img[(y * n + x) * 3];
-            b.push_back(p[2]);
-            b.push_back(p[1]);
-            b.push_back(p[0]);
-        }
-        for (uint32_t k = n * 3; k < ligne; ++k) b.push_back(0);
-    }
-    FILE* f = std::fopen(chemin.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
-    return std::fclose(f) == 0 && ok;
+    return outils::ecrire_bmp24(chemin, img.data(), n, n);
 }
 
 }  // namespace
