@@ -38,7 +38,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/bits.h"
+#include "rules/bits.h"
 #include "engine/endgame.h"
 #include "engine/params.h"
 #include "engine/tt.h"
