@@ -214,6 +214,22 @@ void verifier(const Moteur& m) {
 template <bool MAX>
 int noeud(Moteur& m, int alpha, int beta, int ply);
 
+// Every child probes the table first and its slot is far in memory: ask
+// for the slots of the first moves at once, so the misses overlap.
+void annoncer_fils(const Moteur& m, const Coup* liste, int n) {
+    const uint8_t* d = m.jeu.damier;
+    const uint32_t* K = m.hash.cles_index;
+    if (n > 24) n = 24;
+    for (int i = 0; i < n; ++i) {
+        const Coup& c = liste[i];
+        const uint8_t code = d[c.depart];
+        const int nc = case_de_promotion(code, c.arrivee) ? code + 1 : code;
+        uint32_t k = m.inc.cle_index ^ K[code * 72 + c.depart] ^ K[nc * 72 + c.arrivee];
+        for (int p = 0; p < c.nb_prises; ++p) k ^= K[d[c.prises[p]] * 72 + c.prises[p]];
+        __builtin_prefetch(&m.hash.entrees[slot(m.hash, k)]);
+    }
+}
+
 }  // namespace
 
 void make_move(Moteur& m, const Coup& c, int ply) {
@@ -366,6 +382,10 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (!captures && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur)
         return evaluer(m, racine, alpha, beta, ply);
 
+    {
+        const int fils = ply + 1;
+        if (MAX ? (fils > 2 && fils - H < 13) : (fils >= 4 && fils - H < 14)) annoncer_fils(m, liste, n);
+    }
     m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
     sauver(m, P.sauve);
     const int alpha0 = alpha, beta0 = beta;
