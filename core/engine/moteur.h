@@ -152,6 +152,9 @@ struct Racine {
     int16_t meilleur_precedent = 0;  // previous iteration's best
 };
 
+// A seed that differs from one launch (and one engine) to the next.
+unsigned graine_depart();
+
 struct Moteur {
     explicit Moteur(Jeu& j);
     Moteur(const Moteur&) = delete;
@@ -192,9 +195,14 @@ struct Moteur {
     int64_t budget_s = 0, limite_arret_s = 0, limite_dure_s = 0;
     bool temps_illimite = false;
 
+    // Open addressing over a capture list's records, reused from node to node.
+    std::vector<int32_t> doublons;
+
     // Hash move from a shallower entry, for ordering only.
     bool coup_hash_peu_profond = true;
-    std::mt19937 hasard{20240611u};
+    // Choice among equal book moves: a new seed each launch, so that games
+    // differ; tests seed it themselves.
+    std::mt19937 hasard{graine_depart()};
 };
 
 // Start-up: keys, parameters and the table. False with a user message.
