@@ -206,8 +206,13 @@ int runaway_term(const Moteur& m, int side, int ply) {
         if (bloque || !chemin_libre(d, s, 0, r)) continue;
         if (!blancs_au_trait && en_prise(d, s, PION_NOIR, DAME_NOIRE)) continue;
         int v = base[r];
-        if (np[DAME_NOIRE]) v /= 4;
-        else if (blancs_au_trait && r >= 2) v += 40;
+        // On 7 only square 1 is left to step on: no king comes back in time.
+        if (s == 7) {
+        } else if (np[DAME_NOIRE]) {
+            v /= 4;
+        } else if (blancs_au_trait && r >= 2) {
+            v += 40;
+        }
         e += v;
     }
     for (Bits x = pc[PION_NOIR] & k_rangs_course_noirs; x; x = sans_premiere(x)) {
@@ -223,8 +228,12 @@ int runaway_term(const Moteur& m, int side, int ply) {
         if (bloque || !chemin_libre(d, s, 2, r)) continue;
         if (blancs_au_trait && en_prise(d, s, PION_BLANC, DAME_BLANCHE)) continue;
         int v = base[r];
-        if (np[DAME_BLANCHE]) v /= 4;
-        else if (!blancs_au_trait && r >= 2) v += 40;
+        if (s == 66) {
+        } else if (np[DAME_BLANCHE]) {
+            v /= 4;
+        } else if (!blancs_au_trait && r >= 2) {
+            v += 40;
+        }
         e -= v;
     }
     if (e == 0) return 0;
