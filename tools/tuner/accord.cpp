@@ -108,7 +108,8 @@ std::vector<Reglage> reglages() {
     return r;
 }
 
-Accordeur::Accordeur(Moteur& m, std::vector<Position> positions) : m_(m), touchees_(INDEX_TEMPO + 8) {
+Accordeur::Accordeur(Moteur& m, std::vector<Position> positions)
+    : m_(m), depart_(m.parametres), touchees_(INDEX_TEMPO + 8) {
     etats_.reserve(positions.size());
     for (const Position& p : positions) {
         Etat e{};
@@ -196,15 +197,17 @@ double Accordeur::ajuster_echelle() {
 
 bool Accordeur::essayer(const Reglage& r, int delta) {
     Parametres& p = m_.parametres;
-    int avant;
+    int avant, origine;
     const std::vector<uint32_t>* liste;
     if (r.table < 0) {
         avant = p.poids_tempo(r.entree);
+        origine = depart_.poids_tempo(r.entree);
         if (avant + delta < -30 || avant + delta > 60) return false;
         p.fixer_scalaire(31 + r.entree, avant + delta);
         liste = &touchees_[INDEX_TEMPO + r.entree];
     } else {
         avant = p.tables[r.table][r.entree];
+        origine = depart_.tables[r.table][r.entree];
         if (avant + delta < 0 || avant + delta > 255) return false;
         p.tables[r.table][r.entree] = static_cast<uint8_t>(avant + delta);
         liste = &touchees_[73 * r.table + r.entree];
@@ -216,7 +219,12 @@ bool Accordeur::essayer(const Reglage& r, int delta) {
         return false;
     }
     std::vector<int> nouveaux(liste->size());
-    double gain = 0;
+    const double ecart_avant = avant - origine, ecart_apres = avant + delta - origine;
+    // A tempo weight multiplies the whole tempo sum, which the men tables
+    // also see: it is held back much harder.
+    const double poids = r.table < 0 ? 100.0 : 1.0;
+    double gain = poids * rappel_ * static_cast<double>(etats_.size()) *
+                  (ecart_apres * ecart_apres - ecart_avant * ecart_avant);
     for (size_t k = 0; k < liste->size(); ++k) {
         const uint32_t i = (*liste)[k];
         nouveaux[k] = score(i);

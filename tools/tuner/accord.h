@@ -45,6 +45,11 @@ public:
     // returns how many settings moved.
     int passe(int pas = 1);
 
+    // Weight of the pull back to the starting values: the error grows by
+    // it times the sum of squared moves, so that settings few positions
+    // reach do not follow their noise.
+    void fixer_rappel(double lambda) { rappel_ = lambda; }
+
     size_t taille() const { return etats_.size(); }
     // The static score of position i under the current parameters, for
     // its side to move.
@@ -71,6 +76,8 @@ private:
     std::vector<double> ecarts_;
     double somme_ = 0;
     double echelle_ = 0.01;
+    double rappel_ = 0;
+    Parametres depart_;
     // Positions each men table entry (73 * table + entry) or tempo weight
     // (8 * 73 + weight) reaches.
     std::vector<std::vector<uint32_t>> touchees_;

@@ -1,11 +1,12 @@
 // kolmar-tune: moves the men tables and tempo weights of the default
 // parameters towards the results of games.
 //
-//   kolmar-tune DATA_DIR SOURCE.txt OUT.txt GAMES.pdn... [--passes N]
+//   kolmar-tune DATA_DIR SOURCE.txt OUT.txt GAMES.pdn... [--passes N] [--lambda L]
 //
 // DATA_DIR holds the keys and the built parameters of SOURCE.txt; OUT.txt
 // is SOURCE.txt with the tuned values.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -30,13 +31,15 @@ std::string lire(const std::string& chemin, bool& ok) {
 
 int main(int argc, char** argv) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: kolmar-tune DATA_DIR SOURCE.txt OUT.txt GAMES.pdn... [--passes N]\n");
+        std::fprintf(stderr, "usage: kolmar-tune DATA_DIR SOURCE.txt OUT.txt GAMES.pdn... [--passes N] [--lambda L]\n");
         return 2;
     }
     int passes = 20;
+    double lambda = 0;
     std::vector<std::string> fichiers;
     for (int i = 4; i < argc; ++i) {
         if (std::strcmp(argv[i], "--passes") == 0 && i + 1 < argc) passes = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--lambda") == 0 && i + 1 < argc) lambda = std::atof(argv[++i]);
         else fichiers.push_back(argv[i]);
     }
     auto jeu = std::make_unique<Jeu>();
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
         std::printf("%s: %d games, %zu positions so far\n", f.c_str(), n, positions.size());
     }
     accord::Accordeur a(*m, std::move(positions));
+    a.fixer_rappel(lambda);
     std::printf("scale %.5f error %.6f\n", a.ajuster_echelle(), a.erreur());
     for (int p = 0; p < passes; ++p) {
         int n = a.passe(1);
