@@ -290,8 +290,8 @@ int choisir_coup(Moteur& m, int side) {
                 hi = 32000;
             } else {
                 F = 0;
-                if (s >= -30999) lo = s - 250;
-                if (s < 31000) hi = s + 250;
+                if (s >= -30999 && m.options.aspiration) lo = s - 250;
+                if (s < 31000 && m.options.aspiration) hi = s + 250;
             }
             repetition = false;
         } else {

@@ -152,6 +152,18 @@ struct Racine {
     int16_t meilleur_precedent = 0;  // previous iteration's best
 };
 
+// The search's refinements, each of which can be switched off to measure
+// what it is worth (all on in play).
+struct Interrupteurs {
+    bool reduction_racine = true;     // hopeless root moves a ply or two shallower
+    bool elagage = true;              // forward pruning of quiet moves
+    bool extension_promotion = true;  // two plies more after a first king near the horizon
+    bool tueurs = true;               // killers and the alpha slot in the ordering
+    bool aspiration = true;           // a window around the previous score, re-searched on failure
+    bool coup_hash = true;            // the table's move first
+    bool ordre_pv = true;             // the previous line's capture first
+};
+
 // A seed that differs from one launch (and one engine) to the next.
 unsigned graine_depart();
 
@@ -195,8 +207,7 @@ struct Moteur {
     int64_t budget_s = 0, limite_arret_s = 0, limite_dure_s = 0;
     bool temps_illimite = false;
 
-    // Open addressing over a capture list's records, reused from node to node.
-    std::vector<int32_t> doublons;
+    Interrupteurs options;
 
     // Hash move from a shallower entry, for ordering only.
     bool coup_hash_peu_profond = true;

@@ -58,7 +58,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
     }
     if (n < 2) return;
     if (captures) {
-        if (m.suivre_pv && m.pv_prec[ply - 1].depart) {
+        if (m.suivre_pv && m.pv_prec[ply - 1].depart && m.options.ordre_pv) {
             const Coup& pv = m.pv_prec[ply - 1];
             for (int i = 0; i < n; ++i) l[i].cle = static_cast<int16_t>(meme_prise(l[i], pv) ? 100 : 80 - i);
             trier(l, n);
@@ -81,7 +81,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
             l[i].cle = static_cast<int16_t>(80 - i);
         }
     }
-    for (int q = ply; q >= 1 && q >= ply - 6; q -= 2) {
+    for (int q = ply; m.options.tueurs && q >= 1 && q >= ply - 6; q -= 2) {
         const Pile& k = m.pile[q];
         bool trouve = false;
         for (int i = 0; i < n; ++i) {
@@ -281,7 +281,9 @@ void make_move(Moteur& m, const Coup& c, int ply) {
     if (case_de_promotion(static_cast<uint8_t>(code), c.arrivee)) {
         nc = code + 1;
         // A first king near the horizon: look two plies further.
-        if (np[nc] == 0 && ply - m.pile[ply + 1].ext - m.reduction_racine >= m.profondeur - 1) inc.ext_promotion = 2;
+        if (np[nc] == 0 && ply - m.pile[ply + 1].ext - m.reduction_racine >= m.profondeur - 1 &&
+            m.options.extension_promotion)
+            inc.ext_promotion = 2;
         --np[code];
         ++np[nc];
         inc.bilan += 2 * signe_racine(m, code);
@@ -338,9 +340,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
                         if (sc <= alpha) return sc;
                         if (sc < beta) beta = sc;
                     }
-                    P.hash_de = e.origine;
-                    P.hash_vers = e.destination;
-                } else if (m.coup_hash_peu_profond) {
+                    if (m.options.coup_hash) {
+                        P.hash_de = e.origine;
+                        P.hash_vers = e.destination;
+                    }
+                } else if (m.coup_hash_peu_profond && m.options.coup_hash) {
                     P.hash_de = e.origine;
                     P.hash_vers = e.destination;
                 }
@@ -404,6 +408,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             if (meilleur_i >= 0 && meilleur > R.score_statique + 150 && meilleur > R.meilleur_precedent + 150 &&
                 meilleur > 200)
                 m.reduction_racine = -2;
+            if (!m.options.reduction_racine) m.reduction_racine = 0;
         }
         if (m.arret_calcul) {
             if (m.abandon) return 0;
@@ -421,7 +426,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
         make_move(m, c, ply);
 
         // Forward pruning of quiet moves that leave the mover behind.
-        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2) {
+        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2 && m.options.elagage) {
             const int B = MAX ? m.inc.bilan : -m.inc.bilan;
             const int D = m.profondeur;
             const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) -
