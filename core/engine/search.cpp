@@ -226,7 +226,13 @@ void annoncer_fils(const Moteur& m, const Coup* liste, int n) {
         const int nc = case_de_promotion(code, c.arrivee) ? code + 1 : code;
         uint32_t k = m.inc.cle_index ^ K[code * 72 + c.depart] ^ K[nc * 72 + c.arrivee];
         for (int p = 0; p < c.nb_prises; ++p) k ^= K[d[c.prises[p]] * 72 + c.prises[p]];
-        __builtin_prefetch(&m.hash.entrees[slot(m.hash, k)]);
+        const EntreeHash* e = &m.hash.entrees[slot(m.hash, k)];
+#if defined(__x86_64__) || defined(__i386__)
+        // Written out: the compiler drops a loop whose only effect is the builtin.
+        asm volatile("prefetcht0 %0" : : "m"(*e));
+#else
+        __builtin_prefetch(e);
+#endif
     }
 }
 
