@@ -38,10 +38,10 @@
 #include <string>
 #include <vector>
 
-#include "rules/bits.h"
 #include "engine/endgame.h"
 #include "engine/params.h"
 #include "engine/tt.h"
+#include "rules/bits.h"
 #include "rules/jeu.h"
 
 namespace kolmar {

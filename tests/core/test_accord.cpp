@@ -73,7 +73,9 @@ TEST(Accord, RewritesTheSourceInPlace) {
     }
     source += "seuils 31 23 11\ntempo 0 1 2 4 0 1 0 1  # weights\n";
     const std::string sortie = accord::reecrire_source(source, p);
-    EXPECT_NE(sortie.find("# head\ntable 0  # name\n  1   2   3   4   5   6\n  0   1   2   3   4   5\n"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("# head\ntable 0  # name\n  1   2   3   4   5   6\n  0   1   2   3   4   5\n"),
+              std::string::npos)
+        << sortie;
     // T7 row 5 (entries 31..36): 31 and 32 tuned, 33.. kept as written.
     EXPECT_NE(sortie.find("table 7  # name\n"), std::string::npos);
     const size_t t7 = sortie.find("table 7");
