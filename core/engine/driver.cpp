@@ -54,6 +54,24 @@ void semer_tueurs(Moteur& m, int s) {
 
 }  // namespace
 
+unsigned graine_depart() {
+    static uint64_t compteur = 0;
+    uint64_t x = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    x ^= static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) << 17;
+    try {
+        std::random_device rd;
+        x ^= (static_cast<uint64_t>(rd()) << 32) ^ rd();
+    } catch (...) {
+        // No entropy source: the clocks alone.
+    }
+    // Two engines made in the same tick still differ.
+    x += ++compteur * 0x9E3779B97F4A7C15ull;
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 29;
+    return static_cast<unsigned>(x ^ (x >> 32));
+}
+
 Moteur::Moteur(Jeu& j) : jeu(j) {
     std::memset(pv, 0, sizeof pv);
     std::memset(pv_prec, 0, sizeof pv_prec);
@@ -272,8 +290,8 @@ int choisir_coup(Moteur& m, int side) {
                 hi = 32000;
             } else {
                 F = 0;
-                if (s >= -30999) lo = s - 250;
-                if (s < 31000) hi = s + 250;
+                if (s >= -30999 && m.options.aspiration) lo = s - 250;
+                if (s < 31000 && m.options.aspiration) hi = s + 250;
             }
             repetition = false;
         } else {

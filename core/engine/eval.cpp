@@ -61,10 +61,15 @@ const Bits k_rangs_course_noirs = ensemble(43, 66, [](int) { return true; });
 const Bits k_masque_blancs = ensemble(13, 72, [](int s) { return k_fixes.masque[s]; });
 const Bits k_masque_noirs = ensemble(1, 60, [](int s) { return k_fixes.masque[s]; });
 const Bits k_rangs_verrou = ensemble(19, 54, [](int) { return true; });
+// Square bounds of the formation rules, as white and as black sees them.
+const Bits k_au_dela18_blancs = ensemble(19, 72, [](int) { return true; });
+const Bits k_au_dela18_noirs = ensemble(1, 54, [](int) { return true; });
+const Bits k_milieu_blancs = ensemble(19, 53, [](int) { return true; });
+const Bits k_milieu_noirs = ensemble(20, 54, [](int) { return true; });
+const Bits k_avant54_blancs = ensemble(1, 53, [](int) { return true; });
+const Bits k_avant54_noirs = ensemble(20, 72, [](int) { return true; });
 
-inline int compter(Bits x) {
-    return __builtin_popcountll(static_cast<uint64_t>(x)) + __builtin_popcountll(static_cast<uint64_t>(x >> 64));
-}
+inline int compter(Bits x) { return compter_bits(x); }
 
 inline int borne(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
@@ -201,8 +206,13 @@ int runaway_term(const Moteur& m, int side, int ply) {
         if (bloque || !chemin_libre(d, s, 0, r)) continue;
         if (!blancs_au_trait && en_prise(d, s, PION_NOIR, DAME_NOIRE)) continue;
         int v = base[r];
-        if (np[DAME_NOIRE]) v /= 4;
-        else if (blancs_au_trait && r >= 2) v += 40;
+        // On 7 only square 1 is left to step on: no king comes back in time.
+        if (s == 7) {
+        } else if (np[DAME_NOIRE]) {
+            v /= 4;
+        } else if (blancs_au_trait && r >= 2) {
+            v += 40;
+        }
         e += v;
     }
     for (Bits x = pc[PION_NOIR] & k_rangs_course_noirs; x; x = sans_premiere(x)) {
@@ -218,8 +228,12 @@ int runaway_term(const Moteur& m, int side, int ply) {
         if (bloque || !chemin_libre(d, s, 2, r)) continue;
         if (blancs_au_trait && en_prise(d, s, PION_BLANC, DAME_BLANCHE)) continue;
         int v = base[r];
-        if (np[DAME_BLANCHE]) v /= 4;
-        else if (!blancs_au_trait && r >= 2) v += 40;
+        if (s == 66) {
+        } else if (np[DAME_BLANCHE]) {
+            v /= 4;
+        } else if (!blancs_au_trait && r >= 2) {
+            v += 40;
+        }
         e -= v;
     }
     if (e == 0) return 0;
@@ -230,72 +244,72 @@ int runaway_term(const Moteur& m, int side, int ply) {
 
 namespace {
 
-// One man's share of the formation term, written for white; black reads
-// the board turned half round (directions 3 - d, squares mirrored).
+// Squares whose neighbour in direction D (as the side sees the board) is in x.
+template <bool BLANCS, int D>
+inline Bits voit(Bits x) {
+    return pas < BLANCS ? 3 - D : D > (x);
+}
+
+// The formation term of one side's men (written as white sees the board;
+// black reads it turned half round), summed over all of them at once: each
+// rule is the set of men it applies to, counted. For a man on i, UL, UR,
+// DL, DR are its neighbours in directions 0..3, "ahead" the square i - 12.
 template <bool BLANCS>
-int formation_pion(const uint8_t* d, int i, int phase) {
-    constexpr uint8_t MOI = BLANCS ? PION_BLANC : PION_NOIR;
-    constexpr uint8_t LUI = BLANCS ? PION_NOIR : PION_BLANC;
-    auto v = [](int dir, int s) -> int { return voisin[BLANCS ? dir : 3 - dir][s]; };
-    const int q = BLANCS ? i : 73 - i;  // the square as white sees it
-    const int devant = BLANCS ? -12 : 12;
-    const int UL = v(0, i), UR = v(1, i), DL = v(2, i), DR = v(3, i);
+int formation_camp(const Bits* pc, int phase) {
+    const Bits cases = toutes_cases();
+    const Bits moi = pc[BLANCS ? PION_BLANC : PION_NOIR];
+    const Bits lui = pc[BLANCS ? PION_NOIR : PION_BLANC];
+    const Bits vides = cases & ~(pc[1] | pc[2] | pc[3] | pc[4]);
+    const Bits W = moi & (BLANCS ? k_masque_blancs : k_masque_noirs);
+    if (!W) return 0;
+    // The square two rows ahead, same column.
+    auto devant = [&](Bits x) -> Bits { return BLANCS ? (x << 13) & cases : x >> 13; };
+    const Bits ULe = voit<BLANCS, 0>(vides), URe = voit<BLANCS, 1>(vides);
+    const Bits DLe = voit<BLANCS, 2>(vides), DRe = voit<BLANCS, 3>(vides);
+    const Bits ULl = voit<BLANCS, 0>(lui), URl = voit<BLANCS, 1>(lui);
+    const Bits DLl = voit<BLANCS, 2>(lui), DRl = voit<BLANCS, 3>(lui);
+    const Bits au_dela18 = BLANCS ? k_au_dela18_blancs : k_au_dela18_noirs;
+    const Bits milieu = BLANCS ? k_milieu_blancs : k_milieu_noirs;
+    const Bits avant54 = BLANCS ? k_avant54_blancs : k_avant54_noirs;
     int f = 0;
-    if (DL && d[DL] == VIDE) {
-        f -= d[v(2, DL)] == VIDE ? 5 : 2;
-        if (d[DR] == VIDE) f -= 2;
-    }
-    if (DR && d[DR] == VIDE) {
-        f -= d[v(3, DR)] == VIDE ? 5 : 2;
-        if (d[DL] == VIDE) f -= 2;
-    }
-    if (q > 18 && d[UL] == MOI && d[UR] == MOI && d[DL] == VIDE && d[DR] == VIDE) {
-        int a = v(0, UL), b = v(1, UR);
-        if ((a == 0 || d[a] == VIDE) && (b == 0 || d[b] == VIDE) && d[i + devant] == VIDE) {
-            f -= phase < 3 ? 20 : 40;
-            if (d[UL + devant] == LUI && d[UR + devant] == LUI) f -= 15;
+    // Holes behind.
+    const Bits wl = W & DLe, wr = W & DRe;
+    f -= 2 * compter_bits(wl) + 3 * compter_bits(wl & voit<BLANCS, 2>(DLe));
+    f -= 2 * compter_bits(wr) + 3 * compter_bits(wr & voit<BLANCS, 3>(DRe));
+    f -= 4 * compter_bits(wl & DRe);
+    // A hanging pair ahead.
+    {
+        const Bits libre0 = ULe | (cases & ~voit<BLANCS, 0>(cases));
+        const Bits libre1 = URe | (cases & ~voit<BLANCS, 1>(cases));
+        const Bits x =
+            W & au_dela18 & voit<BLANCS, 0>(moi & libre0) & voit<BLANCS, 1>(moi & libre1) & DLe & DRe & devant(vides);
+        if (x) {
+            const Bits deux = devant(lui);
+            f -= (phase < 3 ? 20 : 40) * compter_bits(x);
+            f -= 15 * compter_bits(x & voit<BLANCS, 0>(deux) & voit<BLANCS, 1>(deux));
         }
     }
-    int g = 0;
-    if (d[UL] == LUI && d[DR] == VIDE) f -= 50;
-    if (d[UL] == VIDE) {
-        g = 2;
-        if (d[DR] == LUI) {
-            g = 0;
-            f -= 50;
-        }
+    // Threats and freedom.
+    const Bits g2 = ULe & ~DRl, j2 = URe & ~DLl;
+    f -= 50 * (compter_bits(W & ULl & DRe) + compter_bits(W & ULe & DRl) + compter_bits(W & URe & DLl) +
+               compter_bits(W & URl & DLe));
+    f -= 10 * compter_bits(W & ~URe & ~URl & avant54 & ~g2 & DLe & DRe);
+    f += 2 * (compter_bits(W & g2) + compter_bits(W & j2));
+    const Bits j4 = W & g2 & j2 & milieu;
+    if (j4) {
+        const Bits m0 = voit<BLANCS, 0>(ULl), t1 = voit<BLANCS, 1>(URl);
+        f += 10 * compter_bits(j4) - 5 * compter_bits(j4 & m0) - 5 * compter_bits(j4 & t1);
+        const Bits k = j4 & (m0 | t1) & devant(lui) & DLe & DRe;
+        f -= 5 * compter_bits(k) + 15 * compter_bits(k & m0 & t1);
     }
-    int j = g;
-    if (d[UR] == VIDE) {
-        if (d[DL] == LUI) f -= 50;
-        else j += 2;
-    } else if (d[UR] == LUI) {
-        if (d[DL] == VIDE) f -= 50;
-    } else if (q < 54 && g == 0 && d[DL] == VIDE && d[DR] == VIDE) {
-        f -= 10;
-    }
-    f += j;
-    if (j == 4 && q > 18 && q < 54) {
-        uint8_t mm = d[v(0, UL)], t = d[v(1, UR)];
-        f += 10;
-        if (mm == LUI) f -= 5;
-        if (t == LUI) f -= 5;
-        if ((mm == LUI || t == LUI) && d[i + devant] == LUI && d[DL] == VIDE && d[DR] == VIDE)
-            f -= (mm == LUI && t == LUI) ? 20 : 5;
-    }
-    return BLANCS ? f : -f;
+    return f;
 }
 
 }  // namespace
 
 int formation_term(const Moteur& m, int side) {
-    const uint8_t* d = m.jeu.damier;
     const Bits* pc = m.inc.pieces;
-    int f = 0;
-    for (Bits x = pc[PION_BLANC] & k_masque_blancs; x; x = sans_premiere(x))
-        f += formation_pion<true>(d, premiere_case(x), m.eval.phase);
-    for (Bits x = pc[PION_NOIR] & k_masque_noirs; x; x = sans_premiere(x))
-        f += formation_pion<false>(d, premiere_case(x), m.eval.phase);
+    int f = formation_camp<true>(pc, m.eval.phase) - formation_camp<false>(pc, m.eval.phase);
     f = borne(f, -70, 70);
     return side == BLANC ? f : -f;
 }

@@ -38,10 +38,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/bits.h"
 #include "engine/endgame.h"
 #include "engine/params.h"
 #include "engine/tt.h"
+#include "rules/bits.h"
 #include "rules/jeu.h"
 
 namespace kolmar {
@@ -152,6 +152,21 @@ struct Racine {
     int16_t meilleur_precedent = 0;  // previous iteration's best
 };
 
+// The search's refinements, each of which can be switched off to measure
+// what it is worth (all on in play).
+struct Interrupteurs {
+    bool reduction_racine = true;     // hopeless root moves a ply or two shallower
+    bool elagage = true;              // forward pruning of quiet moves
+    bool extension_promotion = true;  // two plies more after a first king near the horizon
+    bool tueurs = true;               // killers and the alpha slot in the ordering
+    bool aspiration = true;           // a window around the previous score, re-searched on failure
+    bool coup_hash = true;            // the table's move first
+    bool ordre_pv = true;             // the previous line's capture first
+};
+
+// A seed that differs from one launch (and one engine) to the next.
+unsigned graine_depart();
+
 struct Moteur {
     explicit Moteur(Jeu& j);
     Moteur(const Moteur&) = delete;
@@ -192,9 +207,13 @@ struct Moteur {
     int64_t budget_s = 0, limite_arret_s = 0, limite_dure_s = 0;
     bool temps_illimite = false;
 
+    Interrupteurs options;
+
     // Hash move from a shallower entry, for ordering only.
     bool coup_hash_peu_profond = true;
-    std::mt19937 hasard{20240611u};
+    // Choice among equal book moves: a new seed each launch, so that games
+    // differ; tests seed it themselves.
+    std::mt19937 hasard{graine_depart()};
 };
 
 // Start-up: keys, parameters and the table. False with a user message.

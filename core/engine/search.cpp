@@ -58,7 +58,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
     }
     if (n < 2) return;
     if (captures) {
-        if (m.suivre_pv && m.pv_prec[ply - 1].depart) {
+        if (m.suivre_pv && m.pv_prec[ply - 1].depart && m.options.ordre_pv) {
             const Coup& pv = m.pv_prec[ply - 1];
             for (int i = 0; i < n; ++i) l[i].cle = static_cast<int16_t>(meme_prise(l[i], pv) ? 100 : 80 - i);
             trier(l, n);
@@ -81,7 +81,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
             l[i].cle = static_cast<int16_t>(80 - i);
         }
     }
-    for (int q = ply; q >= 1 && q >= ply - 6; q -= 2) {
+    for (int q = ply; m.options.tueurs && q >= 1 && q >= ply - 6; q -= 2) {
         const Pile& k = m.pile[q];
         bool trouve = false;
         for (int i = 0; i < n; ++i) {
@@ -214,6 +214,28 @@ void verifier(const Moteur& m) {
 template <bool MAX>
 int noeud(Moteur& m, int alpha, int beta, int ply);
 
+// Every child probes the table first and its slot is far in memory: ask
+// for the slots of the first moves at once, so the misses overlap.
+void annoncer_fils(const Moteur& m, const Coup* liste, int n) {
+    const uint8_t* d = m.jeu.damier;
+    const uint32_t* K = m.hash.cles_index;
+    if (n > 24) n = 24;
+    for (int i = 0; i < n; ++i) {
+        const Coup& c = liste[i];
+        const uint8_t code = d[c.depart];
+        const int nc = case_de_promotion(code, c.arrivee) ? code + 1 : code;
+        uint32_t k = m.inc.cle_index ^ K[code * 72 + c.depart] ^ K[nc * 72 + c.arrivee];
+        for (int p = 0; p < c.nb_prises; ++p) k ^= K[d[c.prises[p]] * 72 + c.prises[p]];
+        const EntreeHash* e = &m.hash.entrees[slot(m.hash, k)];
+#if defined(__x86_64__) || defined(__i386__)
+        // Written out: the compiler drops a loop whose only effect is the builtin.
+        asm volatile("prefetcht0 %0" : : "m"(*e));
+#else
+        __builtin_prefetch(e);
+#endif
+    }
+}
+
 }  // namespace
 
 void make_move(Moteur& m, const Coup& c, int ply) {
@@ -265,7 +287,9 @@ void make_move(Moteur& m, const Coup& c, int ply) {
     if (case_de_promotion(static_cast<uint8_t>(code), c.arrivee)) {
         nc = code + 1;
         // A first king near the horizon: look two plies further.
-        if (np[nc] == 0 && ply - m.pile[ply + 1].ext - m.reduction_racine >= m.profondeur - 1) inc.ext_promotion = 2;
+        if (np[nc] == 0 && ply - m.pile[ply + 1].ext - m.reduction_racine >= m.profondeur - 1 &&
+            m.options.extension_promotion)
+            inc.ext_promotion = 2;
         --np[code];
         ++np[nc];
         inc.bilan += 2 * signe_racine(m, code);
@@ -322,9 +346,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
                         if (sc <= alpha) return sc;
                         if (sc < beta) beta = sc;
                     }
-                    P.hash_de = e.origine;
-                    P.hash_vers = e.destination;
-                } else if (m.coup_hash_peu_profond) {
+                    if (m.options.coup_hash) {
+                        P.hash_de = e.origine;
+                        P.hash_vers = e.destination;
+                    }
+                } else if (m.coup_hash_peu_profond && m.options.coup_hash) {
                     P.hash_de = e.origine;
                     P.hash_vers = e.destination;
                 }
@@ -366,6 +392,10 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (!captures && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur)
         return evaluer(m, racine, alpha, beta, ply);
 
+    {
+        const int fils = ply + 1;
+        if (MAX ? (fils > 2 && fils - H < 13) : (fils >= 4 && fils - H < 14)) annoncer_fils(m, liste, n);
+    }
     m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
     sauver(m, P.sauve);
     const int alpha0 = alpha, beta0 = beta;
@@ -384,6 +414,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             if (meilleur_i >= 0 && meilleur > R.score_statique + 150 && meilleur > R.meilleur_precedent + 150 &&
                 meilleur > 200)
                 m.reduction_racine = -2;
+            if (!m.options.reduction_racine) m.reduction_racine = 0;
         }
         if (m.arret_calcul) {
             if (m.abandon) return 0;
@@ -401,7 +432,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
         make_move(m, c, ply);
 
         // Forward pruning of quiet moves that leave the mover behind.
-        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2) {
+        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2 && m.options.elagage) {
             const int B = MAX ? m.inc.bilan : -m.inc.bilan;
             const int D = m.profondeur;
             const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) -

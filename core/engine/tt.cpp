@@ -56,6 +56,7 @@ bool init_hash(TableHachage& t) {
     if (!nouvelles) return false;
     t.entrees = std::move(nouvelles);
     t.nb_entrees = n;
+    t.inverse = UINT64_MAX / n + 1;
     clear_hash(t);
     return true;
 }
@@ -74,6 +75,7 @@ bool resize_hash(TableHachage& t, int index) {
     t.H = k_decalages_hash[index];
     t.entrees = std::move(nouvelles);
     t.nb_entrees = static_cast<uint32_t>(t.S) * ENTREES_PAR_UNITE;
+    t.inverse = UINT64_MAX / t.nb_entrees + 1;
     clear_hash(t);
     // A small xorshift: the platform's generator is not portable between
     // runs, and only the range matters.

@@ -60,6 +60,7 @@ struct TableHachage {
     int8_t H = 2;     // hash ply offset
     int menu = TAILLE_HASH_DEPART;
     uint32_t nb_entrees = 0;
+    uint64_t inverse = 0;  // 2^64 / nb_entrees rounded up: slot without a division
     std::unique_ptr<EntreeHash[]> entrees;
 
     // The node's context for probe/store: moves played and iteration depth.
@@ -82,7 +83,11 @@ void clear_hash(TableHachage& t);
 // be had: the old table, its size and its keys then stay as they were.
 bool resize_hash(TableHachage& t, int index);
 
-inline uint32_t slot(const TableHachage& t, uint32_t cle_index) { return cle_index % t.nb_entrees; }
+// cle_index % nb_entrees by two multiplications (exact for 32-bit values).
+inline uint32_t slot(const TableHachage& t, uint32_t cle_index) {
+    const uint64_t bas = t.inverse * cle_index;
+    return static_cast<uint32_t>((static_cast<unsigned __int128>(bas) * t.nb_entrees) >> 64);
+}
 
 // Entry of the position when written at the same absolute ply with a
 // horizon at least as deep, else nullptr.

@@ -5,6 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/bits.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kolmar {
 
 namespace {
@@ -121,15 +127,6 @@ inline void choisir_adverses(Generateur& g, int side) {
     }
 }
 
-inline void pas_simple(Generateur& g, uint8_t depart, uint8_t arrivee) {
-    int& n = g.nb_coups[g.ply];
-    if (n >= g.capacite[g.ply]) agrandir_liste(g, g.ply, n + 1);
-    Coup& c = g.liste_coups[g.ply][n++];
-    c.depart = depart;
-    c.arrivee = arrivee;
-    c.nb_prises = 0;
-}
-
 }  // namespace
 
 void agrandir_liste(Generateur& g, int p, int n) {
@@ -150,6 +147,80 @@ void init_listes(Generateur& g) {
     std::memset(g.chemin, 0, sizeof g.chemin);
 }
 
+namespace {
+
+// The board's squares of each kind as sets: the scan of 72 bytes done
+// sixteen at a time.
+struct Ensembles {
+    Bits hommes, dames, ennemis, vides;
+};
+
+#if defined(__SSE2__)
+inline uint32_t masque_egal(__m128i v, uint8_t code) {
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(code)))));
+}
+#endif
+
+inline Ensembles ensembles(const uint8_t* d, uint8_t homme, uint8_t ennemi) {
+    Ensembles e{0, 0, 0, 0};
+#if defined(__SSE2__)
+    // Row pair g (squares 12g+1..12g+12) takes bits 13g..13g+11; the last
+    // load ends on square 72 and drops its first four bytes.
+    for (int g = 0; g < 6; ++g) {
+        const int de = g < 5 ? 1 + 12 * g : 57;
+        const int decale = g < 5 ? 0 : 4;
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + de));
+        const int b = 13 * g;
+        e.hommes |= Bits((masque_egal(v, homme) >> decale) & 0xFFF) << b;
+        e.dames |= Bits((masque_egal(v, homme + 1) >> decale) & 0xFFF) << b;
+        e.ennemis |= Bits(((masque_egal(v, ennemi) | masque_egal(v, ennemi + 1)) >> decale) & 0xFFF) << b;
+        e.vides |= Bits((masque_egal(v, VIDE) >> decale) & 0xFFF) << b;
+    }
+#else
+    for (int s = 1; s <= NB_CASES; ++s) {
+        const uint8_t c = d[s];
+        if (c == homme)
+            e.hommes |= bit(s);
+        else if (c == homme + 1)
+            e.dames |= bit(s);
+        else if (c == ennemi || c == ennemi + 1)
+            e.ennemis |= bit(s);
+        else if (c == VIDE)
+            e.vides |= bit(s);
+    }
+#endif
+    return e;
+}
+
+// Men with an enemy beside them and an empty square beyond, in direction D.
+template <int D>
+inline Bits preneurs(Bits hommes, Bits ennemis, Bits vides) {
+    return hommes & pas<3 - D>(ennemis & pas<3 - D>(vides));
+}
+
+inline int derniere_case(Bits x) {
+    uint64_t hi = static_cast<uint64_t>(x >> 64);
+    int b = hi ? 127 - __builtin_clzll(hi) : 63 - __builtin_clzll(static_cast<uint64_t>(x));
+    return b - b / 13 + 1;
+}
+
+// Visits the squares of x in the side's scan order: white from 72 down,
+// black from 1 up.
+template <typename F>
+inline void balayer(Bits x, int side, F&& f) {
+    if (side == BLANC) {
+        while (x) {
+            const int s = derniere_case(x);
+            x &= ~bit(s);
+            f(static_cast<uint8_t>(s));
+        }
+    } else {
+        for (; x; x = sans_premiere(x)) f(static_cast<uint8_t>(premiere_case(x)));
+    }
+}
+
+}  // namespace
+
 int generer_coups(Generateur& g, int side) {
     uint8_t* d = g.damier;
     g.nb_coups[g.ply] = 0;
@@ -157,51 +228,60 @@ int generer_coups(Generateur& g, int side) {
     g.chemin[1] = 0;
     choisir_adverses(g, side);
     const uint8_t homme = side == BLANC ? PION_BLANC : PION_NOIR;
-    const uint8_t dame = homme + 1;
+    const Ensembles e = ensembles(d, homme, g.adverses[0]);
 
-    uint8_t pieces[NB_CASES];
-    int nb_pieces = 0;
-    for (int k = 1; k <= NB_CASES; ++k) {
-        uint8_t s = static_cast<uint8_t>(side == BLANC ? ordre_balayage[k] : ordre_balayage[73 - k]);
-        uint8_t code = d[s];
-        if (code == homme) {
-            pieces[nb_pieces++] = s;
+    // Only pieces that may capture are searched: a man with a capture at
+    // hand, and every king. The others would record nothing.
+    const Bits candidats = preneurs<0>(e.hommes, e.ennemis, e.vides) | preneurs<1>(e.hommes, e.ennemis, e.vides) |
+                           preneurs<2>(e.hommes, e.ennemis, e.vides) | preneurs<3>(e.hommes, e.ennemis, e.vides) |
+                           e.dames;
+    if (candidats) {
+        balayer(candidats, side, [&](uint8_t s) {
             g.case_origine = s;
-            prise_pion<false>(g, s, 1);
+            const uint8_t code = d[s];
+            if (code == homme)
+                prise_pion<false>(g, s, 1);
+            else
+                prise_dame<false>(g, s, 7, 1);
             d[s] = code;
-        } else if (code == dame) {
-            pieces[nb_pieces++] = s;
-            g.case_origine = s;
-            prise_dame<false>(g, s, 7, 1);
-            d[s] = code;
+        });
+        const int n = g.nb_coups[g.ply];
+        if (n > 0) {
+            if (g.ordonner) g.ordonner(g.ordonner_ctx, g.liste_coups[g.ply], n, true);
+            return n;
         }
     }
-    int n = g.nb_coups[g.ply];
-    if (n > 0) {
-        if (g.ordonner) g.ordonner(g.ordonner_ctx, g.liste_coups[g.ply], n, true);
-        return n;
-    }
 
+    // A man has two steps, a king at most 22 squares along its diagonals.
+    const int borne = 2 * compter_bits(e.hommes) + 22 * compter_bits(e.dames);
+    if (borne > g.capacite[g.ply]) agrandir_liste(g, g.ply, borne);
+    Coup* liste = g.liste_coups[g.ply];
+    int n = 0;
     const int d0 = side == BLANC ? 0 : 2;
-    for (int i = 0; i < nb_pieces; ++i) {
-        uint8_t s = pieces[i];
+    balayer(e.hommes | e.dames, side, [&](uint8_t s) {
+        auto pas_simple = [&](uint8_t t) {
+            Coup& c = liste[n++];
+            c.depart = s;
+            c.arrivee = t;
+            c.nb_prises = 0;
+        };
         if (d[s] == homme) {
             for (int dir = d0; dir < d0 + 2; ++dir) {
                 uint8_t t = voisin[dir][s];
-                if (d[t] == VIDE) pas_simple(g, s, t);
+                if (d[t] == VIDE) pas_simple(t);
             }
         } else {
             for (int dir = 0; dir < 4; ++dir) {
                 uint8_t t = voisin[dir][s];
                 while (d[t] == VIDE) {
-                    pas_simple(g, s, t);
+                    pas_simple(t);
                     t = voisin[dir][t];
                 }
             }
         }
-    }
-    n = g.nb_coups[g.ply];
-    if (n > 0 && g.ordonner) g.ordonner(g.ordonner_ctx, g.liste_coups[g.ply], n, false);
+    });
+    g.nb_coups[g.ply] = n;
+    if (n > 0 && g.ordonner) g.ordonner(g.ordonner_ctx, liste, n, false);
     return n;
 }
 

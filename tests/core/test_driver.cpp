@@ -2,9 +2,11 @@
 
 #include <climits>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "engine/book.h"
 #include "outils_moteur.h"
 
 using namespace kolmar;
@@ -160,4 +162,32 @@ TEST(Driver, PanelTexts) {
     EXPECT_EQ(l[5], "Coups :   1");
     EXPECT_TRUE(std::regex_match(l[6], std::regex("\\d\\d - \\d\\d , \\d\\d - \\d\\d"))) << l[6];
     EXPECT_EQ(texte_pv(*b.m).substr(0, 5), l[6].substr(0, 2) + "-" + l[6].substr(5, 2));
+}
+
+// The choice among book moves: the same seed gives the same game, each
+// launch gets its own seed, so that games differ.
+TEST(Driver, BookChoiceFollowsItsSeed) {
+    Bibliotheque livres;
+    charger_bibliotheques(livres, KOLMAR_DIR);
+    auto choix = [&](unsigned graine) {
+        Banc b;
+        b.m->bibliotheque = &livres;
+        b.m->limites.bibliotheque = true;
+        b.m->limites.profondeur_fixe = 1;
+        b.m->hasard.seed(graine);
+        int i = choisir_coup(*b.m, BLANC);
+        EXPECT_GE(i, 0);
+        return i < 0 ? std::string() : texte_coup(b.jeu->gen.liste_coups[1][i]);
+    };
+    std::set<std::string> vus;
+    for (unsigned graine = 1; graine <= 12; ++graine) {
+        const std::string c = choix(graine);
+        EXPECT_EQ(choix(graine), c);
+        vus.insert(c);
+    }
+    EXPECT_GT(vus.size(), 1u);
+
+    auto j = std::make_unique<Jeu>();
+    auto a = std::make_unique<Moteur>(*j), b = std::make_unique<Moteur>(*j);
+    EXPECT_NE(a->hasard(), b->hasard());
 }

@@ -148,7 +148,15 @@ TEST(Evaluation, RunawayMen) {
     b.poser("W:W7:B1");  // the crowning square is held
     b.preparer(BLANC);
     EXPECT_EQ(runaway_term(*b.m, BLANC, 1), 0);
-    b.poser("W:W7:BK40");  // an enemy king can still come back
+    // On 7 with 1 empty the man is through whatever the enemy has: 75.
+    b.poser("W:W7:BK40");
+    b.preparer(BLANC);
+    EXPECT_EQ(runaway_term(*b.m, BLANC, 1), 172);
+    b.poser("B:WK30:B66");
+    b.preparer(NOIR);
+    EXPECT_EQ(runaway_term(*b.m, NOIR, 1), 172);
+    // Elsewhere an enemy king can still come back.
+    b.poser("W:W8:BK40");
     b.preparer(BLANC);
     EXPECT_EQ(runaway_term(*b.m, BLANC, 1), 2 * (75 / 4) * 3 / 2);
     // Four rows out with the way free and white to move: 25 + 40, against

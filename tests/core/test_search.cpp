@@ -106,3 +106,41 @@ TEST(Search, RepeatingThePositionOfFourPliesAgoIsADraw) {
         }
     EXPECT_TRUE(vu);
 }
+
+// Each refinement of the search is live: switched off, it changes the tree
+// (the node count, or the move) on a position where it has work to do. A
+// refinement lost in a rewrite leaves the counts equal.
+TEST(Search, EachRefinementShapesTheTree) {
+    const char* const ouverture = "W:W41,45,48,53,54,58,59:B10,13,15,20,21,22,27,30,36,42";
+    const char* const coup_de_trois = "W:W38,39,46,52,70:B3,26,27,12,13";
+    const char* const dames = "W:W30,K50,51,60:B13,21,K22,27,32,47";
+    const char* const echanges =
+        "B:W72,71,70,69,68,67,65,64,63,62,60,59,58,57,56,55,54,53,52,51,50,49,47,46,45,44,38,35,31:"
+        "B33,30,29,28,27,26,25,24,23,22,21,20,19,17,16,15,14,13,11,10,9,8,7,6,5,4,3,2";
+    struct Cas {
+        const char* nom;
+        bool Interrupteurs::*option;
+        const char* fen;
+        int profondeur;
+    };
+    const Cas cas[] = {
+        {"root reductions", &Interrupteurs::reduction_racine, coup_de_trois, 5},
+        {"forward pruning", &Interrupteurs::elagage, ouverture, 5},
+        {"crowning extension", &Interrupteurs::extension_promotion, coup_de_trois, 5},
+        {"killers and alpha slot", &Interrupteurs::tueurs, ouverture, 5},
+        {"aspiration re-searches", &Interrupteurs::aspiration, dames, 5},
+        {"hash move", &Interrupteurs::coup_hash, coup_de_trois, 7},
+        {"PV ordering of captures", &Interrupteurs::ordre_pv, echanges, 4},
+    };
+    for (const Cas& c : cas) {
+        auto noeuds = [&](bool actif, std::string& coup) {
+            Banc b(c.fen);
+            b.m->options.*c.option = actif;
+            coup = meilleur_coup(b, c.profondeur);
+            return b.m->noeuds;
+        };
+        std::string avec, sans;
+        const uint64_t n_avec = noeuds(true, avec), n_sans = noeuds(false, sans);
+        EXPECT_TRUE(n_avec != n_sans || avec != sans) << c.nom << ": " << n_avec << " nodes either way";
+    }
+}

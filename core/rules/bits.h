@@ -50,4 +50,8 @@ inline int premiere_case(Bits x) {
 }
 inline Bits sans_premiere(Bits x) { return x & (x - 1); }
 
+inline int compter_bits(Bits x) {
+    return __builtin_popcountll(static_cast<uint64_t>(x)) + __builtin_popcountll(static_cast<uint64_t>(x >> 64));
+}
+
 }  // namespace kolmar
