@@ -1,6 +1,8 @@
 #include "display/damier2d.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 #include "records/fichiers.h"
 
@@ -90,8 +92,20 @@ void dessiner_case(Affichage& a, int s, int code) {
         QPainter p(&a.image3d);
         p.drawImage(a.pos3d_x[i], a.pos3d_y[i], a.images3d[code][i]);
         if (a.numeros_affiches) ecrire_numero(p, a.pos3d_x[i], a.pos3d_y[i], s, QRect());
+        a.codes3d[i] = static_cast<uint8_t>(code);
+        a.reperes3d[i] = false;
+        a.image3d_changee = true;
     }
 }
+
+namespace {
+
+// The black square marking position i on the 3D picture.
+QRect repere_3d_de(const Affichage& a, int i) {
+    return QRect(QPoint(a.pos3d_x[i] + 25, a.pos3d_y[i] + 25), QPoint(a.pos3d_x[i] + 30, a.pos3d_y[i] + 30));
+}
+
+}  // namespace
 
 void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d) {
     if (s < 1 || s > NB_CASES || a.canvas.isNull()) return;
@@ -108,8 +122,37 @@ void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d) {
     if (!repere_3d || a.image3d.isNull()) return;
     const int i = a.damier_inverse ? 73 - s : s;
     QPainter p(&a.image3d);
-    p.fillRect(QRect(QPoint(a.pos3d_x[i] + 25, a.pos3d_y[i] + 25), QPoint(a.pos3d_x[i] + 30, a.pos3d_y[i] + 30)),
-               Qt::black);
+    p.fillRect(repere_3d_de(a, i), Qt::black);
+    a.reperes3d[i] = true;
+    a.image3d_changee = true;
+}
+
+void effacer_3d(Affichage& a) {
+    std::fill(std::begin(a.codes3d), std::end(a.codes3d), 0);
+    std::fill(std::begin(a.reperes3d), std::end(a.reperes3d), false);
+    a.image3d_changee = true;
+}
+
+QImage composer_3d_grand(const Affichage& a, const QImage& fond, const std::vector<std::vector<QImage>>& pieces,
+                         bool voile) {
+    QImage img = fond.copy();
+    QPainter p(&img);
+    for (int i = 1; i <= NB_CASES; ++i) {
+        const int code = a.codes3d[i];
+        if (!voile && static_cast<size_t>(code) < pieces.size() && static_cast<size_t>(i) < pieces[code].size())
+            p.drawImage(2 * a.pos3d_x[i], 2 * a.pos3d_y[i], pieces[code][i]);
+        if (a.numeros_affiches && !voile) {
+            // The numbers and markers in the small picture's pixels.
+            p.save();
+            p.scale(2, 2);
+            ecrire_numero(p, a.pos3d_x[i], a.pos3d_y[i], a.damier_inverse ? 73 - i : i, QRect());
+            p.restore();
+        }
+    }
+    p.scale(2, 2);
+    for (int i = 1; i <= NB_CASES; ++i)
+        if (a.reperes3d[i]) p.fillRect(repere_3d_de(a, i), Qt::black);
+    return img;
 }
 
 void placer_pions(Affichage& a, const uint8_t plateau[TAILLE_DAMIER]) {

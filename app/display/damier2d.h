@@ -47,6 +47,12 @@ struct Affichage {
     QImage claire_nette;
     // The last move and the compulsory captures, painted over the board.
     MarquesPlateau marques;
+    // What each 3D position shows since the picture was last set, and its
+    // marker square, so an enlarged window can paint it again from the
+    // large pictures; set whenever the 3D picture changes.
+    uint8_t codes3d[TAILLE_DAMIER] = {};
+    bool reperes3d[TAILLE_DAMIER] = {};
+    bool image3d_changee = true;
 };
 
 // Position of the 3D board under a point of its picture, 0 when none; the
@@ -69,6 +75,13 @@ void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d);
 // The board painted through p's transform, from the per-square state and
 // the large pictures: what the window shows when it is scaled.
 void peindre_damier(QPainter& p, const Affichage& a);
+// The 3D picture again at twice its size from the large pictures `fond`
+// and `pieces` [code][position]: the pieces shown, or none when `voile`,
+// then the numbers and marker squares as the small picture has them.
+QImage composer_3d_grand(const Affichage& a, const QImage& fond, const std::vector<std::vector<QImage>>& pieces,
+                         bool voile);
+// The 3D picture as it was set: no piece shown, no marker.
+void effacer_3d(Affichage& a);
 // The marks of a.marques over the 2D board, in logical pixels.
 void peindre_marques(QPainter& p, const Affichage& a);
 // The same marks on the 3D picture, in its pixels.

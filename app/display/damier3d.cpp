@@ -42,6 +42,45 @@ QImage Chargeur3d::charger(const std::string& relatif) {
     return img;
 }
 
+QImage Chargeur3d::charger_option(const std::string& relatif) {
+    auto it = memoire_.find(relatif);
+    if (it != memoire_.end()) return it->second;
+    QImage img(QString::fromStdString(chemin_donnee(relatif, repertoire_)));
+    if (img.isNull()) return img;
+    img = img.convertToFormat(QImage::Format_RGB32);
+    memoire_.emplace(relatif, img);
+    return img;
+}
+
+bool charger_grandes(Chargeur3d& c, Affichage3d& a) {
+    static const char* const k_prefixes[5] = {"pv", "pb", "db", "pn", "dn"};
+    const int n = a.damier_courant;
+    if (n < 1 || n > NB_JEUX_3D) return false;
+    if (a.jeu_grand == n) return a.grandes_ok;
+    a.jeu_grand = n;
+    a.grandes_ok = false;
+    a.fond_grand = QImage();
+    a.images3d_grandes.assign(5, std::vector<QImage>(73));
+    const std::string num = std::to_string(n);
+    const QImage fond = c.charger_option("grandes/damier" + num + "c.bmp");
+    const QImage bande = c.charger_option("grandes/damier" + num + "wc.bmp");
+    if (fond.isNull() || bande.isNull()) return false;
+    const int chiffre = n <= 2 ? 1 : n;
+    const std::string dossier = "Images" + std::to_string(chiffre) + "c/grandes/";
+    for (int i = 1; i <= 72; ++i)
+        for (int code = 0; code < 5; ++code) {
+            char nom[32];
+            std::snprintf(nom, sizeof nom, "%s%d_%d.bmp", k_prefixes[code], chiffre, i);
+            a.images3d_grandes[code][i] = c.charger_option(dossier + nom);
+            if (a.images3d_grandes[code][i].isNull()) return false;
+        }
+    a.fond_grand = fond.copy();
+    QPainter p(&a.fond_grand);
+    p.drawImage(0, 0, bande);
+    a.grandes_ok = true;
+    return true;
+}
+
 bool charger_images3d(Chargeur3d& c, Affichage3d& a, int chiffre) {
     static const char* const k_prefixes[5] = {"pv", "pb", "db", "pn", "dn"};
     if (a.images3d.size() != 5) a.images3d.assign(5, std::vector<QImage>(73));

@@ -23,6 +23,13 @@ struct Affichage3d {
     int damier_courant = 0;  // 0 before any set, then 1..8
     int pos3d_x[73] = {};
     int pos3d_y[73] = {};
+    // The set's pictures twice as large, for an enlarged window: the board
+    // ("c" with "wc" over it) and the pieces. Loaded the first time they
+    // are needed; `jeu_grand` is the set they were asked for.
+    QImage fond_grand;
+    std::vector<std::vector<QImage>> images3d_grandes;
+    int jeu_grand = 0;
+    bool grandes_ok = false;
 };
 
 // Fills the screen position table, the same for every set.
@@ -40,6 +47,8 @@ class Chargeur3d {
 
     int nb_chargements() const { return chargements_; }  // every load asked
     int nb_lectures() const { return lectures_; }        // of them, decoded from disk
+    // An optional picture: neither counted nor named among the missing.
+    QImage charger_option(const std::string& relatif);
     const std::vector<std::string>& manquants() const { return manquants_; }
     void oublier_manquants() { manquants_.clear(); }
     // Drops the decoded pictures: the next loads read the disk again.
@@ -82,6 +91,10 @@ inline bool charge3d8(Chargeur3d& c, Affichage3d& a) {
 // as the picture, the former drawn over the latter at (0, 0). Also what
 // blind play reloads. False when either is missing.
 bool charger_fond(Chargeur3d& c, Affichage3d& a, int n);
+
+// The large pictures of the current set, loaded once per set chosen.
+// False when any is missing: the window then enlarges the small ones.
+bool charger_grandes(Chargeur3d& c, Affichage3d& a);
 
 // Choosing 3D set s from the menu or the start screen: loads what the
 // change needs and makes s current. The caller redraws the position.

@@ -136,6 +136,9 @@ public:
     void choisir_damier(int s);
     void Jeuenaveugle1Click();
     const Affichage3d& affichage3d() const { return trois_d_; }
+    // The 3D picture at twice its size, from the set's large pictures,
+    // composed again only after a change; null when they are missing.
+    const QImage* image3d_grande();
     Chargeur3d& chargeur3d();
 
     // --- Vue ---
@@ -415,6 +418,8 @@ private:
     QAction* Chargerdesparamtres1 = nullptr;
     // Boards, start screen, languages and help.
     Affichage3d trois_d_;
+    QImage grande3d_;
+    int grande3d_jeu_ = 0;
     std::unique_ptr<Chargeur3d> chargeur_;
     std::vector<bool> disponibles_;
     QFrame* Panel10 = nullptr;

@@ -168,6 +168,7 @@ void TForm1::creer_affichage() {
 void TForm1::synchroniser_3d() {
     affichage_.image3d = trois_d_.image5;
     affichage_.images3d = trois_d_.images3d;
+    effacer_3d(affichage_);
     for (int i = 0; i <= NB_CASES; ++i) {
         affichage_.pos3d_x[i] = trois_d_.pos3d_x[i];
         affichage_.pos3d_y[i] = trois_d_.pos3d_y[i];
@@ -180,6 +181,18 @@ void TForm1::voiler_3d() {
     // of a selection go on it afterwards.
     charger_fond(chargeur3d(), trois_d_, trois_d_.damier_courant);
     affichage_.image3d = trois_d_.image5;
+    effacer_3d(affichage_);
+}
+
+const QImage* TForm1::image3d_grande() {
+    if (!charger_grandes(chargeur3d(), trois_d_)) return nullptr;
+    if (affichage_.image3d_changee || grande3d_jeu_ != trois_d_.damier_courant) {
+        const bool voile = ctrl_.options().aveugle;
+        grande3d_ = composer_3d_grand(affichage_, trois_d_.fond_grand, trois_d_.images3d_grandes, voile);
+        grande3d_jeu_ = trois_d_.damier_courant;
+        affichage_.image3d_changee = false;
+    }
+    return &grande3d_;
 }
 
 void TForm1::choisir_damier(int s) {

@@ -135,9 +135,16 @@ QPoint Image3d::vers_image(QPointF p) const {
 
 void Image3d::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.scale(width() / double(LARGEUR_3D), height() / double(HAUTEUR_3D));
+    const double kx = width() / double(LARGEUR_3D), ky = height() / double(HAUTEUR_3D);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(0, 0, f_.affichage().image3d);
+    // Enlarged, the picture twice as large is reduced rather than the small
+    // one blown up: at twice the size it is drawn pixel for pixel.
+    const QImage* grande = kx > 1.0 && !f_.affichage().image3d.isNull() ? f_.image3d_grande() : nullptr;
+    p.scale(kx, ky);
+    if (grande)
+        p.drawImage(QRectF(0, 0, LARGEUR_3D, HAUTEUR_3D), *grande);
+    else
+        p.drawImage(0, 0, f_.affichage().image3d);
     peindre_marques_3d(p, f_.affichage());
 }
 

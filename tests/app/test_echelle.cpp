@@ -83,19 +83,17 @@ class TestEchelle : public QObject {
     }
 
     // Twice the size: a man is painted from the large picture, not the
-    // small one enlarged (a blurred board).
+    // small one enlarged (a blurred board), on the 2D board and on a 3D
+    // board alike.
     void le_damier_agrandi_est_net() {
         auto f = banc::fenetre();
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         agrandir(*f, 2);
         const Affichage& a = f->affichage();
-        QVERIFY(!a.images_nettes[PION_BLANC].isNull());
-        const QImage vue = banc::c<QWidget>(*f, "Surface")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QRect cellule = rectangle_de_case(50, false);
-        const QImage montree = vue.copy(QRect(cellule.topLeft() * 2, cellule.size() * 2));
-        // Mean difference per channel from a picture drawn at that size.
-        auto ecart = [&](const QImage& source) {
+        // Mean difference per channel between what is shown and a picture
+        // drawn at that size.
+        auto ecart = [](const QImage& montree, const QImage& source) {
             const QImage r = source.scaled(montree.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                  .convertToFormat(QImage::Format_RGB32);
             double somme = 0;
@@ -107,8 +105,25 @@ class TestEchelle : public QObject {
                 }
             return somme / (3.0 * r.width() * r.height());
         };
-        const double nette = ecart(a.images_nettes[PION_BLANC]), floue = ecart(a.images[PION_BLANC]);
+        auto vue = [&](const char* nom) {
+            return banc::c<QWidget>(*f, nom)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QVERIFY(!a.images_nettes[PION_BLANC].isNull());
+        const QRect cellule = rectangle_de_case(50, false);
+        const QImage montree = vue("Surface").copy(QRect(cellule.topLeft() * 2, cellule.size() * 2));
+        const double nette = ecart(montree, a.images_nettes[PION_BLANC]), floue = ecart(montree, a.images[PION_BLANC]);
         QVERIFY2(nette < floue / 2, qPrintable(QStringLiteral("%1 against %2").arg(nette).arg(floue)));
+
+        // Position 44 holds a white man at the start. Set 4: the bench's
+        // window has loaded no piece pictures for sets 1 and 2.
+        banc::c<QAction>(*f, "Damier3D4")->trigger();
+        const QImage vue3d = vue("Image5");
+        const Affichage3d& t = f->affichage3d();
+        QVERIFY(t.grandes_ok);
+        const QImage& grande = t.images3d_grandes[PION_BLANC][44];
+        const QImage montree3d = vue3d.copy(QRect(QPoint(a.pos3d_x[44], a.pos3d_y[44]) * 2, grande.size()));
+        const double nette3d = ecart(montree3d, grande), floue3d = ecart(montree3d, a.images3d[PION_BLANC][44]);
+        QVERIFY2(nette3d < floue3d / 2, qPrintable(QStringLiteral("%1 against %2").arg(nette3d).arg(floue3d)));
     }
 
     // At twice the size: a man dragged to its square, a man already picked

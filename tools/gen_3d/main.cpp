@@ -1,7 +1,8 @@
 // Draws the eight 3D board sets: per set the board pictures
 // "damierNc.bmp" / "damierNwc.bmp" and the start-screen miniature in the
 // program directory, and the 360 position pictures "ppN_i.bmp" in the
-// set's directory (sets 1 and 2 share "Images1c"). Every picture comes
+// set's directory (sets 1 and 2 share "Images1c"); then the same pictures
+// twice as large in a "grandes" subdirectory of each. Every picture comes
 // from one camera fitted to the screen position table, so pasting the 72
 // pictures of a position over the board gives one seamless picture; the
 // generator checks that before it writes anything.
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "bmp.h"
@@ -73,7 +75,8 @@ bool verifier(const Scene& sc, const Image pieces[5][NB_POSITIONS + 1], const ch
                     }
                 }
         // Clicking the middle of a square picks that square: inside its
-        // area and in no later one.
+        // area and in no later one. Clicks land on the screen's size only.
+        if (sc.facteur() != 1) continue;
         double cx, cy;
         sc.centre(i, cx, cy);
         int trouve = 0;
@@ -137,32 +140,58 @@ int miniature_2d(const std::string& dir) {
     return ecrire(dir + "/mini2dc.bmp", img) ? 0 : 1;
 }
 
+// The band of the "wc" picture: the top rows of the board.
+Image bande_de(const Scene& sc) {
+    Image bande(sc.fond().l, HAUT_BANDE * sc.facteur());
+    for (int y = 0; y < bande.h; ++y) std::memcpy(bande.px(0, y), sc.fond().px(0, y), 3 * static_cast<size_t>(bande.l));
+    return bande;
+}
+
+bool dessiner_pieces(const Scene& sc, Image pieces[5][NB_POSITIONS + 1], const char* nom) {
+    for (int i = 1; i <= NB_POSITIONS; ++i)
+        for (int code = 0; code < 5; ++code) pieces[code][i] = sc.piece(code, i);
+    return verifier(sc, pieces, nom) || std::getenv("GEN_3D_FORCER");
+}
+
+// The board pictures into `dir`/`sous` and the position pictures into the
+// set's directory's `sous`.
+bool ecrire_jeu(const std::string& dir, const std::string& sous, int n, const Scene& sc, const Image& bande,
+                const Image pieces[5][NB_POSITIONS + 1]) {
+    const Jeu3d& jeu = k_jeux[n - 1];
+    const std::string num = std::to_string(n);
+    std::error_code erreur;
+    std::filesystem::create_directories(dir + "/" + sous, erreur);
+    if (!ecrire(dir + "/" + sous + "damier" + num + "c.bmp", sc.fond())) return false;
+    if (!ecrire(dir + "/" + sous + "damier" + num + "wc.bmp", bande)) return false;
+    if (!*jeu.dossier) return true;
+    const std::string dossier = dir + "/" + jeu.dossier + "/" + sous;
+    std::filesystem::create_directories(dossier, erreur);
+    for (int i = 1; i <= NB_POSITIONS; ++i)
+        for (int code = 0; code < 5; ++code) {
+            std::string nom =
+                std::string(k_prefixes[code]) + std::to_string(jeu.chiffre) + "_" + std::to_string(i) + ".bmp";
+            if (!ecrire(dossier + nom, pieces[code][i])) return false;
+        }
+    return true;
+}
+
 int generer(const std::string& dir, int n) {
     const Jeu3d& jeu = k_jeux[n - 1];
     double moyenne, pire;
     const Camera cam = ajuster_camera(moyenne, pire);
     if (std::getenv("GEN_3D_BAVARD"))
         std::printf("%s: camera fit to the position table: mean %.2f px, worst %.2f px\n", jeu.nom, moyenne, pire);
-    const Scene sc(cam, n);
     static Image pieces[5][NB_POSITIONS + 1];
-    for (int i = 1; i <= NB_POSITIONS; ++i)
-        for (int code = 0; code < 5; ++code) pieces[code][i] = sc.piece(code, i);
-    if (!verifier(sc, pieces, jeu.nom) && !std::getenv("GEN_3D_FORCER")) return 1;
-
-    Image bande(LARGEUR, HAUT_BANDE);
-    for (int y = 0; y < HAUT_BANDE; ++y)
-        for (int x = 0; x < LARGEUR; ++x) std::memcpy(bande.px(x, y), sc.fond().px(x, y), 3);
-    const std::string num = std::to_string(n);
-    if (!ecrire(dir + "/damier" + num + "c.bmp", sc.fond())) return 1;
-    if (!ecrire(dir + "/damier" + num + "wc.bmp", bande)) return 1;
-    if (*jeu.dossier)
-        for (int i = 1; i <= NB_POSITIONS; ++i)
-            for (int code = 0; code < 5; ++code) {
-                std::string nom =
-                    std::string(k_prefixes[code]) + std::to_string(jeu.chiffre) + "_" + std::to_string(i) + ".bmp";
-                if (!ecrire(dir + "/" + jeu.dossier + "/" + nom, pieces[code][i])) return 1;
-            }
-    return ecrire(dir + "/" + jeu.mini, reduire(composer(sc.fond(), bande, pieces, depart()), 5)) ? 0 : 1;
+    const Scene sc(cam, n);
+    if (!dessiner_pieces(sc, pieces, jeu.nom)) return 1;
+    const Image bande = bande_de(sc);
+    if (!ecrire_jeu(dir, "", n, sc, bande, pieces)) return 1;
+    if (!ecrire(dir + "/" + jeu.mini, reduire(composer(sc.fond(), bande, pieces, depart()), 5))) return 1;
+    // The same set twice as large, for an enlarged window.
+    static Image grandes[5][NB_POSITIONS + 1];
+    const Scene sc2(cam, n, 2);
+    if (!dessiner_pieces(sc2, grandes, jeu.nom)) return 1;
+    return ecrire_jeu(dir, "grandes/", n, sc2, bande_de(sc2), grandes) ? 0 : 1;
 }
 
 int composer_fichiers(const std::string& dir, int n, std::string pos, const std::string& sortie) {

@@ -588,11 +588,22 @@ Camera ajuster_camera(double& moyenne, double& pire) {
     return c;
 }
 
-Scene::Scene(const Camera& c, int jeu) : cam_(c), jeu_(jeu), fond_(LARGEUR, HAUTEUR) {
-    const Repere rep(c);
+namespace {
+
+// The camera seeing the same view on a picture `f` times larger.
+Camera agrandir(Camera c, int f) {
+    c.focale *= f, c.px *= f, c.py *= f;
+    return c;
+}
+
+}  // namespace
+
+Scene::Scene(const Camera& c, int jeu, int facteur)
+    : cam_(agrandir(c, facteur)), jeu_(jeu), facteur_(facteur), fond_(LARGEUR * facteur, HAUTEUR * facteur) {
+    const Repere rep(cam_);
     constexpr int SUR = 3;
-    for (int y = 0; y < HAUTEUR; ++y)
-        for (int x = 0; x < LARGEUR; ++x) {
+    for (int y = 0; y < fond_.h; ++y)
+        for (int x = 0; x < fond_.l; ++x) {
             Rgb s{0, 0, 0};
             for (int j = 0; j < SUR; ++j)
                 for (int i = 0; i < SUR; ++i)
@@ -615,8 +626,8 @@ Scene::Scene(const Camera& c, int jeu) : cam_(c), jeu_(jeu), fond_(LARGEUR, HAUT
                 xmax = std::max(xmax, x), ymax = std::max(ymax, y);
             }
         }
-        cadres_[i] = {k_pos3d_x[i], k_pos3d_y[i], static_cast<int>(std::ceil(xmax)) + 1 - k_pos3d_x[i],
-                      static_cast<int>(std::ceil(ymax)) + 1 - k_pos3d_y[i]};
+        const int x0 = k_pos3d_x[i] * facteur, y0 = k_pos3d_y[i] * facteur;
+        cadres_[i] = {x0, y0, static_cast<int>(std::ceil(xmax)) + 1 - x0, static_cast<int>(std::ceil(ymax)) + 1 - y0};
     }
     cadres_[0] = {0, 0, 0, 0};
 }

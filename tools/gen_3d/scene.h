@@ -42,7 +42,10 @@ extern const Jeu3d k_jeux[8];
 
 class Scene {
    public:
-    Scene(const Camera& c, int jeu);
+    // `facteur` 2 draws the same view at twice the resolution: every
+    // picture and position twice as large.
+    Scene(const Camera& c, int jeu, int facteur = 1);
+    int facteur() const { return facteur_; }
     // The board alone, with its surroundings.
     const Image& fond() const { return fond_; }
     Cadre cadre(int position) const { return cadres_[position]; }
@@ -54,6 +57,7 @@ class Scene {
    private:
     Camera cam_;
     int jeu_;
+    int facteur_;
     Image fond_;
     Cadre cadres_[NB_POSITIONS + 1];
 };
