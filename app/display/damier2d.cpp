@@ -155,33 +155,42 @@ QImage composer_3d_grand(const Affichage& a, const QImage& fond, const std::vect
     return img;
 }
 
-void placer_pions(Affichage& a, const uint8_t plateau[TAILLE_DAMIER]) {
-    if (a.canvas.isNull()) return;
-    {
-        QPainter p(&a.canvas);
-        // The 1-pixel seams between the cells show the window colour; old
-        // outlines there go only with a cleared ground.
-        p.fillRect(QRect(8, 8, 494, 494), couleur_fenetre(COULEUR_ARGENT));
-        p.setPen(couleur_fenetre(0xFFFFFF));
-        const QPoint cadre[] = {{7, 7}, {503, 7}, {503, 503}, {7, 503}, {7, 7}};
-        p.drawPolyline(cadre, 5);
-        p.setPen(couleur_fenetre(0x808080));
-        const QPoint ombre[] = {{6, 6}, {502, 6}, {502, 502}};
-        p.drawPolyline(ombre, 3);
-        for (int s = 1; s <= NB_CASES; ++s) {
-            const int rg = (s - 1) / 6;
-            p.drawImage(82 * ((s - 1) % 6) + 41 * (rg % 2) + 10, 41 * rg + 10, a.image_claire);
-        }
-    }
-    for (int s = 1; s <= NB_CASES; ++s) dessiner_case(a, s, plateau[s]);
-}
-
 namespace {
 
 // A picture into a cell: the large one when loaded, smoothed down.
 void coller(QPainter& p, const QRectF& r, const QImage& nette, const QImage& petite) {
     p.drawImage(r, nette.isNull() ? petite : nette);
 }
+
+// The board's frame and its light cells. The 1-pixel seams between the
+// cells show the window colour; old outlines there go only with a cleared
+// ground.
+void peindre_fond(QPainter& p, const QImage& claire_nette, const QImage& claire) {
+    p.fillRect(QRect(8, 8, 494, 494), couleur_fenetre(COULEUR_ARGENT));
+    p.setPen(couleur_fenetre(0xFFFFFF));
+    const QPoint cadre[] = {{7, 7}, {503, 7}, {503, 503}, {7, 503}, {7, 7}};
+    p.drawPolyline(cadre, 5);
+    p.setPen(couleur_fenetre(0x808080));
+    const QPoint ombre[] = {{6, 6}, {502, 6}, {502, 502}};
+    p.drawPolyline(ombre, 3);
+    for (int s = 1; s <= NB_CASES; ++s) {
+        const int rg = (s - 1) / 6;
+        coller(p, QRectF(82 * ((s - 1) % 6) + 41 * (rg % 2) + 10, 41 * rg + 10, 41, 41), claire_nette, claire);
+    }
+}
+
+}  // namespace
+
+void placer_pions(Affichage& a, const uint8_t plateau[TAILLE_DAMIER]) {
+    if (a.canvas.isNull()) return;
+    {
+        QPainter p(&a.canvas);
+        peindre_fond(p, a.image_claire, a.image_claire);
+    }
+    for (int s = 1; s <= NB_CASES; ++s) dessiner_case(a, s, plateau[s]);
+}
+
+namespace {
 
 const QColor k_dernier_coup(255, 214, 0, 55);
 const QColor k_trace(255, 235, 60, 200);
@@ -192,18 +201,7 @@ const QColor k_obligatoire(230, 20, 20, 220);
 void peindre_damier(QPainter& p, const Affichage& a) {
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.fillRect(QRect(8, 8, 494, 494), couleur_fenetre(COULEUR_ARGENT));
-    p.setPen(couleur_fenetre(0xFFFFFF));
-    const QPoint cadre[] = {{7, 7}, {503, 7}, {503, 503}, {7, 503}, {7, 7}};
-    p.drawPolyline(cadre, 5);
-    p.setPen(couleur_fenetre(0x808080));
-    const QPoint ombre[] = {{6, 6}, {502, 6}, {502, 502}};
-    p.drawPolyline(ombre, 3);
-    for (int s = 1; s <= NB_CASES; ++s) {
-        const int rg = (s - 1) / 6;
-        coller(p, QRectF(82 * ((s - 1) % 6) + 41 * (rg % 2) + 10, 41 * rg + 10, 41, 41), a.claire_nette,
-               a.image_claire);
-    }
+    peindre_fond(p, a.claire_nette, a.image_claire);
     for (int s = 1; s <= NB_CASES; ++s) {
         const QRect cellule = rectangle_de_case(s, a.damier_inverse != 0);
         coller(p, cellule, a.images_nettes[a.codes[s]], a.images[a.codes[s]]);
