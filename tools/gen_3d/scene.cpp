@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "bruit.h"
+
 namespace gen3d {
 
 const int k_pos3d_x[NB_POSITIONS + 1] = {0,   179, 248, 313, 382, 449, 514, 143, 211, 280, 346, 416, 483, 173, 244,
@@ -103,33 +105,12 @@ Rgb operator*(Rgb a, double k) {
 Rgb melange(Rgb a, Rgb b, double t) {
     return a + (b + a * -1) * t;
 }
-double borne(double v, double lo, double hi) {
-    return v < lo ? lo : (v > hi ? hi : v);
-}
-double lisse(double e0, double e1, double x) {
-    double t = borne((x - e0) / (e1 - e0), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
+using outils::borne;
+using outils::bruit;
+using outils::hache;
+using outils::hache32;
+using outils::lisse;
 
-uint32_t hache32(int x, int y, int graine) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
-                 static_cast<uint32_t>(graine) * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
-double hache(int x, int y, int graine) {
-    return (hache32(x, y, graine) & 0xffff) / 65535.0;
-}
-double bruit(double x, double y, int graine) {
-    int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-    double fx = x - x0, fy = y - y0;
-    fx = fx * fx * (3 - 2 * fx);
-    fy = fy * fy * (3 - 2 * fy);
-    double a = hache(x0, y0, graine), b = hache(x0 + 1, y0, graine);
-    double c = hache(x0, y0 + 1, graine), d = hache(x0 + 1, y0 + 1, graine);
-    double h = a + (b - a) * fx, l = c + (d - c) * fx;
-    return h + (l - h) * fy;
-}
 double fbm(double x, double y, int graine) {
     double s = 0, a = 0.5;
     for (int o = 0; o < 4; ++o, x *= 2.03, y *= 2.03, a *= 0.5) s += a * bruit(x, y, graine + o * 31);

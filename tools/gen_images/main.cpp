@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bmp24.h"
+#include "bruit.h"
 
 namespace {
 
@@ -23,29 +24,9 @@ Rgb melange(Rgb a, Rgb b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 Rgb echelle(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
-double borne(double v, double lo, double hi) { return v < lo ? lo : (v > hi ? hi : v); }
-double lisse(double e0, double e1, double x) {
-    double t = borne((x - e0) / (e1 - e0), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
-// Value noise from an integer hash: smooth, repeatable.
-double hache(int x, int y, int graine) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
-                 static_cast<uint32_t>(graine) * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    h ^= h >> 16;
-    return (h & 0xffff) / 65535.0;
-}
-double bruit(double x, double y, int graine) {
-    int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-    double fx = x - x0, fy = y - y0;
-    fx = fx * fx * (3 - 2 * fx);
-    fy = fy * fy * (3 - 2 * fy);
-    double a = hache(x0, y0, graine), b = hache(x0 + 1, y0, graine);
-    double c = hache(x0, y0 + 1, graine), d = hache(x0 + 1, y0 + 1, graine);
-    return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
-}
+using outils::borne;
+using outils::bruit;
+using outils::lisse;
 
 // Wood with the grain running across the cell, rings bent by noise.
 Rgb bois(double x, double y, Rgb clair, Rgb fonce, int graine, double force) {
