@@ -1,16 +1,21 @@
-// Proposes opening lines for the library with a small alpha-beta search:
-// material, men kept in formation and in the centre, the back row kept.
-// The side the library is for plays the search's best move; the other side
-// branches over its good replies so that the lines cover the likely games.
-//   chercher_lignes blancs|noirs [DEPTH]
+// Proposes opening lines for the library with the program's own engine at a
+// fixed depth. The side the library is for plays the search's best move (two
+// choices at its first move); the other side branches over its good replies
+// so that the lines cover the likely games. Every finished line is searched
+// again deeper from its last position and left out when the library's side
+// stands a material loss down there.
+//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/book.h"
+#include "engine/match.h"
+#include "engine/moteur.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
 
@@ -18,62 +23,44 @@ using namespace kolmar;
 
 namespace {
 
-Generateur g;
-uint8_t damier[TAILLE_DAMIER];
-int profondeur = 6;
+std::unique_ptr<Jeu> jeu;
+std::unique_ptr<Moteur> moteur;
+uint8_t depart[TAILLE_DAMIER];
+int profondeur = 12;
+int profondeur_controle = 14;
+int longueur = 14;
+int camp_livre;
+std::vector<Coup> chemin;
+int gardees = 0, ecartees = 0;
 
-// From white's side; black's men are read on the board turned half round.
-int evaluer_blanc() {
-    int s = 0;
-    for (int sq = 1; sq <= NB_CASES; ++sq) {
-        uint8_t c = damier[sq];
-        if (c == VIDE) continue;
-        bool blanc = est_blanc(c);
-        int signe = blanc ? 1 : -1;
-        if (est_dame(c)) {
-            s += signe * 320;
-            continue;
-        }
-        int v = 100;
-        int o = blanc ? sq : 73 - sq;  // as if it were a white man
-        int r = rangee(o), col = colonne(o);
-        v += (11 - r);                    // a little advance
-        if (col >= 3 && col <= 8) v += 4;  // centre files
-        if (col == 0 || col == 11) v -= 3;
-        if (r == 11) v += 10;  // back row guard
-        // Support from behind and neighbours beside keep the formation.
-        int appui = 0;
-        for (int d = 0; d < 4; ++d) {
-            int n = blanc ? voisin[d][sq] : voisin[3 - d][sq];
-            if (n && damier[n] != VIDE && damier[n] != BORD && est_blanc(damier[n]) == blanc) ++appui;
-        }
-        v += appui >= 1 ? 3 * appui : -5;
-        s += signe * v;
+constexpr int MARGE = 80;   // 0.4 man: replies this close to the best are branched over
+constexpr int PERTE = 150;  // three quarters of a man down: the line goes
+
+void rejouer() {
+    std::string e;
+    poser_partie(*jeu, depart, BLANC, {}, nullptr, e);
+    for (const Coup& c : chemin) {
+        coups_legaux(jeu->gen, jeu->trait);
+        jouer_et_noter(*jeu, c);
     }
-    return s;
 }
 
-int negamax(int side, int prof, int ply, int alpha, int beta) {
-    g.ply = ply;
-    int n = generer_coups(g, side);
-    if (n == 0) return -30000 + ply;
-    bool prises = g.prise_max > 0;
-    if ((prof <= 0 && !prises) || ply >= NB_LISTES - 2) {
-        int e = evaluer_blanc();
-        return side == BLANC ? e : -e;
+// Score of the position after `chemin` for its side to move, searched to
+// `prof`. Forced moves are played through: the driver does not search them.
+int valeur(int prof) {
+    rejouer();
+    const int n = coups_legaux(jeu->gen, jeu->trait);
+    if (n == 0) return -30000;
+    if (n == 1) {
+        chemin.push_back(jeu->gen.liste_coups[1][0]);
+        const int v = -valeur(std::max(1, prof - 1));
+        chemin.pop_back();
+        return v;
     }
-    uint8_t garde[TAILLE_DAMIER];
-    std::memcpy(garde, damier, TAILLE_DAMIER);
-    int best = -32000;
-    for (int i = 0; i < n; ++i) {
-        jouer_coup(damier, g.liste_coups[ply][i]);
-        int v = -negamax(1 - side, prises ? prof : prof - 1, ply + 1, -beta, -alpha);
-        std::memcpy(damier, garde, TAILLE_DAMIER);
-        if (v > best) best = v;
-        if (v > alpha) alpha = v;
-        if (alpha >= beta) break;
-    }
-    return best;
+    moteur->limites.profondeur_fixe = prof;
+    moteur->dernier_score = 0;
+    choisir_coup(*moteur, jeu->trait);
+    return moteur->dernier_score;
 }
 
 struct Note {
@@ -81,58 +68,69 @@ struct Note {
     int score;
 };
 
-// Root moves with their scores, best first (stable: generation order on ties).
-std::vector<Note> noter(int side) {
-    g.ply = 1;
-    int n = generer_coups(g, side);
-    std::vector<Coup> coups(g.liste_coups[1], g.liste_coups[1] + n);
-    uint8_t garde[TAILLE_DAMIER];
-    std::memcpy(garde, damier, TAILLE_DAMIER);
+// Every legal move with its score for the side to move, best first
+// (generation order on ties).
+std::vector<Note> noter() {
+    rejouer();
+    const int n = coups_legaux(jeu->gen, jeu->trait);
+    std::vector<Coup> coups(jeu->gen.liste_coups[1], jeu->gen.liste_coups[1] + n);
     std::vector<Note> notes;
     for (const Coup& c : coups) {
-        jouer_coup(damier, c);
-        int v = -negamax(1 - side, profondeur - 1, 2, -32000, 32000);
-        std::memcpy(damier, garde, TAILLE_DAMIER);
-        notes.push_back({c, v});
+        chemin.push_back(c);
+        notes.push_back({c, -valeur(profondeur - 1)});
+        chemin.pop_back();
     }
     std::stable_sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.score > b.score; });
     return notes;
 }
 
-int camp_livre;
-int longueur;
-std::vector<CoupLivre> chemin;
+// The search's own choice at full depth.
+std::vector<Note> meilleur() {
+    rejouer();
+    const int n = coups_legaux(jeu->gen, jeu->trait);
+    if (n == 0) return {};
+    if (n == 1) return {{jeu->gen.liste_coups[1][0], 0}};
+    moteur->limites.profondeur_fixe = profondeur;
+    moteur->dernier_score = 0;
+    const int i = choisir_coup(*moteur, jeu->trait);
+    return {{jeu->gen.liste_coups[1][i], moteur->dernier_score}};
+}
 
-// How many moves the other side branches over at half-move j, and how far
-// below the best a reply may score.
+// How many moves the other side branches over at half-move j.
 int largeur(int j) {
     if (camp_livre == BLANC) return j == 2 ? 5 : j <= 4 ? 3 : j <= 8 ? 2 : 1;
     return j == 1 ? 11 : j <= 3 ? 3 : j <= 7 ? 2 : 1;
 }
 // The library's own side varies only its first move.
 int largeur_livre(int j) { return j <= 2 ? 2 : 1; }
-constexpr int MARGE = 40;
 
-void explorer(int side, int j) {
+void explorer(int j) {
+    rejouer();
+    const int side = jeu->trait;
+    const bool prise = coups_legaux(jeu->gen, side) > 0 && jeu->gen.prise_max > 0;
     // A line never stops in the middle of an exchange.
-    g.ply = 1;
-    bool prise = generer_coups(g, side) > 0 && g.prise_max > 0;
     if (j > longueur && (!prise || j > COUPS_LIGNE_MAX)) {
-        std::printf("%s\n", ecrire_ligne(chemin).c_str());
-        std::fflush(stdout);
+        int v = valeur(profondeur_controle);
+        if (side != camp_livre) v = -v;
+        std::vector<CoupLivre> ligne;
+        for (const Coup& c : chemin) ligne.push_back({c.depart, c.arrivee});
+        if (v <= -PERTE) {
+            std::fprintf(stderr, "# left out (%+d at depth %d): %s\n", v, profondeur_controle,
+                         ecrire_ligne(ligne).c_str());
+            ++ecartees;
+        } else {
+            std::printf("%s\n", ecrire_ligne(ligne).c_str());
+            std::fflush(stdout);
+            ++gardees;
+        }
         return;
     }
-    std::vector<Note> notes = noter(side);
-    if (notes.empty()) return;
-    int k = side == camp_livre ? largeur_livre(j) : largeur(j);
-    uint8_t garde[TAILLE_DAMIER];
-    std::memcpy(garde, damier, TAILLE_DAMIER);
+    const int k = side == camp_livre ? largeur_livre(j) : largeur(j);
+    const std::vector<Note> notes = k > 1 ? noter() : meilleur();
     for (int i = 0; i < k && i < static_cast<int>(notes.size()); ++i) {
         if (notes[i].score < notes[0].score - MARGE) break;
-        chemin.push_back({notes[i].coup.depart, notes[i].coup.arrivee});
-        jouer_coup(damier, notes[i].coup);
-        explorer(1 - side, j + 1);
-        std::memcpy(damier, garde, TAILLE_DAMIER);
+        chemin.push_back(notes[i].coup);
+        explorer(j + 1);
         chemin.pop_back();
     }
 }
@@ -140,16 +138,28 @@ void explorer(int side, int j) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs [DEPTH] [LENGTH]\n");
+    if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
+        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
-    if (argc > 2) profondeur = std::atoi(argv[2]);
-    longueur = argc > 3 ? std::atoi(argv[3]) : 14;
-    position_initiale(damier);
-    g.damier = damier;
-    init_listes(g);
-    explorer(BLANC, 1);
+    if (argc > 3) profondeur = std::atoi(argv[3]);
+    if (argc > 4) longueur = std::atoi(argv[4]);
+    if (argc > 5) profondeur_controle = std::atoi(argv[5]);
+    if (profondeur < 2 || profondeur >= PROFONDEUR_MAX || profondeur_controle < 1 ||
+        profondeur_controle >= PROFONDEUR_MAX || longueur < 1 || longueur > COUPS_LIGNE_MAX) {
+        std::fprintf(stderr, "chercher_lignes: depths 2..%d, length 1..%d\n", PROFONDEUR_MAX - 1, COUPS_LIGNE_MAX);
+        return 2;
+    }
+    jeu = std::make_unique<Jeu>();
+    moteur = std::make_unique<Moteur>(*jeu);
+    std::string erreur;
+    if (!charger_donnees_moteur(*moteur, erreur, argv[2])) {
+        std::fprintf(stderr, "chercher_lignes: %s\n", erreur.c_str());
+        return 1;
+    }
+    position_initiale(depart);
+    explorer(1);
+    std::fprintf(stderr, "# %d lines kept, %d left out\n", gardees, ecartees);
     return 0;
 }
