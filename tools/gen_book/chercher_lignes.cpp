@@ -3,12 +3,16 @@
 // choices at its first move); the other side branches over its good replies
 // so that the lines cover the likely games. Every finished line is searched
 // again deeper from its last position and left out when the library's side
-// stands a material loss down there.
-//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH]
+// stands a material loss down there. A run takes hours at useful depths:
+// every search's result is appended to a cache file, and a run started
+// again with the same file picks up where the last one stopped.
+//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +20,7 @@
 #include "engine/book.h"
 #include "engine/match.h"
 #include "engine/moteur.h"
+#include "records/pdn.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
 
@@ -32,6 +37,33 @@ int longueur = 14;
 int camp_livre;
 std::vector<Coup> chemin;
 int gardees = 0, ecartees = 0;
+
+// Search results by "depth line", the line in protocol notation.
+std::map<std::string, std::string> cache;
+std::FILE* cache_fichier = nullptr;
+
+std::string cle(const char* sorte, int prof) {
+    std::string k = std::string(sorte) + " " + std::to_string(prof);
+    for (const Coup& c : chemin) k += " " + coup_protocole(c);
+    return k;
+}
+
+void noter_cache(const std::string& k, const std::string& v) {
+    cache[k] = v;
+    if (!cache_fichier) return;
+    std::fprintf(cache_fichier, "%s = %s\n", k.c_str(), v.c_str());
+    std::fflush(cache_fichier);
+}
+
+void lire_cache(const std::string& chemin_cache) {
+    std::ifstream in(chemin_cache);
+    std::string l;
+    while (std::getline(in, l)) {
+        const size_t e = l.find(" = ");
+        if (e != std::string::npos) cache[l.substr(0, e)] = l.substr(e + 3);
+    }
+    cache_fichier = std::fopen(chemin_cache.c_str(), "a");
+}
 
 constexpr int MARGE = 80;   // 0.4 man: replies this close to the best are branched over
 constexpr int PERTE = 150;  // three quarters of a man down: the line goes
@@ -57,9 +89,13 @@ int valeur(int prof) {
         chemin.pop_back();
         return v;
     }
+    const std::string k = cle("valeur", prof);
+    auto it = cache.find(k);
+    if (it != cache.end()) return std::atoi(it->second.c_str());
     moteur->limites.profondeur_fixe = prof;
     moteur->dernier_score = 0;
     choisir_coup(*moteur, jeu->trait);
+    noter_cache(k, std::to_string(moteur->dernier_score));
     return moteur->dernier_score;
 }
 
@@ -90,10 +126,23 @@ std::vector<Note> meilleur() {
     const int n = coups_legaux(jeu->gen, jeu->trait);
     if (n == 0) return {};
     if (n == 1) return {{jeu->gen.liste_coups[1][0], 0}};
+    const std::string k = cle("meilleur", profondeur);
+    auto it = cache.find(k);
+    if (it != cache.end()) {
+        // "move score", the move in protocol notation.
+        const size_t sp = it->second.find(' ');
+        const std::string texte = it->second.substr(0, sp);
+        for (int i = 0; i < n && sp != std::string::npos; ++i)
+            if (coup_protocole(jeu->gen.liste_coups[1][i]) == texte)
+                return {{jeu->gen.liste_coups[1][i], std::atoi(it->second.c_str() + sp + 1)}};
+    }
     moteur->limites.profondeur_fixe = profondeur;
     moteur->dernier_score = 0;
     const int i = choisir_coup(*moteur, jeu->trait);
-    return {{jeu->gen.liste_coups[1][i], moteur->dernier_score}};
+    // The driver leaves the list reordered: i indexes that order.
+    const Coup c = jeu->gen.liste_coups[1][i];
+    noter_cache(k, coup_protocole(c) + " " + std::to_string(moteur->dernier_score));
+    return {{c, moteur->dernier_score}};
 }
 
 // How many moves the other side branches over at half-move j.
@@ -139,13 +188,14 @@ void explorer(int j) {
 
 int main(int argc, char** argv) {
     if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH]\n");
+        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
     if (argc > 3) profondeur = std::atoi(argv[3]);
     if (argc > 4) longueur = std::atoi(argv[4]);
     if (argc > 5) profondeur_controle = std::atoi(argv[5]);
+    if (argc > 6) lire_cache(argv[6]);
     if (profondeur < 2 || profondeur >= PROFONDEUR_MAX || profondeur_controle < 1 ||
         profondeur_controle >= PROFONDEUR_MAX || longueur < 1 || longueur > COUPS_LIGNE_MAX) {
         std::fprintf(stderr, "chercher_lignes: depths 2..%d, length 1..%d\n", PROFONDEUR_MAX - 1, COUPS_LIGNE_MAX);
