@@ -20,6 +20,7 @@
 #include "engine/book.h"
 #include "engine/match.h"
 #include "engine/moteur.h"
+#include "engine/tt.h"
 #include "records/pdn.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
@@ -208,6 +209,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "chercher_lignes: %s\n", erreur.c_str());
         return 1;
     }
+    // Deep searches one after the other along a line: the largest table.
+    if (!resize_hash(*moteur, NB_TAILLES_HASH - 1)) std::fprintf(stderr, "chercher_lignes: keeping the default table\n");
     position_initiale(depart);
     explorer(1);
     std::fprintf(stderr, "# %d lines kept, %d left out\n", gardees, ecartees);
