@@ -6,7 +6,7 @@
 // stands a material loss down there. A run takes hours at useful depths:
 // every search's result is appended to a cache file, and a run started
 // again with the same file picks up where the last one stopped.
-//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE]
+//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -146,13 +146,16 @@ std::vector<Note> meilleur() {
     return {{c, moteur->dernier_score}};
 }
 
-// How many moves the other side branches over at half-move j.
+// How many moves the other side branches over at half-move j. The narrow
+// tree (a dozen lines a side) is what deep searches can afford.
+bool etroit = false;
 int largeur(int j) {
+    if (etroit) return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1);
     if (camp_livre == BLANC) return j == 2 ? 5 : j <= 4 ? 3 : j <= 8 ? 2 : 1;
     return j == 1 ? 11 : j <= 3 ? 3 : j <= 7 ? 2 : 1;
 }
 // The library's own side varies only its first move.
-int largeur_livre(int j) { return j <= 2 ? 2 : 1; }
+int largeur_livre(int j) { return j <= (etroit ? 1 : 2) ? 2 : 1; }
 
 void explorer(int j) {
     rejouer();
@@ -189,7 +192,7 @@ void explorer(int j) {
 
 int main(int argc, char** argv) {
     if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE]\n");
+        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
@@ -197,6 +200,7 @@ int main(int argc, char** argv) {
     if (argc > 4) longueur = std::atoi(argv[4]);
     if (argc > 5) profondeur_controle = std::atoi(argv[5]);
     if (argc > 6) lire_cache(argv[6]);
+    etroit = argc > 7 && std::strcmp(argv[7], "etroit") == 0;
     if (profondeur < 2 || profondeur >= PROFONDEUR_MAX || profondeur_controle < 1 ||
         profondeur_controle >= PROFONDEUR_MAX || longueur < 1 || longueur > COUPS_LIGNE_MAX) {
         std::fprintf(stderr, "chercher_lignes: depths 2..%d, length 1..%d\n", PROFONDEUR_MAX - 1, COUPS_LIGNE_MAX);
