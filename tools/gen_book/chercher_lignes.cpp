@@ -1,11 +1,13 @@
 // Proposes opening lines for the library with the program's own engine at a
 // fixed depth. The side the library is for plays the search's best move (two
-// choices at its first move); the other side branches over its good replies
+// choices early in the line); the other side branches over its good replies
 // so that the lines cover the likely games. Every finished line is searched
 // again deeper from its last position and left out when the library's side
 // stands a material loss down there. A run takes hours at useful depths:
 // every search's result is appended to a cache file, and a run started
-// again with the same file picks up where the last one stopped.
+// again with the same file picks up where the last one stopped. A cache
+// belongs to one engine and one parameter file: start a new one when either
+// changes.
 //   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit]
 #include <algorithm>
 #include <cstdio>
