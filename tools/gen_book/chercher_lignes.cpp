@@ -149,7 +149,7 @@ std::vector<Note> meilleur() {
 }
 
 // How many moves the other side branches over at half-move j. The narrow
-// tree (a dozen lines a side) is what deep searches can afford.
+// tree (12 lines for white, 8 for black) is what deep searches can afford.
 bool etroit = false;
 int largeur(int j) {
     if (etroit) return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1);
