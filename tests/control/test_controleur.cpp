@@ -14,12 +14,6 @@ namespace {
 
 std::string position(Banc& b) { return ecrire_fen(b.f->jeu().plateau_affiche, b.f->jeu().trait); }
 
-// Plays the computer's turns until the human has the move or the game ends.
-void laisser_jouer(Banc& b, int passes = 50) {
-    for (int i = 0; i < passes && (b.f->session().tour_ordinateur || b.f->session().jouer_maintenant); ++i)
-        passe_boucle(*b.f, false);
-}
-
 }  // namespace
 
 TEST(SaisieDesCoups, CaptureWhosePathsPartNeedsTheirPartingSquare) {
@@ -96,10 +90,8 @@ TEST(SaisieDesCoups, EachThreeDimensionalPositionPicksItsOwnSquare) {
 TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
     f.options().humains = false;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
@@ -130,9 +122,7 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
 TEST(TourDeJeu, TheSearchsAnswerIsDroppedWhenTheGameChangedMeanwhile) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
@@ -157,10 +147,8 @@ TEST(TourDeJeu, TheSearchsAnswerIsDroppedWhenTheGameChangedMeanwhile) {
 TEST(TourDeJeu, PieceCountersFollowTheGameWhileTheComputerPonders) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
     f.options().reflexion_adverse = true;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
@@ -187,10 +175,8 @@ TEST(TourDeJeu, PieceCountersFollowTheGameWhileTheComputerPonders) {
 TEST(TourDeJeu, UncheckingPonderingStopsItAtOnce) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
     f.options().reflexion_adverse = true;
-    choisir_niveau(f, 5);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(5);
     b.poser("W:W43-72:B1-30");
     int apres = -1;
     b.vue.pendant = [&] {
@@ -278,9 +264,7 @@ TEST(Horloges, ExchangingPlayersKeepsTheRunningTurnsTime) {
     Controleur& f = *b.f;
     int64_t maintenant = 1000000;
     f.ctx().horloges.source = [&] { return maintenant; };
-    f.session().contre_ordinateur = 1;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("W:W43-72:B1-30");
     demarrer_tours(f.ctx().horloges);
     maintenant += 85000;
@@ -293,9 +277,7 @@ TEST(Horloges, ExchangingPlayersKeepsTheRunningTurnsTime) {
 TEST(Horloges, HugeClocksFromAFileDoNotOverflow) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("B:W43-72:B1-30");
     restaurer_horloges(f.ctx().horloges, INT_MAX, INT_MAX);
     f.ctx().controle.engineBudget = INT_MAX;

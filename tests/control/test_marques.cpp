@@ -75,17 +75,15 @@ TEST(Marques, ACaptureRoundARingShowsTheWayItWent) {
 TEST(Marques, TheComputersMoveIsMarkedAndNoCaptureMarkShowsDuringItsTurn) {
     Banc b(true);
     Controleur& f = *b.f;
-    f.session().contre_ordinateur = 1;
     f.options().humains = false;
-    choisir_niveau(f, 2);
-    Bibliothquesactives1Click(f, false);
+    b.contre_kolmar(2);
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
     ASSERT_EQ(f.session().tour_ordinateur, 1);
     EXPECT_EQ(b.vue.marques_plateau.arrivee, 41);
     EXPECT_TRUE(b.vue.marques_plateau.obligatoires.empty()) << "the computer is to move";
-    for (int i = 0; i < 50 && f.session().tour_ordinateur; ++i) passe_boucle(f, false);
+    laisser_jouer(b);
     ASSERT_EQ(f.jeu().trait, BLANC);
     const MarquesPlateau& m = b.vue.marques_plateau;
     EXPECT_EQ(m.depart, f.session().dernier_coup_ordi[0]);

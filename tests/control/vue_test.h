@@ -104,6 +104,19 @@ struct Banc {
     }
 
     uint8_t sur(int s) const { return f->jeu().plateau_affiche[s]; }
+
+    // The computer takes a side at `niveau`, thinking on every move (no library).
+    void contre_kolmar(int niveau) {
+        f->session().contre_ordinateur = 1;
+        choisir_niveau(*f, niveau);
+        Bibliothquesactives1Click(*f, false);
+    }
 };
+
+// Plays the computer's turns until the human has the move or the game ends.
+inline void laisser_jouer(Banc& b, int passes = 50) {
+    for (int i = 0; i < passes && (b.f->session().tour_ordinateur || b.f->session().jouer_maintenant); ++i)
+        passe_boucle(*b.f, false);
+}
 
 }  // namespace essai
