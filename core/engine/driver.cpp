@@ -264,6 +264,8 @@ int choisir_coup(Moteur& m, int side) {
         m.hash.D = D;
         std::memcpy(m.pv_prec, m.pv[1], sizeof m.pv_prec);
         m.suivre_pv = true;
+        const bool test_seuil = profondeur_fixe && L.profondeur_seuil > 0 && D >= L.profondeur_seuil;
+        if (test_seuil) lo = L.seuil - 1, hi = L.seuil;
         int s = search_max(m, lo, hi, 1);
         std::memcpy(j.damier, depart.damier, TAILLE_DAMIER);
         std::memcpy(j.nb_pieces, depart.nb_pieces, 5);
@@ -271,7 +273,7 @@ int choisir_coup(Moteur& m, int side) {
 
         if (!m.arret_calcul) {
             bool hors = s <= lo || s >= hi;
-            if (hors && !repetition) {
+            if (hors && !repetition && !test_seuil) {
                 if (s >= hi) {
                     lo = s - 250;
                     hi = 32000;

@@ -65,6 +65,11 @@ struct Limites {
     // Command-line modes: a fixed depth (untimed), or a fixed time per move.
     int profondeur_fixe = 0;
     int64_t temps_fixe_ms = 0;
+    // With a fixed depth: from this depth on, each iteration only asks
+    // whether the score reaches `seuil` (a null window), far cheaper than
+    // the exact score; the result is then a bound on the side of the answer.
+    int profondeur_seuil = 0;
+    int seuil = 0;
     // Out: seconds spent on the move.
     int32_t temps_utilise = 0;
 };

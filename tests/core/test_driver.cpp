@@ -191,3 +191,25 @@ TEST(Driver, BookChoiceFollowsItsSeed) {
     auto a = std::make_unique<Moteur>(*j), b = std::make_unique<Moteur>(*j);
     EXPECT_NE(a->hasard(), b->hasard());
 }
+
+// The null-window iterations answer "does the score reach S" as the exact
+// search does, for either side to move, and for fewer nodes. Scores 0.1 man
+// either side of the exact one: the lazy material cut makes the search
+// depend a little on its window, as with any aspiration search.
+TEST(Driver, ThresholdSearchAgreesWithTheExactScore) {
+    for (const char* fen : {"W:W43-72:B1-30", "B:W38,43,45-72:B1-30"}) {
+        Banc b(fen);
+        b.m->limites.profondeur_fixe = 7;
+        choisir_coup(*b.m, b.trait);
+        const int exact = b.m->dernier_score;
+        for (int seuil : {exact - 20, exact + 20}) {
+            Banc t(fen);
+            t.m->limites.profondeur_fixe = 7;
+            t.m->limites.profondeur_seuil = 6;
+            t.m->limites.seuil = seuil;
+            choisir_coup(*t.m, t.trait);
+            EXPECT_EQ(t.m->dernier_score >= seuil, exact >= seuil) << fen << " threshold " << seuil;
+            EXPECT_LT(t.m->noeuds, b.m->noeuds) << fen;
+        }
+    }
+}

@@ -102,6 +102,36 @@ int valeur(int prof) {
     return moteur->dernier_score;
 }
 
+// Whether the side to move after `chemin` scores at least `seuil` at depth
+// `prof`: a null-window search, much cheaper than the exact score.
+bool atteint(int prof, int seuil) {
+    rejouer();
+    const int n = coups_legaux(jeu->gen, jeu->trait);
+    if (n == 0) return -30000 >= seuil;
+    if (n == 1) {
+        chemin.push_back(jeu->gen.liste_coups[1][0]);
+        const bool r = !atteint(std::max(1, prof - 1), 1 - seuil);
+        chemin.pop_back();
+        return r;
+    }
+    auto exact = cache.find(cle("valeur", prof));
+    if (exact != cache.end()) return std::atoi(exact->second.c_str()) >= seuil;
+    const std::string k = cle(("seuil " + std::to_string(seuil)).c_str(), prof);
+    auto it = cache.find(k);
+    if (it != cache.end()) return it->second == "1";
+    Limites& l = moteur->limites;
+    l.profondeur_fixe = prof;
+    // The iterations below the last two stay exact: they order the moves.
+    l.profondeur_seuil = std::max(1, prof - 1);
+    l.seuil = seuil;
+    moteur->dernier_score = 0;
+    choisir_coup(*moteur, jeu->trait);
+    l.profondeur_seuil = 0;
+    const bool r = moteur->dernier_score >= seuil;
+    noter_cache(k, r ? "1" : "0");
+    return r;
+}
+
 struct Note {
     Coup coup;
     int score;
@@ -165,12 +195,13 @@ void explorer(int j) {
     const bool prise = coups_legaux(jeu->gen, side) > 0 && jeu->gen.prise_max > 0;
     // A line never stops in the middle of an exchange.
     if (j > longueur && (!prise || j > COUPS_LIGNE_MAX)) {
-        int v = valeur(profondeur_controle);
-        if (side != camp_livre) v = -v;
+        // Kept unless the library's side scores -PERTE or less.
+        const bool garde = side == camp_livre ? atteint(profondeur_controle, 1 - PERTE)
+                                              : !atteint(profondeur_controle, PERTE);
         std::vector<CoupLivre> ligne;
         for (const Coup& c : chemin) ligne.push_back({c.depart, c.arrivee});
-        if (v <= -PERTE) {
-            std::fprintf(stderr, "# left out (%+d at depth %d): %s\n", v, profondeur_controle,
+        if (!garde) {
+            std::fprintf(stderr, "# left out (%d or worse at depth %d): %s\n", -PERTE, profondeur_controle,
                          ecrire_ligne(ligne).c_str());
             ++ecartees;
         } else {
