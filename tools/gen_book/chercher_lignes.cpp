@@ -8,12 +8,14 @@
 // again with the same file picks up where the last one stopped. A cache
 // belongs to one engine and one parameter file: start a new one when either
 // changes.
-//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit]
+// Two runs may share a cache file, the second with "envers".
+//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit] [envers]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,6 +46,8 @@ int gardees = 0, ecartees = 0;
 // Search results by "depth line", the line in protocol notation.
 std::map<std::string, std::string> cache;
 std::FILE* cache_fichier = nullptr;
+std::string cache_chemin;
+std::streamoff cache_lu = 0;  // what was read of the file, whole lines only
 
 std::string cle(const char* sorte, int prof) {
     std::string k = std::string(sorte) + " " + std::to_string(prof);
@@ -58,14 +62,40 @@ void noter_cache(const std::string& k, const std::string& v) {
     std::fflush(cache_fichier);
 }
 
-void lire_cache(const std::string& chemin_cache) {
-    std::ifstream in(chemin_cache);
-    std::string l;
-    while (std::getline(in, l)) {
+// Reads what was appended to the cache file since the last read: another
+// run may share the file (each result is one appended line).
+void relire_cache() {
+    if (cache_chemin.empty()) return;
+    std::ifstream in(cache_chemin, std::ios::binary);
+    in.seekg(cache_lu);
+    std::string reste((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t fin = reste.rfind('\n');
+    if (fin == std::string::npos) return;
+    size_t debut = 0;
+    while (debut <= fin) {
+        const size_t nl = reste.find('\n', debut);
+        const std::string l = reste.substr(debut, nl - debut);
         const size_t e = l.find(" = ");
         if (e != std::string::npos) cache[l.substr(0, e)] = l.substr(e + 3);
+        debut = nl + 1;
     }
+    cache_lu += static_cast<std::streamoff>(fin + 1);
+}
+
+void lire_cache(const std::string& chemin_cache) {
+    cache_chemin = chemin_cache;
+    relire_cache();
     cache_fichier = std::fopen(chemin_cache.c_str(), "a");
+}
+
+// A result of this run or of another sharing the file.
+const std::string* en_cache(const std::string& k) {
+    auto it = cache.find(k);
+    if (it == cache.end()) {
+        relire_cache();
+        it = cache.find(k);
+    }
+    return it == cache.end() ? nullptr : &it->second;
 }
 
 constexpr int MARGE = 80;   // 0.4 man: replies this close to the best are branched over
@@ -93,8 +123,7 @@ int valeur(int prof) {
         return v;
     }
     const std::string k = cle("valeur", prof);
-    auto it = cache.find(k);
-    if (it != cache.end()) return std::atoi(it->second.c_str());
+    if (const std::string* v = en_cache(k)) return std::atoi(v->c_str());
     moteur->limites.profondeur_fixe = prof;
     moteur->dernier_score = 0;
     choisir_coup(*moteur, jeu->trait);
@@ -114,11 +143,9 @@ bool atteint(int prof, int seuil) {
         chemin.pop_back();
         return r;
     }
-    auto exact = cache.find(cle("valeur", prof));
-    if (exact != cache.end()) return std::atoi(exact->second.c_str()) >= seuil;
+    if (const std::string* v = en_cache(cle("valeur", prof))) return std::atoi(v->c_str()) >= seuil;
     const std::string k = cle(("seuil " + std::to_string(seuil)).c_str(), prof);
-    auto it = cache.find(k);
-    if (it != cache.end()) return it->second == "1";
+    if (const std::string* v = en_cache(k)) return *v == "1";
     Limites& l = moteur->limites;
     l.profondeur_fixe = prof;
     // The iterations below the last two stay exact: they order the moves.
@@ -160,14 +187,13 @@ std::vector<Note> meilleur() {
     if (n == 0) return {};
     if (n == 1) return {{jeu->gen.liste_coups[1][0], 0}};
     const std::string k = cle("meilleur", profondeur);
-    auto it = cache.find(k);
-    if (it != cache.end()) {
+    if (const std::string* v = en_cache(k)) {
         // "move score", the move in protocol notation.
-        const size_t sp = it->second.find(' ');
-        const std::string texte = it->second.substr(0, sp);
+        const size_t sp = v->find(' ');
+        const std::string texte = v->substr(0, sp);
         for (int i = 0; i < n && sp != std::string::npos; ++i)
             if (coup_protocole(jeu->gen.liste_coups[1][i]) == texte)
-                return {{jeu->gen.liste_coups[1][i], std::atoi(it->second.c_str() + sp + 1)}};
+                return {{jeu->gen.liste_coups[1][i], std::atoi(v->c_str() + sp + 1)}};
     }
     moteur->limites.profondeur_fixe = profondeur;
     moteur->dernier_score = 0;
@@ -181,6 +207,9 @@ std::vector<Note> meilleur() {
 // How many moves the other side branches over at half-move j. The narrow
 // tree (12 lines for white, 8 for black) is what deep searches can afford.
 bool etroit = false;
+// The branches taken last to first: a second run sharing the cache file
+// then works from the other end of the tree.
+bool envers = false;
 int largeur(int j) {
     if (etroit) return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1);
     if (camp_livre == BLANC) return j == 2 ? 5 : j <= 4 ? 3 : j <= 8 ? 2 : 1;
@@ -213,9 +242,12 @@ void explorer(int j) {
     }
     const int k = side == camp_livre ? largeur_livre(j) : largeur(j);
     const std::vector<Note> notes = k > 1 ? noter() : meilleur();
-    for (int i = 0; i < k && i < static_cast<int>(notes.size()); ++i) {
-        if (notes[i].score < notes[0].score - MARGE) break;
-        chemin.push_back(notes[i].coup);
+    int retenus = 0;
+    while (retenus < k && retenus < static_cast<int>(notes.size()) &&
+           notes[retenus].score >= notes[0].score - MARGE)
+        ++retenus;
+    for (int r = 0; r < retenus; ++r) {
+        chemin.push_back(notes[envers ? retenus - 1 - r : r].coup);
         explorer(j + 1);
         chemin.pop_back();
     }
@@ -225,7 +257,7 @@ void explorer(int j) {
 
 int main(int argc, char** argv) {
     if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit]\n");
+        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit] [envers]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
@@ -233,7 +265,11 @@ int main(int argc, char** argv) {
     if (argc > 4) longueur = std::atoi(argv[4]);
     if (argc > 5) profondeur_controle = std::atoi(argv[5]);
     if (argc > 6) lire_cache(argv[6]);
-    etroit = argc > 7 && std::strcmp(argv[7], "etroit") == 0;
+    for (int a = 7; a < argc; ++a) {
+        if (std::strcmp(argv[a], "etroit") == 0) etroit = true;
+        else if (std::strcmp(argv[a], "envers") == 0) envers = true;
+        else return std::fprintf(stderr, "chercher_lignes: unknown option %s\n", argv[a]), 2;
+    }
     if (profondeur < 2 || profondeur >= PROFONDEUR_MAX || profondeur_controle < 1 ||
         profondeur_controle >= PROFONDEUR_MAX || longueur < 1 || longueur > COUPS_LIGNE_MAX) {
         std::fprintf(stderr, "chercher_lignes: depths 2..%d, length 1..%d\n", PROFONDEUR_MAX - 1, COUPS_LIGNE_MAX);
