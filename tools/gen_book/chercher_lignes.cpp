@@ -9,7 +9,7 @@
 // belongs to one engine and one parameter file: start a new one when either
 // changes.
 // Two runs may share a cache file, the second with "envers".
-//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit] [envers]
+//   chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit|premiers] [envers]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -207,16 +207,22 @@ std::vector<Note> meilleur() {
 // How many moves the other side branches over at half-move j. The narrow
 // tree (12 lines for white, 8 for black) is what deep searches can afford.
 bool etroit = false;
+// One line for each of the other side's good first moves that the narrow
+// tree leaves out: run after it, the two together make the library.
+bool premiers = false;
 // The branches taken last to first: a second run sharing the cache file
 // then works from the other end of the tree.
 bool envers = false;
+int largeur_etroite(int j) { return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1); }
+int premier_coup_adverse() { return camp_livre == BLANC ? 2 : 1; }
 int largeur(int j) {
-    if (etroit) return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1);
+    if (premiers) return j == premier_coup_adverse() ? 11 : 1;
+    if (etroit) return largeur_etroite(j);
     if (camp_livre == BLANC) return j == 2 ? 5 : j <= 4 ? 3 : j <= 8 ? 2 : 1;
     return j == 1 ? 11 : j <= 3 ? 3 : j <= 7 ? 2 : 1;
 }
 // The library's own side varies only its first move.
-int largeur_livre(int j) { return j <= (etroit ? 1 : 2) ? 2 : 1; }
+int largeur_livre(int j) { return j <= (etroit || premiers ? 1 : 2) ? 2 : 1; }
 
 void explorer(int j) {
     rejouer();
@@ -246,8 +252,9 @@ void explorer(int j) {
     while (retenus < k && retenus < static_cast<int>(notes.size()) &&
            notes[retenus].score >= notes[0].score - MARGE)
         ++retenus;
-    for (int r = 0; r < retenus; ++r) {
-        chemin.push_back(notes[envers ? retenus - 1 - r : r].coup);
+    const int debut = premiers && j == premier_coup_adverse() ? std::min(largeur_etroite(j), retenus) : 0;
+    for (int r = debut; r < retenus; ++r) {
+        chemin.push_back(notes[envers ? retenus - 1 - (r - debut) : r].coup);
         explorer(j + 1);
         chemin.pop_back();
     }
@@ -257,7 +264,7 @@ void explorer(int j) {
 
 int main(int argc, char** argv) {
     if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit] [envers]\n");
+        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit|premiers] [envers]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
@@ -267,6 +274,7 @@ int main(int argc, char** argv) {
     if (argc > 6) lire_cache(argv[6]);
     for (int a = 7; a < argc; ++a) {
         if (std::strcmp(argv[a], "etroit") == 0) etroit = true;
+        else if (std::strcmp(argv[a], "premiers") == 0) premiers = true;
         else if (std::strcmp(argv[a], "envers") == 0) envers = true;
         else return std::fprintf(stderr, "chercher_lignes: unknown option %s\n", argv[a]), 2;
     }
