@@ -205,7 +205,7 @@ std::vector<Note> meilleur() {
 }
 
 // How many moves the other side branches over at half-move j. The narrow
-// tree (12 lines for white, 8 for black) is what deep searches can afford.
+// tree (at most 12 lines for white, 8 for black) is what deep searches afford.
 bool etroit = false;
 // One line for each of the other side's good first moves that the narrow
 // tree leaves out: run after it, the two together make the library.
