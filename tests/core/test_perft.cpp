@@ -41,3 +41,29 @@ TEST(Perft, BoardIsRestoredAfterEnumeration) {
     b.compter(5, false);
     EXPECT_TRUE(std::equal(avant, avant + TAILLE_DAMIER, b.damier));
 }
+
+// Positions with kings and long captures, where a change in the flying
+// king's slides or in the majority rule moves the counts. Counted both ways:
+// every capture order, and the same pieces taken to the same square once.
+TEST(Perft, KingsAndLongCapturesTable) {
+    struct Ligne {
+        const char* nom;
+        const char* fen;
+        int profondeur;
+        uint64_t tous, uniques;
+    };
+    const Ligne table[] = {
+        {"kings of both sides among men", "W:W30,K50,51,60:B13,21,K22,27,32,47", 5, 735066, 734994},
+        {"lone black king against men", "W:W25,K37,54,67:BK13", 5, 461488, 461488},
+        {"white king against two kings", "W:WK56:B7,19,33,38,K51,K70", 5, 912669, 912669},
+        {"black king that must take", "B:W52,39,16,12:BK61,41,40,19,14,6", 5, 4806, 4806},
+        {"king and men against a block", "W:WK16,42,49,62,63,72:B29,30,36,37", 5, 13001, 13001},
+        {"king taking up to five in many orders", "W:WK67:B20,21,22,32,33,34,44,45,46,56", 6, 11616, 10192},
+        {"two kings taking all twelve", "W:WK61,K66:B14,15,16,26,27,28,38,39,40,50,51,52", 1, 32, 2},
+    };
+    for (const Ligne& l : table) {
+        Banc b(l.fen);
+        EXPECT_EQ(b.compter(l.profondeur, false), l.tous) << l.nom;
+        EXPECT_EQ(b.compter(l.profondeur, true), l.uniques) << l.nom;
+    }
+}
