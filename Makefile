@@ -1,13 +1,15 @@
 # make run: install what is missing, build in Release, start the game.
 # make test: the same set-up, then every test through ctest.
 # make sanitize: the core, the game controller and their tests built with
-#   AddressSanitizer and UBSan, run through ctest.
+#   AddressSanitizer and UBSan and with assertions on, run through ctest.
 # make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
 BUILD_DIR ?= build
 SAN_DIR ?= build-san
 FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
+# The sanitizer build keeps assert() (no -DNDEBUG): the search checks its
+# incremental state against the board at every move there.
 # Extra CMake options of the sanitizer build (the Qt program stays out: its
 # libraries are not instrumented), and the ctest labels it runs (all when empty).
 SAN_CMAKE_FLAGS ?= -DKOLMAR_APP=OFF
@@ -31,7 +33,8 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 sanitize: deps
-	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLMAR_SANITIZE=ON $(SAN_CMAKE_FLAGS)
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g" \
+		-DKOLMAR_SANITIZE=ON $(SAN_CMAKE_FLAGS)
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(if $(SAN_LABELS),-L '$(SAN_LABELS)')

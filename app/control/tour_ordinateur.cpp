@@ -117,7 +117,7 @@ bool proposer_nul(const Controleur& f, int score) {
         if (p == DAME_BLANCHE || p == DAME_NOIRE) ++dames;
     }
     const int n = J.partie.demi_coup_courant;
-    if (total > 4 || dames == 0 || n <= 20 || score < -29999 || score > 29999) return false;
+    if (total > 4 || dames == 0 || n <= 20 || !ordinaire(score)) return false;
     for (int k = n; k > n - 20; --k)
         if (J.partie.partie[k][OFS_PRISE] != 0) return false;
     return true;

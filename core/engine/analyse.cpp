@@ -75,7 +75,7 @@ bool analyser_partie(Moteur& m, Analyse& a, const RappelsAnalyse& r) {
         // The last piece was taken: the final position is lost for the side
         // without pieces and is not searched.
         const int vide = j.nb_pieces[PION_BLANC] + j.nb_pieces[DAME_BLANCHE] == 0 ? BLANC : NOIR;
-        m.dernier_score = static_cast<int16_t>(trait_depart == vide ? -32000 : 32000);
+        m.dernier_score = static_cast<int16_t>(trait_depart == vide ? -SCORE_GAIN : SCORE_GAIN);
         a.scores[w] = m.dernier_score;
         a.camps[w] = trait_depart;
         --w;
@@ -101,8 +101,8 @@ bool analyser_partie(Moteur& m, Analyse& a, const RappelsAnalyse& r) {
         const int d = choisir_coup(m, j.trait);
         m.abandon = false;
         int s = m.dernier_score;
-        if (d == AUCUN_COUP) s = -32000;
-        if (s == 32001) s = -prev;  // a single legal move: the next position's score
+        if (d == AUCUN_COUP) s = -SCORE_GAIN;
+        if (s == SCORE_COUP_UNIQUE) s = -prev;  // a single legal move: the next position's score
         m.dernier_score = static_cast<int16_t>(s);
 
         uint8_t best_de = joue_de, best_vers = joue_vers;

@@ -7,6 +7,7 @@
 
 #include "engine/book.h"
 #include "engine/moteur.h"
+#include "engine/score.h"
 #include "engine/donnees.h"
 
 namespace kolmar {
@@ -43,7 +44,7 @@ void semer_tueurs(Moteur& m, int s) {
         Pile& P = m.pile[p];
         const Coup& c = m.pv[1][p - 1];
         if (ligne && c.depart == 0) ligne = false;
-        int16_t vide = (p & 1) ? -32000 : 32000;
+        int16_t vide = (p & 1) ? -SCORE_GAIN : SCORE_GAIN;
         if (!ligne) {
             P.k1 = P.k2 = P.alpha = {0, 0, vide};
         } else if (c.nb_prises == 0) {
@@ -230,13 +231,13 @@ int choisir_coup(Moteur& m, int side) {
     m.noeuds = 0;
     j.gen.ply = 1;
     preparer_evaluation(m, side);
-    R.score_statique = static_cast<int16_t>(evaluer(m, side, -32000, 32000, 1));
+    R.score_statique = static_cast<int16_t>(evaluer(m, side, -SCORE_GAIN, SCORE_GAIN, 1));
     R.meilleur_precedent = R.score_statique;
 
     const int n = generer_coups(j.gen, side);
     if (n == 0) return AUCUN_COUP;
     if (n == 1 && !(L.analyse && w >= L.longueur_analyse)) {
-        if (L.analyse) m.dernier_score = 32001;
+        if (L.analyse) m.dernier_score = SCORE_COUP_UNIQUE;
         if (!reflexion) return COUP_UNIQUE;
     }
     std::vector<int> livre = coups_du_livre(m, side, n);
@@ -249,7 +250,7 @@ int choisir_coup(Moteur& m, int side) {
     std::memcpy(depart.nb_pieces, j.nb_pieces, 5);
     depart.inc = m.inc;
 
-    int lo = -32000, hi = 32000, F = 0;
+    int lo = -SCORE_GAIN, hi = SCORE_GAIN, F = 0;
     bool repetition = false;
     int precedent = m.dernier_score;
     int D = 1;
@@ -276,24 +277,24 @@ int choisir_coup(Moteur& m, int side) {
             if (hors && !repetition && !test_seuil) {
                 if (s >= hi) {
                     lo = s - 250;
-                    hi = 32000;
-                    F = s > 29999 ? 0 : F + 1;
+                    hi = SCORE_GAIN;
+                    F = s >= SCORE_DECISIF ? 0 : F + 1;
                 } else {
-                    lo = -32000;
+                    lo = -SCORE_GAIN;
                     hi = s + 250;
-                    F = s < -29999 ? 0 : F + 1;
+                    F = s <= -SCORE_DECISIF ? 0 : F + 1;
                 }
                 repetition = true;
                 continue;
             }
             if (hors) {
                 F = 1;
-                lo = -32000;
-                hi = 32000;
+                lo = -SCORE_GAIN;
+                hi = SCORE_GAIN;
             } else {
                 F = 0;
-                if (s >= -30999 && m.options.aspiration) lo = s - 250;
-                if (s < 31000 && m.options.aspiration) hi = s + 250;
+                if (s > -SCORE_DISTANCE && m.options.aspiration) lo = s - 250;
+                if (s < SCORE_DISTANCE && m.options.aspiration) hi = s + 250;
             }
             repetition = false;
         } else {
@@ -311,10 +312,10 @@ int choisir_coup(Moteur& m, int side) {
         if (!m.arret_calcul) {
             if (chrono && ecoule_ms / 1000 > m.budget_s && F != 1 && D > 5) break;
             if (niveau_profondeur && D >= L.engineBudget + 1) break;
-            if (chrono && s > 30000 && F != 1) break;
-            if (L.analyse && s < -30000 && F != 1) break;
+            if (chrono && gagne(s) && F != 1) break;
+            if (L.analyse && perdu(s) && F != 1) break;
             if (profondeur_fixe && D >= L.profondeur_fixe) break;
-            if (temps_fixe && (ecoule_ms * 5 >= L.temps_fixe_ms * 2 || s > 30000 || s < -30000)) break;
+            if (temps_fixe && (ecoule_ms * 5 >= L.temps_fixe_ms * 2 || gagne(s) || perdu(s))) break;
             ++D;
         } else {
             if (!reflexion) L.temps_utilise = static_cast<int32_t>(ecoule_ms / 1000);

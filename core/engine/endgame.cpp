@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/score.h"
 #include "records/fichiers.h"
 
 namespace kolmar {
@@ -122,8 +123,8 @@ long decalage_finale(int table, const uint8_t damier[TAILLE_DAMIER], int mover) 
 }
 
 int16_t score_finale(int8_t v, int ply) {
-    if (v > 0) return static_cast<int16_t>(32000 - v - ply);
-    if (v < 0) return static_cast<int16_t>(-32000 - v + ply);
+    if (v > 0) return static_cast<int16_t>(SCORE_GAIN - v - ply);
+    if (v < 0) return static_cast<int16_t>(-SCORE_GAIN - v + ply);
     return 0;
 }
 

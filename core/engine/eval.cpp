@@ -400,7 +400,7 @@ int evaluer(Moteur& m, int side, int alpha, int beta, int ply) {
     const uint8_t cf = m.eval.code_final;
     if (m.eval.phase == 3 && (cf == PION_BLANC || cf == PION_NOIR)) n += cf == (side == BLANC ? PION_BLANC : PION_NOIR) ? 30 : -30;
     n += M;
-    if (n >= 31000 || n <= -31000 || h > 5 || wk == 0 || bk == 0) return n;
+    if (a_distance(n) || h > 5 || wk == 0 || bk == 0) return n;
 
     const int men = wm + bm;
     if ((men == 0 && wk + bk == 4) || (wm < 3 && bm == 0 && wk == 1 && bk == 1) ||
@@ -421,7 +421,7 @@ int score_statique(Moteur& m, int side) {
     m.eval.code_final = 0;
     m.inc.derniere_arrivee = 0;
     preparer_evaluation(m, side);
-    return evaluer(m, side, -32000, 32000, 2);
+    return evaluer(m, side, -SCORE_GAIN, SCORE_GAIN, 2);
 }
 
 }  // namespace kolmar

@@ -22,7 +22,7 @@
 //   i == COUP_UNIQUE: a single legal move, jeu.gen.liste_coups[1][0]
 //   i == AUCUN_COUP: no move (a side without pieces or moves)
 //   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score
-//   in 1/200 of a man for the side that moved (a win at ply p: 32000 - p).
+//   in 1/200 of a man for the side that moved (engine/score.h).
 //
 //   Stop: set m.arret_calcul = true from an event handler ("Arrêter le
 //   calcul", a click); set m.abandon too when the navigation drops the search.
@@ -40,6 +40,7 @@
 
 #include "engine/endgame.h"
 #include "engine/params.h"
+#include "engine/score.h"
 #include "engine/tt.h"
 #include "rules/bits.h"
 #include "rules/jeu.h"

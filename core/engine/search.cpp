@@ -6,14 +6,20 @@
 #include <cstring>
 
 #include "engine/moteur.h"
+#include "engine/score.h"
 
 namespace kolmar {
 
 namespace {
 
-constexpr int DECISIF = 30001;
-
 inline int signe_racine(const Moteur& m, int code) { return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1; }
+
+// What forward pruning does with a quiet move that leaves the mover behind.
+enum class Elagage {
+    chercher,  // search it
+    statique,  // its evaluation stands for its search
+    sortir,    // so far behind that the node returns that evaluation at once
+};
 
 inline bool meme_coup(const Coup& c, const Tueur& t) { return c.depart == t.depart && c.arrivee == t.arrivee; }
 
@@ -45,7 +51,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
     if (ply == 1) {
         // The previous iteration's scores; unknown moves last, in generation order.
         for (int i = 0; i < n; ++i) {
-            int cle = -32000 - i;
+            int cle = -SCORE_GAIN - i;
             for (int k = 0; k < m.racine.nb; ++k)
                 if (m.racine.coups[k].depart == l[i].depart && m.racine.coups[k].arrivee == l[i].arrivee) {
                     cle = m.racine.coups[k].score - i;
@@ -335,11 +341,12 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (table_ici) {
         const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
         if (e.flag && e.lock == m.inc.cle_verrou && e.ply == static_cast<uint8_t>(ply + m.hash.M)) {
-            int borne, sc;
+            Borne borne;
+            int sc;
             if (lire_entree(e.flag, e.score, MAX, racine, borne, sc)) {
                 if (e.horizon >= m.hash.D + m.hash.M) {
-                    if (borne == 0) return sc;
-                    if (borne == 1) {
+                    if (borne == Borne::exacte) return sc;
+                    if (borne == Borne::basse) {
                         if (sc >= beta) return sc;
                         if (sc > alpha) alpha = sc;
                     } else {
@@ -373,7 +380,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             j.gen.ply = garde;
         }
 #endif
-        if (k == 0) return MAX ? ply - 32000 : 32000 - ply;
+        if (k == 0) return MAX ? score_perte(ply) : score_gain(ply);
         if (k == 1) return evaluer(m, racine, alpha, beta, ply);
     }
 
@@ -384,11 +391,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (ply == 1) {
         m.racine.nb = n;
         if (static_cast<int>(m.racine.coups.size()) < n) m.racine.coups.resize(static_cast<size_t>(n));
-        int16_t init = static_cast<int16_t>(alpha < -29999 ? -32000 : alpha - 500);
+        int16_t init = static_cast<int16_t>(alpha <= -SCORE_DECISIF ? -SCORE_GAIN : alpha - 500);
         for (int i = 0; i < n; ++i) m.racine.coups[i] = {liste[i].depart, liste[i].arrivee, init};
     }
     // A side without a move has lost, at the horizon as anywhere.
-    if (n == 0) return MAX ? ply - 32000 : 32000 - ply;
+    if (n == 0) return MAX ? score_perte(ply) : score_gain(ply);
     if (!captures && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur)
         return evaluer(m, racine, alpha, beta, ply);
 
@@ -399,7 +406,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
     sauver(m, P.sauve);
     const int alpha0 = alpha, beta0 = beta;
-    int meilleur = MAX ? -32000 : 32000;
+    int meilleur = MAX ? -SCORE_GAIN : SCORE_GAIN;
     int meilleur_i = -1;
     bool premier = true;
     Racine& R = m.racine;
@@ -438,17 +445,17 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) -
                           m.inc.ext_promotion;
             const bool drapeau = P.pres_promotion || (ply > 1 && m.pile[ply - 1].pres_promotion);
-            int choix;  // 0 search, 1 static, 2 return the evaluation
-            if (B < 0 && !drapeau && D / 2 < m.inc.coups_calmes) choix = 1;
-            else if (r <= D - 4) choix = 0;
-            else if (B <= -4) choix = 2;
-            else if (B == -3) choix = 1;
-            else if (B == -2 && r > D - 2) choix = 1;
-            else if (B >= 0 || r <= D - 1) choix = 0;
-            else choix = 1;
-            if (choix) {
+            Elagage choix;
+            if (B < 0 && !drapeau && D / 2 < m.inc.coups_calmes) choix = Elagage::statique;
+            else if (r <= D - 4) choix = Elagage::chercher;
+            else if (B <= -4) choix = Elagage::sortir;
+            else if (B == -3) choix = Elagage::statique;
+            else if (B == -2 && r > D - 2) choix = Elagage::statique;
+            else if (B >= 0 || r <= D - 1) choix = Elagage::chercher;
+            else choix = Elagage::statique;
+            if (choix != Elagage::chercher) {
                 int ev = evaluer(m, racine, alpha, beta, ply);
-                if (choix == 2) {
+                if (choix == Elagage::sortir) {
                     restaurer(m, P.sauve);
                     return ev;
                 }
@@ -472,7 +479,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
                 R.meilleur = c;
                 R.meilleur_index = i;
             }
-            return MAX ? 32000 - ply : ply - 32000;
+            return MAX ? score_gain(ply) : score_perte(ply);
         }
 
         int v;
@@ -486,14 +493,14 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
                 v = noeud<false>(m, alpha, beta, ply + 1);
             } else {
                 v = noeud<false>(m, alpha, alpha + 1, ply + 1);
-                if (alpha < v && v < beta && v >= -30999 && v < 31000) v = noeud<false>(m, v - 1, beta, ply + 1);
+                if (alpha < v && v < beta && !a_distance(v)) v = noeud<false>(m, v - 1, beta, ply + 1);
             }
         } else {
             if (premier) {
                 v = noeud<true>(m, alpha, beta, ply + 1);
             } else {
                 v = noeud<true>(m, beta - 1, beta, ply + 1);
-                if (alpha < v && v < beta && v > -31000 && v <= 30999) v = noeud<true>(m, alpha, v + 1, ply + 1);
+                if (alpha < v && v < beta && !a_distance(v)) v = noeud<true>(m, alpha, v + 1, ply + 1);
             }
         }
         premier = false;
@@ -501,7 +508,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
 
         if (ply == 1) {
             // Repeating the position of four plies ago is worth a draw.
-            if (w >= 5 && v > -30000 && v < 30000 &&
+            if (w >= 5 && ordinaire(v) &&
                 std::memcmp(j.damier + 1, cases_de(j.partie, w - 3), NB_CASES) == 0)
                 v = 0;
             int sc = v > meilleur ? v + 2 * i + 200 : v < meilleur ? v - 300 : v - 200;
@@ -529,11 +536,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             if (v > alpha) {
                 alpha = v;
                 if (alpha >= beta) {
-                    if (!m.arret_calcul && alpha >= -29999) {
+                    if (!m.arret_calcul && alpha > -SCORE_DECISIF) {
                         if (n > 1 && !captures) store_killer(m, c, v, ply);
                         if (ply >= 4 && ply - H < 14)
                             store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
-                                  static_cast<uint8_t>((v >= DECISIF ? HASH_DECISIF : HASH_COUPURE) + racine),
+                                  coder_drapeau(gagne(v) ? HASH_DECISIF : HASH_COUPURE, true, racine),
                                   c.depart, c.arrivee);
                     }
                     return v;
@@ -544,11 +551,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             if (v < beta) {
                 beta = v;
                 if (beta <= alpha) {
-                    if (!m.arret_calcul && beta <= 29999) {
+                    if (!m.arret_calcul && beta < SCORE_DECISIF) {
                         if (n > 1 && !captures) store_killer(m, c, v, ply);
                         if (ply > 3 && ply - H < 13)
                             store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
-                                  static_cast<uint8_t>((v <= -DECISIF ? HASH_DECISIF + HASH_MIN : HASH_COUPURE + HASH_MIN) + racine),
+                                  coder_drapeau(perdu(v) ? HASH_DECISIF : HASH_COUPURE, false, racine),
                                   c.depart, c.arrivee);
                     }
                     return v;
@@ -561,13 +568,12 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (!table_ici || m.arret_calcul || ply >= m.profondeur + P.ext + m.reduction_racine) return meilleur;
     uint8_t de = meilleur_i >= 0 ? liste[meilleur_i].depart : 0;
     uint8_t vers = meilleur_i >= 0 ? liste[meilleur_i].arrivee : 0;
-    int kind;
-    if (MAX) kind = meilleur > alpha0 ? (meilleur >= DECISIF ? HASH_DECISIF : HASH_EXACT)
-                                      : (meilleur < -30000 ? HASH_DECISIF : HASH_ECHEC);
-    else kind = meilleur < beta0 ? (meilleur <= -DECISIF ? HASH_DECISIF : HASH_EXACT)
-                                 : (meilleur > 30000 ? HASH_DECISIF : HASH_ECHEC);
-    if (!MAX) kind += HASH_MIN;
-    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), meilleur, ply, static_cast<uint8_t>(kind + racine),
+    uint8_t genre;
+    if (MAX) genre = meilleur > alpha0 ? (gagne(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                       : (perdu(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    else genre = meilleur < beta0 ? (perdu(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                  : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), meilleur, ply, coder_drapeau(genre, MAX, racine),
           de, vers);
     return meilleur;
 }
@@ -584,7 +590,7 @@ void installer_ordre(Moteur& m) {
 
 void effacer_tueurs(Moteur& m) {
     for (int p = 0; p < NB_PLIES; ++p) {
-        int16_t s = (p & 1) ? -32000 : 32000;
+        int16_t s = (p & 1) ? -SCORE_GAIN : SCORE_GAIN;
         m.pile[p].k1 = {0, 0, s};
         m.pile[p].k2 = {0, 0, s};
         m.pile[p].alpha = {0, 0, s};

@@ -105,7 +105,8 @@ void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces,
     EntreeHash& e = t.entrees[slot(t, cle_index)];
     const uint8_t f = e.flag;
     const int h = e.horizon;
-    bool ecrire = f == 0 || (c >= 100 && f < 100) || (c == f && ply + t.M < e.ply) || (f < 100 && N > h) ||
+    bool ecrire = f == 0 || (flag_decisif(c) && !flag_decisif(f)) || (c == f && ply + t.M < e.ply) ||
+                  (!flag_decisif(f) && N > h) ||
                   (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) || N < h - 16 || N > h + 16;
     if (!ecrire) return;
     e.lock = cle_verrou;
@@ -117,24 +118,22 @@ void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces,
     e.horizon = static_cast<int8_t>(static_cast<uint8_t>(N));
 }
 
-bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, int& borne, int& valeur) {
-    const int f = flag;
-    bool wmax;
-    int kind, wc;
-    if (f == 0) return false;
-    if (f >= 150) wmax = false, wc = f - 150, kind = HASH_DECISIF;
-    else if (f >= 100) wmax = true, wc = f - 100, kind = HASH_DECISIF;
-    else if (f > 50) wmax = false, wc = (f - 51) & 1, kind = f - 50 - wc;
-    else wmax = true, wc = (f - 1) & 1, kind = f - wc;
-    if (wc > 1) return false;
-    const int trait_ecrivain = wmax ? wc : 1 - wc;
+bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, Borne& borne, int& valeur) {
+    Drapeau d;
+    if (!decoder_drapeau(flag, d)) return false;
+    const int trait_ecrivain = d.noeud_max ? d.racine : 1 - d.racine;
     const int trait = noeud_max ? racine : 1 - racine;
     if (trait_ecrivain != trait) return false;
-    const bool nie = wc != racine;
+    const bool nie = d.racine != racine;
     valeur = nie ? -score : score;
-    // A cut in a max node is a lower bound, in a min node an upper one.
-    borne = kind == HASH_EXACT || kind == HASH_DECISIF ? 0 : (kind == HASH_COUPURE) == wmax ? 1 : 2;
-    if (borne && nie) borne = 3 - borne;
+    if (d.genre == HASH_EXACT || d.genre == HASH_DECISIF) {
+        borne = Borne::exacte;
+        return true;
+    }
+    // A cut in a max node is a lower bound, in a min node an upper one; a
+    // fail the other way round; negation swaps them.
+    const bool basse = (d.genre == HASH_COUPURE) == d.noeud_max;
+    borne = basse != nie ? Borne::basse : Borne::haute;
     return true;
 }
 

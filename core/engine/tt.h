@@ -26,7 +26,8 @@ extern const char* const k_libelles_hash[NB_TAILLES_HASH];
 extern const int16_t k_tailles_hash[NB_TAILLES_HASH];
 extern const int8_t k_decalages_hash[NB_TAILLES_HASH];
 
-// Kinds of a flag (add the writer's root colour 0/1; a min node adds 50).
+// Kinds of a flag. The byte is the kind, plus the writer's root colour
+// (0/1), plus HASH_MIN when a min node wrote it; 0 is an empty slot.
 enum : uint8_t {
     HASH_EXACT = 1,
     HASH_COUPURE = 3,  // score at or beyond the bound that cut
@@ -35,8 +36,49 @@ enum : uint8_t {
     HASH_MIN = 50,
 };
 
-inline bool flag_exact(uint8_t f) { return f == 1 || f == 2 || f == 51 || f == 52; }
-inline bool flag_borne(uint8_t f) { return f > 2 && f < 100 && f != 51 && f != 52; }
+// A flag byte taken apart.
+struct Drapeau {
+    uint8_t genre = 0;      // HASH_EXACT, HASH_COUPURE, HASH_ECHEC or HASH_DECISIF
+    bool noeud_max = true;  // the writer's kind of node
+    int racine = 0;         // the writer's root colour
+};
+
+inline uint8_t coder_drapeau(uint8_t genre, bool noeud_max, int racine) {
+    return static_cast<uint8_t>(genre + (noeud_max ? 0 : HASH_MIN) + racine);
+}
+// False for an empty slot and for a byte no writer makes.
+inline bool decoder_drapeau(uint8_t f, Drapeau& d) {
+    if (f == 0) return false;
+    if (f >= HASH_DECISIF) {
+        d.noeud_max = f < HASH_DECISIF + HASH_MIN;
+        d.racine = f - (d.noeud_max ? HASH_DECISIF : HASH_DECISIF + HASH_MIN);
+        d.genre = HASH_DECISIF;
+        return d.racine <= 1;
+    }
+    d.noeud_max = f <= HASH_MIN;
+    const int k = f - (d.noeud_max ? 0 : HASH_MIN);
+    d.racine = (k - 1) & 1;
+    d.genre = static_cast<uint8_t>(k - d.racine);
+    return true;
+}
+
+inline bool flag_decisif(uint8_t f) { return f >= HASH_DECISIF; }
+inline bool flag_exact(uint8_t f) {
+    Drapeau d;
+    return decoder_drapeau(f, d) && d.genre == HASH_EXACT;
+}
+// A cut or a fail: the score is only a bound.
+inline bool flag_borne(uint8_t f) {
+    Drapeau d;
+    return decoder_drapeau(f, d) && d.genre != HASH_EXACT && d.genre != HASH_DECISIF;
+}
+
+// What an entry says of the node that reads it.
+enum class Borne : uint8_t {
+    exacte,
+    basse,  // the node's score is at least this
+    haute,  // the node's score is at most this
+};
 
 struct EntreeHash {
     uint32_t lock;
@@ -100,9 +142,9 @@ void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces,
 // How a node reads an entry. The writer was a max or min node of some root
 // colour; the entry only describes this node when the same side is to move,
 // and its score is negated when the root colours differ. False when the
-// entry is not about this node; else borne: 0 exact, 1 lower, 2 upper bound,
-// with score in this node's root view.
-bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, int& borne, int& valeur);
+// entry is not about this node; else the bound and the score in this
+// node's root view.
+bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, Borne& borne, int& valeur);
 
 // compute_keys: both keys of a board, and the file index key.
 void calculer_cles(const TableHachage& t, const uint8_t damier[TAILLE_DAMIER], uint32_t& index, uint32_t& verrou,

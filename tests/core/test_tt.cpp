@@ -93,10 +93,11 @@ TEST(TranspositionTable, LimitsOnPiecesAndGameLength) {
 }
 
 TEST(TranspositionTable, ColourAndNodeKindOfTheWriter) {
-    int borne = -1, v = 0;
+    Borne borne = Borne::exacte;
+    int v = 0;
     // A max node of the white root: the same node reads it as it is.
     ASSERT_TRUE(lire_entree(HASH_EXACT + BLANC, 40, true, BLANC, borne, v));
-    EXPECT_EQ(borne, 0);
+    EXPECT_EQ(borne, Borne::exacte);
     EXPECT_EQ(v, 40);
     // A min node of the black root has white to move too: negated.
     ASSERT_TRUE(lire_entree(HASH_EXACT + BLANC, 40, false, NOIR, borne, v));
@@ -106,21 +107,21 @@ TEST(TranspositionTable, ColourAndNodeKindOfTheWriter) {
     EXPECT_FALSE(lire_entree(HASH_EXACT + BLANC, 40, false, BLANC, borne, v));
     // A cut in a max node is a lower bound; read from the other colour, an upper one.
     ASSERT_TRUE(lire_entree(HASH_COUPURE + BLANC, 70, true, BLANC, borne, v));
-    EXPECT_EQ(borne, 1);
+    EXPECT_EQ(borne, Borne::basse);
     ASSERT_TRUE(lire_entree(HASH_COUPURE + BLANC, 70, false, NOIR, borne, v));
-    EXPECT_EQ(borne, 2);
+    EXPECT_EQ(borne, Borne::haute);
     EXPECT_EQ(v, -70);
     // A cut in a min node is an upper bound; a fail in a min node a lower one.
     ASSERT_TRUE(lire_entree(HASH_COUPURE + HASH_MIN + NOIR, -5, false, NOIR, borne, v));
-    EXPECT_EQ(borne, 2);
+    EXPECT_EQ(borne, Borne::haute);
     ASSERT_TRUE(lire_entree(HASH_ECHEC + HASH_MIN + NOIR, -5, false, NOIR, borne, v));
-    EXPECT_EQ(borne, 1);
+    EXPECT_EQ(borne, Borne::basse);
     ASSERT_TRUE(lire_entree(HASH_ECHEC + HASH_MIN + NOIR, -5, true, BLANC, borne, v));
-    EXPECT_EQ(borne, 2);
+    EXPECT_EQ(borne, Borne::haute);
     EXPECT_EQ(v, 5);
     // Decisive entries are exact for both kinds of node.
     ASSERT_TRUE(lire_entree(HASH_DECISIF + HASH_MIN + BLANC, 31990, false, BLANC, borne, v));
-    EXPECT_EQ(borne, 0);
+    EXPECT_EQ(borne, Borne::exacte);
     ASSERT_TRUE(lire_entree(HASH_DECISIF + NOIR, 31990, false, BLANC, borne, v));
     EXPECT_EQ(v, -31990);
     EXPECT_FALSE(lire_entree(0, 0, true, BLANC, borne, v));

@@ -115,7 +115,7 @@ void rejouer() {
 int valeur(int prof) {
     rejouer();
     const int n = coups_legaux(jeu->gen, jeu->trait);
-    if (n == 0) return -30000;
+    if (n == 0) return -SCORE_DECISIF;
     if (n == 1) {
         chemin.push_back(jeu->gen.liste_coups[1][0]);
         const int v = -valeur(std::max(1, prof - 1));
@@ -136,7 +136,7 @@ int valeur(int prof) {
 bool atteint(int prof, int seuil) {
     rejouer();
     const int n = coups_legaux(jeu->gen, jeu->trait);
-    if (n == 0) return -30000 >= seuil;
+    if (n == 0) return -SCORE_DECISIF >= seuil;
     if (n == 1) {
         chemin.push_back(jeu->gen.liste_coups[1][0]);
         const bool r = !atteint(std::max(1, prof - 1), 1 - seuil);

@@ -161,7 +161,7 @@ int Accordeur::score(size_t i) const {
     m.camp_racine = e.trait;
     m.eval.code_final = 0;
     // An odd ply: the side to move is the root side; no last move to test.
-    return evaluer(m, e.trait, -32000, 32000, 3);
+    return evaluer(m, e.trait, -SCORE_GAIN, SCORE_GAIN, 3);
 }
 
 double Accordeur::ecart(size_t i, int s) const {
