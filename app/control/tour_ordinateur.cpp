@@ -48,7 +48,7 @@ EtatTour etat_tour(Controleur& f) {
                     S.couleur_ordinateur, f.ctx().etat};
 }
 
-int rechercher(Controleur& f, int trait, bool reflexion) {
+ChoixCoup rechercher(Controleur& f, int trait, bool reflexion) {
     Contexte& C = f.ctx();
     Session& S = f.session();
     Jeu& J = f.jeu();
@@ -85,7 +85,7 @@ int rechercher(Controleur& f, int trait, bool reflexion) {
     m.rappels.afficher_progression = [&](const std::vector<std::string>& lignes) { f.vue().progression(lignes); };
     m.rappels.ligne_racine = [&](const std::string& l, bool en_cours_) { f.vue().ligne_racine(l, en_cours_); };
 
-    const int i = choisir_coup(m, trait);
+    ChoixCoup choix = choisir_coup(m, trait);
 
     m.rappels.traiter_messages = pomper;
     m.rappels.afficher_temps = nullptr;
@@ -105,7 +105,8 @@ int rechercher(Controleur& f, int trait, bool reflexion) {
         S.taille_hash_attente = -1;
         choisir_taille_hash(f, t);
     }
-    return change || S.partie_finie ? RECHERCHE_CADUQUE : i;
+    if (change || S.partie_finie) choix = ChoixCoup{ChoixCoup::Genre::abandon, -1, Coup{}};
+    return choix;
 }
 
 bool proposer_nul(const Controleur& f, int score) {
@@ -163,13 +164,13 @@ void tour_de_l_ordinateur(Controleur& f) {
     f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(C.langue, S.couleur_ordinateur));
 
     const uint8_t camp = J.trait;
-    const int reponse = rechercher(f, camp, false);
+    const ChoixCoup reponse = rechercher(f, camp, false);
 
     f.vue().sablier(false);
     S.calcul_ordinateur = false;
     regles_match(f);
 
-    if (reponse == RECHERCHE_CADUQUE) {
+    if (reponse.genre == ChoixCoup::Genre::abandon) {
         // The game changed under the search: the computer goes on only when
         // the side to move is still its own (or the colours were exchanged).
         const bool garder = S.tour_ordinateur && (J.trait == S.couleur_ordinateur || S.inversion);
@@ -178,17 +179,17 @@ void tour_de_l_ordinateur(Controleur& f) {
         return;
     }
     const Jeu& E = *C.jeu_moteur;
-    if (reponse == AUCUN_COUP) {
+    if (reponse.genre == ChoixCoup::Genre::aucun_coup) {
         S.tour_ordinateur = 0;
         fin_de_partie(f, FIN_SANS_COUP);
         return;
     }
 
     const Coup* liste = E.gen.liste_coups[1];
-    const int choisi = reponse == COUP_UNIQUE ? 0 : reponse;
+    const int choisi = reponse.index;
     int joue = choisi;
     // "0 : Néophyte" ahead in material plays its second choice.
-    if (reponse != COUP_UNIQUE && C.controle.levelCode == 0 && E.gen.nb_coups[1] > 1 &&
+    if (!reponse.unique() && C.controle.levelCode == 0 && E.gen.nb_coups[1] > 1 &&
         pieces_camp(E, camp) > pieces_camp(E, 1 - camp))
         joue = 1;
     const Coup c = liste[joue];

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "engine/moteur.h"
+
 namespace kolmar {
 
 class Controleur;
@@ -14,15 +16,12 @@ struct EtatTour;
 // white it opens at once.
 void nouvelle_partie_contre_ordinateur(Controleur& f, bool ordinateur_noir);
 
-// rechercher's answer when the game changed during the search.
-constexpr int RECHERCHE_CADUQUE = -100;
-
 // Runs the driver for `trait` on a copy of the committed position, pumping
 // events through the engine's poll. Pondering when `reflexion`. Returns the
-// driver's answer (an index into the engine's copy's gen.liste_coups[1],
-// COUP_UNIQUE or AUCUN_COUP), or RECHERCHE_CADUQUE when the game changed or
-// ended during the search: nothing may be played then.
-int rechercher(Controleur& f, int trait, bool reflexion);
+// driver's answer (its index is into the engine's copy's gen.liste_coups[1]);
+// abandoned when the game changed or ended during the search: nothing may
+// be played then.
+ChoixCoup rechercher(Controleur& f, int trait, bool reflexion);
 
 // Main loop, human's turn: thinks once on the human's time when allowed.
 void reflexion_adverse(Controleur& f);

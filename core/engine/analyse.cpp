@@ -98,17 +98,19 @@ bool analyser_partie(Moteur& m, Analyse& a, const RappelsAnalyse& r) {
         if (fin) break;
 
         int prev = premier ? 0 : m.dernier_score;
-        const int d = choisir_coup(m, j.trait);
+        const ChoixCoup choix = choisir_coup(m, j.trait);
         m.abandon = false;
         int s = m.dernier_score;
-        if (d == AUCUN_COUP) s = -SCORE_GAIN;
+        if (choix.genre == ChoixCoup::Genre::aucun_coup) s = -SCORE_GAIN;
         if (s == SCORE_COUP_UNIQUE) s = -prev;  // a single legal move: the next position's score
         m.dernier_score = static_cast<int16_t>(s);
 
         uint8_t best_de = joue_de, best_vers = joue_vers;
-        if (d >= 0 && d < j.gen.nb_coups[1]) {
-            best_de = j.gen.liste_coups[1][d].depart;
-            best_vers = j.gen.liste_coups[1][d].arrivee;
+        // A single move was not searched: the game's own move stands.
+        const bool cherche = choix.genre == ChoixCoup::Genre::coup;
+        if (cherche) {
+            best_de = choix.coup.depart;
+            best_vers = choix.coup.arrivee;
         }
         if (best_de == joue_de && best_vers == joue_vers) prev = -s;
         if (suite) {
@@ -122,7 +124,7 @@ bool analyser_partie(Moteur& m, Analyse& a, const RappelsAnalyse& r) {
             l.score_joue = -prev;
             l.score_meilleur = s;
             l.faute = faute_analyse(s, -prev);
-            if (d >= 0) {
+            if (cherche) {
                 l.suite[0] = m.pv[1][0].depart, l.suite[1] = m.pv[1][0].arrivee;
                 l.suite[2] = m.pv[1][1].depart, l.suite[3] = m.pv[1][1].arrivee;
             }

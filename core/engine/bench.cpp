@@ -49,12 +49,12 @@ bool lancer_bench(int profondeur, uint64_t& total, std::string& erreur, const st
         m->limites.profondeur_fixe = profondeur;
         // Processor time: the machine may be shared, the count of nodes is what matters.
         const std::clock_t debut = std::clock();
-        const int i = choisir_coup(*m, trait);
+        const ChoixCoup choix = choisir_coup(*m, trait);
         PositionBench p;
         p.numero = k + 1;
         p.noeuds = m->noeuds;
         p.score = m->dernier_score;
-        p.coup = i == AUCUN_COUP ? "none" : texte_coup(jeu->gen.liste_coups[1][i == COUP_UNIQUE ? 0 : i]);
+        p.coup = choix.joue() ? texte_coup(choix.coup) : "none";
         p.secondes = static_cast<double>(std::clock() - debut) / CLOCKS_PER_SEC;
         total += p.noeuds;
         if (apres) apres(p);

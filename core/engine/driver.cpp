@@ -177,7 +177,27 @@ std::vector<std::string> lignes_progression(const Moteur& m, int score) {
     return l;
 }
 
-int choisir_coup(Moteur& m, int side) {
+namespace {
+
+ChoixCoup sans_coup() { return {}; }
+
+ChoixCoup coup_choisi(const Jeu& j, int i, ChoixCoup::Genre g = ChoixCoup::Genre::coup) {
+    ChoixCoup r;
+    r.genre = g;
+    r.index = i;
+    r.coup = j.gen.liste_coups[1][i];
+    return r;
+}
+
+ChoixCoup abandonne() {
+    ChoixCoup r;
+    r.genre = ChoixCoup::Genre::abandon;
+    return r;
+}
+
+}  // namespace
+
+ChoixCoup choisir_coup(Moteur& m, int side) {
     Jeu& j = m.jeu;
     Limites& L = m.limites;
     j.damier[0] = BORD;
@@ -219,7 +239,7 @@ int choisir_coup(Moteur& m, int side) {
     R.nb = 0;
     compter_pieces(j.damier, j.nb_pieces);
     const uint8_t* np = j.nb_pieces;
-    if (np[1] + np[2] == 0 || np[3] + np[4] == 0) return AUCUN_COUP;
+    if (np[1] + np[2] == 0 || np[3] + np[4] == 0) return sans_coup();
 
     for (Pile& p : m.pile) p.ext = 0, p.pres_promotion = false, p.hash_de = 0;
     m.camp_racine = static_cast<int8_t>(side);
@@ -235,13 +255,13 @@ int choisir_coup(Moteur& m, int side) {
     R.meilleur_precedent = R.score_statique;
 
     const int n = generer_coups(j.gen, side);
-    if (n == 0) return AUCUN_COUP;
+    if (n == 0) return sans_coup();
     if (n == 1 && !(L.analyse && w >= L.longueur_analyse)) {
         if (L.analyse) m.dernier_score = SCORE_COUP_UNIQUE;
-        if (!reflexion) return COUP_UNIQUE;
+        if (!reflexion) return coup_choisi(j, 0, ChoixCoup::Genre::coup_unique);
     }
     std::vector<int> livre = coups_du_livre(m, side, n);
-    if (!livre.empty()) return livre[std::uniform_int_distribution<size_t>(0, livre.size() - 1)(m.hasard)];
+    if (!livre.empty()) return coup_choisi(j, livre[std::uniform_int_distribution<size_t>(0, livre.size() - 1)(m.hasard)]);
 
     m.score_analyse = static_cast<int16_t>(-m.dernier_score);
     m.hash.M = w;
@@ -319,17 +339,19 @@ int choisir_coup(Moteur& m, int side) {
             ++D;
         } else {
             if (!reflexion) L.temps_utilise = static_cast<int32_t>(ecoule_ms / 1000);
-            if (m.abandon) return 0;
+            if (m.abandon) return abandonne();
             break;
         }
     }
     if (!reflexion) L.temps_utilise = static_cast<int32_t>((maintenant(m) - m.debut_ms) / 1000);
+    // Stopped before a root move was done: the list's first, the best of
+    // the iteration before.
+    if (R.meilleur_index < 0) return coup_choisi(j, 0);
     // The list of ply 1 was reordered by the last iteration: find the move.
-    if (R.meilleur_index < 0) return 0;
     const Coup* liste = j.gen.liste_coups[1];
     for (int i = 0; i < j.gen.nb_coups[1]; ++i)
-        if (meme_prise(liste[i], R.meilleur)) return i;
-    return 0;
+        if (meme_prise(liste[i], R.meilleur)) return coup_choisi(j, i);
+    return coup_choisi(j, 0);
 }
 
 void reflechir(Moteur& m, int trait) {

@@ -222,16 +222,15 @@ void ServeurHub::chercher(bool ponder) {
     m.arret_calcul = false;
     m.abandon = false;
     const int n = coups_legaux(j.gen, trait);
-    int i = n > 0 ? choisir_coup(m, trait) : AUCUN_COUP;
-    if (i == COUP_UNIQUE) i = 0;
+    const ChoixCoup choix = n > 0 ? choisir_coup(m, trait) : ChoixCoup{};
     L.en_reflexion_adverse = false;
     m.rappels.traiter_messages = nullptr;
     m.rappels.fin_iteration = nullptr;
-    if (i < 0 || i >= j.gen.nb_coups[1]) {
+    if (!choix.joue()) {
         sortie_("done");
         return;
     }
-    const Coup c = j.gen.liste_coups[1][i];
+    const Coup c = choix.coup;
     std::string reponse = "done move=" + coup_protocole(c);
     // The expected answer: the line's second move when the line starts with ours.
     if (meme_prise(m.pv[1][0], c) && m.pv[1][1].depart) reponse += " ponder=" + coup_protocole(m.pv[1][1]);

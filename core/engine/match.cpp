@@ -21,13 +21,11 @@ public:
     std::string nom() const override { return libelle; }
     int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
         copier_pour_moteur(v.jeu, v.jeu.damier, *jeu);
-        int i = choisir_coup(*m, jeu->trait);
-        if (i == COUP_UNIQUE) i = 0;
+        const ChoixCoup choix = choisir_coup(*m, jeu->trait);
         score = m->dernier_score;
-        if (i < 0 || i >= jeu->gen.nb_coups[1]) return -1;
-        const Coup& c = jeu->gen.liste_coups[1][i];
+        if (!choix.joue()) return -1;
         for (int k = 0; k < n; ++k)
-            if (meme_prise(liste[k], c)) return k;
+            if (meme_prise(liste[k], choix.coup)) return k;
         return -1;
     }
 };

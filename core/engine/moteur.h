@@ -17,10 +17,9 @@
 //   m.limites.bibliotheque = "Bibliothèques actives"; m.bibliotheque = &library
 //   m.finales = &tables (engine/endgame.h; loaded at the first small ending)
 //
-//   int i = choisir_coup(m, jeu.trait);     // computer_move
-//   i >= 0:   play jeu.gen.liste_coups[1][i]
-//   i == COUP_UNIQUE: a single legal move, jeu.gen.liste_coups[1][0]
-//   i == AUCUN_COUP: no move (a side without pieces or moves)
+//   ChoixCoup r = choisir_coup(m, jeu.trait);  // computer_move
+//   r.joue(): play r.coup (jeu.gen.liste_coups[1][r.index])
+//   r.genre: searched (or from the book), the only move, no move, abandoned
 //   m.limites.temps_utilise: seconds the move took; m.dernier_score: its score
 //   in 1/200 of a man for the side that moved (engine/score.h).
 //
@@ -228,14 +227,24 @@ bool charger_donnees_moteur(Moteur& m, ErreurDonnees& erreur, const std::string&
 bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir = std::string());
 bool resize_hash(Moteur& m, int index);
 
-// choisir_coup's answers besides an index: lists can hold far more than a
-// hundred moves, so the answers are out of the index range.
-constexpr int AUCUN_COUP = -1;   // a side without pieces or moves
-constexpr int COUP_UNIQUE = -2;  // the one legal move, liste_coups[1][0], not searched
+// choisir_coup's answer.
+struct ChoixCoup {
+    enum class Genre : uint8_t {
+        coup,         // searched, or taken from the book
+        coup_unique,  // the one legal move, not searched
+        aucun_coup,   // a side without pieces or moves
+        abandon,      // dropped (Moteur::abandon): nothing may be played
+    };
+    Genre genre = Genre::aucun_coup;
+    int index = -1;  // into jeu.gen.liste_coups[1] as the driver left it
+    Coup coup{};
 
-// computer_move: an index into jeu.gen.liste_coups[1], COUP_UNIQUE or
-// AUCUN_COUP. Leaves the board as found.
-int choisir_coup(Moteur& m, int trait);
+    bool joue() const { return genre == Genre::coup || genre == Genre::coup_unique; }
+    bool unique() const { return genre == Genre::coup_unique; }
+};
+
+// computer_move. Leaves the board as found.
+ChoixCoup choisir_coup(Moteur& m, int trait);
 // Thinks on the opponent's time until arret_calcul or depth 30.
 void reflechir(Moteur& m, int trait);
 // static_score: the evaluation of the board for side, prepared at ply 2.

@@ -147,10 +147,10 @@ TEST(AnalyseRacine, TheGamesOwnMoveTakesTheScoreOfTheStepBefore) {
     L.longueur_analyse = 1;
     // The step before found the position after 67-61 lost for black.
     b.m->dernier_score = -5000;
-    const int i = choisir_coup(*b.m, BLANC);
-    ASSERT_GE(i, 0);
-    EXPECT_EQ(J.gen.liste_coups[1][i].depart, 67);
-    EXPECT_EQ(J.gen.liste_coups[1][i].arrivee, 61);
+    const ChoixCoup r = choisir_coup(*b.m, BLANC);
+    ASSERT_TRUE(r.joue());
+    EXPECT_EQ(r.coup.depart, 67);
+    EXPECT_EQ(r.coup.arrivee, 61);
     EXPECT_EQ(b.m->dernier_score, 5000);
     // Outside an analysis the same move is searched like the others.
     L.analyse = false;

@@ -81,8 +81,7 @@ TEST(Driver, DepthLevelsStopAfterTheirDepth) {
         limites_niveau(niveau, b.m->limites);
         std::vector<int> profondeurs;
         b.m->rappels.fin_iteration = [&](int d, int, uint64_t) { profondeurs.push_back(d); };
-        int i = choisir_coup(*b.m, BLANC);
-        EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
+        EXPECT_TRUE(choisir_coup(*b.m, BLANC).joue());
         ASSERT_FALSE(profondeurs.empty());
         EXPECT_EQ(profondeurs.back(), b.m->limites.engineBudget + 1);
     }
@@ -98,8 +97,7 @@ TEST(Driver, DepthLevelsReachTheirDepthOnASlowMachine) {
         b.m->rappels.horloge_ms = [&] { return t += 1000; };
         int derniere = 0;
         b.m->rappels.fin_iteration = [&](int d, int, uint64_t) { derniere = d; };
-        int i = choisir_coup(*b.m, BLANC);
-        EXPECT_LT(i, b.jeu->gen.nb_coups[1]);
+        EXPECT_TRUE(choisir_coup(*b.m, BLANC).joue());
         EXPECT_EQ(derniere, b.m->limites.engineBudget + 1) << "level " << niveau;
     }
 }
@@ -111,8 +109,7 @@ TEST(Driver, ClockStopsTheSearch) {
     b.m->rappels.horloge_ms = [&] { return t += 1000; };
     int appels = 0;
     b.m->rappels.traiter_messages = [&] { ++appels; };
-    int i = choisir_coup(*b.m, BLANC);
-    ASSERT_LT(i, b.jeu->gen.nb_coups[1]);
+    ASSERT_TRUE(choisir_coup(*b.m, BLANC).joue());
     // Budget 1 s: no new iteration after depth 5 once it is spent, and the
     // search itself stops past 5 s.
     EXPECT_GE(b.m->limites.temps_utilise, 2);
@@ -137,7 +134,9 @@ TEST(Driver, StopAndAbandonFromTheWindow) {
         c.m->arret_calcul = true;
         c.m->abandon = true;
     };
-    EXPECT_EQ(choisir_coup(*c.m, BLANC), 0);
+    // Dropped, not a move to play: the first of the list is a legal move
+    // and was once given for it.
+    EXPECT_EQ(choisir_coup(*c.m, BLANC).genre, ChoixCoup::Genre::abandon);
 }
 
 TEST(Driver, PanelTexts) {
@@ -175,9 +174,9 @@ TEST(Driver, BookChoiceFollowsItsSeed) {
         b.m->limites.bibliotheque = true;
         b.m->limites.profondeur_fixe = 1;
         b.m->hasard.seed(graine);
-        int i = choisir_coup(*b.m, BLANC);
-        EXPECT_GE(i, 0);
-        return i < 0 ? std::string() : texte_coup(b.jeu->gen.liste_coups[1][i]);
+        const ChoixCoup r = choisir_coup(*b.m, BLANC);
+        EXPECT_TRUE(r.joue());
+        return r.joue() ? texte_coup(r.coup) : std::string();
     };
     std::set<std::string> vus;
     for (unsigned graine = 1; graine <= 12; ++graine) {

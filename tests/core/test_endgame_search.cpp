@@ -47,15 +47,15 @@ TEST(EndgameSearch, RootScoreAndMoveFollowTheTables) {
                 jeu->trait = static_cast<uint8_t>(trait);
                 compter_pieces(jeu->damier, jeu->nb_pieces);
                 commencer_partie(jeu->partie, jeu->damier, EtatNote{});
-                int i = choisir_coup(*m, trait);
-                if (i < 0) continue;  // a single move is played unsearched
+                const ChoixCoup r = choisir_coup(*m, trait);
+                if (r.genre != ChoixCoup::Genre::coup) continue;  // a single move is played unsearched
                 const std::string fen = ecrire_fen(jeu->damier, trait);
                 EXPECT_EQ(m->dernier_score, score_finale(v, 1)) << nom_table_finale(t) << " " << fen;
                 if (v <= 0) continue;
                 // A won position: the move leaves the opponent lost one ply nearer.
                 uint8_t apres[TAILLE_DAMIER];
                 std::memcpy(apres, jeu->damier, TAILLE_DAMIER);
-                jouer_coup(apres, jeu->gen.liste_coups[1][i]);
+                jouer_coup(apres, r.coup);
                 uint8_t nb[5];
                 compter_pieces(apres, nb);
                 int tc = table_finale(nb, 1 - trait);

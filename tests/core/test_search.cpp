@@ -10,11 +10,9 @@ namespace {
 // The engine's move at a fixed depth, as "47-41"; the score in *score.
 std::string meilleur_coup(Banc& b, int profondeur, int* score = nullptr) {
     b.m->limites.profondeur_fixe = profondeur;
-    int i = choisir_coup(*b.m, b.trait);
+    const ChoixCoup r = choisir_coup(*b.m, b.trait);
     if (score) *score = b.m->dernier_score;
-    if (i == 254) i = 0;
-    if (i >= 100) return "none";
-    return texte_coup(b.jeu->gen.liste_coups[1][i]);
+    return r.joue() ? texte_coup(r.coup) : "none";
 }
 
 }  // namespace
@@ -45,20 +43,22 @@ TEST(Search, WinsAndLossesByPlyDistance) {
     EXPECT_EQ(c.m->dernier_score, 32000 - 1);
     // The losing side sees the loss: black to move, blocked after 36-? is impossible.
     Banc d("B:W36,41,70:B30");
-    EXPECT_EQ(choisir_coup(*d.m, d.trait), AUCUN_COUP);
+    EXPECT_EQ(choisir_coup(*d.m, d.trait).genre, ChoixCoup::Genre::aucun_coup);
 }
 
 TEST(Search, SingleMoveAndNoMove) {
     Banc b("W:W38,70:B32,5");
     b.trait = BLANC;
     b.m->limites.profondeur_fixe = 0;
-    EXPECT_EQ(choisir_coup(*b.m, BLANC), COUP_UNIQUE);  // the capture is forced
+    const ChoixCoup force = choisir_coup(*b.m, BLANC);  // the capture is forced
+    EXPECT_EQ(force.genre, ChoixCoup::Genre::coup_unique);
+    EXPECT_EQ(texte_coup(force.coup), "38x25");
     EXPECT_EQ(b.m->noeuds, 0u);
     Banc c("W:W43:B37,32");  // the white man is blocked
-    EXPECT_EQ(choisir_coup(*c.m, BLANC), AUCUN_COUP);
+    EXPECT_EQ(choisir_coup(*c.m, BLANC).genre, ChoixCoup::Genre::aucun_coup);
     Banc d("W:W43:B37,32");
     d.jeu->damier[37] = d.jeu->damier[32] = VIDE;  // black has no piece at all
-    EXPECT_EQ(choisir_coup(*d.m, BLANC), AUCUN_COUP);
+    EXPECT_EQ(choisir_coup(*d.m, BLANC).genre, ChoixCoup::Genre::aucun_coup);
 }
 
 TEST(Search, SameTreeEveryTime) {

@@ -61,13 +61,12 @@ int cmd_go(const Args& args) {
                     s > 0 ? noeuds / s : 0.0, texte_pv(*m).c_str());
         std::fflush(stdout);
     };
-    int i = choisir_coup(*m, trait);
-    if (i == COUP_UNIQUE) i = 0;
-    if (i == AUCUN_COUP) {
+    const ChoixCoup choix = choisir_coup(*m, trait);
+    if (!choix.joue()) {
         std::printf("bestmove none\n");
         return 0;
     }
-    std::printf("bestmove %s\n", texte_coup(jeu->gen.liste_coups[1][i]).c_str());
+    std::printf("bestmove %s\n", texte_coup(choix.coup).c_str());
     return 0;
 }
 

@@ -66,8 +66,7 @@ int cmd_openings(const Args& args) {
         if (fini || vues.count(ligne) || coups_legaux(jeu->gen, jeu->trait) == 0 || jeu->gen.prise_max > 0) continue;
         vues.insert(ligne);
         m->dernier_score = 0;
-        int i = choisir_coup(*m, jeu->trait);
-        if (i == AUCUN_COUP) continue;
+        if (!choisir_coup(*m, jeu->trait).joue()) continue;
         if (std::abs(m->dernier_score) > marge) continue;
         std::printf("%s\n", ligne.c_str());
         std::fflush(stdout);

@@ -197,9 +197,9 @@ std::vector<Note> meilleur() {
     }
     moteur->limites.profondeur_fixe = profondeur;
     moteur->dernier_score = 0;
-    const int i = choisir_coup(*moteur, jeu->trait);
-    // The driver leaves the list reordered: i indexes that order.
-    const Coup c = jeu->gen.liste_coups[1][i];
+    const ChoixCoup choix = choisir_coup(*moteur, jeu->trait);
+    if (!choix.joue()) return {};
+    const Coup c = choix.coup;
     noter_cache(k, coup_protocole(c) + " " + std::to_string(moteur->dernier_score));
     return {{c, moteur->dernier_score}};
 }
