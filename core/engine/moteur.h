@@ -38,8 +38,10 @@
 #include <vector>
 
 #include "engine/endgame.h"
+#include "engine/eval.h"
 #include "engine/params.h"
 #include "engine/score.h"
+#include "engine/search.h"
 #include "engine/tt.h"
 #include "rules/bits.h"
 #include "rules/jeu.h"
@@ -47,10 +49,6 @@
 namespace kolmar {
 
 struct Bibliotheque;
-
-constexpr int PLY_STATIQUE = 33;  // a node this deep is evaluated at once
-constexpr int NB_PLIES = 36;
-constexpr int PROFONDEUR_MAX = 31;
 
 // What the driver reads from the clocks and the level menu.
 struct Limites {
@@ -87,74 +85,6 @@ struct Rappels {
     std::function<void(int, int, uint64_t)> fin_iteration;
     // Monotonic milliseconds; the default reads the steady clock.
     std::function<int64_t()> horloge_ms;
-};
-
-// The evaluation's working state, prepared at the root.
-struct EtatEval {
-    uint8_t phase = 0;
-    bool variant1 = false;
-    bool variant2 = false;
-    uint8_t table_pions[73] = {};
-    uint8_t table_dames[73] = {};
-    int8_t tempo[61] = {};  // weight W by number of men
-    // Per code and square, signed for the root side: table value, row,
-    // zone counter index (255: none) and centre value.
-    int16_t valeur[5][73] = {};
-    int8_t rang[5][73] = {};
-    uint8_t zone[5][73] = {};
-    int8_t centre[5][73] = {};
-    int16_t valeur_dame_signee[5][73] = {};  // crowning: the king's value on that square
-    uint8_t code_final = 0;  // final-phase mover code
-};
-
-// What make_move changes besides the board, restored by copy.
-struct Incremental {
-    int32_t somme_pos = 0;
-    int32_t somme_tempo = 0;
-    int8_t zones[12] = {};
-    uint32_t cle_index = 0;
-    uint32_t cle_verrou = 0;
-    uint32_t cle_fichier = 0;
-    int32_t bilan = 0;  // men 1, kings 3, root side positive, since the root
-    int16_t ext_promotion = 0;
-    uint8_t coups_calmes = 0;
-    uint8_t derniere_arrivee = 0;
-    Bits pieces[5] = {};  // squares of each piece code
-};
-
-struct Sauvegarde {
-    uint8_t damier[TAILLE_DAMIER];
-    uint8_t nb_pieces[5];
-    Incremental inc;
-};
-
-struct Tueur {
-    uint8_t depart = 0;
-    uint8_t arrivee = 0;
-    int16_t score = 0;
-};
-
-struct Pile {
-    Tueur k1, k2, alpha;
-    int8_t ext = 0;                // forced-capture plies on the path
-    bool pres_promotion = false;   // man-near-crowning flag of the move at this ply
-    uint8_t hash_de = 0, hash_vers = 0;
-    Sauvegarde sauve;
-};
-
-struct EntreeRacine {
-    uint8_t depart = 0;
-    uint8_t arrivee = 0;
-    int16_t score = 0;
-};
-
-struct Racine {
-    std::vector<EntreeRacine> coups;  // as long as the longest root list met
-    int nb = 0;
-    Coup meilleur{};
-    int meilleur_index = -1;
-    int16_t score_statique = 0;
-    int16_t meilleur_precedent = 0;  // previous iteration's best
 };
 
 // The search's refinements, each of which can be switched off to measure
@@ -250,32 +180,9 @@ void reflechir(Moteur& m, int trait);
 // static_score: the evaluation of the board for side, prepared at ply 2.
 int score_statique(Moteur& m, int side);
 
-// Time budget of the move (seconds): Bt, stop limit 5 Bt and hard limit L.
-struct Budget {
-    int64_t Bt, arret, L;
-};
-Budget budget_temps(int32_t T, int32_t C, int32_t horloge, int w, bool analyse, bool illimite);
-
 // The engine panel's lines for a score (show_progress).
 std::vector<std::string> lignes_progression(const Moteur& m, int score);
 // "47-41" / "47x36" of a principal variation row, space separated.
 std::string texte_pv(const Moteur& m);
-
-// --- evaluation (eval.cpp) ---
-void preparer_phase(Moteur& m);                // phase, variant, active table
-void preparer_evaluation(Moteur& m, int root);  // prepare_evaluation
-int evaluer(Moteur& m, int side, int alpha, int beta, int ply);
-int runaway_term(const Moteur& m, int side, int ply);
-int formation_term(const Moteur& m, int side);
-int pattern_term(const Moteur& m, int side);
-// Recomputes sums, zones and keys from the board (checks and set-up).
-void recalculer_incremental(const Moteur& m, Incremental& out);
-
-// --- search (search.cpp) ---
-int search_max(Moteur& m, int alpha, int beta, int ply);
-int search_min(Moteur& m, int alpha, int beta, int ply);
-void make_move(Moteur& m, const Coup& c, int ply);
-void installer_ordre(Moteur& m);
-void effacer_tueurs(Moteur& m);
 
 }  // namespace kolmar

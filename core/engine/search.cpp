@@ -6,13 +6,10 @@
 #include <cstring>
 
 #include "engine/moteur.h"
-#include "engine/score.h"
 
 namespace kolmar {
 
 namespace {
-
-inline int signe_racine(const Moteur& m, int code) { return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1; }
 
 // What forward pruning does with a quiet move that leaves the mover behind.
 enum class Elagage {
@@ -21,21 +18,7 @@ enum class Elagage {
     sortir,    // so far behind that the node returns that evaluation at once
 };
 
-inline bool meme_coup(const Coup& c, const Tueur& t) { return c.depart == t.depart && c.arrivee == t.arrivee; }
-
-// Sorts by decreasing key; lists are short and often nearly sorted.
-void trier(Coup* l, int n) {
-    for (int i = 1; i < n; ++i) {
-        if (l[i].cle <= l[i - 1].cle) continue;
-        Coup c = l[i];
-        int k = i;
-        while (k > 0 && l[k - 1].cle < c.cle) {
-            l[k] = l[k - 1];
-            --k;
-        }
-        l[k] = c;
-    }
-}
+inline int signe_racine(const Moteur& m, int code) { return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1; }
 
 // The root move the analysed game played from this position.
 bool coup_de_la_partie(const Moteur& m, const Coup& c) {
@@ -43,81 +26,6 @@ bool coup_de_la_partie(const Moteur& m, const Coup& c) {
     const int w = pt.demi_coup_courant;
     if (!m.limites.analyse || w < 0 || w >= m.limites.longueur_analyse || w + 1 >= NB_ENREGISTREMENTS) return false;
     return c.depart == pt.partie[w + 1][OFS_DE] && c.arrivee == pt.partie[w + 1][OFS_VERS];
-}
-
-void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
-    Moteur& m = *static_cast<Moteur*>(ctx);
-    const int ply = m.jeu.gen.ply;
-    if (ply == 1) {
-        // The previous iteration's scores; unknown moves last, in generation order.
-        for (int i = 0; i < n; ++i) {
-            int cle = -SCORE_GAIN - i;
-            for (int k = 0; k < m.racine.nb; ++k)
-                if (m.racine.coups[k].depart == l[i].depart && m.racine.coups[k].arrivee == l[i].arrivee) {
-                    cle = m.racine.coups[k].score - i;
-                    break;
-                }
-            l[i].cle = static_cast<int16_t>(cle < -32768 ? -32768 : cle);
-        }
-        trier(l, n);
-        return;
-    }
-    if (n < 2) return;
-    if (captures) {
-        if (m.suivre_pv && m.pv_prec[ply - 1].depart && m.options.ordre_pv) {
-            const Coup& pv = m.pv_prec[ply - 1];
-            for (int i = 0; i < n; ++i) l[i].cle = static_cast<int16_t>(meme_prise(l[i], pv) ? 100 : 80 - i);
-            trier(l, n);
-        } else if (ply < m.profondeur - 2 && m.pile[ply].hash_de) {
-            const Pile& p = m.pile[ply];
-            for (int i = 0; i < n; ++i)
-                l[i].cle = static_cast<int16_t>(l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers ? 255 : 80 - i);
-            trier(l, n);
-        }
-        return;
-    }
-    if (ply >= m.profondeur - 2) return;
-    const Pile& p = m.pile[ply];
-    bool hash_vu = false;
-    for (int i = 0; i < n; ++i) {
-        if (p.hash_de && l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers) {
-            l[i].cle = 255;
-            hash_vu = true;
-        } else {
-            l[i].cle = static_cast<int16_t>(80 - i);
-        }
-    }
-    for (int q = ply; m.options.tueurs && q >= 1 && q >= ply - 6; q -= 2) {
-        const Pile& k = m.pile[q];
-        bool trouve = false;
-        for (int i = 0; i < n; ++i) {
-            if (l[i].cle == 255) continue;
-            if (k.k1.depart && meme_coup(l[i], k.k1)) l[i].cle = 250, trouve = true;
-            else if (k.k2.depart && meme_coup(l[i], k.k2)) l[i].cle = 200, trouve = true;
-            else if (k.alpha.depart && meme_coup(l[i], k.alpha)) l[i].cle = static_cast<int16_t>(150 - i), trouve = true;
-        }
-        if (trouve || hash_vu) break;
-    }
-    trier(l, n);
-}
-
-void store_killer(Moteur& m, const Coup& c, int score, int ply) {
-    Pile& p = m.pile[ply];
-    if (meme_coup(c, p.k1)) return;
-    bool mieux1 = (ply & 1) ? score > p.k1.score : score < p.k1.score;
-    bool mieux2 = (ply & 1) ? score > p.k2.score : score < p.k2.score;
-    if (mieux1) {
-        p.k2 = p.k1;
-        p.k1 = {c.depart, c.arrivee, static_cast<int16_t>(score)};
-    } else if (mieux2) {
-        p.k2 = {c.depart, c.arrivee, static_cast<int16_t>(score)};
-    }
-}
-
-void store_alpha_move(Moteur& m, const Coup& c, int ply) {
-    Pile& p = m.pile[ply];
-    if (meme_coup(c, p.k1)) return;
-    p.alpha = {c.depart, c.arrivee, 0};
 }
 
 void record_pv(Moteur& m, const Coup& c, int ply) {
@@ -131,24 +39,6 @@ void record_pv(Moteur& m, const Coup& c, int ply) {
     }
     if (k + 1 < NB_PLIES) ligne[k + 1].depart = 0;
     m.pv[ply + 1][0].depart = 0;
-}
-
-inline void sauver(Moteur& m, Sauvegarde& s) {
-    std::memcpy(s.damier, m.jeu.damier, TAILLE_DAMIER);
-    std::memcpy(s.nb_pieces, m.jeu.nb_pieces, 5);
-    s.inc = m.inc;
-}
-
-inline void restaurer(Moteur& m, const Sauvegarde& s) {
-    std::memcpy(m.jeu.damier, s.damier, TAILLE_DAMIER);
-    std::memcpy(m.jeu.nb_pieces, s.nb_pieces, 5);
-    m.inc = s.inc;
-}
-
-int64_t maintenant_ms(const Moteur& m) {
-    if (m.rappels.horloge_ms) return m.rappels.horloge_ms();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 // The clock test and the window's turn, every 5000 max nodes.
@@ -217,9 +107,6 @@ void verifier(const Moteur& m) {
 }
 #endif
 
-template <bool MAX>
-int noeud(Moteur& m, int alpha, int beta, int ply);
-
 // Every child probes the table first and its slot is far in memory: ask
 // for the slots of the first moves at once, so the misses overlap.
 void annoncer_fils(const Moteur& m, const Coup* liste, int n) {
@@ -243,6 +130,24 @@ void annoncer_fils(const Moteur& m, const Coup* liste, int n) {
 }
 
 }  // namespace
+
+int64_t maintenant_ms(const Moteur& m) {
+    if (m.rappels.horloge_ms) return m.rappels.horloge_ms();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void sauver(const Moteur& m, Sauvegarde& s) {
+    std::memcpy(s.damier, m.jeu.damier, TAILLE_DAMIER);
+    std::memcpy(s.nb_pieces, m.jeu.nb_pieces, 5);
+    s.inc = m.inc;
+}
+
+void restaurer(Moteur& m, const Sauvegarde& s) {
+    std::memcpy(m.jeu.damier, s.damier, TAILLE_DAMIER);
+    std::memcpy(m.jeu.nb_pieces, s.nb_pieces, 5);
+    m.inc = s.inc;
+}
 
 void make_move(Moteur& m, const Coup& c, int ply) {
     uint8_t* d = m.jeu.damier;
@@ -310,6 +215,202 @@ void make_move(Moteur& m, const Coup& c, int ply) {
 
 namespace {
 
+// Whether a node uses the table: from ply 4, and up to 14 plies past the
+// table's offset H at max nodes, 13 at min nodes. Min nodes stand at even
+// plies, max nodes at odd ones.
+template <bool MAX>
+inline bool table_en_usage(const Moteur& m, int ply) {
+    const int H = m.hash.H;
+    return MAX ? (ply >= 4 && ply - H < 14) : (ply > 2 && ply - H < 13);
+}
+
+// Beyond the horizon, once the path's forced captures, the root reduction
+// and the crowning extension are counted.
+inline bool au_dela_horizon(const Moteur& m, int ply) {
+    return ply - m.pile[ply].ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur;
+}
+
+// Step 1. Endgame tables and learned positions.
+bool sonder_connaissances(Moteur& m, int ply, int& score) {
+    if (ply <= 1 || !m.finales) return false;
+    const uint8_t* np = m.jeu.nb_pieces;
+    const int racine = m.camp_racine;
+    int16_t s;
+    if (total_pieces(np) < 5 && sonder_finales(*m.finales, m.jeu.damier, np, racine, ply, s)) {
+        score = s;
+        return true;
+    }
+    if (!m.finales->positions.empty() &&
+        chercher_position(*m.finales, m.inc.cle_fichier, m.inc.cle_verrou + (racine == BLANC ? 1u : 0u), s) && s != 0) {
+        score = s;
+        return true;
+    }
+    return false;
+}
+
+// Step 2. The transposition table: true with the node's score; otherwise the
+// window may be narrowed, and the entry's move is kept for the ordering.
+template <bool MAX>
+bool sonder_table(Moteur& m, int ply, int& alpha, int& beta, int& score) {
+    Pile& P = m.pile[ply];
+    const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
+    if (!e.flag || e.lock != m.inc.cle_verrou || e.ply != static_cast<uint8_t>(ply + m.hash.M)) return false;
+    Borne borne;
+    int sc;
+    if (!lire_entree(e.flag, e.score, MAX, m.camp_racine, borne, sc)) return false;
+    if (e.horizon >= m.hash.D + m.hash.M) {
+        if (borne == Borne::exacte) {
+            score = sc;
+            return true;
+        }
+        if (borne == Borne::basse) {
+            if (sc >= beta) {
+                score = sc;
+                return true;
+            }
+            if (sc > alpha) alpha = sc;
+        } else {
+            if (sc <= alpha) {
+                score = sc;
+                return true;
+            }
+            if (sc < beta) beta = sc;
+        }
+        if (m.options.coup_hash) P.hash_de = e.origine, P.hash_vers = e.destination;
+    } else if (m.coup_hash_peu_profond && m.options.coup_hash) {
+        P.hash_de = e.origine, P.hash_vers = e.destination;
+    }
+    return false;
+}
+
+// Step 3. A quiet leaf is scored without generating its moves.
+template <bool MAX>
+bool feuille_calme(Moteur& m, int ply, int trait, int alpha, int beta, int& score) {
+    if (ply <= 1 || !au_dela_horizon(m, ply)) return false;
+    const int k = coups_possibles(m.inc, trait);
+#ifndef NDEBUG
+    {
+        Jeu& j = m.jeu;
+        const int garde = j.gen.ply;
+        j.gen.ply = NB_LISTES - 1;  // a list the search never reaches
+        const int nb = generer_coups(j.gen, trait);
+        assert(k == (nb == 0 ? 0 : j.gen.prise_max > 0 ? 2 : 1));
+        (void)nb;
+        j.gen.ply = garde;
+    }
+#endif
+    if (k == 0) score = MAX ? score_perte(ply) : score_gain(ply);
+    else if (k == 1) score = evaluer(m, m.camp_racine, alpha, beta, ply);
+    else return false;
+    return true;
+}
+
+// Step 4, at the root: the line shown, and how much shallower this move is
+// searched than the best so far of this iteration.
+void preparer_coup_racine(Moteur& m, const Coup& c, int i, int meilleur, int meilleur_i) {
+    const Racine& R = m.racine;
+    if (m.rappels.ligne_racine) m.rappels.ligne_racine(ligne_coup_racine(c, R.coups[i].score, true), true);
+    m.reduction_racine = (meilleur_i >= 0 && c.cle < meilleur - 200) ? -1 : 0;
+    if (meilleur_i >= 0 && meilleur > R.score_statique + 150 && meilleur > R.meilleur_precedent + 150 && meilleur > 200)
+        m.reduction_racine = -2;
+    if (!m.options.reduction_racine) m.reduction_racine = 0;
+}
+
+// Step 5. What the move's state needs before it is made.
+void avant_coup(Moteur& m, const Coup& c, int ply, bool captures) {
+    Jeu& j = m.jeu;
+    if (ply == 1) m.eval.code_final = j.damier[c.depart];
+    if (captures) m.inc.coups_calmes = 0;
+    else ++m.inc.coups_calmes;
+    m.inc.ext_promotion = m.inc.ext_promotion == 2 ? 1 : 0;
+    const uint8_t code = j.damier[c.depart];
+    m.pile[ply].pres_promotion =
+        m.eval.phase != 0 && ((code == PION_NOIR && c.arrivee > 54) || (code == PION_BLANC && c.arrivee < 19));
+}
+
+// Step 6. Forward pruning of quiet moves that leave the mover behind, once
+// the move is made.
+template <bool MAX>
+Elagage decider_elagage(const Moteur& m, int ply) {
+    const Pile& P = m.pile[ply];
+    if (total_pieces(m.jeu.nb_pieces) < 13 || m.inc.coups_calmes < 2 || !m.options.elagage) return Elagage::chercher;
+    const int B = MAX ? m.inc.bilan : -m.inc.bilan;
+    const int D = m.profondeur;
+    const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) - m.inc.ext_promotion;
+    const bool drapeau = P.pres_promotion || (ply > 1 && m.pile[ply - 1].pres_promotion);
+    if (B < 0 && !drapeau && D / 2 < m.inc.coups_calmes) return Elagage::statique;
+    if (r <= D - 4) return Elagage::chercher;
+    if (B <= -4) return Elagage::sortir;
+    if (B == -3) return Elagage::statique;
+    if (B == -2 && r > D - 2) return Elagage::statique;
+    if (B >= 0 || r <= D - 1) return Elagage::chercher;
+    return Elagage::statique;
+}
+
+// The opponent of the node's mover has no piece left.
+template <bool MAX>
+bool adversaire_sans_piece(const Moteur& m) {
+    const uint8_t* np = m.jeu.nb_pieces;
+    const bool blancs = (m.camp_racine == BLANC) != MAX;  // the opponent's colour is white
+    return (blancs ? np[1] + np[2] : np[3] + np[4]) == 0;
+}
+
+template <bool MAX>
+int noeud(Moteur& m, int alpha, int beta, int ply);
+
+// Step 7. The reply: the first move with the whole window, the others with
+// a null window, searched again when they land inside it.
+template <bool MAX>
+int chercher_reponse(Moteur& m, int alpha, int beta, int ply, bool premier) {
+    if (MAX) {
+        if (premier) return noeud<false>(m, alpha, beta, ply + 1);
+        int v = noeud<false>(m, alpha, alpha + 1, ply + 1);
+        if (alpha < v && v < beta && !a_distance(v)) v = noeud<false>(m, v - 1, beta, ply + 1);
+        return v;
+    }
+    if (premier) return noeud<true>(m, alpha, beta, ply + 1);
+    int v = noeud<true>(m, beta - 1, beta, ply + 1);
+    if (alpha < v && v < beta && !a_distance(v)) v = noeud<true>(m, alpha, v + 1, ply + 1);
+    return v;
+}
+
+// Step 8, at the root: the move's score, a draw when it repeats the
+// position, and its ordering score for the next iteration.
+int noter_racine(Moteur& m, int i, int v, int meilleur) {
+    Jeu& j = m.jeu;
+    const int w = j.partie.demi_coup_courant;
+    // Repeating the position of four plies ago is worth a draw.
+    if (w >= 5 && ordinaire(v) && std::memcmp(j.damier + 1, cases_de(j.partie, w - 3), NB_CASES) == 0) v = 0;
+    const int sc = v > meilleur ? v + 2 * i + 200 : v < meilleur ? v - 300 : v - 200;
+    m.racine.coups[i].score = static_cast<int16_t>(sc > 32767 ? 32767 : sc < -32768 ? -32768 : sc);
+    return v;
+}
+
+// Step 9. A cut: the killer and the table learn the move.
+template <bool MAX>
+void noter_coupure(Moteur& m, const Coup& c, int v, int ply, int n, bool captures) {
+    if (m.arret_calcul || (MAX ? v <= -SCORE_DECISIF : v >= SCORE_DECISIF)) return;
+    if (n > 1 && !captures) store_killer(m, c, v, ply);
+    if (!table_en_usage<MAX>(m, ply)) return;
+    const uint8_t genre = (MAX ? gagne(v) : perdu(v)) ? HASH_DECISIF : HASH_COUPURE;
+    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), v, ply,
+          coder_drapeau(genre, MAX, m.camp_racine), c.depart, c.arrivee);
+}
+
+// Step 10. The node's result in the table: exact when it rose past the
+// window it was entered with, failed otherwise; decided scores as decisive.
+template <bool MAX>
+void noter_resultat(Moteur& m, int ply, int meilleur, const Coup* meilleur_coup, int alpha0, int beta0) {
+    uint8_t genre;
+    if (MAX) genre = meilleur > alpha0 ? (gagne(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                       : (perdu(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    else genre = meilleur < beta0 ? (perdu(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                  : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), meilleur, ply,
+          coder_drapeau(genre, MAX, m.camp_racine), meilleur_coup ? meilleur_coup->depart : 0,
+          meilleur_coup ? meilleur_coup->arrivee : 0);
+}
+
 template <bool MAX>
 int noeud(Moteur& m, int alpha, int beta, int ply) {
     ++m.noeuds;
@@ -318,161 +419,63 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
         sonder_horloge(m);
     }
     Jeu& j = m.jeu;
-    uint8_t* np = j.nb_pieces;
     const int racine = m.camp_racine;
     const int trait = MAX ? racine : 1 - racine;
     Pile& P = m.pile[ply];
     m.pv[ply][0].depart = 0;
+    int score;
 
-    // Endgame tables and learned positions.
-    if (ply > 1 && m.finales) {
-        int16_t s;
-        if (total_pieces(np) < 5 && sonder_finales(*m.finales, j.damier, np, racine, ply, s)) return s;
-        if (!m.finales->positions.empty() &&
-            chercher_position(*m.finales, m.inc.cle_fichier, m.inc.cle_verrou + (racine == BLANC ? 1u : 0u), s) &&
-            s != 0)
-            return s;
-    }
-
-    // Transposition table.
-    const int H = m.hash.H;
-    const bool table_ici = MAX ? (ply >= 4 && ply - H < 14) : (ply > 2 && ply - H < 13);
+    if (sonder_connaissances(m, ply, score)) return score;
+    const bool table_ici = table_en_usage<MAX>(m, ply);
     P.hash_de = 0;
-    if (table_ici) {
-        const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
-        if (e.flag && e.lock == m.inc.cle_verrou && e.ply == static_cast<uint8_t>(ply + m.hash.M)) {
-            Borne borne;
-            int sc;
-            if (lire_entree(e.flag, e.score, MAX, racine, borne, sc)) {
-                if (e.horizon >= m.hash.D + m.hash.M) {
-                    if (borne == Borne::exacte) return sc;
-                    if (borne == Borne::basse) {
-                        if (sc >= beta) return sc;
-                        if (sc > alpha) alpha = sc;
-                    } else {
-                        if (sc <= alpha) return sc;
-                        if (sc < beta) beta = sc;
-                    }
-                    if (m.options.coup_hash) {
-                        P.hash_de = e.origine;
-                        P.hash_vers = e.destination;
-                    }
-                } else if (m.coup_hash_peu_profond && m.options.coup_hash) {
-                    P.hash_de = e.origine;
-                    P.hash_vers = e.destination;
-                }
-            }
-        }
-    }
-
+    if (table_ici && sonder_table<MAX>(m, ply, alpha, beta, score)) return score;
     if (ply >= PLY_STATIQUE) return evaluer(m, racine, alpha, beta, ply);
+    if (feuille_calme<MAX>(m, ply, trait, alpha, beta, score)) return score;
 
-    // A quiet leaf is scored without generating its moves.
-    if (ply > 1 && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur) {
-        int k = coups_possibles(m.inc, trait);
-#ifndef NDEBUG
-        {
-            const int garde = j.gen.ply;
-            j.gen.ply = NB_LISTES - 1;  // a list the search never reaches
-            const int nb = generer_coups(j.gen, trait);
-            assert(k == (nb == 0 ? 0 : j.gen.prise_max > 0 ? 2 : 1));
-            (void)nb;
-            j.gen.ply = garde;
-        }
-#endif
-        if (k == 0) return MAX ? score_perte(ply) : score_gain(ply);
-        if (k == 1) return evaluer(m, racine, alpha, beta, ply);
-    }
-
+    // The moves; a side without one has lost, at the horizon as anywhere.
     j.gen.ply = ply;
     const int n = generer_coups(j.gen, trait);
     Coup* liste = j.gen.liste_coups[ply];
     const bool captures = j.gen.prise_max > 0;
+    Racine& R = m.racine;
     if (ply == 1) {
-        m.racine.nb = n;
-        if (static_cast<int>(m.racine.coups.size()) < n) m.racine.coups.resize(static_cast<size_t>(n));
-        int16_t init = static_cast<int16_t>(alpha <= -SCORE_DECISIF ? -SCORE_GAIN : alpha - 500);
-        for (int i = 0; i < n; ++i) m.racine.coups[i] = {liste[i].depart, liste[i].arrivee, init};
+        R.nb = n;
+        if (static_cast<int>(R.coups.size()) < n) R.coups.resize(static_cast<size_t>(n));
+        const int16_t init = static_cast<int16_t>(alpha <= -SCORE_DECISIF ? -SCORE_GAIN : alpha - 500);
+        for (int i = 0; i < n; ++i) R.coups[i] = {liste[i].depart, liste[i].arrivee, init};
     }
-    // A side without a move has lost, at the horizon as anywhere.
     if (n == 0) return MAX ? score_perte(ply) : score_gain(ply);
-    if (!captures && ply - P.ext - m.reduction_racine - m.inc.ext_promotion > m.profondeur)
-        return evaluer(m, racine, alpha, beta, ply);
+    if (!captures && au_dela_horizon(m, ply)) return evaluer(m, racine, alpha, beta, ply);
 
-    {
-        const int fils = ply + 1;
-        if (MAX ? (fils > 2 && fils - H < 13) : (fils >= 4 && fils - H < 14)) annoncer_fils(m, liste, n);
-    }
+    if (table_en_usage<!MAX>(m, ply + 1)) annoncer_fils(m, liste, n);
     m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
     sauver(m, P.sauve);
     const int alpha0 = alpha, beta0 = beta;
     int meilleur = MAX ? -SCORE_GAIN : SCORE_GAIN;
     int meilleur_i = -1;
     bool premier = true;
-    Racine& R = m.racine;
-    const int w = j.partie.demi_coup_courant;
 
     for (int i = 0; i < n; ++i) {
         const Coup& c = liste[i];
-        if (ply == 1) {
-            if (m.rappels.ligne_racine) m.rappels.ligne_racine(ligne_coup_racine(c, R.coups[i].score, true), true);
-            // Moves far below the best so far of this iteration are searched a ply shallower.
-            m.reduction_racine = (meilleur_i >= 0 && c.cle < meilleur - 200) ? -1 : 0;
-            if (meilleur_i >= 0 && meilleur > R.score_statique + 150 && meilleur > R.meilleur_precedent + 150 &&
-                meilleur > 200)
-                m.reduction_racine = -2;
-            if (!m.options.reduction_racine) m.reduction_racine = 0;
-        }
+        if (ply == 1) preparer_coup_racine(m, c, i, meilleur, meilleur_i);
         if (m.arret_calcul) {
             if (m.abandon) return 0;
             break;
         }
-        if (ply == 1) m.eval.code_final = j.damier[c.depart];
-        if (captures) m.inc.coups_calmes = 0;
-        else ++m.inc.coups_calmes;
-        m.inc.ext_promotion = m.inc.ext_promotion == 2 ? 1 : 0;
-        {
-            uint8_t code = j.damier[c.depart];
-            P.pres_promotion = m.eval.phase != 0 && ((code == PION_NOIR && c.arrivee > 54) ||
-                                                     (code == PION_BLANC && c.arrivee < 19));
-        }
+        avant_coup(m, c, ply, captures);
         make_move(m, c, ply);
 
-        // Forward pruning of quiet moves that leave the mover behind.
-        if (total_pieces(np) >= 13 && m.inc.coups_calmes >= 2 && m.options.elagage) {
-            const int B = MAX ? m.inc.bilan : -m.inc.bilan;
-            const int D = m.profondeur;
-            const int r = ply - m.pile[ply + 1].ext - m.reduction_racine - (P.pres_promotion ? 1 : 0) -
-                          m.inc.ext_promotion;
-            const bool drapeau = P.pres_promotion || (ply > 1 && m.pile[ply - 1].pres_promotion);
-            Elagage choix;
-            if (B < 0 && !drapeau && D / 2 < m.inc.coups_calmes) choix = Elagage::statique;
-            else if (r <= D - 4) choix = Elagage::chercher;
-            else if (B <= -4) choix = Elagage::sortir;
-            else if (B == -3) choix = Elagage::statique;
-            else if (B == -2 && r > D - 2) choix = Elagage::statique;
-            else if (B >= 0 || r <= D - 1) choix = Elagage::chercher;
-            else choix = Elagage::statique;
-            if (choix != Elagage::chercher) {
-                int ev = evaluer(m, racine, alpha, beta, ply);
-                if (choix == Elagage::sortir) {
-                    restaurer(m, P.sauve);
-                    return ev;
-                }
-                if (i == n - 1) {
-                    restaurer(m, P.sauve);
-                    return MAX ? (ev > meilleur ? ev : meilleur) : (ev < meilleur ? ev : meilleur);
-                }
-                if (MAX ? ev > meilleur : ev < meilleur) meilleur = ev;
-                restaurer(m, P.sauve);
-                continue;
-            }
+        const Elagage choix = decider_elagage<MAX>(m, ply);
+        if (choix != Elagage::chercher) {
+            const int ev = evaluer(m, racine, alpha, beta, ply);
+            restaurer(m, P.sauve);
+            if (choix == Elagage::sortir) return ev;
+            if (i == n - 1) return MAX ? (ev > meilleur ? ev : meilleur) : (ev < meilleur ? ev : meilleur);
+            if (MAX ? ev > meilleur : ev < meilleur) meilleur = ev;
+            continue;
         }
 
-        // The opponent has no piece left.
-        const int adv = MAX ? (racine == BLANC ? np[3] + np[4] : np[1] + np[2])
-                            : (racine == BLANC ? np[1] + np[2] : np[3] + np[4]);
-        if (adv == 0) {
+        if (adversaire_sans_piece<MAX>(m)) {
             restaurer(m, P.sauve);
             if (ply == 1) {
                 record_pv(m, c, 1);
@@ -488,32 +491,12 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             // and has no line of its own here.
             v = m.score_analyse;
             m.pv[2][0].depart = 0;
-        } else if (MAX) {
-            if (premier) {
-                v = noeud<false>(m, alpha, beta, ply + 1);
-            } else {
-                v = noeud<false>(m, alpha, alpha + 1, ply + 1);
-                if (alpha < v && v < beta && !a_distance(v)) v = noeud<false>(m, v - 1, beta, ply + 1);
-            }
         } else {
-            if (premier) {
-                v = noeud<true>(m, alpha, beta, ply + 1);
-            } else {
-                v = noeud<true>(m, beta - 1, beta, ply + 1);
-                if (alpha < v && v < beta && !a_distance(v)) v = noeud<true>(m, alpha, v + 1, ply + 1);
-            }
+            v = chercher_reponse<MAX>(m, alpha, beta, ply, premier);
         }
         premier = false;
         m.suivre_pv = false;  // only the leftmost path follows the previous line
-
-        if (ply == 1) {
-            // Repeating the position of four plies ago is worth a draw.
-            if (w >= 5 && ordinaire(v) &&
-                std::memcmp(j.damier + 1, cases_de(j.partie, w - 3), NB_CASES) == 0)
-                v = 0;
-            int sc = v > meilleur ? v + 2 * i + 200 : v < meilleur ? v - 300 : v - 200;
-            R.coups[i].score = static_cast<int16_t>(sc > 32767 ? 32767 : sc < -32768 ? -32768 : sc);
-        }
+        if (ply == 1) v = noter_racine(m, i, v, meilleur);
         restaurer(m, P.sauve);
 
         // A root move whose search was cut short by a stop is not trusted.
@@ -532,49 +515,18 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
                 }
             }
         }
-        if (MAX) {
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta) {
-                    if (!m.arret_calcul && alpha > -SCORE_DECISIF) {
-                        if (n > 1 && !captures) store_killer(m, c, v, ply);
-                        if (ply >= 4 && ply - H < 14)
-                            store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
-                                  coder_drapeau(gagne(v) ? HASH_DECISIF : HASH_COUPURE, true, racine),
-                                  c.depart, c.arrivee);
-                    }
-                    return v;
-                }
-                if (n > 1) store_alpha_move(m, c, ply);
+        if (MAX ? v > alpha : v < beta) {
+            (MAX ? alpha : beta) = v;
+            if (alpha >= beta) {
+                noter_coupure<MAX>(m, c, v, ply, n, captures);
+                return v;
             }
-        } else {
-            if (v < beta) {
-                beta = v;
-                if (beta <= alpha) {
-                    if (!m.arret_calcul && beta < SCORE_DECISIF) {
-                        if (n > 1 && !captures) store_killer(m, c, v, ply);
-                        if (ply > 3 && ply - H < 13)
-                            store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), v, ply,
-                                  coder_drapeau(perdu(v) ? HASH_DECISIF : HASH_COUPURE, false, racine),
-                                  c.depart, c.arrivee);
-                    }
-                    return v;
-                }
-                if (n > 1) store_alpha_move(m, c, ply);
-            }
+            if (n > 1) store_alpha_move(m, c, ply);
         }
     }
 
     if (!table_ici || m.arret_calcul || ply >= m.profondeur + P.ext + m.reduction_racine) return meilleur;
-    uint8_t de = meilleur_i >= 0 ? liste[meilleur_i].depart : 0;
-    uint8_t vers = meilleur_i >= 0 ? liste[meilleur_i].arrivee : 0;
-    uint8_t genre;
-    if (MAX) genre = meilleur > alpha0 ? (gagne(meilleur) ? HASH_DECISIF : HASH_EXACT)
-                                       : (perdu(meilleur) ? HASH_DECISIF : HASH_ECHEC);
-    else genre = meilleur < beta0 ? (perdu(meilleur) ? HASH_DECISIF : HASH_EXACT)
-                                  : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
-    store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(np), meilleur, ply, coder_drapeau(genre, MAX, racine),
-          de, vers);
+    noter_resultat<MAX>(m, ply, meilleur, meilleur_i >= 0 ? &liste[meilleur_i] : nullptr, alpha0, beta0);
     return meilleur;
 }
 
@@ -582,19 +534,5 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
 
 int search_max(Moteur& m, int alpha, int beta, int ply) { return noeud<true>(m, alpha, beta, ply); }
 int search_min(Moteur& m, int alpha, int beta, int ply) { return noeud<false>(m, alpha, beta, ply); }
-
-void installer_ordre(Moteur& m) {
-    m.jeu.gen.ordonner = &ordonner_coups;
-    m.jeu.gen.ordonner_ctx = &m;
-}
-
-void effacer_tueurs(Moteur& m) {
-    for (int p = 0; p < NB_PLIES; ++p) {
-        int16_t s = (p & 1) ? -SCORE_GAIN : SCORE_GAIN;
-        m.pile[p].k1 = {0, 0, s};
-        m.pile[p].k2 = {0, 0, s};
-        m.pile[p].alpha = {0, 0, s};
-    }
-}
 
 }  // namespace kolmar

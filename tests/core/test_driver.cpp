@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/book.h"
+#include "engine/temps.h"
 #include "outils_moteur.h"
 
 using namespace kolmar;

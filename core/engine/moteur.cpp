@@ -1,0 +1,72 @@
+// The engine object and its data: keys, parameters and the table.
+#include <chrono>
+#include <cstring>
+#include <random>
+
+#include "engine/moteur.h"
+
+namespace kolmar {
+
+unsigned graine_depart() {
+    static uint64_t compteur = 0;
+    uint64_t x = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    x ^= static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) << 17;
+    try {
+        std::random_device rd;
+        x ^= (static_cast<uint64_t>(rd()) << 32) ^ rd();
+    } catch (...) {
+        // No entropy source: the clocks alone.
+    }
+    // Two engines made in the same tick still differ.
+    x += ++compteur * 0x9E3779B97F4A7C15ull;
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 29;
+    return static_cast<unsigned>(x ^ (x >> 32));
+}
+
+Moteur::Moteur(Jeu& j) : jeu(j) {
+    std::memset(pv, 0, sizeof pv);
+    std::memset(pv_prec, 0, sizeof pv_prec);
+    effacer_tueurs(*this);
+}
+
+bool limites_niveau(int niveau, Limites& l) {
+    static const int32_t budget[9] = {5, 2, 5, 6, 10, 160, 270, 540, 1680};
+    static const int32_t limite[9] = {58, 58, 158, 358, 600, 178, 298, 598, 1798};
+    if (niveau < 0 || niveau > 8) return false;
+    l.engineBudget = budget[niveau];
+    l.periodLimit = limite[niveau];
+    return true;
+}
+
+bool charger_donnees_moteur(Moteur& m, ErreurDonnees& erreur, const std::string& dir) {
+    if (!charger_cles(m.hash, erreur, dir)) return false;
+    if (!charger_parametres_defaut(m.parametres, erreur, dir)) return false;
+    if (!resize_hash(m, m.hash.menu) && !m.hash.entrees) {
+        erreur = {ErreurDonnees::Code::allocation_tables, {}, 0};
+        return false;
+    }
+    return true;
+}
+
+bool charger_donnees_moteur(Moteur& m, std::string& erreur, const std::string& dir) {
+    ErreurDonnees e;
+    if (charger_donnees_moteur(m, e, dir)) return true;
+    erreur = texte_erreur_donnees(e);
+    return false;
+}
+
+bool resize_hash(Moteur& m, int index) {
+    if (index < 0 || index >= NB_TAILLES_HASH) return false;
+    if (index == TAILLE_HASH_DEPART && !m.hash.entrees) {
+        // Start-up: the file's keys stand.
+        m.hash.menu = index;
+        m.hash.S = k_tailles_hash[index];
+        m.hash.H = k_decalages_hash[index];
+        return init_hash(m.hash);
+    }
+    return resize_hash(m.hash, index);
+}
+
+}  // namespace kolmar
