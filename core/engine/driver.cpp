@@ -146,15 +146,29 @@ bool ajuster_fenetre(Fenetre& f, int s, bool test_seuil, bool aspiration) {
     return false;
 }
 
+// With a fixed time per move: whether the next iteration may start. It
+// costs about the last one times the growth seen between the last two; it
+// starts when half of that still fits, since a cut iteration keeps the root
+// moves it finished.
+bool iteration_tient(const Moteur& m, int64_t ecoule_ms, int64_t duree, int64_t duree_prec) {
+    const int64_t T = m.limites.temps_fixe_ms;
+    if (!m.options.tout_le_temps) return ecoule_ms * 5 < T * 2;
+    int64_t croissance = duree_prec > 0 ? duree / duree_prec : 3;
+    croissance = croissance < 2 ? 2 : croissance > 6 ? 6 : croissance;
+    return ecoule_ms + duree * croissance / 2 < T;
+}
+
 // After a completed iteration of depth D: true when no deeper one follows.
-bool assez_profond(const Moteur& m, const Mode& d, int D, int s, int F, int64_t ecoule_ms) {
+// `duree` and `duree_prec`: milliseconds of this iteration and the one before.
+bool assez_profond(const Moteur& m, const Mode& d, int D, int s, int F, int64_t ecoule_ms, int64_t duree,
+                   int64_t duree_prec) {
     const Limites& L = m.limites;
     if (d.chrono && ecoule_ms / 1000 > m.budget_s && F != 1 && D > 5) return true;
     if (d.niveau_profondeur && D >= L.engineBudget + 1) return true;
     if (d.chrono && gagne(s) && F != 1) return true;
     if (L.analyse && perdu(s) && F != 1) return true;
     if (d.profondeur_fixe && D >= L.profondeur_fixe) return true;
-    if (d.temps_fixe && (ecoule_ms * 5 >= L.temps_fixe_ms * 2 || gagne(s) || perdu(s))) return true;
+    if (d.temps_fixe && (gagne(s) || perdu(s) || !iteration_tient(m, ecoule_ms, duree, duree_prec))) return true;
     return false;
 }
 
@@ -166,6 +180,7 @@ bool approfondir(Moteur& m, const Mode& d) {
     sauver(m, depart);
     Fenetre f;
     int precedent = m.dernier_score;
+    int64_t fin_prec = 0, duree_prec = 0;  // milliseconds since the move began
     int D = 1;
     while (D < PROFONDEUR_MAX) {
         restaurer(m, depart);
@@ -200,7 +215,10 @@ bool approfondir(Moteur& m, const Mode& d) {
             if (m.abandon) return false;
             break;
         }
-        if (assez_profond(m, d, D, s, f.F, ecoule_ms)) break;
+        const int64_t duree = ecoule_ms - fin_prec;
+        if (assez_profond(m, d, D, s, f.F, ecoule_ms, duree, duree_prec)) break;
+        fin_prec = ecoule_ms;
+        duree_prec = duree;
         ++D;
     }
     return true;

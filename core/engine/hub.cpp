@@ -142,7 +142,7 @@ bool ServeurHub::ligne(const std::string& texte) {
             } else if (kv.first == "move-time") {
                 profondeur_ = 0, temps_partie_ = 0, temps_coup_ = v;
             } else if (kv.first == "time") {
-                profondeur_ = 0, temps_partie_ = temps_restant_ = v;
+                profondeur_ = 0, temps_partie_ = temps_restant_ = v, periode_ = -1;
             } else if (kv.first == "moves") {
                 coups_periode_ = static_cast<int>(v);
             } else {
@@ -155,6 +155,7 @@ bool ServeurHub::ligne(const std::string& texte) {
         auto t = c.valeurs.find("left");
         if (t == c.valeurs.end() || !lire_reel(t->second, v)) return erreur("time needs left=SECONDS"), true;
         temps_restant_ = v;
+        temps_donne_ = true;
     } else if (c.nom == "go") {
         chercher(!c.mots.empty() && c.mots[0] == "ponder");
         while (!differees_.empty() && !quitter_) {
@@ -203,7 +204,14 @@ void ServeurHub::chercher(bool ponder) {
         L.profondeur_fixe = profondeur_;
     } else if (temps_partie_ > 0) {
         const int faits = j.partie.demi_coup_courant / 2;
-        const int reste = coups_periode_ > 0 ? coups_periode_ - faits % coups_periode_ : 30;
+        const int N = coups_periode_ > 0 ? coups_periode_ : 30;
+        // Each period of N moves brings the game time again, unless the
+        // client keeps the clock itself with "time left".
+        const int periode = faits / N;
+        if (periode_ >= 0 && periode > periode_ && !temps_donne_) temps_restant_ += temps_partie_ * (periode - periode_);
+        periode_ = periode;
+        temps_donne_ = false;
+        const int reste = N - faits % N;
         L.temps_fixe_ms = std::max<int64_t>(10, static_cast<int64_t>(temps_restant_ * 1000 * 0.9 / std::max(reste, 1)));
     } else {
         L.temps_fixe_ms = std::max<int64_t>(1, static_cast<int64_t>(temps_coup_ * 1000));

@@ -50,7 +50,11 @@ private:
     int profondeur_ = 0;
     double temps_coup_ = 1.0;
     double temps_partie_ = 0, temps_restant_ = 0;
-    int coups_periode_ = 0;
+    int coups_periode_ = 0;  // 0: 30
+    // The period of the game time last searched in (-1: none yet), and
+    // whether the client has told the time left since then.
+    int periode_ = -1;
+    bool temps_donne_ = false;
 };
 
 }  // namespace kolmar

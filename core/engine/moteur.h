@@ -97,6 +97,9 @@ struct Interrupteurs {
     bool aspiration = true;           // a window around the previous score, re-searched on failure
     bool coup_hash = true;            // the table's move first
     bool ordre_pv = true;             // the previous line's capture first
+    // With a fixed time per move: another iteration while it can plausibly
+    // finish, instead of stopping at 40 % of the time.
+    bool tout_le_temps = true;
 };
 
 // A seed that differs from one launch (and one engine) to the next.
