@@ -3,6 +3,8 @@
 # make sanitize: the core, the game controller and their tests built with
 #   AddressSanitizer and UBSan and with assertions on, run through ctest.
 # make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
+# make format: every C++ file laid out by .clang-format; make format-check
+#   fails, naming the files, when one is not.
 BUILD_DIR ?= build
 SAN_DIR ?= build-san
 FUZZ_DIR ?= build-fuzz
@@ -15,7 +17,7 @@ FUZZ_SECONDS ?= 30
 SAN_CMAKE_FLAGS ?= -DKOLMAR_APP=OFF
 SAN_LABELS ?=
 
-.PHONY: deps configure build run test sanitize fuzz clean
+.PHONY: deps configure build run test sanitize fuzz format format-check clean
 
 deps:
 	./scripts/install-deps.sh
@@ -44,6 +46,14 @@ fuzz: deps
 		-DKOLMAR_APP=OFF -DKOLMAR_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_tout
 	tests/fuzz/lancer.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+SOURCES_CXX = git ls-files -z '*.cpp' '*.h'
+
+format: deps
+	$(SOURCES_CXX) | xargs -0 clang-format -i
+
+format-check: deps
+	$(SOURCES_CXX) | xargs -0 clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 # clang with its runtime libraries (libFuzzer, the sanitizers) and llvm's
-# symbolizer serve `make fuzz`.
+# symbolizer serve `make fuzz`; clang-format `make format`.
 set -euo pipefail
 
 packages=(
@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   poppler-utils
   clang libclang-rt-dev llvm
+  clang-format
 )
 
 missing=()
