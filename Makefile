@@ -3,17 +3,20 @@
 # make sanitize: the core, the game controller and their tests built with
 #   AddressSanitizer and UBSan, run through ctest.
 # make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
+# make install: the build installed under PREFIX (default /usr/local).
+# make package: a Debian package of the build (CPack), in build/.
 BUILD_DIR ?= build
 SAN_DIR ?= build-san
 FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
+PREFIX ?= /usr/local
 # Extra CMake options of the sanitizer build (the Qt program stays out: its
 # libraries are not instrumented), and the ctest labels it runs (all when empty).
 SAN_CMAKE_FLAGS ?= -DKOLMAR_APP=OFF
 SAN_LABELS ?=
 
-.PHONY: deps configure build run test sanitize fuzz clean
+.PHONY: deps configure build run test sanitize fuzz install package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -29,6 +32,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLMAR_SANITIZE=ON $(SAN_CMAKE_FLAGS)

@@ -191,7 +191,7 @@ int cmd_match(const Args& args) {
     if (reglage.profondeur == 0 && reglage.secondes == 0) reglage.secondes = 0.1;
 
     std::string texte, erreur;
-    if (fichier_ouvertures.empty()) fichier_ouvertures = chemin_donnee("ouvertures_match.txt");
+    if (fichier_ouvertures.empty()) fichier_ouvertures = chemin_lecture("ouvertures_match.txt");
     std::vector<Ouverture> ouvertures;
     if (!lire_fichier(fichier_ouvertures, texte)) return erreur_usage("match: cannot read " + fichier_ouvertures);
     if (!lire_ouvertures(texte, ouvertures, erreur) || ouvertures.empty())
