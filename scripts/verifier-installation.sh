@@ -36,21 +36,23 @@ desktop-file-validate "$prefixe/share/applications/$id.desktop" || faute "deskto
 appstreamcli validate --no-net "$prefixe/share/metainfo/$id.metainfo.xml" || faute "AppStream metadata"
 mkdir -p "$racine/mime/packages"
 cp "$prefixe/share/mime/packages/$id.xml" "$racine/mime/packages/"
-update-mime-database "$racine/mime" 2> "$racine/mime.log" || faute "MIME types"
+XDG_DATA_DIRS=$racine update-mime-database "$racine/mime" 2> "$racine/mime.log" || faute "MIME types"
 if [ -s "$racine/mime.log" ]; then cat "$racine/mime.log"; faute "MIME types warn"; fi
 grep -q '^application/x-kolmar3d' "$racine/mime/types" || faute "no .dam type"
 grep -q '^application/x-pdn' "$racine/mime/types" || faute "no .pdn type"
 
 # --- Runs: a fresh home, every write traced ---
 maison=$racine/maison
-mkdir -p "$maison"
-chown nobody "$maison"
+# A desktop session's runtime folder lies in the home here too.
+mkdir -p "$maison/run"
+chmod 700 "$maison/run"
+chown -R nobody "$maison"
 chmod 755 "$racine"
 lancer() {  # name, timeout, command...
   local nom=$1 delai=$2
   shift 2
   local rc=0
-  ( cd "$prefixe" && env -i PATH="$prefixe/bin:/usr/bin:/bin" HOME="$maison" QT_QPA_PLATFORM=offscreen \
+  ( cd "$prefixe" && env -i PATH="$prefixe/bin:/usr/bin:/bin" HOME="$maison" XDG_RUNTIME_DIR="$maison/run" QT_QPA_PLATFORM=offscreen \
       timeout "$delai" strace -f -qq -u nobody -o "$racine/$nom.trace" \
       -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,symlink "$@" \
       > "$racine/$nom.out" 2>&1 ) || rc=$?

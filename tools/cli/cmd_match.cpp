@@ -186,8 +186,10 @@ int cmd_match(const Args& args) {
             return erreur_usage("match: bad argument '" + a + "'");
         }
     }
-    if (parties < 1 || joueurs_demandes[0].empty() || joueurs_demandes[1].empty())
-        return erreur_usage("match: needs --games N --first P --second P");
+    if (parties < 1) return erreur_usage("match: needs --games N");
+    // A player not named is the program itself.
+    for (std::string& j : joueurs_demandes)
+        if (j.empty()) j = "kolmar";
     if (reglage.profondeur == 0 && reglage.secondes == 0) reglage.secondes = 0.1;
 
     std::string texte, erreur;

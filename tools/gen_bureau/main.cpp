@@ -59,7 +59,7 @@ const char* const MIME_PDN = "application/x-pdn";
 std::string entree(const std::string& id) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Version=1.5\n"
+           "Version=1.4\n"
            "Name=Kolmar 3D\n" +
            cle_traduite("GenericName", Texte::BureauGenre) + cle_traduite("Comment", Texte::BureauResume) +
            cle_traduite("Keywords", Texte::BureauMotsCles) +
