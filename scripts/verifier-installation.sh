@@ -6,7 +6,14 @@
 # may land outside that home.
 #
 #   scripts/verifier-installation.sh BUILD_DIR [APP_ID]
+# Runs as root (to run the programs as another user); exits 77, which ctest
+# reports as skipped, where it cannot.
 set -euo pipefail
+
+if [ "$(id -u)" -ne 0 ] || ! strace -qq -o /dev/null true 2> /dev/null; then
+  echo "skipped: needs root and a working strace"
+  exit 77
+fi
 
 build=$(cd "${1:?usage: verifier-installation.sh BUILD_DIR [APP_ID]}" && pwd)
 id=${2:-$(sed -n 's/^KOLMAR_APP_ID:STRING=//p' "$build/CMakeCache.txt")}
