@@ -5,6 +5,8 @@
 # make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
 # make format: every C++ file laid out by .clang-format; make format-check
 #   fails, naming the files, when one is not.
+# make install: the build installed under PREFIX (default /usr/local).
+# make package: a Debian package of the build (CPack), in build/.
 BUILD_DIR ?= build
 SAN_DIR ?= build-san
 FUZZ_DIR ?= build-fuzz
@@ -12,12 +14,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
 # The sanitizer build keeps assert() (no -DNDEBUG): the search checks its
 # incremental state against the board at every move there.
+PREFIX ?= /usr/local
 # Extra CMake options of the sanitizer build (the Qt program stays out: its
 # libraries are not instrumented), and the ctest labels it runs (all when empty).
 SAN_CMAKE_FLAGS ?= -DKOLMAR_APP=OFF
 SAN_LABELS ?=
 
-.PHONY: deps configure build run test sanitize fuzz format format-check clean
+.PHONY: deps configure build run test sanitize fuzz format format-check install package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -33,6 +36,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g" \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 # clang with its runtime libraries (libFuzzer, the sanitizers) and llvm's
-# symbolizer serve `make fuzz`; clang-format `make format`.
+# symbolizer serve `make fuzz`; clang-format `make format`; dpkg-dev `make package`;
+# the desktop and AppStream validators and strace the check of an install.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   libgtest-dev
   xvfb xauth
   poppler-utils
+  dpkg-dev desktop-file-utils appstream shared-mime-info strace
   clang libclang-rt-dev llvm
   clang-format
 )

@@ -423,7 +423,7 @@ void regles_match(Controleur& f) {
     a.fill(true);
     auto fermer = [&a](Commande c) { a[static_cast<size_t>(c)] = false; };
     if (match) {
-        for (Commande c : {Commande::Fichier1, Commande::Joueurs1, Commande::Ouvertures1,
+        for (Commande c : {Commande::Fichier1, Commande::Coller1, Commande::Joueurs1, Commande::Ouvertures1,
                            Commande::Rflexionsurtempsadverse1, Commande::Horlogeszro1, Commande::Pause1,
                            Commande::Navigation, Commande::Arretrflexionparclicsouris1})
             fermer(c);
@@ -432,8 +432,8 @@ void regles_match(Controleur& f) {
     }
     if (S.calcul_ordinateur) {
         for (Commande c : {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Sauver1, Commande::Ouvrir1,
-                           Commande::Quitter1, Commande::Edition1, Commande::Joueurs1, Commande::Ouvertures1,
-                           Commande::Proposernul})
+                           Commande::Quitter1, Commande::Edition1, Commande::Coller1, Commande::Joueurs1,
+                           Commande::Ouvertures1, Commande::Proposernul})
             fermer(c);
         // The computer against itself leaves "Fichier" open to stop it.
         if (!f.options().ordinateurs) fermer(Commande::Fichier1);
@@ -444,7 +444,10 @@ void regles_match(Controleur& f) {
             fermer(c);
     // Set-up changes the position under the libraries; an analysis opens
     // once, its two other commands only while it runs or is shown.
-    if (S.mode_probleme) fermer(Commande::Ouvertures1);
+    if (S.mode_probleme) {
+        fermer(Commande::Ouvertures1);
+        fermer(Commande::Coller1);
+    }
     if (S.analyse_ouverte || S.calcul_ordinateur || match) fermer(Commande::Debuteruneanalyse1);
     if (!S.analyse_en_cours) fermer(Commande::Arretercettephase1);
     if (!S.analyse_ouverte) fermer(Commande::Terminerlanalyse1);

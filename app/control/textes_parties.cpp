@@ -9,6 +9,8 @@
 #include "records/fichiers.h"
 #include "records/lecons.h"
 #include "records/pdn.h"
+#include "rules/board.h"
+#include "lang/textes.h"
 
 namespace kolmar {
 
@@ -40,10 +42,40 @@ bool Crerunfichiertexte1Click(Controleur& f, const std::string& chemin, FormatTe
     const int resultat = f.session().resultat;
     if (format == FormatTexte::texte)
         return echec(f, ecrire_texte_partie(chemin, J.partie, C.etat.nom_blanc, C.etat.nom_noir, resultat));
+    return echec(f, ecrire_texte(chemin, texte_partie_pdn(f)));
+}
+
+std::string texte_partie_pdn(const Controleur& f) {
+    const Contexte& C = f.ctx();
+    const Jeu& J = f.jeu();
     // The side to move at the current ply, not the working board's (a
     // search may be under way on the engine's own copy only).
-    const PartiePdn p = pdn_de_partie(J.partie, J.trait, C.etat.nom_blanc, C.etat.nom_noir, resultat);
-    return echec(f, ecrire_texte(chemin, ecrire_pdn(p)));
+    return ecrire_pdn(pdn_de_partie(J.partie, J.trait, C.etat.nom_blanc, C.etat.nom_noir, f.session().resultat));
+}
+
+std::string texte_position(const Controleur& f) { return ecrire_fen(f.jeu().plateau_affiche, f.jeu().trait); }
+
+bool coller(Controleur& f, const std::string& texte, std::vector<PartieLue>& parties) {
+    parties.clear();
+    const size_t a = texte.find_first_not_of(" \t\r\n"), b = texte.find_last_not_of(" \t\r\n");
+    const std::string t = a == std::string::npos ? std::string() : texte.substr(a, b - a + 1);
+    uint8_t damier[TAILLE_DAMIER];
+    int trait = 0;
+    if (!t.empty() && lire_fen(t, damier, trait)) {
+        PartieLue p;
+        p.blanc = f.ctx().etat.nom_blanc;
+        p.noir = f.ctx().etat.nom_noir;
+        p.fen = t;
+        return importer_partie(f, p);
+    }
+    // A text of no game at all is any text: only moves or a set-up count.
+    for (PartieLue& p : lire_parties(t))
+        if (!p.coups.empty() || !p.fen.empty()) parties.push_back(std::move(p));
+    if (parties.empty()) {
+        f.vue().erreur(kolmar::texte(Texte::CollerRien, f.ctx().langue));
+        return false;
+    }
+    return true;
 }
 
 bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties) {

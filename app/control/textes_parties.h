@@ -27,6 +27,17 @@ bool importer_partie(Controleur& f, const PartieLue& p);
 // "Editer meilleurs coups" (Button9): the main window's analysis lines.
 bool Best1Click(Controleur& f, const std::string& chemin = "Bestmove.txt");
 
+// --- The clipboard ---
+// "Copier la position": the position shown, as FEN.
+std::string texte_position(const Controleur& f);
+// "Copier la partie": the game as PDN, as "Créer un fichier texte" writes it.
+std::string texte_partie_pdn(const Controleur& f);
+// "Coller": a FEN becomes a new game starting from it (the names stay);
+// otherwise the games of a PDN or text game go into `parties` for the
+// window to import as from a file. False, having said why, when the text
+// holds neither.
+bool coller(Controleur& f, const std::string& texte, std::vector<PartieLue>& parties);
+
 // --- Learning ---
 // "Oui" of "Apprendre ?": the panel hides, the game steps to its last
 // ply. True when the position may be learned: the window then asks for

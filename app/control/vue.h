@@ -82,6 +82,7 @@ enum class Commande : int {
     Arretercettephase1,  // with "Suivant" of the analysis window
     Terminerlanalyse1,   // with "Fin analyse"
     Installeruneposition1,
+    Coller1,  // replaces the game as opening a file does
     NB
 };
 using Commandes = std::array<bool, static_cast<size_t>(Commande::NB)>;

@@ -28,7 +28,7 @@ bool charger_images(Affichage& a, std::string& manquant) {
     static const char* const fichiers[5] = {"Images1c/1pva.bmp", "Images1c/1pba.BMP", "Images1c/1dba.bmp",
                                             "Images1c/1pna.bmp", "Images1c/1dna.bmp"};
     auto charger = [&](const char* nom, QImage& img) {
-        std::string chemin = chemin_donnee(nom);
+        std::string chemin = chemin_lecture(nom);
         img = QImage(QString::fromStdString(chemin));
         if (img.isNull()) manquant = chemin;
         return !img.isNull();
@@ -38,7 +38,7 @@ bool charger_images(Affichage& a, std::string& manquant) {
     if (!charger("Images1c/1cache.BMP", a.image_claire)) return false;
     // The large pictures are optional: without them the small ones are
     // smoothed.
-    auto nette = [](const std::string& nom) { return QImage(QString::fromStdString(chemin_donnee(nom))); };
+    auto nette = [](const std::string& nom) { return QImage(QString::fromStdString(chemin_lecture(nom))); };
     for (int code = 0; code < 5; ++code)
         a.images_nettes[code] = nette(std::string("Images1c/grandes/") + (fichiers[code] + 9));
     a.claire_nette = nette("Images1c/grandes/1cache.BMP");

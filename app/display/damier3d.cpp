@@ -31,7 +31,7 @@ QImage Chargeur3d::charger(const std::string& relatif) {
     auto it = memoire_.find(relatif);
     if (it != memoire_.end()) return it->second;
     ++lectures_;
-    QImage img(QString::fromStdString(chemin_donnee(relatif, repertoire_)));
+    QImage img(QString::fromStdString(chemin_lecture(relatif, repertoire_)));
     if (img.isNull()) {
         manquants_.push_back(relatif);
         return img;
@@ -45,7 +45,7 @@ QImage Chargeur3d::charger(const std::string& relatif) {
 QImage Chargeur3d::charger_option(const std::string& relatif) {
     auto it = memoire_.find(relatif);
     if (it != memoire_.end()) return it->second;
-    QImage img(QString::fromStdString(chemin_donnee(relatif, repertoire_)));
+    QImage img(QString::fromStdString(chemin_lecture(relatif, repertoire_)));
     if (img.isNull()) return img;
     img = img.convertToFormat(QImage::Format_RGB32);
     memoire_.emplace(relatif, img);
@@ -144,7 +144,7 @@ std::vector<bool> jeux_disponibles(const std::string& repertoire) {
     std::vector<bool> d(NB_JEUX_3D + 1, true);
     d[0] = true;
     for (int n = 3; n <= NB_JEUX_3D; ++n) {
-        QFile f(QString::fromStdString(chemin_donnee("damier" + std::to_string(n) + "c.bmp", repertoire)));
+        QFile f(QString::fromStdString(chemin_lecture("damier" + std::to_string(n) + "c.bmp", repertoire)));
         d[n] = f.open(QIODevice::ReadOnly);
     }
     return d;

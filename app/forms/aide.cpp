@@ -20,7 +20,7 @@ FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent), navigateur_(new QTe
 bool FenetreAide::montrer(Aide a, int langue, const std::string& repertoire) {
     const char* nom = fichier_aide(a, langue);
     setWindowTitle(QString::fromUtf8(texte(a == Aide::Regles ? Texte::Regles : Texte::Documentation, langue)));
-    QFile f(QString::fromStdString(chemin_donnee(nom, repertoire)));
+    QFile f(QString::fromStdString(chemin_lecture(nom, repertoire)));
     const bool ok = f.open(QIODevice::ReadOnly);
     if (ok)
         navigateur_->setHtml(QString::fromUtf8(f.readAll()));

@@ -17,6 +17,7 @@
 #include "rules/movegen.h"
 
 #include "forms/composants.h"
+#include "forms/dossiers.h"
 
 namespace kolmar {
 
@@ -123,7 +124,7 @@ bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::strin
         racine.resize(racine.size() - 4);
     const bool chemin_complet = racine.find('/') != std::string::npos;
     auto fichier = [&](const char* fin) {
-        return chemin_complet ? chemin_donnee(racine + fin, "") : chemin_donnee("Parametres/" + racine + fin);
+        return chemin_complet ? chemin_donnee(racine + fin, "") : chemin_lecture("Parametres/" + racine + fin);
     };
     // Tell a set that is not there from one that cannot be installed.
     std::string contenu;
@@ -141,10 +142,11 @@ bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::strin
 
 bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2,
                                         FenetreOuvertures* f3, int langue) {
-    const QString dossier = QString::fromStdString(chemin_donnee("Parametres"));
+    const QString dossier = dossier_dialogue(SorteFichier::ouvertures);
     const QString nom = QFileDialog::getOpenFileName(parent, QString(), dossier + QStringLiteral("/*.ovv"),
                                                      qs(Texte::FiltreOuvertures, langue));
     if (nom.isEmpty()) return false;
+    noter_dialogue(SorteFichier::ouvertures, nom);
     std::string erreur;
     const bool ok = changer_bibliotheque(b, nom.toStdString(), erreur, langue);
     // Even a failed write has changed the lists in memory.
@@ -238,7 +240,7 @@ void FenetreOuvertures::afficher() {
 
 void FenetreOuvertures::charger() {
     std::vector<std::string> lignes;
-    lire_ouvertures(chemin_donnee(couleur_ == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS),
+    lire_ouvertures(chemin_lecture(couleur_ == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS),
                     lignes);
     b_.liste(couleur_) = std::move(lignes);
     afficher();
@@ -278,20 +280,21 @@ void FenetreOuvertures::Liste_OuverturesClick() {
 }
 
 void FenetreOuvertures::BitBtn1Click() {
-    const QString dossier = QString::fromStdString(chemin_donnee("Parametres"));
+    const QString dossier = dossier_dialogue(SorteFichier::ouvertures);
     const QString nom = QFileDialog::getSaveFileName(this, BitBtn1->text(), dossier + QStringLiteral("/*.ovv"),
                                                      qs(Texte::FiltreOuvertures, langue_));
     if (nom.isEmpty()) {
         fermer();
         return;
     }
+    noter_dialogue(SorteFichier::ouvertures, nom);
     enregistrer_sous(nom);
 }
 
 bool FenetreOuvertures::enregistrer_sous(const QString& nom) {
     std::string n = nom.toStdString();
     if (minuscules(n).size() < 4 || minuscules(n.substr(n.size() - 4)) != ".ovv") n += ".ovv";
-    creer_dossier(chemin_donnee("Parametres"));
+    dossier_joueur("Parametres");
     std::vector<std::string> marqueur;
     if (lignes_marqueur) marqueur = lignes_marqueur();
     bool ok = enregistrer_jeu(b_, couleur_, n, marqueur);

@@ -19,7 +19,7 @@ void jouer_son(QObject* proprietaire, const char* fichier) {
     const QString nom = QStringLiteral("son:") + g_dernier;
     auto* effet = proprietaire->findChild<QSoundEffect*>(nom, Qt::FindDirectChildrenOnly);
     if (!effet) {
-        std::string chemin = chemin_donnee(fichier);
+        std::string chemin = chemin_lecture(fichier);
         if (chemin.empty()) return;
         effet = new QSoundEffect(proprietaire);
         effet->setObjectName(nom);

@@ -23,6 +23,7 @@
 #include "control/marques.h"
 #include "control/tour_ordinateur.h"
 #include "forms/composants.h"
+#include "forms/dossiers.h"
 #include "forms/sons.h"
 #include "forms/tform4.h"
 #include "lang/textes.h"
@@ -61,6 +62,7 @@ Surface::Surface(TForm1& f, QWidget* parent) : QWidget(parent), f_(f) {}
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ctrl_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr_texte(Texte::TitreFenetre));
+    oublier_dialogues();
 
     affichage_.canvas = QImage(LARGEUR_CLIENT, HAUTEUR_CLIENT, QImage::Format_RGB32);
     affichage_.canvas.fill(couleur_fenetre(COULEUR_ARGENT));

@@ -132,6 +132,10 @@ public:
     // game screen, the engine and the last game; false when it cannot.
     bool choisir_depart(int s);
     bool jeu_ouvert() const { return property("Tag").toInt() == 1; }
+    // A game file from outside (the command line, the desktop): ".dam" as
+    // "Ouvrir", anything else as "Ouvrir un fichier texte". A file that
+    // cannot be read says why and the game stays.
+    void ouvrir_fichier(const QString& chemin);
     // The menu "Affichage": 0 the 2D board, 1..8 a set.
     void choisir_damier(int s);
     void Jeuenaveugle1Click();
@@ -228,6 +232,14 @@ private:
     // Text and PDN files, printing, the board picture, lessons and learning.
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();
+    void ouvrir_texte(const QString& chemin);
+    // The games just read: one straight in, several through Panel2; none
+    // says so.
+    void choisir_partie_lue();
+    // "Copier la position", "Copier la partie", "Coller".
+    void Copierlaposition1Click();
+    void Copierlapartie1Click();
+    void Coller1Click();
     void ListeOKClick();
     void ListeCancelClick();
     void Imprimer1Click();
@@ -378,6 +390,9 @@ private:
     QAction* Imprimer1 = nullptr;
     QAction* Editerlimagefichierbmp1 = nullptr;
     QAction* Problmes1 = nullptr;
+    QAction* Copierlaposition1 = nullptr;
+    QAction* Copierlapartie1 = nullptr;
+    QAction* Coller1 = nullptr;
     QAction* Chargerdesleons1 = nullptr;
     QAction* Lancerunesession1 = nullptr;
     QAction* Arrterlasession1 = nullptr;

@@ -23,6 +23,7 @@
 #include "control/editeur_parametres.h"
 #include "control/probleme.h"
 #include "forms/composants.h"
+#include "forms/dossiers.h"
 #include "forms/tform1.h"
 #include "forms/tform4.h"
 #include "forms/tform6.h"
@@ -100,7 +101,7 @@ void TForm1::creer_analyse() {
     int i = 0;
     for (const Bouton& b : boutons) {
         *b.b = composant<QToolButton>(Probleme, b.nom);
-        const QString fichier = QString::fromStdString(chemin_donnee(std::string("Images1c/") + b.image));
+        const QString fichier = QString::fromStdString(chemin_lecture(std::string("Images1c/") + b.image));
         (*b.b)->setIcon(QIcon(QPixmap(fichier)));
         (*b.b)->setIconSize(QSize(32, 32));
         choix->addWidget(*b.b, i / 3, i % 3);
@@ -198,11 +199,13 @@ void TForm1::creer_analyse() {
     connect(Form4, &TForm4::suivant, this, [this] { kolmar::Arretercettephase1Click(ctrl_); });
     connect(Form4, &TForm4::fin, this, [this] { kolmar::Terminerlanalyse1Click(ctrl_); });
     connect(Form4, &TForm4::editer, this, [this] {
-        QFileDialog d(Form4, QString(), QString(), QStringLiteral("*.txt"));
+        QFileDialog d(Form4, QString(), dossier_dialogue(SorteFichier::analyse), QStringLiteral("*.txt"));
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setDefaultSuffix(QStringLiteral("txt"));
-        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty())
+        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
+            noter_dialogue(SorteFichier::analyse, d.selectedFiles().front());
             BitBtn2Click(ctrl_, d.selectedFiles().front().toStdString());
+        }
     });
     connect(Form4, &TForm4::imprimer_demande, this, [this] {
         QPrinter printer;
@@ -227,13 +230,13 @@ void TForm1::creer_analyse() {
     connect(Changerlesparamtres1, &QAction::triggered, this, [this] { Form6->montrer(Changer1Click(ctrl_)); });
     connect(Form6, &TForm6::ok, this, [this] { parametreOKClick(ctrl_, Form6->champs()); });
     auto dialogue = [this](bool sauver) {
-        const QString dir = QString::fromStdString(chemin_donnee("Parametres"));
         // The filter's first part is the pattern the user sees.
         const QString filtre = qa(TexteAnalyse::FiltreParametres).section(QLatin1Char('|'), 0, 0);
-        QFileDialog d(this, QString(), dir, filtre);
+        QFileDialog d(this, QString(), dossier_dialogue(SorteFichier::parametres), filtre);
         d.setAcceptMode(sauver ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         d.setDefaultSuffix(QStringLiteral("par"));
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+        noter_dialogue(SorteFichier::parametres, d.selectedFiles().front());
         const std::string chemin = d.selectedFiles().front().toStdString();
         if (sauver)
             Sauverlesparamtres1Click(ctrl_, chemin);

@@ -14,6 +14,7 @@
 
 #include "control/commandes.h"
 #include "control/deroulement.h"
+#include "forms/dossiers.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
@@ -36,13 +37,14 @@ const char* const k_traductions_qt[NB_LANGUES] = {"qtbase_fr", "qtbase_en", "qtb
 // The window's own dialog, so it looks the same everywhere, speaks the
 // program's language through Qt's translations, and a test can drive it.
 QString choisir_fichier(QWidget* parent, bool ecrire, const QString& titre, int langue) {
-    QFileDialog d(parent, titre, QString::fromStdString(dossier_sauve()), qs(Texte::FiltreParties, langue));
+    QFileDialog d(parent, titre, dossier_dialogue(SorteFichier::parties), qs(Texte::FiltreParties, langue));
     d.setObjectName(ecrire ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(ecrire ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(ecrire ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(QStringLiteral("dam"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    noter_dialogue(SorteFichier::parties, d.selectedFiles().first());
     return d.selectedFiles().first();
 }
 

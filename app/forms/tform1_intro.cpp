@@ -79,7 +79,7 @@ void TForm1::creer_intro() {
         auto* bouton = composant<QToolButton>(Intro, k_boutons[b].bouton);
         bouton->setGeometry(x, y, 132, 96);
         bouton->setIconSize(QSize(124, 88));
-        const QPixmap mini(QString::fromStdString(chemin_donnee(k_boutons[b].miniature)));
+        const QPixmap mini(QString::fromStdString(chemin_lecture(k_boutons[b].miniature)));
         if (!mini.isNull()) bouton->setIcon(mini);
         etiquette(k_boutons[b].etiquette, x - 6, y + 97, 144, 20);
         connect(bouton, &QToolButton::clicked, this, [this, b] { choisir_depart(b); });

@@ -114,7 +114,7 @@ void TForm1::creer_ordinateur() {
     auto* best = new QPushButton(QString::fromUtf8(kolmar::texte(Texte::EditerMeilleursCoups)), Calcul);
     best->setObjectName(QStringLiteral("Button9"));
     v->addWidget(best);
-    connect(best, &QPushButton::clicked, this, [this] { Best1Click(ctrl_, chemin_donnee("Bestmove.txt")); });
+    connect(best, &QPushButton::clicked, this, [this] { Best1Click(ctrl_, chemin_ecriture("Bestmove.txt")); });
     Onglet->addTab(Calcul, tr_jeu(TexteJeu::Calcul));
     // Both pages stay in reach in the narrow panel, their names whole
     // (langue() narrows the tabs' font when a language needs it).

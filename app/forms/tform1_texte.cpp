@@ -2,6 +2,8 @@
 // picture, the lessons of "Problemes" and the learned positions: dialogs,
 // the game list of a multi-game file, the lesson panels and text window.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -14,6 +16,7 @@
 
 #include "control/commandes.h"
 #include "control/textes_parties.h"
+#include "forms/dossiers.h"
 #include "forms/fenetre_texte.h"
 #include "forms/impression.h"
 #include "forms/tform1.h"
@@ -36,10 +39,12 @@ QAction* element(QObject* parent, const char* nom, Texte t, QKeySequence touche 
     return a;
 }
 
-// The window's own file dialog, as for game files, so a test can drive it.
-QFileDialog* dialogue(QWidget* parent, bool ecrire, const QString& titre, const QString& dossier, const QString& filtre,
+// The window's own file dialog, as for game files, so a test can drive it;
+// it opens where the last one of its kind was used.
+QFileDialog* dialogue(QWidget* parent, bool ecrire, const QString& titre, SorteFichier sorte, const QString& filtre,
                       const QString& suffixe) {
-    auto* d = new QFileDialog(parent, titre, dossier, filtre);
+    auto* d = new QFileDialog(parent, titre, dossier_dialogue(sorte), filtre);
+    d->setProperty("sorte", static_cast<int>(sorte));
     d->setAttribute(Qt::WA_DeleteOnClose, false);
     d->setObjectName(ecrire ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     d->setOption(QFileDialog::DontUseNativeDialog);
@@ -52,12 +57,9 @@ QFileDialog* dialogue(QWidget* parent, bool ecrire, const QString& titre, const 
 QString choisir(QFileDialog* d) {
     QString chemin;
     if (d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty()) chemin = d->selectedFiles().first();
+    noter_dialogue(static_cast<SorteFichier>(d->property("sorte").toInt()), chemin);
     delete d;
     return chemin;
-}
-
-QString donnees() {
-    return QString::fromStdString(repertoire_donnees());
 }
 
 }  // namespace
@@ -74,6 +76,21 @@ void TForm1::creer_textes() {
     for (QAction* a : {Crerunfichiertexte1, Ouvrirunfichiertexte1, Imprimer1, Editerlimagefichierbmp1, Problmes1})
         Fichier1->insertAction(Quitter1, a);
     Fichier1->insertSeparator(Quitter1);
+
+    // The clipboard, on keys of their own: Ctrl+C is "Ordinateur contre
+    // ordinateur".
+    Copierlaposition1 = element(this, "Copierlaposition1", Texte::CopierPosition,
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    Copierlapartie1 = element(this, "Copierlapartie1", Texte::CopierPartie, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
+    Coller1 = element(this, "Coller1", Texte::Coller, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    QAction* avant = Edition1->actions().isEmpty() ? nullptr : Edition1->actions().first();
+    Edition1->insertActions(avant, {Copierlaposition1, Copierlapartie1, Coller1});
+    Edition1->insertSeparator(avant);
+    commandes_[static_cast<size_t>(Commande::Coller1)].actions.push_back(Coller1);
+    commande_de_.insert(Coller1, Commande::Coller1);
+    connect(Copierlaposition1, &QAction::triggered, this, [this] { Copierlaposition1Click(); });
+    connect(Copierlapartie1, &QAction::triggered, this, [this] { Copierlapartie1Click(); });
+    connect(Coller1, &QAction::triggered, this, [this] { Coller1Click(); });
 
     Chargerdesleons1 = element(this, "Chargerdesleons1", Texte::ChargerDesLecons);
     Lancerunesession1 = element(this, "Lancerunesession1", Texte::LancerUneSession);
@@ -140,7 +157,7 @@ void TForm1::creer_textes() {
 }
 
 void TForm1::Crerunfichiertexte1Click() {
-    QFileDialog* d = dialogue(this, true, Crerunfichiertexte1->text(), donnees(), qs(Texte::FiltreTexteEcrire, langue_),
+    QFileDialog* d = dialogue(this, true, Crerunfichiertexte1->text(), SorteFichier::textes, qs(Texte::FiltreTexteEcrire, langue_),
                               QStringLiteral("txt"));
     // PDN when its filter is chosen or the name says so.
     connect(d, &QFileDialog::filterSelected, d, [d](const QString& f) {
@@ -154,10 +171,20 @@ void TForm1::Crerunfichiertexte1Click() {
 
 void TForm1::Ouvrirunfichiertexte1Click() {
     ctrl_.session().arret_calcul = 1;
-    const QString chemin = choisir(dialogue(this, false, Ouvrirunfichiertexte1->text(), donnees(),
+    const QString chemin = choisir(dialogue(this, false, Ouvrirunfichiertexte1->text(), SorteFichier::textes,
                                             qs(Texte::FiltreTexteLire, langue_), QStringLiteral("txt")));
-    if (chemin.isEmpty()) return;
-    if (!lire_fichier_texte(ctrl_, chemin.toStdString(), parties_lues_) || parties_lues_.empty()) return;
+    if (!chemin.isEmpty()) ouvrir_texte(chemin);
+}
+
+void TForm1::ouvrir_texte(const QString& chemin) {
+    if (lire_fichier_texte(ctrl_, chemin.toStdString(), parties_lues_)) choisir_partie_lue();
+}
+
+void TForm1::choisir_partie_lue() {
+    if (parties_lues_.empty()) {
+        erreur(kolmar::texte(Texte::AucunePartie, langue_));
+        return;
+    }
     if (parties_lues_.size() == 1) {
         importer_partie(ctrl_, parties_lues_.front());
         return;
@@ -181,6 +208,38 @@ void TForm1::ListeCancelClick() {
     parties_lues_.clear();
 }
 
+void TForm1::ouvrir_fichier(const QString& chemin) {
+    ctrl_.session().arret_calcul = 1;
+    const QFileInfo info(chemin);
+    Texte raison = Texte::NB_TEXTES;
+    if (!info.exists()) raison = Texte::FichierAbsent;
+    else if (info.isDir()) raison = Texte::FichierDossier;
+    else if (!info.isReadable()) raison = Texte::FichierInterdit;
+    if (raison != Texte::NB_TEXTES) {
+        erreur(std::string(kolmar::texte(Texte::ImpossibleOuvrirFichier, langue_)) + "\n" + chemin.toStdString() +
+               "\n" + kolmar::texte(raison, langue_));
+        return;
+    }
+    if (info.suffix().compare(QLatin1String("dam"), Qt::CaseInsensitive) == 0)
+        ouvrir_partie(ctrl_, info.absoluteFilePath().toStdString());
+    else
+        ouvrir_texte(info.absoluteFilePath());
+}
+
+void TForm1::Copierlaposition1Click() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(texte_position(ctrl_)));
+}
+
+void TForm1::Copierlapartie1Click() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(texte_partie_pdn(ctrl_)));
+}
+
+void TForm1::Coller1Click() {
+    ctrl_.session().arret_calcul = 1;
+    const std::string t = QGuiApplication::clipboard()->text().toStdString();
+    if (coller(ctrl_, t, parties_lues_) && !parties_lues_.empty()) choisir_partie_lue();
+}
+
 void TForm1::Imprimer1Click() {
     QPrinter imprimante(QPrinter::HighResolution);
     QPrintDialog d(&imprimante, this);
@@ -191,7 +250,7 @@ void TForm1::Imprimer1Click() {
 }
 
 void TForm1::Editerlimagefichierbmp1Click() {
-    const QString chemin = choisir(dialogue(this, true, Editerlimagefichierbmp1->text(), donnees(),
+    const QString chemin = choisir(dialogue(this, true, Editerlimagefichierbmp1->text(), SorteFichier::image,
                                             qs(Texte::FiltreImage, langue_), QStringLiteral("bmp")));
     if (chemin.isEmpty()) return;
     // The 3D picture when a 3D board is up, else the window's board.
@@ -204,7 +263,7 @@ void TForm1::Editerlimagefichierbmp1Click() {
 
 void TForm1::Problmes1Click() {
     ctrl_.session().arret_calcul = 1;
-    const QString chemin = choisir(dialogue(this, false, Problmes1->text(), QString::fromStdString(dossier_problemes()),
+    const QString chemin = choisir(dialogue(this, false, Problmes1->text(), SorteFichier::problemes,
                                             qs(Texte::FiltreParties, langue_), QStringLiteral("dam")));
     if (chemin.isEmpty()) return;
     std::string t;
@@ -225,7 +284,7 @@ void TForm1::montrer_lecon(const std::string& t) {
 
 void TForm1::Chargerdesleons1Click() {
     const QString chemin =
-        choisir(dialogue(this, false, Chargerdesleons1->text(), QString::fromStdString(chemin_donnee("Parametres")),
+        choisir(dialogue(this, false, Chargerdesleons1->text(), SorteFichier::lecons,
                          qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
     if (!chemin.isEmpty()) kolmar::Chargerdesleons1Click(ctrl_, chemin.toStdString());
 }
@@ -238,7 +297,7 @@ void TForm1::session_menus() {
 
 std::string TForm1::fichier_lecons() {
     QFileDialog* d = dialogue(this, true, QString::fromUtf8(kolmar::texte(TexteAnalyse::Apprendre, langue_)),
-                              QString::fromStdString(chemin_donnee("Parametres")), qs(Texte::FiltreLecons, langue_),
+                              SorteFichier::lecons, qs(Texte::FiltreLecons, langue_),
                               QStringLiteral("dal"));
     if (!dernier_fichier_lecons_.isEmpty()) d->selectFile(dernier_fichier_lecons_);
     const QString chemin = choisir(d);

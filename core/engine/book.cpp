@@ -25,21 +25,32 @@ bool lire_nombre(const std::string& t, size_t& i, int& v) {
 }
 
 // "<stem>.ovv" and the two lists beside it: a bare name lives in
-// "Parametres", a path (from a file dialog) is taken as it is.
-std::string racine_jeu(const std::string& nom, const std::string& dir) {
+// "Parametres" (read from the player's copy or the program's), a path
+// (from a file dialog) is taken as it is.
+struct Racine {
+    std::string stem;
+    bool nue;
+};
+
+Racine racine_jeu(const std::string& nom) {
     std::string stem = nom;
     if (stem.size() >= 4) {
         std::string fin = stem.substr(stem.size() - 4);
         for (char& c : fin) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (fin == ".ovv") stem.resize(stem.size() - 4);
     }
-    if (stem.find('/') != std::string::npos) return stem;
-    return chemin_donnee("Parametres", repertoire(dir)) + "/" + stem;
+    return {stem, stem.find('/') == std::string::npos};
 }
 
-// The file on disk whatever the case of its name.
-std::string existant(const std::string& chemin) {
-    return !chemin.empty() && chemin[0] == '/' ? chemin_donnee(chemin, "") : chemin;
+std::string lu(const Racine& r, const char* fin, const std::string& dir) {
+    if (r.nue) return chemin_lecture("Parametres/" + r.stem + fin, repertoire(dir));
+    const std::string chemin = r.stem + fin;
+    // The file on disk whatever the case of its name.
+    return chemin[0] == '/' ? chemin_donnee(chemin, "") : chemin;
+}
+
+std::string ecrit(const Racine& r, const char* fin, const std::string& dir) {
+    return r.nue ? chemin_ecriture("Parametres/" + r.stem + fin, repertoire(dir)) : r.stem + fin;
 }
 
 }  // namespace
@@ -97,12 +108,12 @@ bool ecrire_ouvertures(const std::string& chemin, const std::vector<std::string>
 }
 
 void charger_bibliotheques(Bibliotheque& b, const std::string& dir) {
-    lire_ouvertures(chemin_donnee(FICHIER_OUVERTURES_BLANCS, repertoire(dir)), b.blancs);
-    lire_ouvertures(chemin_donnee(FICHIER_OUVERTURES_NOIRS, repertoire(dir)), b.noirs);
+    lire_ouvertures(chemin_lecture(FICHIER_OUVERTURES_BLANCS, repertoire(dir)), b.blancs);
+    lire_ouvertures(chemin_lecture(FICHIER_OUVERTURES_NOIRS, repertoire(dir)), b.noirs);
 }
 
 bool enregistrer_liste(const Bibliotheque& b, int couleur, const std::string& dir) {
-    return ecrire_ouvertures(chemin_donnee(fichier_liste(couleur), repertoire(dir)), b.liste(couleur));
+    return ecrire_ouvertures(chemin_ecriture(fichier_liste(couleur), repertoire(dir)), b.liste(couleur));
 }
 
 std::string ligne_de_partie(const Partie& pt, int w) {
@@ -148,23 +159,23 @@ bool effacer_ligne(Bibliotheque& b, int couleur, int index) {
 
 bool enregistrer_jeu(const Bibliotheque& b, int couleur, const std::string& nom,
                      const std::vector<std::string>& marqueur, const std::string& dir) {
-    const std::string stem = racine_jeu(nom, dir);
+    const Racine r = racine_jeu(nom);
     const int autre = 1 - couleur;
     const char* suffixe[2] = {"_b.ouv", "_n.ouv"};
     std::vector<std::string> lignes_autre;
-    lire_ouvertures(chemin_donnee(fichier_liste(autre), repertoire(dir)), lignes_autre);
-    bool ok = ecrire_ouvertures(stem + ".ovv", marqueur);
-    ok = ecrire_ouvertures(stem + suffixe[couleur], b.liste(couleur)) && ok;
+    lire_ouvertures(chemin_lecture(fichier_liste(autre), repertoire(dir)), lignes_autre);
+    bool ok = ecrire_ouvertures(ecrit(r, ".ovv", dir), marqueur);
+    ok = ecrire_ouvertures(ecrit(r, suffixe[couleur], dir), b.liste(couleur)) && ok;
     ok = enregistrer_liste(b, couleur, dir) && ok;
-    ok = ecrire_ouvertures(stem + suffixe[autre], lignes_autre) && ok;
+    ok = ecrire_ouvertures(ecrit(r, suffixe[autre], dir), lignes_autre) && ok;
     return ok;
 }
 
 bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir) {
-    const std::string stem = racine_jeu(nom, dir);
+    const Racine r = racine_jeu(nom);
     std::vector<std::string> blancs, noirs;
-    bool lu_b = lire_ouvertures(existant(stem + "_b.ouv"), blancs);
-    bool lu_n = lire_ouvertures(existant(stem + "_n.ouv"), noirs);
+    bool lu_b = lire_ouvertures(lu(r, "_b.ouv", dir), blancs);
+    bool lu_n = lire_ouvertures(lu(r, "_n.ouv", dir), noirs);
     // A name with no list beside it must not wipe the current library.
     if (!lu_b && !lu_n) return false;
     b.blancs = std::move(blancs);

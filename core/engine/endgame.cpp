@@ -49,7 +49,7 @@ int charger_finales(Finales& f, const std::string& dir) {
         std::string contenu;
         f.tables[t].clear();
         size_t taille = static_cast<size_t>(k_finales[t].taille);
-        if (!lire_fichier(chemin_donnee(k_finales[t].nom, repertoire(dir)), contenu) || contenu.size() < taille) {
+        if (!lire_fichier(chemin_lecture(k_finales[t].nom, repertoire(dir)), contenu) || contenu.size() < taille) {
             f.tables[t].shrink_to_fit();
             continue;
         }
@@ -151,7 +151,7 @@ bool sonder_finales(Finales& f, const uint8_t damier[TAILLE_DAMIER], const uint8
 bool charger_positions(Finales& f, const std::string& dir) {
     std::string contenu;
     f.positions.clear();
-    if (!lire_fichier(chemin_donnee("can.dat", repertoire(dir)), contenu) ||
+    if (!lire_fichier(chemin_lecture("can.dat", repertoire(dir)), contenu) ||
         contenu.size() < static_cast<size_t>(TAILLE_POSITIONS_APPRISES))
         return false;
     f.positions.assign(contenu.begin(), contenu.begin() + TAILLE_POSITIONS_APPRISES);

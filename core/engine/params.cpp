@@ -34,7 +34,7 @@ bool sauver_parametres(Parametres& p, const std::string& chemin) {
 }
 
 bool charger_parametres_defaut(Parametres& p, ErreurDonnees& erreur, const std::string& dir) {
-    std::string chemin = chemin_donnee(FICHIER_PARAMETRES_DEFAUT, dir.empty() ? repertoire_donnees() : dir);
+    std::string chemin = chemin_lecture(FICHIER_PARAMETRES_DEFAUT, dir.empty() ? repertoire_donnees() : dir);
     std::string contenu;
     if (!lire_fichier(chemin, contenu)) {
         erreur = {ErreurDonnees::Code::parametres_absents, chemin, 0};

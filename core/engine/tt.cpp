@@ -20,7 +20,7 @@ uint32_t lire_u32(const unsigned char* b) {
 }  // namespace
 
 bool charger_cles(TableHachage& t, ErreurDonnees& erreur, const std::string& dir) {
-    std::string chemin = chemin_donnee(FICHIER_CLES, dir.empty() ? repertoire_donnees() : dir);
+    std::string chemin = chemin_lecture(FICHIER_CLES, dir.empty() ? repertoire_donnees() : dir);
     std::string contenu;
     if (!lire_fichier(chemin, contenu)) {
         erreur = {ErreurDonnees::Code::cles_absentes, chemin, 0};

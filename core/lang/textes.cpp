@@ -132,6 +132,9 @@ const Legende k_legendes[] = {
     {"ChoixPartie", Texte::ChoixPartie},
     {"Annul_nul", Texte::Annuler},
     {"Langue1", Texte::MenuLangue},
+    {"Copierlaposition1", Texte::CopierPosition},
+    {"Copierlapartie1", Texte::CopierPartie},
+    {"Coller1", Texte::Coller},
 };
 
 }  // namespace

@@ -115,7 +115,7 @@ FinDeMatch conclure_match(Match& m, int resultat, const std::string& nom_blanc, 
     // Only the points change; the names file is left as it is.
     std::string texte = texte_lignes(r.points);
     RaisonEchec raison = RaisonEchec::aucune;
-    if (!ecrire_fichier_sur(chemin_donnee(FICHIER_POINTS, dossier), texte.data(), texte.size(), &raison))
+    if (!ecrire_fichier_sur(chemin_ecriture(FICHIER_POINTS, dossier), texte.data(), texte.size(), &raison))
         fin.ecriture = ResultatFichier::echec_ecriture(raison);
     return fin;
 }

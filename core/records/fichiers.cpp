@@ -1,12 +1,14 @@
 #include "records/fichiers.h"
 
 #include <dirent.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <strings.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -24,14 +26,95 @@ std::string repertoire_programme() {
 }
 
 namespace {
-std::string& repertoire_courant() {
-    static std::string dir = repertoire_programme();
+
+bool est_dossier(const std::string& chemin) {
+    struct stat st;
+    return stat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool existe(const std::string& chemin) {
+    struct stat st;
+    return stat(chemin.c_str(), &st) == 0;
+}
+
+// An install puts the data at this path from the executable's folder.
+#ifndef KOLMAR_PARTAGE_RELATIF
+#define KOLMAR_PARTAGE_RELATIF "../share/kolmar3d"
+#endif
+
+std::string installe_defaut() {
+    const std::string programme = repertoire_programme();
+    const std::string partage = programme + "/" KOLMAR_PARTAGE_RELATIF;
+    return est_dossier(partage) ? partage : programme;
+}
+
+std::string& repertoire_installe_courant() {
+    static std::string dir = installe_defaut();
     return dir;
 }
+
+std::string& repertoire_courant() {
+    static std::string dir = repertoire_donnees_defaut();
+    return dir;
+}
+
+// An environment variable that names an absolute path, else empty.
+std::string chemin_absolu_env(const char* nom) {
+    const char* v = std::getenv(nom);
+    return v != nullptr && v[0] == '/' ? std::string(v) : std::string();
+}
+
 }  // namespace
 
+std::string repertoire_donnees_defaut() {
+    if (const char* d = std::getenv("KOLMAR_DATA"); d != nullptr && d[0] != '\0') return d;
+    std::string base = chemin_absolu_env("XDG_DATA_HOME");
+    if (base.empty()) {
+        std::string maison = chemin_absolu_env("HOME");
+        if (maison.empty())
+            if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) maison = pw->pw_dir;
+        if (maison.empty()) return repertoire_programme();
+        base = maison + "/.local/share";
+    }
+    return base + "/kolmar3d";
+}
+
+const std::string& repertoire_installe() { return repertoire_installe_courant(); }
+void definir_repertoire_installe(const std::string& dir) { repertoire_installe_courant() = dir; }
 const std::string& repertoire_donnees() { return repertoire_courant(); }
 void definir_repertoire_donnees(const std::string& dir) { repertoire_courant() = dir; }
+
+std::string chemin_lecture(const std::string& relatif, const std::string& dossier) {
+    const std::string chemin = chemin_donnee(relatif, dossier);
+    if (dossier != repertoire_donnees() || dossier == repertoire_installe() || existe(chemin)) return chemin;
+    const std::string installe = chemin_donnee(relatif, repertoire_installe());
+    return existe(installe) ? installe : chemin;
+}
+
+std::string chemin_ecriture(const std::string& relatif, const std::string& dossier) {
+    const std::string chemin = chemin_donnee(relatif, dossier);
+    const size_t slash = chemin.rfind('/');
+    if (slash != std::string::npos && slash > 0) creer_dossiers(chemin.substr(0, slash));
+    return chemin;
+}
+
+std::string dossier_joueur(const std::string& relatif) {
+    const std::string chemin = chemin_donnee(relatif, repertoire_donnees());
+    if (est_dossier(chemin)) return chemin;
+    if (!creer_dossiers(chemin)) return chemin;
+    const std::string source = chemin_donnee(relatif, repertoire_installe());
+    if (source == chemin) return chemin;
+    if (DIR* d = opendir(source.c_str())) {
+        while (dirent* e = readdir(d)) {
+            const std::string de = source + "/" + e->d_name;
+            struct stat st;
+            if (e->d_name[0] == '.' || stat(de.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+            copier_fichier(de, chemin + "/" + e->d_name);
+        }
+        closedir(d);
+    }
+    return chemin;
+}
 
 std::string chemin_donnee(const std::string& relatif, const std::string& base) {
     std::vector<std::string> parties;
@@ -152,6 +235,19 @@ bool creer_dossier(const std::string& chemin) {
     struct stat st;
     if (stat(chemin.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
     return mkdir(chemin.c_str(), 0777) == 0 || (stat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
+bool creer_dossiers(const std::string& chemin) {
+    if (chemin.empty() || est_dossier(chemin)) return !chemin.empty();
+    const size_t slash = chemin.find_last_not_of('/') == std::string::npos ? std::string::npos
+                                                                            : chemin.rfind('/', chemin.find_last_not_of('/'));
+    if (slash != std::string::npos && slash > 0 && !creer_dossiers(chemin.substr(0, slash))) return false;
+    return creer_dossier(chemin);
+}
+
+bool copier_fichier(const std::string& source, const std::string& cible) {
+    std::string contenu;
+    return lire_fichier(source, contenu) && ecrire_fichier_sur(cible, contenu.data(), contenu.size());
 }
 
 }  // namespace kolmar

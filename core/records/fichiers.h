@@ -1,5 +1,5 @@
-// Finding the program's data files: they lie beside the executable, and
-// names are matched without regard to case ("Parametres" / "parametres").
+// Finding the data files: the program's own and the player's, names
+// matched without regard to case ("Parametres" / "parametres").
 #pragma once
 
 #include <cstdint>
@@ -23,16 +23,38 @@ RaisonEchec raison_de_errno(int erreur);
 // Directory of the running executable, without a trailing '/'.
 std::string repertoire_programme();
 
-// Directory the data files are read from: repertoire_programme() unless
-// changed (tests point it at a scratch folder).
+// Two folders hold the data. The program's own files (pictures, sounds,
+// tables, the shipped libraries and lessons) are only read, from
+// share/kolmar3d of an install or, in a build folder, from beside the
+// executable. What the player's play writes (autosave, register, edited
+// parameters and libraries, lessons) goes to the player's folder: KOLMAR_DATA
+// when set, else $XDG_DATA_HOME/kolmar3d (~/.local/share/kolmar3d). Reading
+// from the player's folder falls back on the program's copy, so a file is
+// the player's once it has been written there.
+const std::string& repertoire_installe();
+void definir_repertoire_installe(const std::string& dir);
 const std::string& repertoire_donnees();
 void definir_repertoire_donnees(const std::string& dir);
+// The player's folder as the environment names it (KOLMAR_DATA, XDG, HOME).
+std::string repertoire_donnees_defaut();
 
 // Resolves a relative path ("Images1c/1pba.BMP", "\\Parametres\\x.par")
 // under base, matching each component case-insensitively. Returns the
 // existing path, or base/relative as written when nothing matches (so a
 // new file is created with the given name).
-std::string chemin_donnee(const std::string& relatif, const std::string& base = repertoire_donnees());
+std::string chemin_donnee(const std::string& relatif, const std::string& base);
+
+// A file to read under dossier; in the player's folder, the program's copy
+// when the player has none.
+std::string chemin_lecture(const std::string& relatif, const std::string& dossier = repertoire_donnees());
+
+// A file to write under dossier, the folders on its way created.
+std::string chemin_ecriture(const std::string& relatif, const std::string& dossier = repertoire_donnees());
+
+// A folder of the player's ("Parametres", "Problemes"), created when
+// missing and then filled with the program's files of the same folder, so
+// its dialogs offer them from the first time.
+std::string dossier_joueur(const std::string& relatif);
 
 // Reads a whole file; false when it cannot be opened.
 bool lire_fichier(const std::string& chemin, std::string& contenu);
@@ -53,5 +75,10 @@ bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, RaisonEche
 
 // Creates the folder when it does not exist; true when it exists after.
 bool creer_dossier(const std::string& chemin);
+// The same with every missing parent.
+bool creer_dossiers(const std::string& chemin);
+
+// A copy of a file through a temporary, as ecrire_fichier_sur.
+bool copier_fichier(const std::string& source, const std::string& cible);
 
 }  // namespace kolmar

@@ -247,18 +247,10 @@ void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const 
     ecrire_nom(pt.partie[p] + OFS_NOM_NOIR, etat.nom_noir);
 }
 
-std::string dossier_sauve() {
-    std::string d = chemin_donnee(DOSSIER_SAUVE);
-    creer_dossier(d);
-    return d;
-}
+std::string dossier_sauve() { return dossier_joueur(DOSSIER_SAUVE); }
 
-std::string dossier_problemes() {
-    std::string d = chemin_donnee(DOSSIER_PROBLEMES);
-    creer_dossier(d);
-    return d;
-}
+std::string dossier_problemes() { return dossier_joueur(DOSSIER_PROBLEMES); }
 
-std::string chemin_autosave() { return chemin_donnee(FICHIER_AUTOSAVE); }
+std::string chemin_autosave() { return chemin_ecriture(FICHIER_AUTOSAVE); }
 
 }  // namespace kolmar

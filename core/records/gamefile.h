@@ -123,7 +123,8 @@ ResultatFichier poser_langue_partie(const std::string& chemin, uint8_t langue);
 // and are written into the record of the current ply, so a save keeps them.
 void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const std::string& noir);
 
-// Paths under the data directory. The folders are created when missing.
+// Paths in the player's folder. The folders are created when missing, the
+// lessons folder filled with the program's lessons.
 std::string dossier_sauve();
 std::string dossier_problemes();
 std::string chemin_autosave();

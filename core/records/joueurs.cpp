@@ -53,8 +53,9 @@ std::string texte_capital(int32_t points) {
 }
 
 namespace {
-std::string chemin_joueurs(const std::string& dossier) { return chemin_donnee(FICHIER_JOUEURS, dossier); }
-std::string chemin_points(const std::string& dossier) { return chemin_donnee(FICHIER_POINTS, dossier); }
+// Read from the player's copy, or the program's until the first change.
+std::string lu_joueurs(const std::string& dossier) { return chemin_lecture(FICHIER_JOUEURS, dossier); }
+std::string lu_points(const std::string& dossier) { return chemin_lecture(FICHIER_POINTS, dossier); }
 
 // A missing points line counts as a line that is not a number.
 void aligner_points(Registre& r) {
@@ -64,16 +65,16 @@ void aligner_points(Registre& r) {
 
 Registre charger_registre(const std::string& dossier) {
     Registre r;
-    r.noms = lire_lignes(chemin_joueurs(dossier));
+    r.noms = lire_lignes(lu_joueurs(dossier));
     for (std::string& nom : r.noms) nom = sans_controles(vers_utf8(nom));
-    r.points = lire_lignes(chemin_points(dossier));
+    r.points = lire_lignes(lu_points(dossier));
     return r;
 }
 
 ResultatFichier sauver_registre(const std::string& dossier, const Registre& r) {
     RaisonEchec raison = RaisonEchec::aucune;
-    if (!ecrire_fichiers_sur({{chemin_joueurs(dossier), texte_lignes(r.noms)},
-                              {chemin_points(dossier), texte_lignes(r.points)}},
+    if (!ecrire_fichiers_sur({{chemin_ecriture(FICHIER_JOUEURS, dossier), texte_lignes(r.noms)},
+                              {chemin_ecriture(FICHIER_POINTS, dossier), texte_lignes(r.points)}},
                              &raison))
         return ResultatFichier::echec_ecriture(raison);
     return {};

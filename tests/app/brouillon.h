@@ -18,17 +18,29 @@ namespace brouillon {
 
 using namespace kolmar;
 
+// The home moves into the folder too: the player's documents are
+// "maison/Documents" there.
 struct Dossier {
     QTemporaryDir dir;
     QString chemin() const { return dir.path(); }
     std::string std() const { return dir.path().toStdString(); }
     QString fichier(const QString& nom) const { return dir.path() + QLatin1Char('/') + nom; }
+    QString documents() const { return fichier(QStringLiteral("maison/Documents")); }
 
-    Dossier() {
+    Dossier() : maison_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
         for (const char* nom : {"joueurs.dat", "points.dat", "Ouvert_b.ouv", "Ouvert_n.ouv"})
             QFile::copy(QStringLiteral(KOLMAR_DIR "/") + nom, fichier(QString::fromLatin1(nom)));
         QDir(dir.path()).mkdir(QStringLiteral("Parametres"));
+        qputenv("HOME", fichier(QStringLiteral("maison")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", fichier(QStringLiteral("maison/.config")).toLocal8Bit());
     }
+    ~Dossier() {
+        qputenv("HOME", maison_);
+        qputenv("XDG_CONFIG_HOME", config_);
+    }
+
+private:
+    QByteArray maison_, config_;
 };
 
 // Pictures come from the program directory; everything the window reads

@@ -216,9 +216,8 @@ class TestAffichage : public QObject {
         QCOMPARE(legende(f, "Label72"), QString("Grand luxe"));
         QCOMPARE(legende(f, "Label68"), QString("Saint-Laurent"));
         QCOMPARE(legende(f, "Button8"), QString("Portugues"));
-        QCOMPARE(
-            legende(f, "Label8"),
-            QString::fromUtf8("Si l'image déborde de l'écran, votre écran n'est pas réglé en Super VGA (800x600)"));
+        QCOMPARE(legende(f, "Label8"),
+                 QString::fromUtf8("La fenêtre s'agrandit à volonté : le damier et les panneaux grandissent avec elle."));
         QCOMPARE(f.windowTitle(), QString("Kolmar 3D, le jeu"));
         QVERIFY(!banc::c<QMenu>(f, "Fichier1")->menuAction()->isVisible());
         QVERIFY(banc::c<QMenu>(f, "Aide1")->menuAction()->isVisible());
@@ -322,7 +321,7 @@ class TestAffichage : public QObject {
     void aide_et_repli() {
         auto f = banc::fenetre();
         auto contenu = [&](const char* nom) {
-            QFile fichier(QString::fromStdString(chemin_donnee(nom)));
+            QFile fichier(QString::fromStdString(chemin_lecture(nom)));
             if (!fichier.open(QIODevice::ReadOnly)) return QString();
             QTextBrowser b;
             b.setHtml(QString::fromUtf8(fichier.readAll()));

@@ -2,6 +2,7 @@
 // dialogs, refused files, the autosave of "Quitter" and its resumption at
 // start-up.
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -73,7 +74,8 @@ class TestFichiersFenetre : public QObject {
     Q_OBJECT
 
 private slots:
-    // Saved through the dialog in "Sauve", opened in another window: the
+    // Saved through the dialog in "Kolmar 3D" of the documents, opened in
+    // another window: the
     // game, its list, the side to move and the names come back, and the
     // window keeps its own language.
     void sauver_puis_ouvrir() {
@@ -93,7 +95,7 @@ private slots:
             banc::c<QAction>(*f, "Sauver1")->trigger();
             QCOMPARE(g.vus(), 1);
         }
-        QCOMPARE(QFileInfo(dossier_vu).fileName(), QString("Sauve"));
+        QCOMPARE(dossier_vu, d.documents() + "/Kolmar 3D");
         const QString chemin = dossier_vu + "/ouverture.dam";
         const QByteArray image = lire(chemin);
         QCOMPARE(image.size(), int(TAILLE_FICHIER_PARTIE));
@@ -184,6 +186,76 @@ private slots:
         QVERIFY(Etat(*g) == avant);
         // The game still takes moves.
         jouer(*g, 25, 31);
+    }
+
+    // Each kind of dialog opens where the last one of its kind was used;
+    // the others keep their own folder.
+    void dialogues_par_sorte() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        QDir().mkpath(d.fichier("ailleurs"));
+        auto vu = [&](const char* action, const QString& choix) {
+            QString dossier;
+            Guetteur<QFileDialog> g([&](QFileDialog* dlg) {
+                dossier = dlg->directory().absolutePath();
+                if (choix.isEmpty()) dlg->reject();
+                else brouillon::accepter(dlg, choix);
+            });
+            banc::c<QAction>(*f, action)->trigger();
+            return dossier;
+        };
+        QCOMPARE(vu("Sauver1", d.fichier("ailleurs/partie.dam")), d.documents() + "/Kolmar 3D");
+        QCOMPARE(vu("Ouvrir1", QString()), d.fichier("ailleurs"));
+        QCOMPARE(vu("Ouvrirunfichiertexte1", QString()), d.documents() + "/Kolmar 3D");
+        QCOMPARE(vu("Problmes1", QString()), d.fichier("Problemes"));
+    }
+
+    // A file from outside (the command line): one that cannot be read says
+    // why and leaves the resumed autosave as it was, in the window and on
+    // disk; a game file or a PDN file opens.
+    void fichier_de_dehors() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        ouverture(*f);
+        QVERIFY(ecrire_autosave(f->controleur()));
+        const QByteArray autosave = lire(QString::fromStdString(chemin_autosave()));
+
+        auto g = brouillon::fenetre(d);
+        FormActivate(g->controleur());
+        const Etat repris(*g);
+        QVERIFY(repris == Etat(*f));
+        QFile abime(d.fichier("abime.dam"));
+        QVERIFY(abime.open(QIODevice::WriteOnly));
+        abime.write(QByteArray(100, '\x55'));
+        abime.close();
+        const struct {
+            QString chemin;
+            Texte raison;
+        } refus[] = {{d.fichier("absente.dam"), Texte::FichierAbsent},
+                     {d.fichier("Parametres"), Texte::FichierDossier},
+                     {d.fichier("abime.dam"), Texte::NB_TEXTES}};
+        for (const auto& r : refus) {
+            Boite b;
+            g->ouvrir_fichier(r.chemin);
+            QVERIFY2(b.vue(), qPrintable(r.chemin));
+            if (r.raison != Texte::NB_TEXTES)
+                QVERIFY2(b.texte.endsWith(QString::fromUtf8(kolmar::texte(r.raison))), qPrintable(b.texte));
+            QVERIFY(Etat(*g) == repris);
+        }
+        QCOMPARE(lire(QString::fromStdString(chemin_autosave())), autosave);
+
+        const QString dam = d.fichier("suite.dam");
+        QVERIFY(sauver_partie(g->controleur(), dam.toStdString()));
+        nouvelle_partie(g->controleur());
+        g->ouvrir_fichier(dam);
+        QVERIFY(Etat(*g) == repris);
+        QFile pdn(d.fichier("une.PDN"));
+        QVERIFY(pdn.open(QIODevice::WriteOnly));
+        pdn.write("[White \"Lise\"]\n[Black \"Marc\"]\n\n1. 48-41 29-36 *\n");
+        pdn.close();
+        g->ouvrir_fichier(pdn.fileName());
+        QCOMPARE(banc::c<QLabel>(*g, "Nom_blanc")->text(), QString("Lise"));
+        QCOMPARE(g->controleur().jeu().partie.dernier_demi_coup, 2);
     }
 
     // "Quitter" writes last72.dam; a new window resumes it at start-up

@@ -1,5 +1,7 @@
 // Text and PDN files, printing and the lessons in the main window.
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -119,6 +121,58 @@ class TestTextesFenetre : public QObject {
         const std::string pdn = outils::lire(d.fichier("copie.pdn").toStdString());
         QVERIFY2(pdn.find("[White \"Paul\"]") != std::string::npos && pdn.find("1-7") != std::string::npos,
                  pdn.c_str());
+    }
+
+    // "Copier la position" and "Copier la partie" put FEN and PDN on the
+    // clipboard; "Coller" sets the position up, loads the game, and says
+    // why for a text that is neither. Ctrl+C stays "Ordinateur contre
+    // ordinateur": no two commands share a key.
+    void presse_papiers() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        Controleur& ctrl = f->controleur();
+        QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(6, "Lise", "Marc")).at(0)));
+        const std::string apres_six = banc::position(*f);
+        QClipboard* presse = QGuiApplication::clipboard();
+        banc::c<QAction>(*f, "Copierlaposition1")->trigger();
+        const QString fen = presse->text();
+        QCOMPARE(fen.toStdString(), apres_six);
+        banc::c<QAction>(*f, "Copierlapartie1")->trigger();
+        const QString pdn = presse->text();
+        QVERIFY2(pdn.contains("[White \"Lise\"]") && pdn.contains("72-66"), qPrintable(pdn));
+
+        nouvelle_partie(ctrl);
+        OKjoueurClick(ctrl, "Anne", "Bruno");
+        presse->setText(fen);
+        banc::c<QAction>(*f, "Coller1")->trigger();
+        QCOMPARE(banc::position(*f), apres_six);
+        QCOMPARE(ctrl.jeu().partie.dernier_demi_coup, 0);
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Anne"));
+
+        presse->setText(pdn);
+        banc::c<QAction>(*f, "Coller1")->trigger();
+        QCOMPARE(ctrl.jeu().partie.dernier_demi_coup, 6);
+        QCOMPARE(banc::position(*f), apres_six);
+        QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Lise"));
+        QCOMPARE(banc::c<QListWidget>(*f, "ListBox1")->count(), 3);
+
+        presse->setText(QStringLiteral("Bonjour Anne, rendez-vous a 18 h."));
+        {
+            brouillon::Boite b;
+            banc::c<QAction>(*f, "Coller1")->trigger();
+            QVERIFY(b.vue());
+            QCOMPARE(b.texte, QString::fromUtf8(kolmar::texte(Texte::CollerRien)));
+        }
+        QCOMPARE(ctrl.jeu().partie.dernier_demi_coup, 6);
+
+        QHash<QKeySequence, QString> touches;
+        for (QAction* a : f->findChildren<QAction*>()) {
+            if (a->shortcut().isEmpty()) continue;
+            QVERIFY2(!touches.contains(a->shortcut()),
+                     qPrintable(a->objectName() + " and " + touches.value(a->shortcut())));
+            touches.insert(a->shortcut(), a->objectName());
+        }
+        QCOMPARE(touches.value(QKeySequence(Qt::CTRL | Qt::Key_C)), QString("Ordinateurcontreordinateur1"));
     }
 
     // The lesson panels walk the lessons of "Problemes" and wrap around;

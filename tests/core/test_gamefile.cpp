@@ -17,6 +17,7 @@
 #include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/gamefile.h"
+#include "records/joueurs.h"
 #include "records/messages.h"
 #include "records/texte.h"
 #include "rules/jeu.h"
@@ -487,6 +488,66 @@ TEST(GameFile, AutosaveAndSaveFolderLieInTheDataDirectory) {
     EXPECT_EQ(repris->partie.dernier_demi_coup, 21);
     EXPECT_EQ(repris->trait, NOIR);
     definir_repertoire_donnees(ancien);
+}
+
+// An installed program's files are never written: the player reads them
+// until his own copy exists, and his copy wins from then on.
+TEST(GameFile, ThePlayersFolderLiesOverTheInstalledFiles) {
+    DossierTemp installe, maison;
+    const std::string ancien = repertoire_donnees(), ancien_installe = repertoire_installe();
+    definir_repertoire_installe(installe.chemin());
+    definir_repertoire_donnees(maison / "kolmar3d");  // not there yet
+    auto ecrire = [](const std::string& chemin, const std::string& t) {
+        ASSERT_TRUE(ecrire_fichier_sur(chemin, t.data(), t.size()));
+    };
+    ecrire(installe / "joueurs.dat", "Kolmar\n");
+    ecrire(installe / "points.dat", "1900\n");
+    std::filesystem::create_directory(installe / "Parametres");
+    ecrire(installe / "Parametres/defaut_can.par", "installe");
+
+    EXPECT_EQ(charger_registre(repertoire_donnees()).noms, std::vector<std::string>{"Kolmar"});
+    ASSERT_TRUE(ajouter_joueur(repertoire_donnees(), "Anne", 1600).ok);
+    EXPECT_EQ(lire(installe / "joueurs.dat"), "Kolmar\n");
+    EXPECT_EQ(charger_registre(repertoire_donnees()).noms, (std::vector<std::string>{"Kolmar", "Anne"}));
+    EXPECT_EQ(charger_registre(repertoire_donnees()).points.at(0), "1900");
+
+    EXPECT_EQ(chemin_lecture("Parametres/defaut_can.par"), installe / "Parametres/defaut_can.par");
+    // The folder is filled once; a file the player removed stays removed.
+    EXPECT_EQ(dossier_joueur("Parametres"), maison / "kolmar3d/Parametres");
+    EXPECT_EQ(lire(maison / "kolmar3d/Parametres/defaut_can.par"), "installe");
+    EXPECT_EQ(chemin_lecture("Parametres/defaut_can.par"), maison / "kolmar3d/Parametres/defaut_can.par");
+    std::filesystem::remove(maison / "kolmar3d/Parametres/defaut_can.par");
+    dossier_joueur("Parametres");
+    EXPECT_FALSE(std::filesystem::exists(maison / "kolmar3d/Parametres/defaut_can.par"));
+    EXPECT_EQ(chemin_ecriture("Parametres/mien.par"), maison / "kolmar3d/Parametres/mien.par");
+
+    definir_repertoire_donnees(ancien);
+    definir_repertoire_installe(ancien_installe);
+}
+
+// KOLMAR_DATA names the folder, else XDG_DATA_HOME, else the home's
+// ~/.local/share; a relative XDG path is ignored, as the XDG rules say.
+TEST(GameFile, ThePlayersFolderFollowsTheEnvironment) {
+    const char* noms[3] = {"KOLMAR_DATA", "XDG_DATA_HOME", "HOME"};
+    std::string avant[3];
+    bool present[3];
+    for (int i = 0; i < 3; ++i) {
+        const char* v = std::getenv(noms[i]);
+        present[i] = v != nullptr;
+        if (v) avant[i] = v;
+    }
+    unsetenv("KOLMAR_DATA");
+    setenv("HOME", "/maison/anne", 1);
+    setenv("XDG_DATA_HOME", "relatif", 1);
+    EXPECT_EQ(repertoire_donnees_defaut(), "/maison/anne/.local/share/kolmar3d");
+    setenv("XDG_DATA_HOME", "/donnees", 1);
+    EXPECT_EQ(repertoire_donnees_defaut(), "/donnees/kolmar3d");
+    setenv("KOLMAR_DATA", "/ailleurs", 1);
+    EXPECT_EQ(repertoire_donnees_defaut(), "/ailleurs");
+    for (int i = 0; i < 3; ++i) {
+        if (present[i]) setenv(noms[i], avant[i].c_str(), 1);
+        else unsetenv(noms[i]);
+    }
 }
 
 TEST(GameFile, NamesStayInsideTheirFieldAndOldNamesReadAsText) {

@@ -186,12 +186,14 @@ int cmd_match(const Args& args) {
             return erreur_usage("match: bad argument '" + a + "'");
         }
     }
-    if (parties < 1 || joueurs_demandes[0].empty() || joueurs_demandes[1].empty())
-        return erreur_usage("match: needs --games N --first P --second P");
+    if (parties < 1) return erreur_usage("match: needs --games N");
+    // A player not named is the program itself.
+    for (std::string& j : joueurs_demandes)
+        if (j.empty()) j = "kolmar";
     if (reglage.profondeur == 0 && reglage.secondes == 0) reglage.secondes = 0.1;
 
     std::string texte, erreur;
-    if (fichier_ouvertures.empty()) fichier_ouvertures = chemin_donnee("ouvertures_match.txt");
+    if (fichier_ouvertures.empty()) fichier_ouvertures = chemin_lecture("ouvertures_match.txt");
     std::vector<Ouverture> ouvertures;
     if (!lire_fichier(fichier_ouvertures, texte)) return erreur_usage("match: cannot read " + fichier_ouvertures);
     if (!lire_ouvertures(texte, ouvertures, erreur) || ouvertures.empty())

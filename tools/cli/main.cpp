@@ -38,7 +38,7 @@ const Commande k_commandes[] = {
     {"go", cmd_go, "go [--fen FEN] (--depth D | --time S | --level N)"},
     {"bench", cmd_bench, "bench [--depth D]"},
     {"match", cmd_match,
-     "match --games N --first P --second P [--depth D | --time S] [--params FILE] [--openings FILE]\n"
+     "match --games N [--first P] [--second P] [--depth D | --time S] [--params FILE] [--openings FILE]\n"
      "                   [--max-plies N] [--concurrency N] [--seed K] [--pdn FILE]\n"
      "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
     {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},

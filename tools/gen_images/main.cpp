@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "bmp24.h"
 #include "bruit.h"
+#include "png.h"
 
 namespace {
 
@@ -180,11 +182,53 @@ bool ecrire_bmp(const std::string& chemin, const Image& img, int n = N) {
     return outils::ecrire_bmp24(chemin, img.data(), n, n);
 }
 
+// The program's icon: a white king on its dark square, the square's
+// corners rounded off, n x n RGBA.
+std::vector<uint8_t> icone(int n) {
+    const double k = static_cast<double>(N) / n, rayon = 7.0;
+    std::vector<uint8_t> img(static_cast<size_t>(n) * n * 4);
+    for (int py = 0; py < n; ++py)
+        for (int px = 0; px < n; ++px) {
+            Rgb s{0, 0, 0};
+            int dedans = 0;
+            for (int j = 0; j < SUR; ++j)
+                for (int i = 0; i < SUR; ++i) {
+                    const double x = (px + (i + 0.5) / SUR) * k, y = (py + (j + 0.5) / SUR) * k;
+                    const double cx = borne(x, rayon, N - rayon), cy = borne(y, rayon, N - rayon);
+                    if (std::hypot(x - cx, y - cy) > rayon) continue;
+                    Rgb e = echantillon(DAME_BLANCHE, x, y);
+                    s.r += e.r, s.g += e.g, s.b += e.b;
+                    ++dedans;
+                }
+            uint8_t* o = &img[(static_cast<size_t>(py) * n + px) * 4];
+            if (dedans > 0) s = echelle(s, 1.0 / dedans);
+            o[0] = static_cast<uint8_t>(std::lround(borne(s.r, 0, 255)));
+            o[1] = static_cast<uint8_t>(std::lround(borne(s.g, 0, 255)));
+            o[2] = static_cast<uint8_t>(std::lround(borne(s.b, 0, 255)));
+            o[3] = static_cast<uint8_t>(std::lround(255.0 * dedans / (SUR * SUR)));
+        }
+    return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // gen_images --icone SIZE FILE.png: the desktop icon at one size.
+    if (argc == 4 && std::string(argv[1]) == "--icone") {
+        const int n = std::atoi(argv[2]);
+        if (n < 8 || n > 1024) {
+            std::fprintf(stderr, "gen_images: icon size %s out of range\n", argv[2]);
+            return 2;
+        }
+        const std::vector<uint8_t> img = icone(n);
+        if (!outils::ecrire_png(argv[3], img.data(), n, n)) {
+            std::fprintf(stderr, "gen_images: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: gen_images OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: gen_images OUTPUT_DIR | gen_images --icone SIZE FILE.png\n");
         return 2;
     }
     const std::string dir = argv[1];
