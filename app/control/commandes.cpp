@@ -306,7 +306,11 @@ void partie_chargee(Controleur& f) {
     montrer_marques(f);
 }
 
-bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }
+bool ecrire_autosave(Controleur& f) {
+    // A window that opened its folder read-only leaves the other's autosave.
+    if (!dossier_lecture_seule().empty()) return true;
+    return sauver_partie(f, chemin_autosave());
+}
 
 void fermer_ecran_depart(Controleur& f) {
     const std::string chemin = chemin_autosave();

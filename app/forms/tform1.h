@@ -20,6 +20,7 @@
 #include "lang/textes.h"
 #include "records/gamefile.h"
 #include "records/partie_texte.h"
+#include "records/verrou_dossier.h"
 
 class QAction;
 class QFrame;
@@ -132,6 +133,11 @@ public:
     // game screen, the engine and the last game; false when it cannot.
     bool choisir_depart(int s);
     bool jeu_ouvert() const { return property("Tag").toInt() == 1; }
+    // One copy per data folder: holds the folder's lock while the window
+    // runs and completes a register save a kill left half done. When
+    // another copy holds the folder, asks whether to open it read-only
+    // (nothing written into it) or to quit; false: quit.
+    bool prendre_dossier(const std::string& dossier);
     // The menu "Affichage": 0 the 2D board, 1..8 a set.
     void choisir_damier(int s);
     void Jeuenaveugle1Click();
@@ -421,6 +427,7 @@ private:
     QImage grande3d_;
     int grande3d_jeu_ = 0;
     std::unique_ptr<Chargeur3d> chargeur_;
+    VerrouDossier verrou_;
     std::vector<bool> disponibles_;
     QFrame* Panel10 = nullptr;
     Image3d* Image5 = nullptr;

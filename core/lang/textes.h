@@ -53,7 +53,7 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                                                         X(LangueNederlands)            \
                                                                                             X(LanguePortugues)         \
                                                                                                 X(LangueEspanol)       \
-                                                                                                    X(LangueItaliano) X(ChargerDesLecons) X(LancerUneSession) X(ArreterLaSession) X(FiltreTexteEcrire) X(FiltreTexteLire) X(FiltreImage) X(FiltreLecons) X(ChoixPartie) X(MenuLangue) X(Credits) X(ConfirmerAbandon)
+                                                                                                    X(LangueItaliano) X(ChargerDesLecons) X(LancerUneSession) X(ArreterLaSession) X(FiltreTexteEcrire) X(FiltreTexteLire) X(FiltreImage) X(FiltreLecons) X(ChoixPartie) X(MenuLangue) X(Credits) X(ConfirmerAbandon) X(DossierOccupe) X(LectureSeule) X(PartiesNonListees)
 
 enum class Texte : int {
 #define KOLMAR_ID(n) n,

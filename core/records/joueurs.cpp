@@ -55,6 +55,7 @@ std::string texte_capital(int32_t points) {
 namespace {
 std::string chemin_joueurs(const std::string& dossier) { return chemin_donnee(FICHIER_JOUEURS, dossier); }
 std::string chemin_points(const std::string& dossier) { return chemin_donnee(FICHIER_POINTS, dossier); }
+std::string chemin_engagement(const std::string& dossier) { return chemin_donnee(FICHIER_ENGAGEMENT, dossier); }
 
 // A missing points line counts as a line that is not a number.
 void aligner_points(Registre& r) {
@@ -64,9 +65,11 @@ void aligner_points(Registre& r) {
 
 Registre charger_registre(const std::string& dossier) {
     Registre r;
-    r.noms = lire_lignes(chemin_joueurs(dossier));
+    // A save under way (or killed) is read as the pair it will leave.
+    const std::string engagement = chemin_engagement(dossier);
+    r.noms = lire_lignes(fichier_engage(engagement, chemin_joueurs(dossier)));
     for (std::string& nom : r.noms) nom = sans_controles(vers_utf8(nom));
-    r.points = lire_lignes(chemin_points(dossier));
+    r.points = lire_lignes(fichier_engage(engagement, chemin_points(dossier)));
     return r;
 }
 
@@ -74,8 +77,17 @@ ResultatFichier sauver_registre(const std::string& dossier, const Registre& r) {
     RaisonEchec raison = RaisonEchec::aucune;
     if (!ecrire_fichiers_sur({{chemin_joueurs(dossier), texte_lignes(r.noms)},
                               {chemin_points(dossier), texte_lignes(r.points)}},
-                             &raison))
+                             chemin_engagement(dossier), &raison))
         return ResultatFichier::echec_ecriture(raison);
+    return {};
+}
+
+ResultatFichier reparer_registre(const std::string& dossier) {
+    RaisonEchec raison = RaisonEchec::aucune;
+    const std::string engagement = chemin_engagement(dossier);
+    if (!achever_fichiers(engagement, &raison)) return ResultatFichier::echec_ecriture(raison);
+    for (const std::string& f : {chemin_joueurs(dossier), chemin_points(dossier), engagement})
+        nettoyer_temporaires(f);
     return {};
 }
 
