@@ -6,6 +6,7 @@
 #include "control/controleur.h"
 #include "control/deroulement.h"
 #include "lang/messages.h"
+#include "lang/textes.h"
 #include "records/fichiers.h"
 #include "records/lecons.h"
 #include "records/pdn.h"
@@ -46,18 +47,35 @@ bool Crerunfichiertexte1Click(Controleur& f, const std::string& chemin, FormatTe
     return echec(f, ecrire_texte(chemin, ecrire_pdn(p)));
 }
 
-bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties) {
+bool lire_fichier_texte(Controleur& f, const std::string& chemin, FichierParties& parties) {
     f.session().arret_calcul = 1;
-    parties.clear();
+    parties = FichierParties();
     return echec(f, ouvrir_fichier_parties(chemin, parties));
 }
 
-std::vector<std::string> lignes_ListBox16(const Controleur& f, const std::vector<PartieLue>& parties) {
+std::vector<std::string> lignes_ListBox16(const Controleur& f, const FichierParties& parties) {
     std::vector<std::string> lignes;
-    lignes.reserve(parties.size());
-    for (size_t k = 0; k < parties.size(); ++k)
-        lignes.push_back(texte_ligne_partie(static_cast<int>(k) + 1, parties[k], f.ctx().langue));
+    lignes.reserve(parties.parties.size());
+    for (size_t k = 0; k < parties.parties.size(); ++k)
+        lignes.push_back(texte_ligne_partie(static_cast<int>(k) + 1, parties.parties[k], f.ctx().langue));
     return lignes;
+}
+
+std::string texte_parties_non_listees(const Controleur& f, const FichierParties& parties) {
+    if (parties.total <= parties.parties.size()) return {};
+    std::string t = texte(Texte::PartiesNonListees, f.ctx().langue);
+    auto poser = [&t](const char* marque, size_t n) {
+        const size_t i = t.find(marque);
+        if (i != std::string::npos) t.replace(i, 2, std::to_string(n));
+    };
+    poser("%1", parties.total);
+    poser("%2", parties.parties.size());
+    return t;
+}
+
+bool importer_partie(Controleur& f, const FichierParties& parties, size_t k) {
+    if (k >= parties.parties.size()) return false;
+    return importer_partie(f, partie_choisie(parties, k));
 }
 
 bool importer_partie(Controleur& f, const PartieLue& p) {

@@ -394,7 +394,7 @@ private:
     QPushButton* Panel13 = nullptr;  // "Suivant ->"
     QPushButton* Panel14 = nullptr;  // "Revoir coup"
     FenetreTexte* Bloc_notes = nullptr;
-    std::vector<PartieLue> parties_lues_;
+    FichierParties parties_lues_;
     // Position set-up, the analysis and the parameters editor.
     QWidget* Probleme0 = nullptr;
     QGroupBox* Probleme = nullptr;

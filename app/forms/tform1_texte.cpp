@@ -157,13 +157,20 @@ void TForm1::Ouvrirunfichiertexte1Click() {
     const QString chemin = choisir(dialogue(this, false, Ouvrirunfichiertexte1->text(), donnees(),
                                             qs(Texte::FiltreTexteLire, langue_), QStringLiteral("txt")));
     if (chemin.isEmpty()) return;
-    if (!lire_fichier_texte(ctrl_, chemin.toStdString(), parties_lues_) || parties_lues_.empty()) return;
-    if (parties_lues_.size() == 1) {
-        importer_partie(ctrl_, parties_lues_.front());
+    if (!lire_fichier_texte(ctrl_, chemin.toStdString(), parties_lues_) || parties_lues_.parties.empty()) return;
+    if (parties_lues_.total == 1) {
+        importer_partie(ctrl_, parties_lues_, 0);
+        parties_lues_ = FichierParties();
         return;
     }
     ListBox16->clear();
     for (const std::string& l : lignes_ListBox16(ctrl_, parties_lues_)) ListBox16->addItem(QString::fromStdString(l));
+    // Past the listed games, a line that says so and cannot be chosen.
+    const std::string reste = texte_parties_non_listees(ctrl_, parties_lues_);
+    if (!reste.empty()) {
+        auto* ligne = new QListWidgetItem(QString::fromStdString(reste), ListBox16);
+        ligne->setFlags(Qt::NoItemFlags);
+    }
     Panel2->show();
     Panel2->raise();
 }
@@ -171,14 +178,15 @@ void TForm1::Ouvrirunfichiertexte1Click() {
 void TForm1::ListeOKClick() {
     const int k = ListBox16->currentRow();
     // OK with no line chosen changes nothing, as Cancel.
-    if (k < 0 || k >= static_cast<int>(parties_lues_.size())) return ListeCancelClick();
+    if (k < 0 || k >= static_cast<int>(parties_lues_.parties.size())) return ListeCancelClick();
     Panel2->hide();
-    importer_partie(ctrl_, parties_lues_[static_cast<size_t>(k)]);
+    importer_partie(ctrl_, parties_lues_, static_cast<size_t>(k));
+    parties_lues_ = FichierParties();
 }
 
 void TForm1::ListeCancelClick() {
     Panel2->hide();
-    parties_lues_.clear();
+    parties_lues_ = FichierParties();
 }
 
 void TForm1::Imprimer1Click() {

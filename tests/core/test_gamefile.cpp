@@ -391,6 +391,10 @@ TEST(GameFile, DamagedFilesAreRefusedAndChangeNothing) {
     EtatNote etat;
     Reglages r;
     EXPECT_TRUE(ouvrir_jeu(f, *jeu, etat, r).ok);
+    // "0 Mo" written as 10, the other code the format gives it, is no damage.
+    std::string g = dir / "zero_mo.dam";
+    ecrire(g, entier(bon, 508 * 128 + 80, 10));
+    EXPECT_TRUE(ouvrir_jeu(g, *jeu, etat, r).ok) << texte_resultat(ouvrir_jeu(g, *jeu, etat, r));
 }
 
 TEST(GameFile, UnreadableFilesSayTheyCannotBeOpened) {
