@@ -72,9 +72,11 @@ private slots:
     void deux_fenetres_sur_un_dossier() {
         Dossier d;
         auto f = brouillon::fenetre(d);
+        f->show();
         QVERIFY(f->prendre_dossier(d.std()));
         ajouter(*f, "Alice", &NouveauJoueur::K1700);
         auto g = brouillon::fenetre(d);
+        g->show();
         QString vu;
         {
             Guetteur<QMessageBox> quitter{[&](QMessageBox* m) {
