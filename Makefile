@@ -2,7 +2,8 @@
 # make test: the same set-up, then every test through ctest.
 # make sanitize: the core, the game controller and their tests built with
 #   AddressSanitizer and UBSan, run through ctest.
-# make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
+# make fuzz: every file reader and the engine server fuzzed for FUZZ_SECONDS each
+#   (clang, libFuzzer).
 BUILD_DIR ?= build
 SAN_DIR ?= build-san
 FUZZ_DIR ?= build-fuzz

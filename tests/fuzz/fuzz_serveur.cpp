@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     for (std::string& t : lignes)
         if (t.find("set-param") != std::string::npos && t.find_first_of("3456789") != std::string::npos) t.clear();
 
-    // A search takes the lines still to come, then is stopped so that a
-    // session never waits on a deep level.
+    // A search takes the lines still to come, then is stopped at each poll
+    // so that a session never waits on a deep level, queued searches too.
     bool arret = false;
     s.en_attente = [&](std::string& t) {
         if (!lignes.empty()) {
@@ -74,10 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
             lignes.pop_front();
             return true;
         }
-        if (arret) return false;
-        arret = true;
-        t = "stop";
-        return true;
+        arret = !arret;
+        if (arret) t = "stop";
+        return arret;
     };
     s.ligne("new-game");
     s.ligne("level depth=2");
@@ -85,7 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     while (ouvert && !lignes.empty()) {
         const std::string t = std::move(lignes.front());
         lignes.pop_front();
-        arret = false;
         ouvert = s.ligne(t);
     }
     for (const std::string& r : sortie) verifier(r);
