@@ -36,8 +36,12 @@ void verifier(const std::string& l) {
     for (char c : l) exiger(static_cast<unsigned char>(c) >= 0x20, "an answer holds no control byte");
     if (l.rfind("error", 0) == 0) {
         exiger(l.rfind("error message=\"", 0) == 0 && l.back() == '"', "an error is message=\"...\"");
+        // A backslash escapes the byte after it, a backslash too.
         int nus = 0;
-        for (size_t i = 0; i < l.size(); ++i) nus += l[i] == '"' && l[i - 1] != '\\';
+        for (size_t i = 0; i < l.size(); ++i) {
+            if (l[i] == '\\') ++i;
+            else nus += l[i] == '"';
+        }
         exiger(nus == 2, "an error's message is quoted once");
         exiger(l.size() < 400, "an error echoes a bounded part of its line");
     }
