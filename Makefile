@@ -2,7 +2,8 @@
 # make test: the same set-up, then every test through ctest.
 # make sanitize: the core, the game controller and their tests built with
 #   AddressSanitizer and UBSan and with assertions on, run through ctest.
-# make fuzz: every file reader fuzzed for FUZZ_SECONDS each (clang, libFuzzer).
+# make fuzz: every file reader and the engine server fuzzed for FUZZ_SECONDS each
+#   (clang, libFuzzer).
 # make format: every C++ file laid out by .clang-format; make format-check
 #   fails, naming the files, when one is not.
 # make install: the build installed under PREFIX (default /usr/local).

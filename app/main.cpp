@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "control/commandes.h"
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
     // The start screen until a board is chosen; its button opens the
     // game screen, the engine and the last game.
     form.ecran_depart();
+    // The player's folder exists before its lock is taken, even on a first run.
+    std::error_code e;
+    std::filesystem::create_directories(repertoire_donnees(), e);
+    if (!form.prendre_dossier(repertoire_donnees())) return 0;
     while (form.isVisible() && !form.jeu_ouvert()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (!form.jeu_ouvert() || !form.isVisible()) return 0;
     if (!fichier.isEmpty()) form.ouvrir_fichier(fichier);

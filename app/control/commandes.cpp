@@ -24,6 +24,8 @@ namespace {
 constexpr int32_t k_codes_hash[NB_TAILLES_HASH] = {1, 50, 100, 200, 350, 700, 1000, 2000};
 
 int index_hash(int32_t code) {
+    // "0 Mo" also comes as 10.
+    if (code == 10) return 0;
     for (int i = 0; i < NB_TAILLES_HASH; ++i)
         if (k_codes_hash[i] == code) return i;
     return TAILLE_HASH_DEPART;
@@ -306,7 +308,11 @@ void partie_chargee(Controleur& f) {
     montrer_marques(f);
 }
 
-bool ecrire_autosave(Controleur& f) { return sauver_partie(f, chemin_autosave()); }
+bool ecrire_autosave(Controleur& f) {
+    // A window that opened its folder read-only leaves the other's autosave.
+    if (!dossier_lecture_seule().empty()) return true;
+    return sauver_partie(f, chemin_autosave());
+}
 
 void fermer_ecran_depart(Controleur& f) {
     const std::string chemin = chemin_autosave();

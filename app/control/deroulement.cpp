@@ -345,8 +345,11 @@ void fin_de_partie(Controleur& f, int kind) {
     S.arret_calcul = 1;
     J.damier[0] = BORD;
     int gagnant = -1;
-    if (coups_legaux(J.gen, BLANC) == 0) gagnant = NOIR;
-    else if (coups_legaux(J.gen, NOIR) == 0) gagnant = BLANC;
+    // The side to move first: when neither side can move, it is the one
+    // that cannot play that loses.
+    const int camp = J.trait;
+    if (coups_legaux(J.gen, camp) == 0) gagnant = 1 - camp;
+    else if (coups_legaux(J.gen, 1 - camp) == 0) gagnant = camp;
     if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON) gagnant = S.couleur_ordinateur;
     if (kind == FIN_TEMPS_ORDI) gagnant = 1 - S.couleur_ordinateur;
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "control/controleur.h"
+#include "lang/messages.h"
 #include "lang/textes.h"
 
 namespace kolmar {
@@ -46,8 +47,10 @@ void parametreOKClick(Controleur& f, const ChampsParametres& c) {
 }
 
 bool Sauverlesparamtres1Click(Controleur& f, const std::string& chemin) {
-    if (sauver_parametres(f.ctx().moteur->parametres, chemin)) return true;
-    f.vue().erreur(texte(Texte::ImpossibleOuvrirFichier, f.ctx().langue));
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (sauver_parametres(f.ctx().moteur->parametres, chemin, &raison)) return true;
+    // The reason, not "cannot open": a full disk or a read-only folder.
+    f.vue().erreur(texte_resultat(ResultatFichier::echec_ecriture(raison), f.ctx().langue));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "control/controleur.h"
 #include "control/deroulement.h"
 #include "lang/messages.h"
+#include "lang/textes.h"
 #include "records/fichiers.h"
 #include "records/lecons.h"
 #include "records/pdn.h"
@@ -55,8 +56,8 @@ std::string texte_partie_pdn(const Controleur& f) {
 
 std::string texte_position(const Controleur& f) { return ecrire_fen(f.jeu().plateau_affiche, f.jeu().trait); }
 
-bool coller(Controleur& f, const std::string& texte, std::vector<PartieLue>& parties) {
-    parties.clear();
+bool coller(Controleur& f, const std::string& texte, FichierParties& parties) {
+    parties = FichierParties();
     const size_t a = texte.find_first_not_of(" \t\r\n"), b = texte.find_last_not_of(" \t\r\n");
     const std::string t = a == std::string::npos ? std::string() : texte.substr(a, b - a + 1);
     uint8_t damier[TAILLE_DAMIER];
@@ -69,27 +70,45 @@ bool coller(Controleur& f, const std::string& texte, std::vector<PartieLue>& par
         return importer_partie(f, p);
     }
     // A text of no game at all is any text: only moves or a set-up count.
-    for (PartieLue& p : lire_parties(t))
-        if (!p.coups.empty() || !p.fen.empty()) parties.push_back(std::move(p));
-    if (parties.empty()) {
+    bool partie = false;
+    for (const PartieLue& p : lire_parties(t)) partie = partie || !p.coups.empty() || !p.fen.empty();
+    if (partie) lister_parties(t, parties);
+    if (parties.parties.empty()) {
         f.vue().erreur(kolmar::texte(Texte::CollerRien, f.ctx().langue));
         return false;
     }
     return true;
 }
 
-bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties) {
+bool lire_fichier_texte(Controleur& f, const std::string& chemin, FichierParties& parties) {
     f.session().arret_calcul = 1;
-    parties.clear();
+    parties = FichierParties();
     return echec(f, ouvrir_fichier_parties(chemin, parties));
 }
 
-std::vector<std::string> lignes_ListBox16(const Controleur& f, const std::vector<PartieLue>& parties) {
+std::vector<std::string> lignes_ListBox16(const Controleur& f, const FichierParties& parties) {
     std::vector<std::string> lignes;
-    lignes.reserve(parties.size());
-    for (size_t k = 0; k < parties.size(); ++k)
-        lignes.push_back(texte_ligne_partie(static_cast<int>(k) + 1, parties[k], f.ctx().langue));
+    lignes.reserve(parties.parties.size());
+    for (size_t k = 0; k < parties.parties.size(); ++k)
+        lignes.push_back(texte_ligne_partie(static_cast<int>(k) + 1, parties.parties[k], f.ctx().langue));
     return lignes;
+}
+
+std::string texte_parties_non_listees(const Controleur& f, const FichierParties& parties) {
+    if (parties.total <= parties.parties.size()) return {};
+    std::string t = texte(Texte::PartiesNonListees, f.ctx().langue);
+    auto poser = [&t](const char* marque, size_t n) {
+        const size_t i = t.find(marque);
+        if (i != std::string::npos) t.replace(i, 2, std::to_string(n));
+    };
+    poser("%1", parties.total);
+    poser("%2", parties.parties.size());
+    return t;
+}
+
+bool importer_partie(Controleur& f, const FichierParties& parties, size_t k) {
+    if (k >= parties.parties.size()) return false;
+    return importer_partie(f, partie_choisie(parties, k));
 }
 
 bool importer_partie(Controleur& f, const PartieLue& p) {

@@ -16,14 +16,20 @@ class Controleur;
 enum class FormatTexte { texte, pdn };
 // "Créer un fichier texte": the game up to the current ply.
 bool Crerunfichiertexte1Click(Controleur& f, const std::string& chemin, FormatTexte format);
-// "Ouvrir un fichier texte", first half: every game of the file.
-bool lire_fichier_texte(Controleur& f, const std::string& chemin, std::vector<PartieLue>& parties);
+// "Ouvrir un fichier texte", first half: the games of the file listed (at
+// most PARTIES_LISTEES_MAX), their moves read only once one is chosen.
+bool lire_fichier_texte(Controleur& f, const std::string& chemin, FichierParties& parties);
 // The lines of ListBox16, a refused foreign game named as such.
-std::vector<std::string> lignes_ListBox16(const Controleur& f, const std::vector<PartieLue>& parties);
+std::vector<std::string> lignes_ListBox16(const Controleur& f, const FichierParties& parties);
+// What the list says after its lines when the file holds more games than
+// it lists; empty otherwise.
+std::string texte_parties_non_listees(const Controleur& f, const FichierParties& parties);
 // The chosen game replayed into the record (illegal moves skipped without a
 // word), then shown as an opened game. A refused game changes nothing and
 // says why.
 bool importer_partie(Controleur& f, const PartieLue& p);
+// Listed game k of the file, read with its moves then imported.
+bool importer_partie(Controleur& f, const FichierParties& parties, size_t k);
 // "Editer meilleurs coups" (Button9): the main window's analysis lines.
 bool Best1Click(Controleur& f, const std::string& chemin = "Bestmove.txt");
 
@@ -36,7 +42,7 @@ std::string texte_partie_pdn(const Controleur& f);
 // otherwise the games of a PDN or text game go into `parties` for the
 // window to import as from a file. False, having said why, when the text
 // holds neither.
-bool coller(Controleur& f, const std::string& texte, std::vector<PartieLue>& parties);
+bool coller(Controleur& f, const std::string& texte, FichierParties& parties);
 
 // --- Learning ---
 // "Oui" of "Apprendre ?": the panel hides, the game steps to its last

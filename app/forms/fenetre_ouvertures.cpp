@@ -12,6 +12,7 @@
 #include <cctype>
 #include <memory>
 
+#include "lang/messages.h"
 #include "records/fichiers.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
@@ -132,8 +133,9 @@ bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::strin
         erreur = texte(Texte::ImpossibleOuvrirFichier, langue);
         return false;
     }
-    if (!charger_jeu(b, chemin)) {
-        erreur = texte(Texte::ImpossibleEcrireFichier, langue);
+    RaisonEchec raison = RaisonEchec::aucune;
+    if (!charger_jeu(b, chemin, std::string(), &raison)) {
+        erreur = texte_resultat(ResultatFichier::echec_ecriture(raison), langue);
         return false;
     }
     erreur.clear();
@@ -297,12 +299,13 @@ bool FenetreOuvertures::enregistrer_sous(const QString& nom) {
     dossier_joueur("Parametres");
     std::vector<std::string> marqueur;
     if (lignes_marqueur) marqueur = lignes_marqueur();
-    bool ok = enregistrer_jeu(b_, couleur_, n, marqueur);
+    RaisonEchec raison = RaisonEchec::aucune;
+    bool ok = enregistrer_jeu(b_, couleur_, n, marqueur, std::string(), &raison);
     if (ok) {
         charger();
     } else {
         // Reading the file back now would throw away the lines just typed.
-        signaler_erreur(qs(Texte::ImpossibleEcrireFichier, langue_));
+        signaler_erreur(QString::fromStdString(texte_resultat(ResultatFichier::echec_ecriture(raison), langue_)));
     }
     fermer();
     return ok;

@@ -20,6 +20,7 @@
 #include "lang/textes.h"
 #include "records/gamefile.h"
 #include "records/partie_texte.h"
+#include "records/verrou_dossier.h"
 
 class QAction;
 class QFrame;
@@ -136,6 +137,11 @@ public:
     // "Ouvrir", anything else as "Ouvrir un fichier texte". A file that
     // cannot be read says why and the game stays.
     void ouvrir_fichier(const QString& chemin);
+    // One copy per data folder: holds the folder's lock while the window
+    // runs and completes a register save a kill left half done. When
+    // another copy holds the folder, asks whether to open it read-only
+    // (nothing written into it) or to quit; false: quit.
+    bool prendre_dossier(const std::string& dossier);
     // The menu "Affichage": 0 the 2D board, 1..8 a set.
     void choisir_damier(int s);
     void Jeuenaveugle1Click();
@@ -403,7 +409,7 @@ private:
     QPushButton* Panel13 = nullptr;  // "Suivant ->"
     QPushButton* Panel14 = nullptr;  // "Revoir coup"
     FenetreTexte* Bloc_notes = nullptr;
-    std::vector<PartieLue> parties_lues_;
+    FichierParties parties_lues_;
     // Position set-up, the analysis and the parameters editor.
     QWidget* Probleme0 = nullptr;
     QGroupBox* Probleme = nullptr;
@@ -436,6 +442,7 @@ private:
     QImage grande3d_;
     int grande3d_jeu_ = 0;
     std::unique_ptr<Chargeur3d> chargeur_;
+    VerrouDossier verrou_;
     std::vector<bool> disponibles_;
     QFrame* Panel10 = nullptr;
     Image3d* Image5 = nullptr;

@@ -23,6 +23,7 @@
 #include "forms/tform6.h"
 #include "lang/textes_analyse.h"
 #include "records/fichiers.h"
+#include "records/joueurs.h"
 
 namespace kolmar {
 
@@ -60,6 +61,29 @@ void TForm1::ouvre() {
     ctrl_.session().arret_calcul = 1;
     const QString chemin = choisir_fichier(this, false, Ouvrir1->text(), langue_);
     if (!chemin.isEmpty()) ouvrir_partie(ctrl_, chemin.toStdString());
+}
+
+bool TForm1::prendre_dossier(const std::string& dossier) {
+    const EtatVerrou etat = verrou_.prendre(dossier);
+    if (etat == EtatVerrou::tenu) {
+        reparer_registre(dossier);
+        return true;
+    }
+    // A folder where no lock can be made refuses writes by itself.
+    if (etat == EtatVerrou::impossible) return true;
+    QMessageBox box(QMessageBox::Warning, qs(Texte::TitreApplication, langue_),
+                    qs(Texte::DossierOccupe, langue_).replace(QLatin1String("%1"), QString::fromStdString(dossier)),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("DossierOccupe"));
+    QPushButton* lire = box.addButton(qs(Texte::LectureSeule, langue_), QMessageBox::AcceptRole);
+    lire->setObjectName(QStringLiteral("LectureSeule"));
+    QPushButton* quitter = box.addButton(qs(Texte::Quitter, langue_), QMessageBox::RejectRole);
+    quitter->setObjectName(QStringLiteral("Quitter"));
+    box.setDefaultButton(quitter);
+    box.exec();
+    if (box.clickedButton() != lire) return false;
+    poser_dossier_lecture_seule(dossier);
+    return true;
 }
 
 void TForm1::erreur(const std::string& message) {

@@ -181,16 +181,23 @@ void TForm1::ouvrir_texte(const QString& chemin) {
 }
 
 void TForm1::choisir_partie_lue() {
-    if (parties_lues_.empty()) {
+    if (parties_lues_.parties.empty()) {
         erreur(kolmar::texte(Texte::AucunePartie, langue_));
         return;
     }
-    if (parties_lues_.size() == 1) {
-        importer_partie(ctrl_, parties_lues_.front());
+    if (parties_lues_.total == 1) {
+        importer_partie(ctrl_, parties_lues_, 0);
+        parties_lues_ = FichierParties();
         return;
     }
     ListBox16->clear();
     for (const std::string& l : lignes_ListBox16(ctrl_, parties_lues_)) ListBox16->addItem(QString::fromStdString(l));
+    // Past the listed games, a line that says so and cannot be chosen.
+    const std::string reste = texte_parties_non_listees(ctrl_, parties_lues_);
+    if (!reste.empty()) {
+        auto* ligne = new QListWidgetItem(QString::fromStdString(reste), ListBox16);
+        ligne->setFlags(Qt::NoItemFlags);
+    }
     Panel2->show();
     Panel2->raise();
 }
@@ -198,14 +205,15 @@ void TForm1::choisir_partie_lue() {
 void TForm1::ListeOKClick() {
     const int k = ListBox16->currentRow();
     // OK with no line chosen changes nothing, as Cancel.
-    if (k < 0 || k >= static_cast<int>(parties_lues_.size())) return ListeCancelClick();
+    if (k < 0 || k >= static_cast<int>(parties_lues_.parties.size())) return ListeCancelClick();
     Panel2->hide();
-    importer_partie(ctrl_, parties_lues_[static_cast<size_t>(k)]);
+    importer_partie(ctrl_, parties_lues_, static_cast<size_t>(k));
+    parties_lues_ = FichierParties();
 }
 
 void TForm1::ListeCancelClick() {
     Panel2->hide();
-    parties_lues_.clear();
+    parties_lues_ = FichierParties();
 }
 
 void TForm1::ouvrir_fichier(const QString& chemin) {
@@ -237,7 +245,7 @@ void TForm1::Copierlapartie1Click() {
 void TForm1::Coller1Click() {
     ctrl_.session().arret_calcul = 1;
     const std::string t = QGuiApplication::clipboard()->text().toStdString();
-    if (coller(ctrl_, t, parties_lues_) && !parties_lues_.empty()) choisir_partie_lue();
+    if (coller(ctrl_, t, parties_lues_) && !parties_lues_.parties.empty()) choisir_partie_lue();
 }
 
 void TForm1::Imprimer1Click() {

@@ -101,10 +101,10 @@ bool lire_ouvertures(const std::string& chemin, std::vector<std::string>& lignes
     return true;
 }
 
-bool ecrire_ouvertures(const std::string& chemin, const std::vector<std::string>& lignes) {
+bool ecrire_ouvertures(const std::string& chemin, const std::vector<std::string>& lignes, RaisonEchec* raison) {
     std::string contenu;
     for (const std::string& l : lignes) contenu += l + "\n";
-    return ecrire_fichier_sur(chemin, contenu.data(), contenu.size());
+    return ecrire_fichier_sur(chemin, contenu.data(), contenu.size(), raison);
 }
 
 void charger_bibliotheques(Bibliotheque& b, const std::string& dir) {
@@ -112,8 +112,8 @@ void charger_bibliotheques(Bibliotheque& b, const std::string& dir) {
     lire_ouvertures(chemin_lecture(FICHIER_OUVERTURES_NOIRS, repertoire(dir)), b.noirs);
 }
 
-bool enregistrer_liste(const Bibliotheque& b, int couleur, const std::string& dir) {
-    return ecrire_ouvertures(chemin_ecriture(fichier_liste(couleur), repertoire(dir)), b.liste(couleur));
+bool enregistrer_liste(const Bibliotheque& b, int couleur, const std::string& dir, RaisonEchec* raison) {
+    return ecrire_ouvertures(chemin_ecriture(fichier_liste(couleur), repertoire(dir)), b.liste(couleur), raison);
 }
 
 std::string ligne_de_partie(const Partie& pt, int w) {
@@ -158,20 +158,25 @@ bool effacer_ligne(Bibliotheque& b, int couleur, int index) {
 }
 
 bool enregistrer_jeu(const Bibliotheque& b, int couleur, const std::string& nom,
-                     const std::vector<std::string>& marqueur, const std::string& dir) {
-    const Racine r = racine_jeu(nom);
+                     const std::vector<std::string>& marqueur, const std::string& dir, RaisonEchec* raison) {
+    const Racine racine = racine_jeu(nom);
     const int autre = 1 - couleur;
     const char* suffixe[2] = {"_b.ouv", "_n.ouv"};
     std::vector<std::string> lignes_autre;
     lire_ouvertures(chemin_lecture(fichier_liste(autre), repertoire(dir)), lignes_autre);
-    bool ok = ecrire_ouvertures(ecrit(r, ".ovv", dir), marqueur);
-    ok = ecrire_ouvertures(ecrit(r, suffixe[couleur], dir), b.liste(couleur)) && ok;
-    ok = enregistrer_liste(b, couleur, dir) && ok;
-    ok = ecrire_ouvertures(ecrit(r, suffixe[autre], dir), lignes_autre) && ok;
+    // The first failure's reason is the one told.
+    RaisonEchec r[4] = {};
+    bool ok = ecrire_ouvertures(ecrit(racine, ".ovv", dir), marqueur, &r[0]);
+    ok = ecrire_ouvertures(ecrit(racine, suffixe[couleur], dir), b.liste(couleur), &r[1]) && ok;
+    ok = enregistrer_liste(b, couleur, dir, &r[2]) && ok;
+    ok = ecrire_ouvertures(ecrit(racine, suffixe[autre], dir), lignes_autre, &r[3]) && ok;
+    if (raison)
+        for (int i = 3; i >= 0; --i)
+            if (r[i] != RaisonEchec::aucune) *raison = r[i];
     return ok;
 }
 
-bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir) {
+bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir, RaisonEchec* raison) {
     const Racine r = racine_jeu(nom);
     std::vector<std::string> blancs, noirs;
     bool lu_b = lire_ouvertures(lu(r, "_b.ouv", dir), blancs);
@@ -180,8 +185,11 @@ bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir
     if (!lu_b && !lu_n) return false;
     b.blancs = std::move(blancs);
     b.noirs = std::move(noirs);
-    bool ok = enregistrer_liste(b, 0, dir);
-    return enregistrer_liste(b, 1, dir) && ok;
+    RaisonEchec r0 = RaisonEchec::aucune, r1 = RaisonEchec::aucune;
+    bool ok = enregistrer_liste(b, 0, dir, &r0);
+    ok = enregistrer_liste(b, 1, dir, &r1) && ok;
+    if (raison) *raison = r0 != RaisonEchec::aucune ? r0 : r1;
+    return ok;
 }
 
 }  // namespace kolmar

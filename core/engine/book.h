@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "records/fichiers.h"
 #include "rules/record.h"
 
 namespace kolmar {
@@ -42,12 +43,15 @@ std::string ecrire_ligne(const std::vector<CoupLivre>& coups);
 // The lines of a text file ('\n' or "\r\n"); a missing file gives an empty
 // list and false.
 bool lire_ouvertures(const std::string& chemin, std::vector<std::string>& lignes);
-bool ecrire_ouvertures(const std::string& chemin, const std::vector<std::string>& lignes);
+// On failure `raison` (when given) tells why, for every writer below.
+bool ecrire_ouvertures(const std::string& chemin, const std::vector<std::string>& lignes,
+                       RaisonEchec* raison = nullptr);
 
 // Both lists from "Ouvert_b.ouv" and "Ouvert_n.ouv" in dir (default: the
 // program's data directory).
 void charger_bibliotheques(Bibliotheque& b, const std::string& dir = std::string());
-bool enregistrer_liste(const Bibliotheque& b, int couleur, const std::string& dir = std::string());
+bool enregistrer_liste(const Bibliotheque& b, int couleur, const std::string& dir = std::string(),
+                       RaisonEchec* raison = nullptr);
 
 // The moves of the game record, half-moves 1..w (at most 42), as one line:
 // what "Ouvertures pour les blancs/noirs" writes into Nouvelle_Ouverture.
@@ -73,9 +77,11 @@ bool effacer_ligne(Bibliotheque& b, int couleur, int index);
 // the set and to its "Ouvert_?.ouv", the other colour's set file is copied
 // from the other "Ouvert_?.ouv" as it stands on disk.
 bool enregistrer_jeu(const Bibliotheque& b, int couleur, const std::string& nom,
-                     const std::vector<std::string>& marqueur, const std::string& dir = std::string());
+                     const std::vector<std::string>& marqueur, const std::string& dir = std::string(),
+                     RaisonEchec* raison = nullptr);
 // Loads <nom>_b.ouv / <nom>_n.ouv into the lists and writes them to
 // "Ouvert_b.ouv" / "Ouvert_n.ouv". False when neither file exists.
-bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir = std::string());
+bool charger_jeu(Bibliotheque& b, const std::string& nom, const std::string& dir = std::string(),
+                 RaisonEchec* raison = nullptr);
 
 }  // namespace kolmar

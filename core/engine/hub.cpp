@@ -1,7 +1,10 @@
 #include "engine/hub.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -51,11 +54,85 @@ Commande analyser(const std::string& t) {
     return c;
 }
 
+// Numbers are read whole: "5x" or "abc" is refused, never taken as 5 or 0.
 bool lire_reel(const std::string& t, double& v) {
-    if (t.empty()) return false;
+    if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '.')) return false;
     char* fin = nullptr;
+    errno = 0;
     v = std::strtod(t.c_str(), &fin);
-    return fin && *fin == '\0' && v >= 0 && v < 1e7;
+    return fin && *fin == '\0' && errno == 0 && std::isfinite(v) && v >= 0 && v < 1e7;
+}
+
+bool lire_entier(const std::string& t, int& v, int min, int max) {
+    if (t.empty() || t.size() > 9) return false;
+    for (char c : t)
+        if (c < '0' || c > '9') return false;
+    const long n = std::strtol(t.c_str(), nullptr, 10);
+    if (n < min || n > max) return false;
+    v = static_cast<int>(n);
+    return true;
+}
+
+// What a refused line echoes of its input: cut, and escaped so that the
+// answer stays one line with balanced quotes whatever the input held.
+constexpr size_t ECHO_MAX = 60;
+
+std::string echo(const std::string& t) {
+    std::string e;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (i == ECHO_MAX) {
+            e += "...";
+            break;
+        }
+        const unsigned char c = static_cast<unsigned char>(t[i]);
+        if (c == '"' || c == '\\') {
+            e += '\\';
+            e += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            e += buf;
+        } else {
+            e += static_cast<char>(c);
+        }
+    }
+    return e;
+}
+
+std::vector<std::string> mots_de(const std::string& t) {
+    std::vector<std::string> mots;
+    std::string mot;
+    for (char ch : t + " ") {
+        if (ch == ' ' || ch == '\t') {
+            if (!mot.empty()) mots.push_back(mot);
+            mot.clear();
+        } else {
+            mot += ch;
+        }
+    }
+    return mots;
+}
+
+int64_t maintenant_ms() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// "axb" where two captures of different pieces go from a to b.
+bool prise_ambigue(const std::string& texte, const Coup* liste, int n) {
+    const size_t x = texte.find_first_of("xX:");
+    if (x == std::string::npos || texte.find_first_of("xX:", x + 1) != std::string::npos) return false;
+    int de = 0, vers = 0;
+    if (!lire_entier(texte.substr(0, x), de, 1, NB_CASES) || !lire_entier(texte.substr(x + 1), vers, 1, NB_CASES))
+        return false;
+    const Coup* premier = nullptr;
+    for (int k = 0; k < n; ++k) {
+        const Coup& c = liste[k];
+        if (c.depart != de || c.arrivee != vers || c.nb_prises == 0) continue;
+        if (premier && !memes_pieces_prises(*premier, c)) return true;
+        if (!premier) premier = &c;
+    }
+    return false;
 }
 
 }  // namespace
@@ -78,10 +155,62 @@ bool ServeurHub::charger(std::string& erreur, const std::string& dir, const std:
     return true;
 }
 
+void ServeurHub::erreur(const std::string& message) { sortie_("error message=\"" + message + "\""); }
+
 bool ServeurHub::ligne(const std::string& texte) {
+    executer(texte);
+    // Lines that came during a search, in order; a search among them only
+    // queues more, so a long queue never deepens the stack.
+    while (!differees_.empty() && !quitter_) {
+        const std::string l = std::move(differees_.front());
+        differees_.pop_front();
+        executer(l);
+    }
+    return !quitter_;
+}
+
+bool ServeurHub::poser_position(const std::string& position, const std::vector<std::string>& coups) {
+    uint8_t depart[TAILLE_DAMIER];
+    int trait = BLANC;
+    position_initiale(depart);
+    if (!position.empty() && !lire_position(position, depart, trait)) {
+        erreur("bad position " + echo(position));
+        return false;
+    }
+    // Replayed on the scratch game first: a refused line leaves the game.
+    Jeu& j = *essai_;
+    std::string e;
+    poser_partie(j, depart, trait, {}, nullptr, e);
+    for (const std::string& t : coups) {
+        const int n = coups_legaux(j.gen, j.trait);
+        const int i = trouver_coup(t, j.gen.liste_coups[1], n);
+        if (i < 0) {
+            if (prise_ambigue(t, j.gen.liste_coups[1], n))
+                erreur("ambiguous capture " + echo(t) + ", list the captured squares");
+            else
+                erreur("illegal move " + echo(t));
+            return false;
+        }
+        if (partie_pleine(j.partie)) {
+            erreur("game record full, move " + echo(t) + " is past the " + std::to_string(DEMI_COUPS_MAX) +
+                   " plies it holds");
+            return false;
+        }
+        jouer_et_noter(j, j.gen.liste_coups[1][i]);
+    }
+    poser_partie(*jeu_, depart, trait, coups, nullptr, e);
+    return true;
+}
+
+void ServeurHub::executer(const std::string& texte) {
+    if (texte.size() > LIGNE_HUB_MAX) return erreur("line too long, over " + std::to_string(LIGNE_HUB_MAX) + " bytes");
     const Commande c = analyser(texte);
-    if (c.nom.empty()) return true;
-    auto erreur = [&](const std::string& e) { sortie_("error message=\"" + e + "\""); };
+    if (c.nom.empty()) return;
+    auto sans_mots = [&] {
+        if (c.mots.empty()) return true;
+        erreur("unexpected word " + echo(c.mots[0]) + " after " + echo(c.nom));
+        return false;
+    };
     if (c.nom == "hub") {
         sortie_("id name=Kolmar version=1.0 author=\"Kolmar 3D\" country=Canada");
         sortie_("param name=table value=" + std::to_string(m_->hash.menu) + " type=int min=0 max=" +
@@ -90,12 +219,15 @@ bool ServeurHub::ligne(const std::string& texte) {
         sortie_("wait");
     } else if (c.nom == "set-param") {
         auto nom = c.valeurs.find("name"), v = c.valeurs.find("value");
-        if (nom == c.valeurs.end() || v == c.valeurs.end()) return erreur("set-param needs name and value"), true;
+        if (nom == c.valeurs.end() || v == c.valeurs.end()) return erreur("set-param needs name and value");
         if (nom->second == "table") {
-            int index = std::atoi(v->second.c_str());
-            if (!resize_hash(*m_, index)) erreur("table size " + v->second + " refused, the table keeps its size");
+            int index = 0;
+            if (!lire_entier(v->second, index, 0, NB_TAILLES_HASH - 1))
+                return erreur("table size " + echo(v->second) + " is not one of 0.." +
+                              std::to_string(NB_TAILLES_HASH - 1));
+            if (!resize_hash(*m_, index)) erreur("table size " + echo(v->second) + " refused, the table keeps its size");
         } else if (nom->second != "variant" || v->second != "canadian") {
-            erreur("unknown parameter " + nom->second);
+            erreur("unknown parameter " + echo(nom->second));
         }
     } else if (c.nom == "init") {
         sortie_("ready");
@@ -109,74 +241,64 @@ bool ServeurHub::ligne(const std::string& texte) {
         position_initiale(depart);
         poser_partie(*jeu_, depart, BLANC, {}, nullptr, e);
     } else if (c.nom == "pos") {
-        uint8_t depart[TAILLE_DAMIER];
-        int trait = BLANC;
-        position_initiale(depart);
+        for (const auto& kv : c.valeurs)
+            if (kv.first != "pos" && kv.first != "moves") return erreur("unknown argument " + echo(kv.first));
+        if (!sans_mots()) return;
         auto p = c.valeurs.find("pos");
-        if (p != c.valeurs.end() && !lire_position(p->second, depart, trait))
-            return erreur("bad position " + p->second), true;
-        std::vector<std::string> coups;
         auto mv = c.valeurs.find("moves");
-        if (mv != c.valeurs.end()) {
-            std::string mot;
-            for (char ch : mv->second + " ") {
-                if (ch == ' ') {
-                    if (!mot.empty()) coups.push_back(mot);
-                    mot.clear();
-                } else {
-                    mot += ch;
-                }
-            }
-        }
-        std::string mauvais;
-        if (!poser_partie(*jeu_, depart, trait, coups, nullptr, mauvais)) {
-            erreur("illegal move " + mauvais);
-            poser_partie(*jeu_, depart, trait, {}, nullptr, mauvais);
-        }
+        poser_position(p != c.valeurs.end() ? p->second : std::string(),
+                       mv != c.valeurs.end() ? mots_de(mv->second) : std::vector<std::string>());
     } else if (c.nom == "level") {
+        // Every value read before any is applied.
+        int profondeur = profondeur_, coups_periode = coups_periode_;
+        double temps_coup = temps_coup_, temps_partie = temps_partie_, temps_restant = temps_restant_;
         for (const auto& kv : c.valeurs) {
             double v = 0;
-            if (!lire_reel(kv.second, v)) return erreur("bad value for " + kv.first), true;
+            int n = 0;
             if (kv.first == "depth") {
-                profondeur_ = std::min(static_cast<int>(v), PROFONDEUR_MAX - 1);
-            } else if (kv.first == "move-time") {
-                profondeur_ = 0, temps_partie_ = 0, temps_coup_ = v;
-            } else if (kv.first == "time") {
-                profondeur_ = 0, temps_partie_ = temps_restant_ = v, periode_ = -1;
+                if (!lire_entier(kv.second, n, 1, 1000000)) return erreur("bad value for depth: " + echo(kv.second));
+                profondeur = std::min(n, PROFONDEUR_MAX - 1);
             } else if (kv.first == "moves") {
-                coups_periode_ = static_cast<int>(v);
+                if (!lire_entier(kv.second, n, 0, 1000000)) return erreur("bad value for moves: " + echo(kv.second));
+                coups_periode = n;
+            } else if (kv.first == "move-time" || kv.first == "time") {
+                if (!lire_reel(kv.second, v)) return erreur("bad value for " + kv.first + ": " + echo(kv.second));
+                if (kv.first == "move-time") profondeur = 0, temps_partie = 0, temps_coup = v;
+                else profondeur = 0, temps_partie = temps_restant = v, periode_ = -1;
             } else {
-                erreur("unknown level " + kv.first);
+                return erreur("unknown level " + echo(kv.first));
             }
         }
-        if (c.mots.size() == 1 && c.mots[0] == "infinite") profondeur_ = PROFONDEUR_MAX - 1;
+        for (const std::string& mot : c.mots) {
+            if (mot != "infinite") return erreur("unknown level " + echo(mot));
+            profondeur = PROFONDEUR_MAX - 1;
+        }
+        profondeur_ = profondeur, coups_periode_ = coups_periode;
+        temps_coup_ = temps_coup, temps_partie_ = temps_partie, temps_restant_ = temps_restant;
     } else if (c.nom == "time") {
         double v = 0;
         auto t = c.valeurs.find("left");
-        if (t == c.valeurs.end() || !lire_reel(t->second, v)) return erreur("time needs left=SECONDS"), true;
+        if (t == c.valeurs.end() || !lire_reel(t->second, v)) return erreur("time needs left=SECONDS");
         temps_restant_ = v;
         temps_donne_ = true;
     } else if (c.nom == "go") {
-        chercher(!c.mots.empty() && c.mots[0] == "ponder");
-        while (!differees_.empty() && !quitter_) {
-            std::string l = differees_.front();
-            differees_.pop_front();
-            ligne(l);
-        }
+        const std::string mode = c.mots.empty() ? "think" : c.mots[0];
+        if ((mode != "think" && mode != "ponder") || c.mots.size() > 1)
+            return erreur("go needs think or ponder, not " + echo(c.mots.back()));
+        chercher(mode == "ponder");
     } else if (c.nom == "stop" || c.nom == "ponder-hit") {
         // Nothing is running: the search already answered.
     } else if (c.nom == "quit") {
         quitter_ = true;
     } else {
-        erreur("unknown command " + c.nom);
+        erreur("unknown command " + echo(c.nom));
     }
-    return !quitter_;
 }
 
 void ServeurHub::traiter_pendant_recherche() {
     std::string l;
-    while (en_attente && en_attente(l)) {
-        const std::string nom = analyser(l).nom;
+    while (!quitter_ && en_attente && en_attente(l)) {
+        const std::string nom = l.size() > LIGNE_HUB_MAX ? std::string() : analyser(l).nom;
         if (nom == "stop") {
             m_->arret_calcul = true;
         } else if (nom == "quit") {
@@ -184,9 +306,49 @@ void ServeurHub::traiter_pendant_recherche() {
             quitter_ = true;
         } else if (nom == "ping") {
             sortie_("pong");
-        } else if (!nom.empty()) {
-            differees_.push_back(l);
+        } else if (nom == "ponder-hit") {
+            ponder_touche();
+        } else if (!nom.empty() || l.size() > LIGNE_HUB_MAX) {
+            differees_.push_back(std::move(l));
         }
+    }
+}
+
+void ServeurHub::renouveler_temps() {
+    if (temps_partie_ <= 0) return;
+    const int N = coups_periode_ > 0 ? coups_periode_ : 30;
+    // Each period of N moves brings the game time again, unless the client
+    // keeps the clock itself with "time left".
+    const int periode = jeu_->partie.demi_coup_courant / 2 / N;
+    if (periode_ >= 0 && periode > periode_ && !temps_donne_) temps_restant_ += temps_partie_ * (periode - periode_);
+    periode_ = periode;
+    temps_donne_ = false;
+}
+
+int64_t ServeurHub::budget_ms() const {
+    if (profondeur_ > 0) return 0;
+    if (temps_partie_ > 0) {
+        const int faits = jeu_->partie.demi_coup_courant / 2;
+        const int N = coups_periode_ > 0 ? coups_periode_ : 30;
+        const int reste = N - faits % N;
+        return std::max<int64_t>(10, static_cast<int64_t>(temps_restant_ * 1000 * 0.9 / std::max(reste, 1)));
+    }
+    return std::max<int64_t>(1, static_cast<int64_t>(temps_coup_ * 1000));
+}
+
+// The opponent played the expected move: the ponder search goes on as the
+// level's search, its clock starting now.
+void ServeurHub::ponder_touche() {
+    if (!en_ponder_ || touche_) return;
+    touche_ = true;
+    touche_ms_ = maintenant_ms();
+    Moteur& m = *m_;
+    m.limites.en_reflexion_adverse = false;
+    const int64_t budget = budget_ms();
+    if (budget > 0) {
+        m.limites.temps_fixe_ms = budget;
+        m.debut_ms = touche_ms_;
+        m.temps_illimite = false;
     }
 }
 
@@ -199,23 +361,15 @@ void ServeurHub::chercher(bool ponder) {
     L.temps_fixe_ms = 0;
     L.en_reflexion_adverse = ponder;
     if (ponder) {
-        // Until "stop".
+        // Until "stop", or "ponder-hit" gives it the level's limit.
     } else if (profondeur_ > 0) {
         L.profondeur_fixe = profondeur_;
-    } else if (temps_partie_ > 0) {
-        const int faits = j.partie.demi_coup_courant / 2;
-        const int N = coups_periode_ > 0 ? coups_periode_ : 30;
-        // Each period of N moves brings the game time again, unless the
-        // client keeps the clock itself with "time left".
-        const int periode = faits / N;
-        if (periode_ >= 0 && periode > periode_ && !temps_donne_) temps_restant_ += temps_partie_ * (periode - periode_);
-        periode_ = periode;
-        temps_donne_ = false;
-        const int reste = N - faits % N;
-        L.temps_fixe_ms = std::max<int64_t>(10, static_cast<int64_t>(temps_restant_ * 1000 * 0.9 / std::max(reste, 1)));
     } else {
-        L.temps_fixe_ms = std::max<int64_t>(1, static_cast<int64_t>(temps_coup_ * 1000));
+        renouveler_temps();
+        L.temps_fixe_ms = budget_ms();
     }
+    en_ponder_ = ponder;
+    touche_ = false;
     const auto debut = std::chrono::steady_clock::now();
     m.rappels.traiter_messages = [this] { traiter_pendant_recherche(); };
     m.rappels.fin_iteration = [&](int d, int score, uint64_t noeuds) {
@@ -226,12 +380,20 @@ void ServeurHub::chercher(bool ponder) {
         std::snprintf(buf, sizeof buf, "info depth=%d score=%d nodes=%llu time=%.2f nps=%.0f", d, score / 2,
                       static_cast<unsigned long long>(noeuds), s, s > 0 ? noeuds / s : 0.0);
         sortie_(std::string(buf) + " pv=\"" + pv + "\"");
+        // A ponder search turned into the level's: its depth, or an early
+        // stop at two fifths of the time.
+        if (touche_) {
+            const int64_t budget = budget_ms(), ecoule = maintenant_ms() - touche_ms_;
+            if (budget == 0 ? d >= profondeur_ : ecoule * 5 >= budget * 2) m.arret_calcul = true;
+        }
     };
     m.arret_calcul = false;
     m.abandon = false;
     const int n = coups_legaux(j.gen, trait);
     const ChoixCoup choix = n > 0 ? choisir_coup(m, trait) : ChoixCoup{};
     L.en_reflexion_adverse = false;
+    const bool touche = touche_;
+    en_ponder_ = touche_ = false;
     m.rappels.traiter_messages = nullptr;
     m.rappels.fin_iteration = nullptr;
     if (!choix.joue()) {
@@ -244,6 +406,8 @@ void ServeurHub::chercher(bool ponder) {
     if (meme_prise(m.pv[1][0], c) && m.pv[1][1].depart) reponse += " ponder=" + coup_protocole(m.pv[1][1]);
     if (temps_partie_ > 0 && !ponder)
         temps_restant_ = std::max(0.0, temps_restant_ - std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+    else if (temps_partie_ > 0 && touche)
+        temps_restant_ = std::max(0.0, temps_restant_ - (maintenant_ms() - touche_ms_) / 1000.0);
     sortie_(reponse);
 }
 

@@ -28,9 +28,9 @@ ResultatParametres charger_parametres(Parametres& p, const std::string& chemin) 
     return lus == TAILLE_PAR ? ResultatParametres::ok : ResultatParametres::fichier_court;
 }
 
-bool sauver_parametres(Parametres& p, const std::string& chemin) {
+bool sauver_parametres(Parametres& p, const std::string& chemin, RaisonEchec* raison) {
     vers_tampon(p);
-    return ecrire_fichier_sur(chemin, p.tampon, TAILLE_PAR);
+    return ecrire_fichier_sur(chemin, p.tampon, TAILLE_PAR, raison);
 }
 
 bool charger_parametres_defaut(Parametres& p, ErreurDonnees& erreur, const std::string& dir) {

@@ -3,6 +3,7 @@
 // variants and the tempo weights, 1166 bytes read and written in one block.
 #pragma once
 
+#include "records/fichiers.h"
 #include "engine/donnees.h"
 
 #include <cstdint>
@@ -48,7 +49,8 @@ void vers_tampon(Parametres& p);
 // is copied from the buffer.
 ResultatParametres charger_parametres(Parametres& p, const std::string& chemin);
 // Writes the 1166 bytes; false when the file cannot be written.
-bool sauver_parametres(Parametres& p, const std::string& chemin);
+// On failure `raison` (when given) tells why.
+bool sauver_parametres(Parametres& p, const std::string& chemin, RaisonEchec* raison = nullptr);
 
 // Start-up: "defaut_can.par" from the data directory. On failure the
 // parameters are left untouched and `erreur` tells the user what to do.

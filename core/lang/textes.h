@@ -56,7 +56,8 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                                                                     X(LangueItaliano) X(ChargerDesLecons) X(LancerUneSession) X(ArreterLaSession) X(FiltreTexteEcrire) X(FiltreTexteLire) X(FiltreImage) X(FiltreLecons) X(ChoixPartie) X(MenuLangue) X(Credits) X(ConfirmerAbandon) \
     X(CopierPosition) X(CopierPartie) X(Coller) X(CollerRien) X(AucunePartie) X(FichierAbsent) X(FichierDossier)      \
     X(FichierInterdit) X(BureauGenre) X(BureauResume) X(BureauDescription) X(BureauDescription2) X(BureauCapture)    \
-    X(BureauMotsCles) X(MimeDam) X(MimePdn)
+    X(BureauMotsCles) X(MimeDam) X(MimePdn) \
+    X(DossierOccupe) X(LectureSeule) X(PartiesNonListees)
 
 enum class Texte : int {
 #define KOLMAR_ID(n) n,

@@ -41,6 +41,23 @@ int32_t points_de_ligne(const Registre& r, int32_t k) {
     return valeur_points(r.points[static_cast<size_t>(k)]);
 }
 
+std::string nom_de_ligne(const Registre& r, int32_t k) {
+    if (k < 0 || static_cast<size_t>(k) >= r.noms.size()) return {};
+    return r.noms[static_cast<size_t>(k)];
+}
+
+// The line of the register read now that holds the player who was on line
+// k (named nom) when the match started; -1 when he is gone.
+int32_t ligne_actuelle(const Registre& r, int32_t k, const std::string& nom) {
+    if (k < 0) return -1;
+    if (k == 0) return 0;  // the computer's line cannot be deleted
+    if (nom.empty()) return -1;
+    if (static_cast<size_t>(k) < r.noms.size() && r.noms[static_cast<size_t>(k)] == nom) return k;
+    for (size_t i = 1; i < r.noms.size(); ++i)
+        if (r.noms[i] == nom) return static_cast<int32_t>(i);
+    return -1;
+}
+
 }  // namespace
 
 void nouveaux_points(int resultat, int32_t B, int32_t W, int32_t& nouveau_B, int32_t& nouveau_W) {
@@ -84,6 +101,8 @@ void commencer_match(Match& m, const Registre& r, bool ordi_noir, const std::str
         m.points_noir = points_humain;
         m.points_blanc = points_de_ligne(r, 0);
     }
+    m.nom_ligne_blanc = nom_de_ligne(r, m.index_blanc);
+    m.nom_ligne_noir = nom_de_ligne(r, m.index_noir);
     m.matchState = nom == NOM_KOLMAR ? MATCH_AUCUN : MATCH_EN_COURS;
 }
 
@@ -104,18 +123,19 @@ FinDeMatch conclure_match(Match& m, int resultat, const std::string& nom_blanc, 
     fin.resultat_noir = passe_de(nom_noir, fin.noir_avant, fin.noir_apres);
     fin.resultat_blanc = passe_de(nom_blanc, fin.blanc_avant, fin.blanc_apres);
 
-    // Read afresh: players may have been added while the match ran.
+    // Read afresh: players may have been added or deleted while the match ran.
     Registre r = charger_registre(dossier);
     r.points.resize(std::max(r.points.size(), r.noms.size()), "0");
     auto poser = [&](int32_t k, int32_t points) {
         if (k >= 0 && static_cast<size_t>(k) < r.noms.size()) r.points[static_cast<size_t>(k)] = std::to_string(points);
     };
-    poser(m.index_noir, fin.noir_apres);
-    poser(m.index_blanc, fin.blanc_apres);
-    // Only the points change; the names file is left as it is.
-    std::string texte = texte_lignes(r.points);
+    poser(ligne_actuelle(r, m.index_noir, m.nom_ligne_noir), fin.noir_apres);
+    poser(ligne_actuelle(r, m.index_blanc, m.nom_ligne_blanc), fin.blanc_apres);
+    // Only the points change; the names file is left as it is. Written as
+    // the register's unit, so a save another kill left pending goes first.
     RaisonEchec raison = RaisonEchec::aucune;
-    if (!ecrire_fichier_sur(chemin_ecriture(FICHIER_POINTS, dossier), texte.data(), texte.size(), &raison))
+    if (!ecrire_fichiers_sur({{chemin_ecriture(FICHIER_POINTS, dossier), texte_lignes(r.points)}},
+                             chemin_ecriture(FICHIER_ENGAGEMENT, dossier), &raison))
         fin.ecriture = ResultatFichier::echec_ecriture(raison);
     return fin;
 }

@@ -19,6 +19,9 @@ enum : int { GAIN_NOIR = 0, PARTIE_NULLE = 1, GAIN_BLANC = 2 };
 struct Match {
     int32_t index_blanc = -1;  // register lines; negative: nobody's points change
     int32_t index_noir = -1;
+    // The names on those lines when the match started: another window may
+    // add or delete players meanwhile, so the lines are found again by them.
+    std::string nom_ligne_blanc, nom_ligne_noir;
     int32_t points_blanc = 0;
     int32_t points_noir = 0;
     uint8_t matchState = MATCH_AUCUN;
@@ -44,7 +47,8 @@ struct FinDeMatch {
 
 // The end of a game as far as the ratings go. An unrated game gives empty
 // texts; a running match is scored once (matchState becomes 5 first) and
-// the new points are written into the register of `dossier`.
+// the new points are written into the register of `dossier`, on the lines
+// that still hold the players the match started with.
 FinDeMatch conclure_match(Match& m, int resultat, const std::string& nom_blanc, const std::string& nom_noir,
                           const std::string& dossier);
 

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <pwd.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <strings.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -186,49 +188,182 @@ struct Echec {
     }
 };
 
-bool ecrire_temporaire(const std::string& temp, const void* data, size_t taille, Echec& e) {
-    errno = 0;
-    FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!e.noter(f != nullptr)) return false;
-    bool ok = e.noter(std::fwrite(data, 1, taille, f) == taille);
-    ok = e.noter(std::fflush(f) == 0) && ok;
-    ok = e.noter(fsync(fileno(f)) == 0) && ok;
-    ok = e.noter(std::fclose(f) == 0) && ok;
+std::string dossier_de(const std::string& chemin) {
+    const size_t slash = chemin.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : chemin.substr(0, slash);
+}
+
+std::string nom_de(const std::string& chemin) {
+    const size_t slash = chemin.rfind('/');
+    return slash == std::string::npos ? chemin : chemin.substr(slash + 1);
+}
+
+// A rename is only durable once its folder is: without this a power cut
+// can bring back the old name.
+bool synchroniser_dossier(const std::string& dossier, Echec& e) {
+    const int fd = open(dossier.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return true;  // not ours to refuse a write over
+    const bool ok = e.noter(fsync(fd) == 0 || errno == EINVAL || errno == EROFS);
+    close(fd);
     return ok;
+}
+
+mode_t mode_nouveau_fichier() {
+    const mode_t masque = umask(0);
+    umask(masque);
+    return 0666 & ~masque;
+}
+
+std::string& lecture_seule() {
+    static std::string dossier;
+    return dossier;
+}
+
+bool dans_dossier_protege(const std::string& chemin) {
+    const std::string& d = lecture_seule();
+    if (d.empty()) return false;
+    std::error_code ec;
+    const std::string absolu = std::filesystem::weakly_canonical(std::filesystem::absolute(chemin, ec), ec).string();
+    return absolu.size() > d.size() && absolu.compare(0, d.size(), d) == 0 && absolu[d.size()] == '/';
+}
+
+// Writes data to a new temporary beside `chemin`; its name in `temp`.
+bool ecrire_temporaire(const std::string& chemin, std::string& temp, const void* data, size_t taille, Echec& e) {
+    if (dans_dossier_protege(chemin)) {
+        errno = EROFS;
+        e.noter(false);
+        return false;
+    }
+    std::vector<char> modele(chemin.begin(), chemin.end());
+    for (char c : std::string(".tmp~XXXXXX")) modele.push_back(c);
+    modele.push_back('\0');
+    errno = 0;
+    const int fd = mkstemp(modele.data());
+    if (!e.noter(fd >= 0)) {
+        temp.clear();
+        return false;
+    }
+    temp = modele.data();
+    bool ok = e.noter(fchmod(fd, mode_nouveau_fichier()) == 0);
+    const char* p = static_cast<const char*>(data);
+    for (size_t fait = 0; ok && fait < taille;) {
+        const ssize_t n = write(fd, p + fait, taille - fait);
+        if (n < 0 && errno == EINTR) continue;
+        if (!e.noter(n > 0)) ok = false;
+        else fait += static_cast<size_t>(n);
+    }
+    ok = ok && e.noter(fsync(fd) == 0);
+    ok = e.noter(close(fd) == 0) && ok;
+    if (!ok) std::remove(temp.c_str());
+    return ok;
+}
+
+std::vector<std::string> lignes_marqueur(const std::string& marqueur, bool& present) {
+    std::vector<std::string> lignes;
+    std::string contenu;
+    present = lire_fichier(marqueur, contenu);
+    std::istringstream in(contenu);
+    for (std::string l; std::getline(in, l);) lignes.push_back(l);
+    return lignes;
 }
 
 }  // namespace
 
 bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille, RaisonEchec* raison) {
-    std::string temp = chemin + ".tmp~";
+    std::string temp;
     Echec e;
-    if (!ecrire_temporaire(temp, data, taille, e)) {
-        std::remove(temp.c_str());
-        return e.rendre(raison);
-    }
+    if (!ecrire_temporaire(chemin, temp, data, taille, e)) return e.rendre(raison);
     errno = 0;
     if (!e.noter(std::rename(temp.c_str(), chemin.c_str()) == 0)) std::remove(temp.c_str());
+    else synchroniser_dossier(dossier_de(chemin), e);
     return e.rendre(raison);
 }
 
-bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, RaisonEchec* raison) {
+bool achever_fichiers(const std::string& marqueur, RaisonEchec* raison) {
     Echec e;
-    size_t ecrits = 0;
-    bool ok = true;
-    for (; ecrits < fichiers.size() && ok; ++ecrits) {
-        const FichierAEcrire& f = fichiers[ecrits];
-        ok = ecrire_temporaire(f.chemin + ".tmp~", f.contenu.data(), f.contenu.size(), e);
-    }
-    if (!ok) {
-        for (size_t i = 0; i < ecrits; ++i) std::remove((fichiers[i].chemin + ".tmp~").c_str());
+    bool present = false;
+    const std::vector<std::string> lignes = lignes_marqueur(marqueur, present);
+    if (!present) return true;
+    if (dans_dossier_protege(marqueur)) {
+        errno = EROFS;
+        e.noter(false);
         return e.rendre(raison);
     }
-    for (const FichierAEcrire& f : fichiers) {
+    // Pairs of lines: the temporary, then its target, both in the marker's folder.
+    const std::string dossier = dossier_de(marqueur);
+    struct stat st;
+    for (size_t i = 0; i + 1 < lignes.size(); i += 2) {
+        const std::string temp = dossier + "/" + lignes[i], cible = dossier + "/" + lignes[i + 1];
+        if (stat(temp.c_str(), &st) != 0) continue;  // renamed before the kill
         errno = 0;
-        if (!e.noter(std::rename((f.chemin + ".tmp~").c_str(), f.chemin.c_str()) == 0))
-            std::remove((f.chemin + ".tmp~").c_str());
+        if (!e.noter(std::rename(temp.c_str(), cible.c_str()) == 0)) return e.rendre(raison);
     }
+    if (!synchroniser_dossier(dossier, e)) return e.rendre(raison);
+    errno = 0;
+    if (!e.noter(std::remove(marqueur.c_str()) == 0 || errno == ENOENT)) return e.rendre(raison);
+    synchroniser_dossier(dossier, e);
     return e.rendre(raison);
+}
+
+std::string fichier_engage(const std::string& marqueur, const std::string& chemin) {
+    bool present = false;
+    const std::vector<std::string> lignes = lignes_marqueur(marqueur, present);
+    const std::string dossier = dossier_de(marqueur), nom = nom_de(chemin);
+    struct stat st;
+    for (size_t i = 0; i + 1 < lignes.size(); i += 2) {
+        if (lignes[i + 1] != nom) continue;
+        const std::string temp = dossier + "/" + lignes[i];
+        if (stat(temp.c_str(), &st) == 0) return temp;
+    }
+    return chemin;
+}
+
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, const std::string& marqueur,
+                         RaisonEchec* raison) {
+    if (!achever_fichiers(marqueur, raison)) return false;
+    Echec e;
+    std::vector<std::string> temps;
+    auto effacer_temps = [&] {
+        for (const std::string& t : temps) std::remove(t.c_str());
+    };
+    std::string engagement;
+    for (const FichierAEcrire& f : fichiers) {
+        std::string temp;
+        if (!ecrire_temporaire(f.chemin, temp, f.contenu.data(), f.contenu.size(), e)) {
+            effacer_temps();
+            return e.rendre(raison);
+        }
+        temps.push_back(temp);
+        engagement += nom_de(temp) + "\n" + nom_de(f.chemin) + "\n";
+    }
+    // The commit point: from here on the new contents win, even after a kill.
+    if (!ecrire_fichier_sur(marqueur, engagement.data(), engagement.size(), raison)) {
+        effacer_temps();
+        return false;
+    }
+    return achever_fichiers(marqueur, raison);
+}
+
+void poser_dossier_lecture_seule(const std::string& dossier) {
+    std::error_code ec;
+    lecture_seule() = dossier.empty() ? std::string()
+                                      : std::filesystem::weakly_canonical(std::filesystem::absolute(dossier, ec), ec).string();
+}
+
+const std::string& dossier_lecture_seule() { return lecture_seule(); }
+
+void nettoyer_temporaires(const std::string& chemin) {
+    const std::string dossier = dossier_de(chemin), prefixe = nom_de(chemin) + ".tmp~";
+    DIR* d = opendir(dossier.c_str());
+    if (!d) return;
+    std::vector<std::string> restes;
+    while (dirent* ent = readdir(d)) {
+        const std::string n = ent->d_name;
+        if (n.size() == prefixe.size() + 6 && n.compare(0, prefixe.size(), prefixe) == 0) restes.push_back(n);
+    }
+    closedir(d);
+    for (const std::string& n : restes) std::remove((dossier + "/" + n).c_str());
 }
 
 bool creer_dossier(const std::string& chemin) {

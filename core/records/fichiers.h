@@ -59,19 +59,43 @@ std::string dossier_joueur(const std::string& relatif);
 // Reads a whole file; false when it cannot be opened.
 bool lire_fichier(const std::string& chemin, std::string& contenu);
 
-// Writes a whole file through a temporary in the same folder renamed over
-// the target, so an interrupted write never destroys the previous file.
-// On failure, `raison` (when given) tells why.
+// Writes a whole file through a temporary beside it ("name.tmp~XXXXXX",
+// unique to this writer) renamed over the target, then syncs the folder,
+// so an interrupted write never destroys the previous file and two writers
+// never share a temporary. On failure, `raison` (when given) tells why.
 bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t taille, RaisonEchec* raison = nullptr);
 
-// Writes several files that must stay in step: every temporary is written
-// first, and only when all succeeded are they renamed over their targets.
-// On failure no target is touched.
+// Writes several files of one folder that must stay in step, as one unit:
+// every new content goes to its temporary, then the marker file `marqueur`
+// (in the same folder) names them, then the temporaries are renamed over
+// their targets and the marker removed. A writer killed before the marker
+// leaves the old files; one killed after it leaves a marker that
+// achever_fichiers completes. A marker left pending is completed first.
 struct FichierAEcrire {
     std::string chemin;
     std::string contenu;
 };
-bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, RaisonEchec* raison = nullptr);
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, const std::string& marqueur,
+                         RaisonEchec* raison = nullptr);
+
+// Completes the unit a marker left by a killed writer names (renames what
+// is still to rename) and removes the marker; true when nothing is pending
+// after.
+bool achever_fichiers(const std::string& marqueur, RaisonEchec* raison = nullptr);
+
+// The file a reader should take for `chemin` while a marker is pending:
+// the temporary that will replace it, else `chemin` itself. Reads only.
+std::string fichier_engage(const std::string& marqueur, const std::string& chemin);
+
+// Removes the temporaries of `chemin` a killed writer left ("name.tmp~"
+// and six characters). Only for the folder's one writer.
+void nettoyer_temporaires(const std::string& chemin);
+
+// A window that opened its data folder read-only (another copy holds it):
+// every write into that folder is refused as a read-only folder would.
+// Empty: none.
+void poser_dossier_lecture_seule(const std::string& dossier);
+const std::string& dossier_lecture_seule();
 
 // Creates the folder when it does not exist; true when it exists after.
 bool creer_dossier(const std::string& chemin);

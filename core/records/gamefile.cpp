@@ -145,7 +145,8 @@ ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, 
 }  // namespace
 
 bool taille_hash_connue(int32_t code) {
-    static const int32_t codes[] = {1, 50, 100, 200, 350, 700, 1000, 2000};
+    // "0 Mo" is written 1; files of the other writers of the format give it 10.
+    static const int32_t codes[] = {1, 10, 50, 100, 200, 350, 700, 1000, 2000};
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 

@@ -53,9 +53,11 @@ std::string texte_capital(int32_t points) {
 }
 
 namespace {
-// Read from the player's copy, or the program's until the first change.
+// Read from the player's copy, or the program's until the first change;
+// written to the player's folder, where the commit marker lives too.
 std::string lu_joueurs(const std::string& dossier) { return chemin_lecture(FICHIER_JOUEURS, dossier); }
 std::string lu_points(const std::string& dossier) { return chemin_lecture(FICHIER_POINTS, dossier); }
+std::string chemin_engagement(const std::string& dossier) { return chemin_ecriture(FICHIER_ENGAGEMENT, dossier); }
 
 // A missing points line counts as a line that is not a number.
 void aligner_points(Registre& r) {
@@ -65,9 +67,11 @@ void aligner_points(Registre& r) {
 
 Registre charger_registre(const std::string& dossier) {
     Registre r;
-    r.noms = lire_lignes(lu_joueurs(dossier));
+    // A save under way (or killed) is read as the pair it will leave.
+    const std::string engagement = chemin_engagement(dossier);
+    r.noms = lire_lignes(fichier_engage(engagement, lu_joueurs(dossier)));
     for (std::string& nom : r.noms) nom = sans_controles(vers_utf8(nom));
-    r.points = lire_lignes(lu_points(dossier));
+    r.points = lire_lignes(fichier_engage(engagement, lu_points(dossier)));
     return r;
 }
 
@@ -75,8 +79,17 @@ ResultatFichier sauver_registre(const std::string& dossier, const Registre& r) {
     RaisonEchec raison = RaisonEchec::aucune;
     if (!ecrire_fichiers_sur({{chemin_ecriture(FICHIER_JOUEURS, dossier), texte_lignes(r.noms)},
                               {chemin_ecriture(FICHIER_POINTS, dossier), texte_lignes(r.points)}},
-                             &raison))
+                             chemin_engagement(dossier), &raison))
         return ResultatFichier::echec_ecriture(raison);
+    return {};
+}
+
+ResultatFichier reparer_registre(const std::string& dossier) {
+    RaisonEchec raison = RaisonEchec::aucune;
+    const std::string engagement = chemin_engagement(dossier);
+    if (!achever_fichiers(engagement, &raison)) return ResultatFichier::echec_ecriture(raison);
+    for (const std::string& f : {chemin_ecriture(FICHIER_JOUEURS, dossier), chemin_ecriture(FICHIER_POINTS, dossier), engagement})
+        nettoyer_temporaires(f);
     return {};
 }
 

@@ -13,6 +13,8 @@ namespace kolmar {
 
 constexpr const char* FICHIER_JOUEURS = "joueurs.dat";
 constexpr const char* FICHIER_POINTS = "points.dat";
+// Names the new pair while both files are being replaced.
+constexpr const char* FICHIER_ENGAGEMENT = "registre.engage";
 constexpr const char* NOM_KOLMAR = "Kolmar";
 constexpr const char* NOM_INCONNU = "Inconnu";
 constexpr int32_t POINTS_KOLMAR = 2050;
@@ -37,8 +39,12 @@ std::string texte_capital(int32_t points);
 // Both files from folder `dossier`; names read as UTF-8 (older files in
 // Windows-1252 are converted), control characters removed.
 Registre charger_registre(const std::string& dossier);
-// Writes both files; neither changes unless both could be written.
+// Writes both files as one unit: a kill at any moment leaves the old pair
+// or (after reparer_registre) the new one, never one of each.
 ResultatFichier sauver_registre(const std::string& dossier, const Registre& r);
+// At start-up, by the folder's one writer: completes a save a kill
+// interrupted and removes the temporaries it left.
+ResultatFichier reparer_registre(const std::string& dossier);
 
 // Appends a player with his capital. Control characters are removed, a
 // name left empty is refused silently (ok false, empty message) and a long

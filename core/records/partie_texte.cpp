@@ -70,7 +70,16 @@ bool est_resultat(const std::string& t) {
     return false;
 }
 
-void ajouter_coup(PartieLue& p, std::string coup) {
+// What reading a file's games keeps: everything, or (for a list to choose
+// from) all but the move texts, which are only counted.
+struct Lecture {
+    bool avec_coups = true;
+    size_t vus = 0;  // move texts met in the current game
+};
+
+void ajouter_coup(PartieLue& p, std::string coup, Lecture& lecture) {
+    ++lecture.vus;
+    if (!lecture.avec_coups) return;
     if (p.coups.size() >= COUPS_LUS_MAX) {
         p.coups_coupes = true;
         return;
@@ -80,7 +89,7 @@ void ajouter_coup(PartieLue& p, std::string coup) {
 
 // Reads movetext from s[i] into p until the end, a result, or (PDN) a tag.
 // Returns the index where it stopped; `fin` tells whether a result ended it.
-size_t lire_coups(const std::string& s, size_t i, PartieLue& p, bool pdn, bool& fin) {
+size_t lire_coups(const std::string& s, size_t i, PartieLue& p, bool pdn, bool& fin, Lecture& lecture) {
     const size_t n = s.size();
     fin = false;
     while (i < n) {
@@ -144,7 +153,7 @@ size_t lire_coups(const std::string& s, size_t i, PartieLue& p, bool pdn, bool& 
                 fin = true;
                 return i;
             }
-            ajouter_coup(p, std::move(mot));
+            ajouter_coup(p, std::move(mot), lecture);
         }
     }
     return i;
@@ -192,23 +201,27 @@ bool egal_sans_casse(const std::string& a, const char* b) {
     return true;
 }
 
-std::vector<PartieLue> lire_pdn(const std::string& s) {
-    std::vector<PartieLue> parties;
+void lire_pdn(const std::string& s, Lecture& lecture, const VisiteParties& visite) {
     PartieLue p;
     bool commencee = false, coups_vus = false;
     size_t i = 0;
     const size_t n = s.size();
-    auto terminer = [&]() {
-        if (commencee) parties.push_back(std::move(p));
+    auto terminer = [&](size_t fin) {
+        if (commencee) {
+            p.fin = fin;
+            visite(std::move(p));
+        }
         p = PartieLue();
         commencee = coups_vus = false;
+        lecture.vus = 0;
     };
     while (i < n) {
         if (est_blanc_txt(s[i])) {
             ++i;
         } else if (s[i] == '[') {
-            if (coups_vus) terminer();
+            if (coups_vus) terminer(i);
             std::string nom, valeur;
+            if (!commencee) p.debut = i;
             i = lire_etiquette(s, i, nom, valeur);
             commencee = true;
             if (egal_sans_casse(nom, "White"))
@@ -223,17 +236,19 @@ std::vector<PartieLue> lire_pdn(const std::string& s) {
                 p.resultat = valeur;
         } else {
             bool fin = false;
-            const size_t avant = p.coups.size();
+            const size_t avant = lecture.vus, debut = i;
             const std::string resultat_tag = p.resultat;
             p.resultat.clear();
-            i = lire_coups(s, i, p, true, fin);
+            i = lire_coups(s, i, p, true, fin, lecture);
             if (!fin) p.resultat = resultat_tag;
-            if (p.coups.size() > avant || fin) commencee = coups_vus = true;
-            if (fin) terminer();
+            if (lecture.vus > avant || fin) {
+                if (!commencee) p.debut = debut;
+                commencee = coups_vus = true;
+            }
+            if (fin) terminer(i);
         }
     }
-    terminer();
-    return parties;
+    terminer(n);
 }
 
 // ---------------------------------------------------------------------------
@@ -245,8 +260,10 @@ bool ligne_vide(const std::string& s, size_t a, size_t b) {
     return true;
 }
 
-void lire_bloc(const std::string& s, size_t a, size_t b, std::vector<PartieLue>& parties) {
+PartieLue lire_bloc(const std::string& s, size_t a, size_t b, Lecture& lecture) {
     PartieLue p;
+    p.debut = a;
+    p.fin = b;
     size_t fin_ligne = a;
     while (fin_ligne < b && s[fin_ligne] != '\n') ++fin_ligne;
     size_t k = a;
@@ -279,13 +296,13 @@ void lire_bloc(const std::string& s, size_t a, size_t b, std::vector<PartieLue>&
     const std::string corps = s.substr(debut_coups, b - debut_coups);
     const std::string resultat = p.resultat;
     p.resultat.clear();
-    lire_coups(corps, 0, p, false, fin);
+    lecture.vus = 0;
+    lire_coups(corps, 0, p, false, fin, lecture);
     if (p.resultat.empty()) p.resultat = resultat;
-    parties.push_back(std::move(p));
+    return p;
 }
 
-std::vector<PartieLue> lire_texte(const std::string& s) {
-    std::vector<PartieLue> parties;
+void lire_texte(const std::string& s, Lecture& lecture, const VisiteParties& visite) {
     size_t i = 0, debut = std::string::npos;
     const size_t n = s.size();
     while (i <= n) {
@@ -294,24 +311,41 @@ std::vector<PartieLue> lire_texte(const std::string& s) {
         const bool vide = ligne_vide(s, i, j);
         if (!vide && debut == std::string::npos) debut = i;
         if ((vide || j >= n) && debut != std::string::npos) {
-            lire_bloc(s, debut, vide ? i : j, parties);
+            visite(lire_bloc(s, debut, vide ? i : j, lecture));
             debut = std::string::npos;
         }
         i = j + 1;
     }
-    return parties;
+}
+
+bool texte_pdn(const std::string& s) {
+    size_t i = 0;
+    if (s.compare(0, 3, "\xEF\xBB\xBF") == 0) i = 3;
+    while (i < s.size() && est_blanc_txt(s[i])) ++i;
+    return i < s.size() && s[i] == '[';
+}
+
+void parcourir(const std::string& s, bool pdn, bool avec_coups, const VisiteParties& visite) {
+    Lecture lecture;
+    lecture.avec_coups = avec_coups;
+    if (pdn) lire_pdn(s, lecture, visite);
+    else lire_texte(s, lecture, visite);
 }
 
 }  // namespace
 
-std::vector<PartieLue> lire_parties(const std::string& brut) {
+void parcourir_parties(const std::string& brut, bool avec_coups, const VisiteParties& visite) {
     // A zero byte ends the text (older files were padded with them).
-    std::string s = brut.substr(0, brut.find('\0'));
-    size_t i = 0;
-    if (s.compare(0, 3, "\xEF\xBB\xBF") == 0) i = 3;
-    while (i < s.size() && est_blanc_txt(s[i])) ++i;
-    if (i < s.size() && s[i] == '[') return lire_pdn(s);
-    return lire_texte(s);
+    const size_t zero = brut.find('\0');
+    if (zero == std::string::npos) return parcourir(brut, texte_pdn(brut), avec_coups, visite);
+    const std::string s = brut.substr(0, zero);
+    parcourir(s, texte_pdn(s), avec_coups, visite);
+}
+
+std::vector<PartieLue> lire_parties(const std::string& contenu) {
+    std::vector<PartieLue> parties;
+    parcourir_parties(contenu, true, [&](PartieLue&& p) { parties.push_back(std::move(p)); });
+    return parties;
 }
 
 ResultatFichier ouvrir_fichier_parties(const std::string& chemin, std::vector<PartieLue>& parties) {
@@ -319,6 +353,41 @@ ResultatFichier ouvrir_fichier_parties(const std::string& chemin, std::vector<Pa
     if (!lire_fichier(chemin, contenu)) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
     parties = lire_parties(contenu);
     return {};
+}
+
+void lister_parties(std::string contenu, FichierParties& f, size_t max) {
+    const size_t zero = contenu.find('\0');
+    if (zero != std::string::npos) contenu.resize(zero);
+    f.texte = std::move(contenu);
+    f.pdn = texte_pdn(f.texte);
+    f.parties.clear();
+    f.total = 0;
+    parcourir(f.texte, f.pdn, false, [&](PartieLue&& p) {
+        if (f.total++ < max) f.parties.push_back(std::move(p));
+    });
+}
+
+ResultatFichier ouvrir_fichier_parties(const std::string& chemin, FichierParties& f, size_t max) {
+    std::string contenu;
+    if (!lire_fichier(chemin, contenu)) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
+    lister_parties(std::move(contenu), f, max);
+    return {};
+}
+
+PartieLue partie_choisie(const FichierParties& f, size_t k) {
+    if (k >= f.parties.size()) return {};
+    const PartieLue& place = f.parties[k];
+    Lecture lecture;
+    if (!f.pdn) return lire_bloc(f.texte, place.debut, place.fin, lecture);
+    PartieLue p;
+    bool vue = false;
+    lire_pdn(f.texte.substr(place.debut, place.fin - place.debut), lecture, [&](PartieLue&& q) {
+        if (!vue) p = std::move(q);
+        vue = true;
+    });
+    p.debut = place.debut;
+    p.fin = place.fin;
+    return p;
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct PartieLue {
     std::string fen;                 // set-up position, empty for the initial one
     std::vector<std::string> coups;  // move texts in file order
     bool coups_coupes = false;       // more move texts than kept
+    size_t debut = 0, fin = 0;       // its bytes in the file's text
 };
 
 // Move texts kept per game: far more than the record holds, so skipped
@@ -52,6 +54,27 @@ std::vector<PartieLue> lire_parties(const std::string& contenu);
 
 // Reads the whole file (no size limit) into its games.
 ResultatFichier ouvrir_fichier_parties(const std::string& chemin, std::vector<PartieLue>& parties);
+
+// Each game of a file's contents in turn, in file order, with its move
+// texts when `avec_coups`: a file of any size costs one game at a time.
+using VisiteParties = std::function<void(PartieLue&&)>;
+void parcourir_parties(const std::string& contenu, bool avec_coups, const VisiteParties& visite);
+
+// A file's games listed to choose from: names and places only, and at
+// most a bounded number of them; the chosen one is read again from the
+// text with its moves.
+constexpr size_t PARTIES_LISTEES_MAX = 10000;
+struct FichierParties {
+    std::string texte;               // the file up to its first zero byte
+    bool pdn = false;
+    std::vector<PartieLue> parties;  // the first games, without move texts
+    size_t total = 0;                // every game of the file, listed or not
+};
+void lister_parties(std::string contenu, FichierParties& f, size_t max = PARTIES_LISTEES_MAX);
+ResultatFichier ouvrir_fichier_parties(const std::string& chemin, FichierParties& f,
+                                       size_t max = PARTIES_LISTEES_MAX);
+// Listed game k with its move texts, as lire_parties reads it.
+PartieLue partie_choisie(const FichierParties& f, size_t k);
 
 // What replaying a game met first.
 enum class FauteRejeu : uint8_t {

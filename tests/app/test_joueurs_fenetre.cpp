@@ -67,6 +67,51 @@ class TestJoueursFenetre : public QObject {
     Q_OBJECT
 
 private slots:
+    // Two windows on one data folder: the second is told and either quits
+    // or works read-only, writing neither register nor autosave there.
+    void deux_fenetres_sur_un_dossier() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        f->show();
+        QVERIFY(f->prendre_dossier(d.std()));
+        ajouter(*f, "Alice", &NouveauJoueur::K1700);
+        auto g = brouillon::fenetre(d);
+        g->show();
+        QString vu;
+        {
+            Guetteur<QMessageBox> quitter{[&](QMessageBox* m) {
+                vu = m->objectName();
+                m->findChild<QPushButton*>(QStringLiteral("Quitter"))->click();
+            }};
+            QVERIFY(!g->prendre_dossier(d.std()));
+        }
+        QCOMPARE(vu, QStringLiteral("DossierOccupe"));
+        {
+            Guetteur<QMessageBox> lire{[](QMessageBox* m) {
+                if (auto* b = m->findChild<QPushButton*>(QStringLiteral("LectureSeule"))) b->click();
+            }};
+            QVERIFY(g->prendre_dossier(d.std()));
+        }
+        const QStringList noms = lignes_fichier(d, "joueurs.dat"), points = lignes_fichier(d, "points.dat");
+        {
+            Boite b;
+            banc::c<QAction>(*g, "Match21")->trigger();
+            banc::c<NouveauJoueur>(*g, "Nouveau_joueur")->Joueur->setText(QStringLiteral("Bob"));
+            banc::c<NouveauJoueur>(*g, "Nouveau_joueur")->BitBtn22->click();
+            QVERIFY(b.vue());
+            QVERIFY(b.texte.contains(QStringLiteral("lecture seule")));
+        }
+        QCOMPARE(lignes_fichier(d, "joueurs.dat"), noms);
+        QCOMPARE(lignes_fichier(d, "points.dat"), points);
+        QVERIFY(ecrire_autosave(g->controleur()));
+        QVERIFY(!QFile::exists(QString::fromStdString(chemin_autosave())));
+        poser_dossier_lecture_seule(std::string());
+        // Once the first window is gone the folder is free again.
+        f.reset();
+        auto h = brouillon::fenetre(d);
+        QVERIFY(h->prendre_dossier(d.std()));
+    }
+
     // The names in the players' panels: a long one shows whole or cut with
     // an ellipsis inside its panel, never clipped on both sides; they and
     // the computer's colour follow "Inverser les joueurs" and "Humain

@@ -252,7 +252,8 @@ private slots:
         QVERIFY(f2->Valide_OuvertureClick());
         QSignalSpy fermee(f2.get(), &FenetreOuvertures::fermee);
         QVERIFY(!f2->enregistrer_sous("essai"));
-        QCOMPARE(erreurs, QStringList{"Impossible d'écrire ce fichier"});
+        // With the reason: a path through a file is a folder missing.
+        QCOMPARE(erreurs, QStringList{"Impossible d'écrire ce fichier\nLe dossier n'existe pas"});
         QCOMPARE(fermee.count(), 1);
         QCOMPARE(b.blancs.size(), size_t(4));
         QCOMPARE(b.blancs.back(), std::string("47-40 "));

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/endgame.h"
+#include "lang/textes.h"
 #include "vue_test.h"
 
 using namespace kolmar;
@@ -323,4 +324,17 @@ TEST(Fermeture, ClosingKeepsTheGameAndARatedMatchSaysWhyItStaysOpen) {
     FormActivate(*c.f);
     EXPECT_EQ(c.f->jeu().partie.dernier_demi_coup, 1) << "the move made before closing was lost";
     definir_repertoire_donnees(KOLMAR_DIR);
+}
+
+TEST(FinDePartie, TheSideToMoveWithoutAMoveLosesEvenWhenTheOtherHasNoneEither) {
+    Banc b;
+    Controleur& f = *b.f;
+    // 24-18 is white's only move; after it neither side can move, and the
+    // end used to look at white first and give the game to black.
+    b.poser("W:W7-17,24:B1-6");
+    b.cliquer(24);
+    passe_boucle(f, false);
+    ASSERT_TRUE(f.session().partie_finie);
+    EXPECT_EQ(f.session().resultat, 2);
+    EXPECT_EQ(b.vue.textes[Etiquette::qui_gagne], texte(Texte::GainDesBlancs, f.ctx().langue));
 }

@@ -7,6 +7,7 @@
 #include "control/navigation.h"
 #include "control/probleme.h"
 #include "lang/textes_analyse.h"
+#include "../core/pannes.h"
 #include "vue_test.h"
 
 using namespace kolmar;
@@ -229,5 +230,12 @@ TEST(EditeurParametres, TypedTextKeepsItsLowByteAndSaveReloadKeepsEveryParameter
     ASSERT_EQ(b.vue.erreurs.size(), 1u);
     EXPECT_EQ(b.vue.erreurs[0], texte(Texte::ImpossibleOuvrirFichier));
     EXPECT_EQ(p.tables[0][10], 251) << "a failed load changes nothing";
+    // A full disk is told as such, not as a file that cannot be opened.
+    {
+        DisquePleinApres disque(100);
+        EXPECT_FALSE(Sauverlesparamtres1Click(f, chemin));
+    }
+    ASSERT_EQ(b.vue.erreurs.size(), 2u);
+    EXPECT_EQ(b.vue.erreurs[1], "Impossible d'écrire ce fichier\nLe disque est plein");
     std::remove(chemin.c_str());
 }

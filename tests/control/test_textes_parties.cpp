@@ -51,9 +51,9 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
            "[Event \"Club\"]\n[White \"Henk\"]\n[Black \"Jan\"]\n[GameType \"20\"]\n\n1. 32-28 19-23 *\n\n"
            "[White \"Paul\"]\n[Black \"Anne\"]\n[GameType \"27\"]\n[Result \"0-2\"]\n\n"
            "1. 48-41 29-36 2. 12-18 0-2\n");
-    std::vector<PartieLue> parties;
+    FichierParties parties;
     ASSERT_TRUE(lire_fichier_texte(f, d + "/deux.pdn", parties));
-    ASSERT_EQ(parties.size(), 2u);
+    ASSERT_EQ(parties.parties.size(), 2u);
     const std::vector<std::string> lignes = lignes_ListBox16(f, parties);
     EXPECT_NE(lignes[0].find("Henk"), std::string::npos);
     EXPECT_NE(lignes[0].find("(refus"), std::string::npos) << lignes[0];
@@ -61,13 +61,13 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
 
     // The foreign game leaves the game in memory and the list alone.
     const int avant = f.jeu().partie.dernier_demi_coup;
-    EXPECT_FALSE(importer_partie(f, parties[0]));
+    EXPECT_FALSE(importer_partie(f, parties, 0));
     ASSERT_EQ(b.vue.erreurs.size(), 1u);
     EXPECT_NE(b.vue.erreurs[0].find("20"), std::string::npos) << b.vue.erreurs[0];
     EXPECT_EQ(f.jeu().partie.dernier_demi_coup, avant);
 
     // "12-18" is illegal there: skipped, the game goes on without it.
-    ASSERT_TRUE(importer_partie(f, parties[1]));
+    ASSERT_TRUE(importer_partie(f, parties, 1));
     EXPECT_EQ(f.jeu().partie.dernier_demi_coup, 2);
     EXPECT_EQ(f.jeu().partie.demi_coup_courant, 2);
     EXPECT_EQ(b.vue.lignes.size(), 1u) << "the move list shows the game";
@@ -79,9 +79,9 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
     EXPECT_EQ(lire(d + "/p.txt").rfind("Paul-Anne  0-2\nKolmar101\n", 0), 0u) << lire(d + "/p.txt");
     ASSERT_TRUE(Crerunfichiertexte1Click(f, d + "/p.pdn", FormatTexte::pdn));
     ASSERT_TRUE(lire_fichier_texte(f, d + "/p.pdn", parties));
-    ASSERT_EQ(parties.size(), 1u);
-    EXPECT_EQ(parties[0].coups, (std::vector<std::string>{"48-41", "29-36"}));
-    EXPECT_EQ(parties[0].resultat, "0-2");
+    ASSERT_EQ(parties.parties.size(), 1u);
+    EXPECT_EQ(partie_choisie(parties, 0).coups, (std::vector<std::string>{"48-41", "29-36"}));
+    EXPECT_EQ(parties.parties[0].resultat, "0-2");
 
     // A file that cannot be written is said so.
     EXPECT_FALSE(Crerunfichiertexte1Click(f, d + "/absent/p.txt", FormatTexte::texte));

@@ -13,6 +13,7 @@
 #include "rules/board.h"
 #include "rules/movegen.h"
 #include "rules/record.h"
+#include "pannes.h"
 
 using namespace kolmar;
 
@@ -157,6 +158,13 @@ TEST_F(DossierBook, SetsAreSavedAndLoadedBack) {
     EXPECT_EQ(lire("Parametres/essai_b.ouv"), "46-40 30-35 \n44-38 \n");
     EXPECT_EQ(lire("Parametres/essai_n.ouv"), "47-41 25-31 \n");
     EXPECT_EQ(lire("Ouvert_b.ouv"), "46-40 30-35 \n44-38 \n");
+    // A full disk says why the set could not be saved.
+    RaisonEchec raison = RaisonEchec::aucune;
+    {
+        DisquePleinApres disque(4);
+        EXPECT_FALSE(enregistrer_jeu(b, 0, "plein.ovv", {"analyse 1"}, dir, &raison));
+    }
+    EXPECT_EQ(raison, RaisonEchec::disque_plein);
 
     Bibliotheque c;
     c.blancs = {"x"};

@@ -21,6 +21,7 @@
 #include "records/messages.h"
 #include "records/texte.h"
 #include "rules/jeu.h"
+#include "pannes.h"
 
 using namespace kolmar;
 
@@ -391,6 +392,10 @@ TEST(GameFile, DamagedFilesAreRefusedAndChangeNothing) {
     EtatNote etat;
     Reglages r;
     EXPECT_TRUE(ouvrir_jeu(f, *jeu, etat, r).ok);
+    // "0 Mo" written as 10, the other code the format gives it, is no damage.
+    std::string g = dir / "zero_mo.dam";
+    ecrire(g, entier(bon, 508 * 128 + 80, 10));
+    EXPECT_TRUE(ouvrir_jeu(g, *jeu, etat, r).ok) << texte_resultat(ouvrir_jeu(g, *jeu, etat, r));
 }
 
 TEST(GameFile, UnreadableFilesSayTheyCannotBeOpened) {
@@ -432,6 +437,29 @@ TEST(GameFile, ShortFileIsReadAsFarAsItGoes) {
     EXPECT_EQ(0, std::memcmp(p.partie[20], avant->partie[20], 128));
 }
 
+TEST(GameFile, TwoWritersOfOneFileNeverShareATemporary) {
+    DossierTemp dir;
+    const std::string f = dir / "commun.dam";
+    const std::string a(65285, 'a'), b(65285, 'b');
+    // Two processes save the same file 150 times each: every save succeeds
+    // and the file is always one of the two wholes.
+    auto ecrivain = [&](const std::string& octets) {
+        int echecs = 0;
+        for (int i = 0; i < 150; ++i) echecs += !ecrire_fichier_sur(f, octets.data(), octets.size());
+        return echecs;
+    };
+    const pid_t fils = fork();
+    ASSERT_GE(fils, 0);
+    if (fils == 0) _exit(ecrivain(b) == 0 ? 0 : 1);
+    const int echecs = ecrivain(a);
+    int statut = 0;
+    waitpid(fils, &statut, 0);
+    EXPECT_EQ(echecs, 0);
+    EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
+    const std::string fin = lire(f);
+    EXPECT_TRUE(fin == a || fin == b);
+}
+
 TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
     DossierTemp dir;
     std::string f = dir / "garde.dam";
@@ -441,13 +469,14 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
     auto nouveau = partie_jouee(40, "Autre", "Kolmar", 1, 9);
 
     // The temporary cannot be created.
-    std::filesystem::create_directory(f + ".tmp~");
-    ecrire(f + ".tmp~/occupe", "x");
-    ResultatFichier res = sauver_jeu(f, *nouveau, reglages_essai());
+    ResultatFichier res;
+    {
+        SansDescripteur plus_de_fichier;
+        res = sauver_jeu(f, *nouveau, reglages_essai());
+    }
     EXPECT_FALSE(res.ok);
     EXPECT_EQ(texte_resultat(res), "Impossible d'écrire ce fichier");
     EXPECT_EQ(lire(f), octets);
-    std::filesystem::remove_all(f + ".tmp~");
 
     // The disk fills up half-way through the write.
     struct rlimit avant_limite;
@@ -463,7 +492,8 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
     sigaction(SIGXFSZ, &avant_signal, nullptr);
     EXPECT_FALSE(res.ok);
     EXPECT_EQ(lire(f), octets);
-    EXPECT_FALSE(std::filesystem::exists(f + ".tmp~"));
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(f).parent_path()))
+        EXPECT_EQ(e.path().string().find(".tmp~"), std::string::npos) << e.path();
 
     ASSERT_TRUE(sauver_jeu(f, *nouveau, reglages_essai()).ok);
     EXPECT_NE(lire(f), octets);

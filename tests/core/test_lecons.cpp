@@ -10,6 +10,7 @@
 #include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/gamefile.h"
+#include "pannes.h"
 #include "records/lecons.h"
 #include "records/partie_texte.h"
 #include "rules/jeu.h"
@@ -123,9 +124,11 @@ TEST(Apprentissage, UnwritableLessonFileStaysAsItWasAndSaysWhy) {
     pos.verrou = 9;
     ASSERT_TRUE(apprendre_position(table, pos, 100));
     // The temporary beside the file cannot be made.
-    std::filesystem::create_directory(f + ".tmp~");
-    std::ofstream(f + ".tmp~/occupe") << "x";
-    const ResultatFichier r = ecrire_lecons(f, table);
+    ResultatFichier r;
+    {
+        SansDescripteur plus_de_fichier;
+        r = ecrire_lecons(f, table);
+    }
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(0u, texte_resultat(r).find("Impossible d'écrire ce fichier"));
     EXPECT_EQ(avant, lire(f));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -282,4 +284,35 @@ TEST(PdnExport, LongGamesFromTheInitialPositionRoundTripWithoutFen) {
         EXPECT_EQ(FauteRejeu::aucune, r.faute) << "seed " << graine << ": " << texte_rejeu(r);
         memes_positions(jeu->partie, relu->partie);
     }
+}
+
+TEST(ImportBorne, TwentyMegabytesOfTinyGamesListBoundedAndTheChosenOneReadWhole) {
+    // Each game named after its number, so the one read back can be told.
+    std::string t;
+    size_t n = 0;
+    while (t.size() < 20u * 1024 * 1024) {
+        t += "[White \"b" + std::to_string(n) + "\"][Black \"n\"]1. 45-40 20-25 *\n";
+        ++n;
+    }
+    const struct mallinfo2 avant = mallinfo2();
+    FichierParties f;
+    lister_parties(std::move(t), f);
+    const struct mallinfo2 apres = mallinfo2();
+    EXPECT_EQ(f.total, n);
+    ASSERT_EQ(f.parties.size(), PARTIES_LISTEES_MAX);
+    EXPECT_TRUE(f.parties.back().coups.empty()) << "listed games keep no moves";
+    // The text itself and the listed names, no more: every game with its
+    // moves took over 1.5 GB.
+    EXPECT_LT(apres.uordblks - std::min(apres.uordblks, avant.uordblks), 16u << 20);
+
+    const PartieLue p = partie_choisie(f, PARTIES_LISTEES_MAX - 1);
+    EXPECT_EQ(p.blanc, "b" + std::to_string(PARTIES_LISTEES_MAX - 1));
+    EXPECT_EQ(p.coups, (std::vector<std::string>{"45-40", "20-25"}));
+    EXPECT_EQ(p.resultat, "*");
+    // The text format is listed and read back the same way.
+    FichierParties texte;
+    lister_parties("Paul-Anne  0-2\nKolmar101\n 1.47-41 12-18  \n\nA-B\nKolmar101\n 1.45-40 20-25  \n", texte);
+    ASSERT_EQ(texte.total, 2u);
+    EXPECT_EQ(partie_choisie(texte, 1).coups, lire_parties(texte.texte).at(1).coups);
+    EXPECT_EQ(partie_choisie(texte, 1).blanc, "A");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "lang/messages.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
+#include "pannes.h"
 
 using namespace kolmar;
 
@@ -158,16 +160,24 @@ TEST_F(Registre_, ResettingKolmarWritesAtOnce) {
 
 TEST_F(Registre_, AFailedWriteChangesNeitherFile) {
     ajouter({{"Alice", 1600}});
+    // Alice's points line padded with blanks: joueurs.dat fits under the
+    // disk's limit, points.dat does not. Neither may change.
+    ecrire("points.dat", "2050\r\n" + std::string(6000, ' ') + "1600\r\n");
     const std::string noms = lire("joueurs.dat"), points = lire("points.dat");
-    // joueurs.dat could be written, points.dat cannot: neither may change.
-    std::filesystem::create_directory(dir + "/points.dat.tmp~");
-    ecrire("points.dat.tmp~/occupe", "x");
-    ResultatFichier res = ajouter_joueur(dir, "Bob", 1700);
+    ResultatFichier res;
+    {
+        DisquePleinApres disque(4096);
+        res = ajouter_joueur(dir, "Bob", 1700);
+    }
     EXPECT_FALSE(res.ok);
-    EXPECT_EQ(texte_resultat(res), "Impossible d'écrire ce fichier");
+    EXPECT_EQ(texte_resultat(res), "Impossible d'écrire ce fichier\nLe disque est plein");
     EXPECT_EQ(lire("joueurs.dat"), noms);
     EXPECT_EQ(lire("points.dat"), points);
-    EXPECT_FALSE(std::filesystem::exists(dir + "/joueurs.dat.tmp~"));
+    // No temporary and no marker left behind.
+    std::vector<std::string> fichiers;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) fichiers.push_back(e.path().filename().string());
+    std::sort(fichiers.begin(), fichiers.end());
+    EXPECT_EQ(fichiers, (std::vector<std::string>{"joueurs.dat", "points.dat"}));
 }
 
 TEST(RegistreGenere, FirstStartHoldsTheComputerAt2050) {

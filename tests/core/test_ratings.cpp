@@ -10,6 +10,7 @@
 #include "records/classement.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
+#include "pannes.h"
 
 using namespace kolmar;
 
@@ -189,11 +190,29 @@ TEST_F(Match_, APointsFileThatCannotBeWrittenIsReportedAndKept) {
     Registre r = charger_registre(dir);
     Match m;
     commencer_match(m, r, true, "Alice", 1);
-    std::filesystem::create_directory(dir + "/points.dat.tmp~");
-    std::ofstream(dir + "/points.dat.tmp~/occupe") << "x";
-    FinDeMatch fin = conclure_match(m, GAIN_BLANC, "Alice", "Kolmar", dir);
+    FinDeMatch fin;
+    {
+        SansDescripteur plus_de_fichier;
+        fin = conclure_match(m, GAIN_BLANC, "Alice", "Kolmar", dir);
+    }
     EXPECT_TRUE(fin.compte);
     EXPECT_FALSE(fin.ecriture.ok);
     EXPECT_EQ(texte_resultat(fin.ecriture), "Impossible d'écrire ce fichier");
     EXPECT_EQ(points(), "2050\r\n1600\r\n 950\r\n1900\r\n");
+}
+
+TEST_F(Match_, AMatchIsScoredOnItsPlayersWhateverAnotherWindowDeleted) {
+    // Bob (line 2) plays; meanwhile Alice (line 1) is deleted elsewhere:
+    // Bob's points go to his new line 1, not onto Inconnu's line 2.
+    Match m;
+    commencer_match(m, charger_registre(dir), true, "Bob", 2);
+    ASSERT_TRUE(effacer_joueur(dir, 1).ok);
+    FinDeMatch fin = conclure_match(m, GAIN_BLANC, "Bob", "Kolmar", dir);
+    ASSERT_TRUE(fin.ecriture.ok);
+    EXPECT_EQ(points(), std::to_string(fin.noir_apres) + "\r\n" + std::to_string(fin.blanc_apres) + "\r\n1900\r\n");
+    // A player deleted during his match: only the computer's line changes.
+    commencer_match(m, charger_registre(dir), true, "Bob", 1);
+    ASSERT_TRUE(effacer_joueur(dir, 1).ok);
+    fin = conclure_match(m, GAIN_NOIR, "Bob", "Kolmar", dir);
+    EXPECT_EQ(points(), std::to_string(fin.noir_apres) + "\r\n1900\r\n");
 }

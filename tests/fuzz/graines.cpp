@@ -166,6 +166,12 @@ int main(int argc, char** argv) {
         graine("finales", nom_table_finale(t), std::string(1, static_cast<char>(t)) + lire_donnee(nom_table_finale(t)));
     graine("finales", "can.dat", std::string(1, static_cast<char>(NB_TABLES_FINALES)) + lire_donnee("can.dat"));
 
+    // Engine sessions: a game with a search, and a ponder turned timed.
+    graine("serveur", "partie",
+           "hub\ninit\nlevel depth=3\npos moves=\"44-38 25-31\"\ngo think\nping\nlevel move-time=0.01\ngo think\n");
+    graine("serveur", "ponder", "level move-time=0.05\ngo ponder\nponder-hit\npos moves=\"44-38 21-26\"\ngo think\n"
+                                "set-param name=table value=1\nlevel depth=2 moves=x\nstop\nquit\n");
+
     fs::remove_all(tmp, ec);
     return 0;
 }

@@ -37,13 +37,28 @@ int cmd_engine(const Args& args) {
     std::deque<std::string> lignes;
     bool fin = false;
     std::thread lecteur([&] {
+        // Lines are kept up to one byte past the longest the server takes,
+        // so a huge line costs no memory and is still refused whole.
         std::string l;
-        while (std::getline(std::cin, l)) {
+        bool dans_ligne = false;
+        int c;
+        while ((c = getc_unlocked(stdin)) != EOF) {
+            dans_ligne = true;
+            if (c != '\n') {
+                if (l.size() <= LIGNE_HUB_MAX) l += static_cast<char>(c);
+                continue;
+            }
             std::lock_guard<std::mutex> g(verrou);
-            lignes.push_back(l);
+            lignes.push_back(std::move(l));
+            l.clear();
+            dans_ligne = false;
             signal.notify_one();
         }
+        // End of input is "quit", at once even during a search: a client
+        // that died must not leave its engine searching.
         std::lock_guard<std::mutex> g(verrou);
+        if (dans_ligne) lignes.push_back(std::move(l));
+        lignes.push_back("quit");
         fin = true;
         signal.notify_one();
     });

@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "lang/messages.h"
 #include "cli.h"
 #include "engine/match.h"
 #include "moteur_cli.h"
@@ -277,8 +278,11 @@ int cmd_match(const Args& args) {
             p.resultat = is.r.resultat > 0 ? "2-0" : is.r.resultat < 0 ? "0-2" : "1-1";
             sortie += ecrire_pdn(p);
         }
-        if (!ecrire_fichier_sur(fichier_pdn, sortie.data(), sortie.size())) {
-            std::fprintf(stderr, "kolmar-cli: match: cannot write %s\n", fichier_pdn.c_str());
+        RaisonEchec raison = RaisonEchec::aucune;
+        if (!ecrire_fichier_sur(fichier_pdn, sortie.data(), sortie.size(), &raison)) {
+            std::string pourquoi = texte_raison(raison, 1);
+            if (pourquoi.empty()) pourquoi = "the system refused the write";
+            std::fprintf(stderr, "kolmar-cli: match: cannot write %s: %s\n", fichier_pdn.c_str(), pourquoi.c_str());
             return 1;
         }
     }

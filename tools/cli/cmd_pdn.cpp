@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "lang/messages.h"
+#include "records/fichiers.h"
 #include "records/gamefile.h"
 #include "records/partie_texte.h"
 #include "records/pdn.h"
@@ -19,27 +20,28 @@ constexpr int LANGUE_CLI = 1;  // the tool reports in English
 // says what the window would skip.
 int cmd_pdn(const Args& args) {
     if (args.size() != 1) return erreur_usage("pdn: expected one FILE");
-    std::vector<PartieLue> parties;
-    const ResultatFichier res = ouvrir_fichier_parties(args[0], parties);
-    if (!res.ok) {
-        std::cerr << texte_resultat(res, LANGUE_CLI) << "\n";
+    std::string contenu;
+    if (!lire_fichier(args[0], contenu)) {
+        std::cerr << texte_resultat(ResultatFichier::echec(MessageFichier::impossible_ouvrir), LANGUE_CLI) << "\n";
         return 1;
     }
     auto jeu = std::make_unique<Jeu>();
     bool entier = true;
-    for (size_t k = 0; k < parties.size(); ++k) {
+    size_t k = 0;
+    // One game at a time: a file of any size costs one game's moves.
+    parcourir_parties(contenu, true, [&](PartieLue&& partie) {
         EtatNote etat;
-        const Rejeu r = rejouer_partie(parties[k], *jeu, etat);
-        std::cout << "game " << k + 1 << ": ";
+        const Rejeu r = rejouer_partie(partie, *jeu, etat);
+        std::cout << "game " << ++k << ": ";
         if (r.faute == FauteRejeu::type_refuse) {
             // Not ours to replay: it does not spoil the exit status.
             std::cout << texte_echappe(texte_rejeu(r, LANGUE_CLI)) << "\n";
-            continue;
+            return;
         }
         if (r.refusee()) {
             std::cout << texte_echappe(texte_rejeu(r, LANGUE_CLI)) << "\n";
             entier = false;
-            continue;
+            return;
         }
         std::cout << r.demi_coups << " plies";
         if (r.faute != FauteRejeu::aucune) {
@@ -47,13 +49,13 @@ int cmd_pdn(const Args& args) {
             if (r.autres_fautes) std::cout << " and " << r.autres_fautes << " more";
             entier = false;
         }
-        if (parties[k].coups_coupes) {
+        if (partie.coups_coupes) {
             std::cout << ", move text cut after " << COUPS_LUS_MAX << " moves";
             entier = false;
         }
         std::cout << "\n";
-    }
-    if (parties.empty()) std::cout << "no game\n";
+    });
+    if (k == 0) std::cout << "no game\n";
     return entier ? 0 : 1;
 }
 
