@@ -99,7 +99,7 @@ struct Interrupteurs {
     bool ordre_pv = true;             // the previous line's capture first
     // With a fixed time per move: another iteration while it can plausibly
     // finish, instead of stopping at 40 % of the time.
-    bool tout_le_temps = true;
+    bool tout_le_temps = false;
 };
 
 // A seed that differs from one launch (and one engine) to the next.
