@@ -252,6 +252,7 @@ void ServeurHub::executer(const std::string& texte) {
         // Every value read before any is applied.
         int profondeur = profondeur_, coups_periode = coups_periode_;
         double temps_coup = temps_coup_, temps_partie = temps_partie_, temps_restant = temps_restant_;
+        bool nouvelle_periode = false;  // a game time starts its periods afresh
         for (const auto& kv : c.valeurs) {
             double v = 0;
             int n = 0;
@@ -264,7 +265,7 @@ void ServeurHub::executer(const std::string& texte) {
             } else if (kv.first == "move-time" || kv.first == "time") {
                 if (!lire_reel(kv.second, v)) return erreur("bad value for " + kv.first + ": " + echo(kv.second));
                 if (kv.first == "move-time") profondeur = 0, temps_partie = 0, temps_coup = v;
-                else profondeur = 0, temps_partie = temps_restant = v, periode_ = -1;
+                else profondeur = 0, temps_partie = temps_restant = v, nouvelle_periode = true;
             } else {
                 return erreur("unknown level " + echo(kv.first));
             }
@@ -275,6 +276,7 @@ void ServeurHub::executer(const std::string& texte) {
         }
         profondeur_ = profondeur, coups_periode_ = coups_periode;
         temps_coup_ = temps_coup, temps_partie_ = temps_partie, temps_restant_ = temps_restant;
+        if (nouvelle_periode) periode_ = -1, temps_donne_ = false;
     } else if (c.nom == "time") {
         double v = 0;
         auto t = c.valeurs.find("left");
