@@ -211,9 +211,10 @@ void TForm1::poser_legende(const char* controle, const QString& t) {
     else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
     else if (auto* g = findChild<QGroupBox*>(nom)) g->setTitle(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
-        // A tab page takes its caption from its tab.
-        const int k = Onglet ? Onglet->indexOf(w) : -1;
-        if (k >= 0) Onglet->setTabText(k, t);
+        // A tab page takes its caption from its tab, in whichever page
+        // control holds it.
+        for (auto* o : findChildren<QTabWidget*>())
+            if (o->indexOf(w) >= 0) o->setTabText(o->indexOf(w), t);
     }
 }
 
