@@ -41,12 +41,11 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                             Niveau3) X(Niveau4) X(Niveau5) X(Niveau6) X(Niveau7)       \
                                                             X(Niveau8) X(JeuEnAveugle) X(Aide) X(Documentation) X(     \
                                                                 Regles) X(APropos) X(Probleme) X(ViderLeDamier)        \
-                                                                X(RemplirLeDamier) X(RepriseImpossible) X(             \
-                                                                    SupprimerBouton) X(Fin) X(Editer) X(FinAnalyse)    \
-                                                                    X(Suivant) X(SuivantFleche)                        \
-                                                                        X(RevoirCoup) X(Capital1800Vous) X(            \
+                                                                X(RemplirLeDamier)         \
+                                                                     X(SuivantFleche)                        \
+                                                                        X(RevoirCoup)  X(            \
                                                                             ModifierParametres) X(SauverParametres)    \
-                                                                            X(ChargerParametres) X(Patientez)          \
+                                                                            X(ChargerParametres)           \
                                                                                 X(EditerMeilleursCoups) X(             \
                                                                                     ImagesManquantes)                  \
                                                                                     X(LangueFrancais) X(LangueEnglish) \
