@@ -57,7 +57,7 @@ void Debuteruneanalyse1Click(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     S.analyse_demandee = false;
-    if (S.analyse_ouverte || S.calcul_ordinateur || match_en_cours(f) || !moteur_pret(f)) return;
+    if (S.analyse_ouverte || S.tour == Tour::reflexion || match_en_cours(f) || !moteur_pret(f)) return;
     if (J.partie.demi_coup_courant <= 0) return;
     if (S.recherche_en_cours) {
         S.analyse_demandee = true;
@@ -156,7 +156,7 @@ void clic_ligne_analyse(Controleur& f, int ligne) {
     // Plies of the same parity as the analysed position share its side to move.
     const int ecart = C.analyse.w0 - w;
     J.trait = static_cast<uint8_t>(ecart % 2 == 0 ? C.analyse.trait_depart : 1 - C.analyse.trait_depart);
-    S.tour_ordinateur = 0;
+    S.tour = Tour::repos;
     effacer_saisie(f);
     position_changee(f);
     placer_pions(f);

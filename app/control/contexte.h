@@ -11,6 +11,7 @@
 
 #include "control/horloges.h"
 #include "control/niveaux.h"
+#include "control/tour.h"
 #include "control/vue.h"
 #include "engine/analyse.h"
 #include "engine/book.h"
@@ -49,8 +50,7 @@ struct Options {
 
 struct Session {
     uint8_t contre_ordinateur = 1;  // 0 in "Humain contre humain"
-    uint8_t tour_ordinateur = 0;    // the computer is to move or thinks
-    uint8_t jouer_maintenant = 0;   // request: the computer moves now
+    Tour tour = Tour::repos;
     uint8_t arret_calcul = 0;       // stop request read by the search
     uint8_t fin_programme = 0;      // ends the main loop
     uint8_t couleur_ordinateur = 1;  // 1: the computer plays black
@@ -95,19 +95,14 @@ struct Session {
 
     // The result panel is up: board clicks no longer move pieces.
     bool partie_finie = false;
-    // A move is being shown step by step.
-    bool animation = false;
     // 0 black won, 1 draw, 2 white won, 3 none (for the text export).
     int resultat = 3;
 
-    // The engine is searching (the computer's turn or pondering).
+    // The engine is searching (the computer's turn, pondering or an
+    // analysis): its state belongs to the search on the stack.
     bool recherche_en_cours = false;
-    // The computer's turn holds the menus that could change the game.
-    bool calcul_ordinateur = false;
     // Pondering has run since the computer's last turn.
     bool reflexion_faite = false;
-    // The colours were exchanged while the computer was thinking.
-    bool inversion = false;
     // A new table size asked for during a search (-1 none): the search
     // works in the table, so it is replaced once the search has returned.
     int taille_hash_attente = -1;
@@ -125,6 +120,10 @@ struct Session {
     Commandes commandes{};
     bool commandes_envoyees = false;
 };
+
+// The computer has the move: it is to start, thinks, or shows its move.
+// A human's capture being shown counts too, since input waits for it.
+inline bool tour_ordinateur(const Session& S) { return S.tour != Tour::repos; }
 
 // Animation waits; tests set them to zero.
 struct Delais {

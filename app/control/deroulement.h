@@ -2,6 +2,9 @@
 // half-move, the end of the game, and what the board shows of it.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "rules/board.h"
 
 namespace kolmar {
@@ -38,9 +41,15 @@ void tour_de_l_ordinateur(Controleur& f);
 // outlined, and the human's moves counted (no move: end of the game).
 void jouer_coup_ordinateur(Controleur& f, const Coup& c);
 
-// Stores the half-move just played on damier: committed position, record,
-// move list. Ends the game as a draw once the record is full.
-void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers);
+// The one way a half-move enters the game, the human's and the computer's
+// alike. c is legal on the position; `chemin` holds its landing squares
+// before the end (a multiple capture's way round). The move is shown —
+// blinking on its square first when the computer plays it, jump by jump
+// when "Décomposer les prises" is checked — then played on the position
+// (crowning included); the clocks pass, the record and the move list take
+// it and the board is drawn again. False, playing nothing, when the record
+// is full: the game ends as a draw.
+bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& chemin, bool ordinateur);
 
 void fin_de_partie(Controleur& f, int kind);
 

@@ -95,7 +95,7 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
-    ASSERT_EQ(f.session().tour_ordinateur, 1);
+    ASSERT_TRUE(tour_ordinateur(f.session()));
     laisser_jouer(b);
     ASSERT_EQ(f.jeu().trait, BLANC);
     // 52-47 is the man's only move: one click plays it. The second click of
@@ -103,7 +103,7 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     // reply, on the man now on 47: it must not move it.
     b.cliquer(52);
     ASSERT_EQ(b.sur(47), PION_BLANC);
-    ASSERT_EQ(f.session().tour_ordinateur, 1);
+    ASSERT_TRUE(tour_ordinateur(f.session()));
     const std::string avant = position(b);
     int x, y;
     centre_de_case(47, false, x, y);
@@ -282,7 +282,7 @@ TEST(Horloges, HugeClocksFromAFileDoNotOverflow) {
     restaurer_horloges(f.ctx().horloges, INT_MAX, INT_MAX);
     f.ctx().controle.engineBudget = INT_MAX;
     f.ctx().controle.periodLimit = INT_MAX;
-    f.session().tour_ordinateur = 1;
+    f.session().tour = Tour::a_jouer;
     f.ctx().moteur->limites.profondeur_fixe = 2;
     laisser_jouer(b);
     EXPECT_EQ(f.jeu().trait, BLANC);
