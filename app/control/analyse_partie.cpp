@@ -92,7 +92,8 @@ void Debuteruneanalyse1Click(Controleur& f) {
     r.sonder = [&] {
         f.vue().traiter_evenements(false);
         // A press on the board during the analysis is not a move.
-        S.clic_en_attente = false;
+        S.saisies.clear();
+        S.appui_en_file = false;
         if (S.fin_analyse || S.fin_programme || S.version_position != version) return ArretAnalyse::tout;
         if (S.arret_phase) {
             S.arret_phase = false;

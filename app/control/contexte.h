@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,12 @@ struct Options {
     bool aveugle = false;      // "Jeu en aveugle"
 };
 
+// A press or a release on the board, in client pixels.
+struct Saisie {
+    int32_t x = 0, y = 0;
+    bool relache = false;
+};
+
 struct Session {
     uint8_t contre_ordinateur = 1;  // 0 in "Humain contre humain"
     Tour tour = Tour::repos;
@@ -88,10 +95,20 @@ struct Session {
     std::vector<uint8_t> chemin_joue;
     int ply_chemin = -1;
 
-    // Pending click on the board.
-    int32_t clic_x = 0;
-    int32_t clic_y = 0;
-    bool clic_en_attente = false;
+    // Board input the main loop has not taken yet, in the order it came:
+    // presses and releases at client points. One slot would lose the first
+    // of two presses that arrive within one pumping of events.
+    std::deque<Saisie> saisies;
+    // The last press went into the queue, so its release does too.
+    bool appui_en_file = false;
+    // The press the move entry took last left a piece selected on this
+    // square (0 none); its release tells a click from a drag.
+    uint8_t case_pressee = 0;
+    // That press picked a piece whose one move (this candidate) is played
+    // on the release, or it pressed the selected piece, which the release
+    // puts down unless it was dragged.
+    int candidat_retenu = -1;
+    bool deselection_retenue = false;
 
     // The result panel is up: board clicks no longer move pieces.
     bool partie_finie = false;
@@ -120,6 +137,9 @@ struct Session {
     Commandes commandes{};
     bool commandes_envoyees = false;
 };
+
+// A press or a release waits for the main loop.
+inline bool clic_en_attente(const Session& S) { return !S.saisies.empty(); }
 
 // The computer has the move: it is to start, thinks, or shows its move.
 // A human's capture being shown counts too, since input waits for it.

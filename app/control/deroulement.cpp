@@ -42,6 +42,8 @@ void redessiner_saisie(Controleur& f) {
 void deselectionner(Controleur& f) {
     Session& S = f.session();
     S.piece_choisie = 0;
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
     S.nb_saisis = 0;
     S.ambiguite = false;
     effacer_marques(S);
@@ -132,10 +134,12 @@ int offrir_etapes(Controleur& f, int courant) {
     return courant;
 }
 
-void saisie_prise(Controleur& f, int s) {
+// The move entered once square s is clicked, or null while it is not
+// complete.
+const Candidat* saisie_prise(Controleur& f, int s) {
     Session& S = f.session();
     const int R = S.prise_saisie;
-    if (S.nb_saisis > R) return;
+    if (S.nb_saisis > R) return nullptr;
     const uint8_t marque = S.marques[s];
     const int avant = S.nb_saisis;
     int courant = s;
@@ -157,7 +161,7 @@ void saisie_prise(Controleur& f, int s) {
             if (c.arrets[R] == s && concorde(S, c, avant)) choisi = &c;
         if (!choisi) {
             S.nb_saisis = avant;
-            return;
+            return nullptr;
         }
         std::memcpy(&S.chemin_saisi[1], &choisi->arrets[1], static_cast<size_t>(R));
         S.nb_saisis = R;
@@ -169,13 +173,13 @@ void saisie_prise(Controleur& f, int s) {
             }
         if (!choisi) {
             deselectionner(f);
-            return;
+            return nullptr;
         }
     }
-    if (choisi) executer(f, *choisi);
+    return choisi;
 }
 
-void saisie_simple(Controleur& f, int s) {
+const Candidat* saisie_simple(Controleur& f, int s) {
     Session& S = f.session();
     int courant = s;
     if (S.nb_saisis == 0) {
@@ -188,49 +192,21 @@ void saisie_simple(Controleur& f, int s) {
             courant = S.candidats[0].arrets[1];
         }
     }
-    if (S.marques[courant] == 0) return;
+    if (S.marques[courant] == 0) return nullptr;
     for (const Candidat& c : S.candidats)
-        if (c.arrets[1] == courant) {
-            executer(f, c);
-            return;
-        }
+        if (c.arrets[1] == courant) return &c;
+    return nullptr;
 }
 
-}  // namespace
-
-void clic(Controleur& f, int x, int y) {
-    Session& S = f.session();
-    f.vue().montrer(Panneau::Learn, false);
-    // Another tab than the set-up's is showing: the set-up is over and
-    // this press is a move.
-    if (S.mode_probleme && !S.onglet_probleme) quitter_probleme(f);
-    // During the computer's turn or while its move is shown, a press only
-    // stops the thinking (when allowed); it never picks up a piece, which
-    // would play a move the human did not choose. In set-up the computer
-    // does not think.
-    if ((tour_ordinateur(S) && !S.mode_probleme) || S.tour == Tour::coup_montre) {
-        if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
-        return;
-    }
-    S.clic_x = x;
-    S.clic_y = y;
-    S.clic_en_attente = true;
-    S.arret_calcul = 1;
-}
-
-void DamierImage1Click(Controleur& f, int j) {
-    if (j < 1 || j > NB_CASES) return;
-    // Position j shows square s; the 2D rule gets the middle of s's cell.
-    const bool inverse = f.ctx().damier_inverse != 0;
-    const int s = inverse ? 73 - j : j;
-    int x, y;
-    centre_de_case(s, inverse, x, y);
-    clic(f, x, y);
-}
-
-void clic1(Controleur& f, int x, int y) {
+// A press the main loop takes at (x, y). `tenu`: its release is still to
+// come, so a move that this press would both pick up and complete waits
+// for it.
+void appui1(Controleur& f, int x, int y, bool tenu) {
     Session& S = f.session();
     Jeu& J = f.jeu();
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
     f.vue().montrer(Panneau::Nulrefus, false);
     if (S.piece_choisie == 0) compter_pions(f);
     if ((tour_ordinateur(S) && !S.mode_probleme) || S.tour == Tour::coup_montre) return;
@@ -246,11 +222,18 @@ void clic1(Controleur& f, int x, int y) {
     relancer_horloges(f);
 
     if (S.piece_choisie != 0 && s == S.case_choisie && S.marques[s] == 0) {
-        deselectionner(f);
+        // The piece may be about to be dragged: the release puts it down.
+        if (tenu) {
+            S.case_pressee = static_cast<uint8_t>(s);
+            S.deselection_retenue = true;
+        } else {
+            deselectionner(f);
+        }
         return;
     }
 
-    if (S.piece_choisie == 0) {
+    const bool nouvelle = S.piece_choisie == 0;
+    if (nouvelle) {
         if (partie_pleine(J.partie)) {
             fin_de_partie(f, FIN_NULLE);
             return;
@@ -281,9 +264,134 @@ void clic1(Controleur& f, int x, int y) {
         S.piece_choisie = J.plateau_affiche[s];
     }
 
-    if (S.prise_saisie > 0) saisie_prise(f, s);
-    else saisie_simple(f, s);
+    const Candidat* choisi = S.prise_saisie > 0 ? saisie_prise(f, s) : saisie_simple(f, s);
+    if (choisi && nouvelle && tenu) {
+        // A piece with a single move: the press picks it up, the release
+        // plays it.
+        S.candidat_retenu = static_cast<int>(choisi - S.candidats.data());
+        S.case_pressee = static_cast<uint8_t>(s);
+        return;
+    }
+    if (choisi) executer(f, *choisi);
+    else if (S.piece_choisie != 0) S.case_pressee = static_cast<uint8_t>(s);
 }
+
+// The release of the press appui1 took last, at (x, y).
+void relache1(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    const uint8_t presse = S.case_pressee;
+    const int retenu = S.candidat_retenu;
+    const bool deselection = S.deselection_retenue;
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
+    if (presse == 0 || S.piece_choisie == 0 || tour_ordinateur(S) || S.partie_finie || S.mode_probleme) return;
+    const int s = cellule_sombre(x, y) ? case_du_point(x, y, f.ctx().damier_inverse != 0) : 0;
+    const bool retenu_valide = retenu >= 0 && retenu < static_cast<int>(S.candidats.size());
+    if (s == presse) {
+        if (retenu_valide) executer(f, S.candidats[static_cast<size_t>(retenu)]);
+        else if (deselection) deselectionner(f);
+        return;
+    }
+    if (s < 1 || s > NB_CASES) return;
+    if (retenu_valide) {
+        // The single move dropped on its end square; elsewhere the piece
+        // stays picked up, its end square offered.
+        const Candidat& c = S.candidats[static_cast<size_t>(retenu)];
+        if (s == c.arrets[S.prise_saisie > 0 ? S.prise_saisie : 1]) executer(f, c);
+        return;
+    }
+    // Dragged: the drop names its square as a second click would.
+    appui1(f, x, y, false);
+}
+
+}  // namespace
+
+void appui(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    S.appui_en_file = false;
+    f.vue().montrer(Panneau::Learn, false);
+    // Another tab than the set-up's is showing: the set-up is over and
+    // this press is a move.
+    if (S.mode_probleme && !S.onglet_probleme) quitter_probleme(f);
+    // During the computer's turn or while a move is shown, a press only
+    // stops the thinking (when allowed); it never picks up a piece, which
+    // would play a move the human did not choose. In set-up the computer
+    // does not think.
+    if ((tour_ordinateur(S) && !S.mode_probleme) || S.tour == Tour::coup_montre) {
+        if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
+        return;
+    }
+    S.saisies.push_back(Saisie{x, y, false});
+    S.appui_en_file = true;
+    S.arret_calcul = 1;
+}
+
+void relache(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    // The release of a press that was refused is refused too.
+    if (!S.appui_en_file) return;
+    S.appui_en_file = false;
+    S.saisies.push_back(Saisie{x, y, true});
+}
+
+void clic(Controleur& f, int x, int y) {
+    appui(f, x, y);
+    relache(f, x, y);
+}
+
+namespace {
+
+// The middle of the cell of the square 3D position j shows, 2D rule.
+bool point_3d(const Controleur& f, int j, int& x, int& y) {
+    if (j < 1 || j > NB_CASES) return false;
+    const bool inverse = f.ctx().damier_inverse != 0;
+    centre_de_case(inverse ? 73 - j : j, inverse, x, y);
+    return true;
+}
+
+}  // namespace
+
+void appui_3d(Controleur& f, int j) {
+    int x, y;
+    if (point_3d(f, j, x, y)) appui(f, x, y);
+    else f.session().appui_en_file = false;
+}
+
+void relache_3d(Controleur& f, int j) {
+    int x = -1, y = -1;
+    point_3d(f, j, x, y);
+    relache(f, x, y);
+}
+
+void DamierImage1Click(Controleur& f, int j) {
+    int x, y;
+    if (!point_3d(f, j, x, y)) return;
+    clic(f, x, y);
+}
+
+void clic1(Controleur& f, int x, int y) { appui1(f, x, y, false); }
+
+namespace {
+
+// The board input in the order it came.
+void prendre_saisies(Controleur& f) {
+    Session& S = f.session();
+    while (!S.saisies.empty() && !S.fin_programme) {
+        const Saisie e = S.saisies.front();
+        S.saisies.pop_front();
+        if (e.relache) relache1(f, e.x, e.y);
+        else appui1(f, e.x, e.y, true);
+        // What is left was aimed at the position before the computer's
+        // reply; played after it, it would be a move nobody chose.
+        if (tour_ordinateur(S) && !S.mode_probleme) {
+            S.saisies.clear();
+            S.appui_en_file = false;
+        }
+    }
+}
+
+}  // namespace
 
 bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& chemin, bool ordinateur) {
     Session& S = f.session();
@@ -404,6 +512,9 @@ void effacer_saisie(Controleur& f) {
     S.ambiguite = false;
     effacer_marques(S);
     S.candidats.clear();
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
     S.dernier_coup_ordi[0] = S.dernier_coup_ordi[1] = 0;
     S.coup_depart = S.coup_arrivee = 0;
 }
@@ -460,7 +571,7 @@ void passe_boucle(Controleur& f, bool attendre_evenement) {
     regles_match(f);
     const bool ordinateur = S.tour == Tour::a_jouer && S.contre_ordinateur;
     // Block on the queue only when nothing is waiting to be done.
-    const bool travail = ordinateur || S.clic_en_attente;
+    const bool travail = ordinateur || clic_en_attente(S);
     f.vue().traiter_evenements(attendre_evenement && !travail);
     if (S.fin_programme) return;
     if (S.analyse_demandee) Debuteruneanalyse1Click(f);
@@ -473,15 +584,12 @@ void passe_boucle(Controleur& f, bool attendre_evenement) {
             reflexion_adverse(f);
         }
     }
-    if (S.clic_en_attente) {
-        S.clic_en_attente = false;
-        clic1(f, S.clic_x, S.clic_y);
-    }
+    prendre_saisies(f);
 }
 
 void boucle_principale(Controleur& f) {
     Session& S = f.session();
-    S.clic_en_attente = false;
+    S.saisies.clear();
     while (!S.fin_programme) passe_boucle(f, true);
 }
 

@@ -26,12 +26,20 @@ void boucle_principale(Controleur& f);
 // One pass of the main loop; `attendre` blocks until an event arrives.
 void passe_boucle(Controleur& f, bool attendre);
 
-// A press on the 2D board at client point (x, y): stored for the main loop,
-// or, during the computer's turn, only a stop request.
+// A press on the 2D board at client point (x, y): queued for the main
+// loop, or, during the computer's turn, only a stop request. The release
+// decides what the press leaves open: a piece with a single move plays on
+// the release; a drag to another square names that square as a second
+// click would; a release never starts a move.
+void appui(Controleur& f, int x, int y);
+void relache(Controleur& f, int x, int y);
+// A whole click: a press and its release at (x, y).
 void clic(Controleur& f, int x, int y);
-// A press on 3D position j (1..72, 0 none), found by the window.
+// The same on 3D position j (1..72, 0 none), found by the window.
+void appui_3d(Controleur& f, int j);
+void relache_3d(Controleur& f, int j);
 void DamierImage1Click(Controleur& f, int j);
-// Processes a pending click at client point (x, y).
+// Processes a whole click at client point (x, y) at once.
 void clic1(Controleur& f, int x, int y);
 
 // The computer's turn.

@@ -207,7 +207,7 @@ void reflexion_adverse(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     if (!moteur_pret(f) || !f.options().reflexion_adverse || S.mode_probleme || S.veto_reflexion ||
-        S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || tour_ordinateur(S) || S.clic_en_attente ||
+        S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || tour_ordinateur(S) || clic_en_attente(S) ||
         S.fin_programme)
         return;
     S.reflexion_faite = true;

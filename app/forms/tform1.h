@@ -69,8 +69,6 @@ private:
     // logical pixels.
     int glisse_case_ = 0;
     bool glisse_ = false;
-    // The press on the piece already picked up was held back.
-    bool differe_ = false;
     QPointF depart_, pointeur_;
 };
 
@@ -89,9 +87,6 @@ protected:
 
 private:
     TForm1& f_;
-    int position_pressee_ = 0;
-    bool differe_ = false;
-    QPoint point_presse_;
 };
 
 class FenetreAide;

@@ -117,10 +117,10 @@ class TestAffichage : public QObject {
         QWidget* image = banc::c<QWidget>(*f, "Image5");
         Session& S = f->controleur().session();
         auto presse = [&](int x, int y) {
-            S.clic_en_attente = false;
+            S.saisies.clear();
             QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
-            if (!S.clic_en_attente) return 0;
-            return case_du_point(S.clic_x, S.clic_y, f->controleur().ctx().damier_inverse != 0);
+            if (!clic_en_attente(S)) return 0;
+            return case_du_point(S.saisies.front().x, S.saisies.front().y, f->controleur().ctx().damier_inverse != 0);
         };
         QCOMPARE(presse(313 + 30, 62), 3);   // row 0, y 61 < 62 < 101
         QCOMPARE(presse(313 + 30, 61), 0);   // on the top edge

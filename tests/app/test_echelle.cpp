@@ -22,9 +22,10 @@ void agrandir(TForm1& f, int k) {
 // The square the pending click names, the click then dropped.
 int case_cliquee(TForm1& f) {
     Session& S = f.controleur().session();
-    if (!S.clic_en_attente) return 0;
-    S.clic_en_attente = false;
-    return case_du_point(S.clic_x, S.clic_y, f.controleur().ctx().damier_inverse != 0);
+    if (!clic_en_attente(S)) return 0;
+    const Saisie e = S.saisies.front();
+    S.saisies.clear();
+    return case_du_point(e.x, e.y, f.controleur().ctx().damier_inverse != 0);
 }
 
 // A press on square `de`, a drag, a drop on `vers`, all in surface pixels

@@ -215,13 +215,13 @@ private slots:
         f->controleur().session().tour = Tour::a_jouer;
         f->controleur().session().arret_calcul = 0;
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(!f->controleur().session().clic_en_attente);
+        QVERIFY(!clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(0));
         // With it the press stops the thinking, and only that: it never
         // picks up a piece during the computer's turn.
         banc::c<QAction>(*f, "Arretrflexionparclicsouris1")->trigger();
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(!f->controleur().session().clic_en_attente);
+        QVERIFY(!clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
     }
 

@@ -244,7 +244,7 @@ private slots:
 
         S.tour = Tour::a_jouer;
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25));
-        QVERIFY(!S.clic_en_attente);
+        QVERIFY(!clic_en_attente(S));
         S.tour = Tour::repos;
 
         // A slip of the mouse does not lose a rated game.

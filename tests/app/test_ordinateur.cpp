@@ -412,6 +412,38 @@ private slots:
         QCOMPARE(J.trait, uint8_t(BLANC));
     }
 
+    // After 1. 44-38 29-35, 49-44 dragged: the press alone played it, and
+    // the release, taken after black's reply, played the man now on 44 as
+    // well. The press picks the piece up, the drop plays it, the release
+    // starts nothing. On the 2D board and on a 3D one.
+    void un_glisser_ne_joue_que_son_coup() {
+        for (bool trois_d : {false, true}) {
+            auto f = contre_ordinateur(2);
+            Controleur& ctrl = f->controleur();
+            QVERIFY(banc::poser(*f, "W:W38,43,45-72:B1-28,30,35"));
+            QWidget* w = banc::c<QWidget>(*f, "Surface");
+            if (trois_d) {
+                banc::c<QAction>(*f, "Damier3D1")->trigger();
+                w = banc::c<QWidget>(*f, "Image5");
+            }
+            const Affichage& a = f->affichage();
+            auto point = [&](int s) {
+                return trois_d ? QPoint(a.pos3d_x[s] + 30, a.pos3d_y[s] + 20) : banc::point_de(*f, s);
+            };
+            QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, point(49));
+            passe_boucle(ctrl, false);
+            passe_boucle(ctrl, false);
+            QVERIFY2(ctrl.jeu().partie.demi_coup_courant == 0, "the press played the move");
+            QTest::mouseMove(w, point(44));
+            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, point(44));
+            for (int i = 0; i < 4; ++i) passe_boucle(ctrl, false);
+            QCOMPARE(ctrl.jeu().partie.demi_coup_courant, 2);
+            QCOMPARE(ctrl.jeu().plateau_affiche[44], uint8_t(PION_BLANC));
+            QCOMPARE(ctrl.jeu().plateau_affiche[49], uint8_t(VIDE));
+            QCOMPARE(ctrl.jeu().trait, uint8_t(BLANC));
+        }
+    }
+
     // A takeback while the computer's move is being shown waits: the move
     // is committed on the position it was found for.
     void reprise_pendant_l_affichage() {

@@ -317,7 +317,7 @@ private slots:
             menus_actifs = banc::c<QAction>(*f, "Nouveau2")->isEnabled();
             QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 70));
             QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, QPoint(700, 500));
-            clic_garde = f->controleur().session().clic_en_attente;
+            clic_garde = clic_en_attente(f->controleur().session());
         });
         cliquer(*f, 51);
         QVERIFY(vu);
@@ -338,10 +338,10 @@ private slots:
         QVERIFY(!banc::c<QAction>(*f, "Humaincontrehumain1")->isChecked());
         QCOMPARE(f->controleur().session().contre_ordinateur, uint8_t(1));
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(f->controleur().session().clic_en_attente);
+        QVERIFY(clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
-        clic1(f->controleur(), f->controleur().session().clic_x, f->controleur().session().clic_y);
-        f->controleur().session().clic_en_attente = false;
+        clic1(f->controleur(), f->controleur().session().saisies.front().x, f->controleur().session().saisies.front().y);
+        f->controleur().session().saisies.clear();
         QVERIFY(tour_ordinateur(f->controleur().session()));
         QCOMPARE(f->controleur().jeu().trait, uint8_t(NOIR));
         const QPoint p = banc::point_de(*f, 25);

@@ -78,11 +78,11 @@ TEST(SaisieDesCoups, EachThreeDimensionalPositionPicksItsOwnSquare) {
         for (int j = 1; j <= NB_CASES; ++j) {
             DamierImage1Click(*b.f, j);
             const Session& S = b.f->session();
-            ASSERT_TRUE(S.clic_en_attente);
-            const int s = case_du_point(S.clic_x, S.clic_y, inverse);
+            ASSERT_TRUE(clic_en_attente(S));
+            const int s = case_du_point(S.saisies.front().x, S.saisies.front().y, inverse);
             ASSERT_EQ(inverse ? 73 - s : s, j);
-            ASSERT_TRUE(cellule_sombre(S.clic_x, S.clic_y));
-            b.f->session().clic_en_attente = false;
+            ASSERT_TRUE(cellule_sombre(S.saisies.front().x, S.saisies.front().y));
+            b.f->session().saisies.clear();
         }
     }
 }
@@ -116,7 +116,35 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     EXPECT_EQ(f.jeu().trait, BLANC);
     EXPECT_EQ(f.jeu().partie.demi_coup_courant, 4) << "only the computer's move was played";
     EXPECT_EQ(b.sur(47), PION_BLANC) << avant << " -> " << position(b);
-    EXPECT_FALSE(f.session().clic_en_attente);
+    EXPECT_FALSE(clic_en_attente(f.session()));
+}
+
+TEST(TourDeJeu, TwoClicksWithinOnePumpingAreBothTaken) {
+    // The computer thinks on the human's time and pumps events every 5000
+    // nodes: a quick selection and destination arrive in one pumping. One
+    // pending slot kept the second click alone and the move was lost.
+    Banc b(true);
+    Controleur& f = *b.f;
+    f.options().reflexion_adverse = true;
+    b.contre_kolmar(5);
+    b.poser("W:W43-72:B1-30");
+    f.session().veto_reflexion = 0;
+    int x1, y1, x2, y2;
+    centre_de_case(47, false, x1, y1);
+    centre_de_case(41, false, x2, y2);
+    bool envoye = false;
+    b.vue.pendant = [&] {
+        if (f.session().en_reflexion_adverse && !envoye) {
+            envoye = true;
+            clic(f, x1, y1);
+            clic(f, x2, y2);
+        }
+    };
+    passe_boucle(f, false);
+    b.vue.pendant = nullptr;
+    ASSERT_TRUE(envoye) << "pondering did not run";
+    EXPECT_EQ(f.jeu().partie.demi_coup_courant, 1) << "47-41 was not taken";
+    EXPECT_EQ(b.sur(41), PION_BLANC);
 }
 
 TEST(TourDeJeu, TheSearchsAnswerIsDroppedWhenTheGameChangedMeanwhile) {
