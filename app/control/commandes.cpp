@@ -446,6 +446,15 @@ void regles_match(Controleur& f) {
     if (!S.analyse_en_cours) fermer(Commande::Arretercettephase1);
     if (!S.analyse_ouverte) fermer(Commande::Terminerlanalyse1);
     if (calcul || match || S.analyse_en_cours) fermer(Commande::Installeruneposition1);
+    // A training session keeps "Paramétrage" open for "Arrêter la session"
+    // (the computer thinks nearly all the time); its other items still
+    // wait for the search.
+    const bool session = f.ctx().entrainement.active;
+    if (session && !match && !a[static_cast<size_t>(Commande::Ouvertures1)]) {
+        a[static_cast<size_t>(Commande::Ouvertures1)] = true;
+        fermer(Commande::Parametres);
+    }
+    fermer(session ? Commande::Lancerunesession1 : Commande::Arrterlasession1);
     if (S.commandes_envoyees && a == S.commandes) return;
     S.commandes = a;
     S.commandes_envoyees = true;

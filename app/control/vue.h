@@ -82,6 +82,9 @@ enum class Commande : int {
     Arretercettephase1,  // with "Suivant" of the analysis window
     Terminerlanalyse1,   // with "Fin analyse"
     Installeruneposition1,
+    Lancerunesession1,
+    Arrterlasession1,
+    Parametres,  // the items of "Paramétrage" but the session's
     NB
 };
 using Commandes = std::array<bool, static_cast<size_t>(Commande::NB)>;

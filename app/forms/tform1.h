@@ -230,7 +230,6 @@ private:
     void Problmes1Click();
     void montrer_lecon(const std::string& texte);
     void Chargerdesleons1Click();
-    void session_menus();
 public:
     // "Oui" of "Apprendre ?": the learning step, the lesson file asked for
     // when the position may be learned.

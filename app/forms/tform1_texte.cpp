@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "control/commandes.h"
 #include "control/textes_parties.h"
@@ -81,6 +82,22 @@ void TForm1::creer_textes() {
     Arrterlasession1->setEnabled(false);
     Ouvertures1->addSeparator();
     Ouvertures1->addActions({Chargerdesleons1, Lancerunesession1, Arrterlasession1});
+    // The controller enables the session's two items by whether one runs,
+    // and during one keeps "Paramétrage" open with its other items locked.
+    const std::pair<Commande, std::vector<QAction*>> cibles[] = {
+        {Commande::Lancerunesession1, {Lancerunesession1}},
+        {Commande::Arrterlasession1, {Arrterlasession1}},
+        {Commande::Parametres,
+         {Ouverturespourlesblancs1, Ouverturespourlesnoirs1, Changerbibliothqueouvertures1, Bibliothquesactives1,
+          Chargerdesleons1, Changerlesparamtres1, Sauverlesparamtres1, Chargerdesparamtres1}}};
+    for (const auto& [k, actions] : cibles)
+        for (QAction* a : actions) {
+            commandes_[static_cast<size_t>(k)].actions.push_back(a);
+            commande_de_.insert(a, k);
+        }
+    // Échap stops a training session as its menu item does.
+    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(echap, &QShortcut::activated, this, [this] { kolmar::Arrterlasession1Click(ctrl_); });
 
     Panel2 = new QFrame(surface);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -131,11 +148,9 @@ void TForm1::creer_textes() {
     connect(Chargerdesleons1, &QAction::triggered, this, [this] { Chargerdesleons1Click(); });
     connect(Lancerunesession1, &QAction::triggered, this, [this] {
         kolmar::Lancerunesession1Click(ctrl_);
-        session_menus();
     });
     connect(Arrterlasession1, &QAction::triggered, this, [this] {
         kolmar::Arrterlasession1Click(ctrl_);
-        session_menus();
     });
 }
 
@@ -228,12 +243,6 @@ void TForm1::Chargerdesleons1Click() {
         choisir(dialogue(this, false, Chargerdesleons1->text(), QString::fromStdString(chemin_donnee("Parametres")),
                          qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
     if (!chemin.isEmpty()) kolmar::Chargerdesleons1Click(ctrl_, chemin.toStdString());
-}
-
-void TForm1::session_menus() {
-    const bool active = ctrl_.ctx().entrainement.active;
-    Lancerunesession1->setEnabled(!active);
-    Arrterlasession1->setEnabled(active);
 }
 
 std::string TForm1::fichier_lecons() {

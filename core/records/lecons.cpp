@@ -89,12 +89,22 @@ ResultatFichier charger_lecons(const std::string& chemin, std::vector<uint8_t>& 
 }
 
 void lancer_session(SessionEntrainement& s, int32_t& engineBudget) {
+    if (!s.active) s.budget_avant = -1;
     s.active = true;
-    if (engineBudget < BUDGET_SESSION) engineBudget = BUDGET_SESSION;
+    if (engineBudget < BUDGET_SESSION) {
+        s.budget_avant = engineBudget;
+        engineBudget = BUDGET_SESSION;
+    }
 }
 
 void arreter_session(SessionEntrainement& s) {
     s.active = false;
+}
+
+void arreter_session(SessionEntrainement& s, int32_t& engineBudget) {
+    if (s.active && s.budget_avant >= 0 && engineBudget == BUDGET_SESSION) engineBudget = s.budget_avant;
+    s.budget_avant = -1;
+    arreter_session(s);
 }
 
 std::vector<std::string> lister_lecons(const std::string& dossier) {

@@ -2,11 +2,14 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QMenu>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "brouillon.h"
 #include "control/textes_parties.h"
@@ -119,6 +122,49 @@ class TestTextesFenetre : public QObject {
         const std::string pdn = outils::lire(d.fichier("copie.pdn").toStdString());
         QVERIFY2(pdn.find("[White \"Paul\"]") != std::string::npos && pdn.find("1-7") != std::string::npos,
                  pdn.c_str());
+    }
+
+    // A training session could not be stopped: the computer thinks nearly
+    // all the time and its turn greyed "Paramétrage", which holds "Arrêter
+    // la session". The stop stays reachable (Échap too) while the other
+    // items of the menu wait; each session item is greyed when it cannot
+    // apply; the level's budget comes back once the session stops.
+    void session_d_entrainement_arretable() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        std::string err;
+        QVERIFY2(charger_moteur(ctrl, err), err.c_str());
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        banc::c<QAction>(*f, "Dbutant1")->trigger();
+        auto* lancer = banc::c<QAction>(*f, "Lancerunesession1");
+        auto* arreter = banc::c<QAction>(*f, "Arrterlasession1");
+        QVERIFY(lancer->isEnabled());
+        QVERIFY(!arreter->isEnabled());
+        lancer->trigger();
+        QVERIFY(!lancer->isEnabled());
+        // A long search, not an answer from the library.
+        ctrl.ctx().moteur->limites.profondeur_fixe = 40;
+        banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
+        bool atteinte = false, verrouille = false;
+        QTimer::singleShot(200, f.get(), [&] {
+            atteinte = ctrl.session().recherche_en_cours && arreter->isEnabled() &&
+                       banc::c<QMenu>(*f, "Ouvertures1")->menuAction()->isEnabled();
+            verrouille = !banc::c<QAction>(*f, "Changerlesparamtres1")->isEnabled();
+            QTest::keyClick(f.get(), Qt::Key_Escape);
+        });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(ctrl, false);
+        QVERIFY2(atteinte, "Arrêter la session out of reach during the computer's search");
+        QVERIFY(verrouille);
+        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(!ctrl.ctx().entrainement.active);
+        QVERIFY(!ctrl.options().ordinateurs);
+        QVERIFY(lancer->isEnabled());
+        QVERIFY(!arreter->isEnabled());
+        QCOMPARE(ctrl.ctx().controle.engineBudget, 5);
     }
 
     // The lesson panels walk the lessons of "Problemes" and wrap around;
