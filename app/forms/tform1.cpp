@@ -311,6 +311,9 @@ void TForm1::montrer(Panneau p, bool visible) {
     switch (p) {
     case Panneau::fin_de_parties:
         fin_de_parties->setVisible(visible);
+        // The labels of the match and of the computer's colour stand
+        // where the result is written.
+        if (visible) fin_de_parties->raise();
         break;
     case Panneau::Zut:
         Zut->setVisible(visible);

@@ -174,6 +174,34 @@ class TestEchelle : public QObject {
         QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
     }
 
+    // The end-of-game panel was drawn under "Entraînement" and "Ordinateur
+    // noir", which stand inside it: the result and the rating lines could
+    // not be read. Whatever the ending and the size, nothing covers it.
+    void resultat_au_dessus_des_panneaux() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        Controleur& ctrl = f->controleur();
+        QWidget* fin = banc::c<QWidget>(*f, "fin_de_parties");
+        QWidget* surface = banc::c<QWidget>(*f, "Surface");
+        for (int k : {1, 2}) {
+            if (k == 2) agrandir(*f, 2);
+            for (int kind : {FIN_SANS_COUP, FIN_TEMPS_ORDI, FIN_ABANDON}) {
+                partie_entrainement(ctrl, true, "Zoe");
+                fin_de_partie(ctrl, kind);
+                QVERIFY(fin->isVisible());
+                for (const char* nom : {"Panel11", "Couleurordi"}) {
+                    QWidget* w = banc::c<QWidget>(*f, nom);
+                    QVERIFY2(w->isVisible(), nom);
+                    const QRect r = w->geometry() & fin->geometry();
+                    QVERIFY2(!r.isEmpty(), nom);
+                    QWidget* dessus = surface->childAt(r.center());
+                    QVERIFY2(dessus == fin || fin->isAncestorOf(dessus), nom);
+                }
+            }
+        }
+    }
+
     // Left, Right, Home and End against the record's indexes, the move
     // list's selection with them; a rated match locks them as it locks
     // the navigation items.
