@@ -108,6 +108,8 @@ void Debuteruneanalyse1Click(Controleur& f) {
     S.recherche_en_cours = false;
     S.analyse_en_cours = false;
     S.arret_phase = false;
+    // The analysis was nobody's turn: the side to move starts afresh.
+    demarrer_tours(C.horloges);
 
     montrer_lignes(f);
     // The game's position again, unless the user has moved elsewhere.

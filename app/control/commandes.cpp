@@ -89,8 +89,9 @@ void contre_ordinateur(Controleur& f, bool ordinateur_noir) {
 
 void ajouter_temps(Controleur& f) {
     const Session& S = f.session();
-    // A finished game's clocks stand still.
-    if (S.partie_finie) return;
+    // A clock runs only on its side's turn of a live game: not once it is
+    // over, nor while a position is set up or the game analysed.
+    if (S.partie_finie || S.mode_probleme || S.analyse_en_cours) return;
     if (kolmar::ajouter_temps(f.ctx().horloges, f.jeu().trait, tour_ordinateur(S)))
         f.vue().horloges(f.ctx().horloges);
 }
@@ -280,7 +281,9 @@ void partie_chargee(Controleur& f) {
     poser_matchState(f, MATCH_AUCUN);
     effacer_saisie(f);
     S.veto_reflexion = 1;
-    S.partie_finie = false;
+    // A game read at its end (the side to move has no move) stays over:
+    // nobody's clock runs and the computer does not try to move.
+    S.partie_finie = coups_legaux(J.gen, J.trait) == 0;
     S.resultat = 3;
     // Sides alternate from the current ply to the last one.
     S.trait_dernier = static_cast<uint8_t>(J.trait ^ ((pt.dernier_demi_coup - pt.demi_coup_courant) & 1));
@@ -316,9 +319,11 @@ void fermer_ecran_depart(Controleur& f) {
 void FormActivate(Controleur& f) {
     const std::string chemin = chemin_autosave();
     std::error_code ec;
-    // A first run has no autosave: the defaults stand, without a message.
+    // A first run has no autosave: the defaults stand, without a message,
+    // and the game's clocks start now, not when the start screen opened.
     if (!std::filesystem::exists(chemin, ec) || !ouvrir_partie(f, chemin, ModeLecture::demarrage)) {
         appliquer_langue(f, f.ctx().langue);
+        horloges_nouvelle_partie(f);
         return;
     }
     appliquer_langue(f, f.ctx().reglages.langue);

@@ -96,6 +96,9 @@ void quitter_probleme(Controleur& f) {
     noter(f);
     S.partie_finie = false;
     S.trait_dernier = J.trait;
+    // The game goes on from here: the set-up's time is nobody's.
+    demarrer_tours(f.ctx().horloges);
+    f.vue().horloges(f.ctx().horloges);
     if (!S.contre_ordinateur) S.tour = Tour::repos;
     placer_pions(f);
     compter_pions(f);

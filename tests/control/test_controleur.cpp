@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "control/analyse_partie.h"
+#include "control/probleme.h"
 #include "engine/endgame.h"
 #include "vue_test.h"
 
@@ -285,6 +287,69 @@ TEST(Horloges, AFinishedGamesClocksStandStillAndModesDoNotMoveThem) {
     maintenant += 20000;
     for (int i = 0; i < 20; ++i) ajouter_temps(f);
     EXPECT_EQ(f.ctx().horloges.minblanc + ":" + f.ctx().horloges.secblanc, "1:26");
+}
+
+TEST(Horloges, AClockRunsOnlyDuringItsSidesTurnOfALiveGame) {
+    Banc b(true);
+    Controleur& f = *b.f;
+    Horloges& h = f.ctx().horloges;
+    int64_t maintenant = 1000000;
+    h.source = [&] { return maintenant; };
+    auto attendre = [&](int secondes) {
+        for (int i = 0; i < secondes; ++i) {
+            maintenant += 1000;
+            ajouter_temps(f);
+        }
+    };
+    // The start screen of a first run: 47 s there went on white's clock.
+    const std::string vide = ::testing::TempDir() + "kolmar_sans_autosave";
+    std::filesystem::remove_all(vide);
+    std::filesystem::create_directories(vide + "/Sauve");
+    definir_repertoire_donnees(vide);
+    demarrer_tours(h);
+    attendre(47);
+    FormActivate(f);
+    definir_repertoire_donnees(KOLMAR_DIR);
+    attendre(1);
+    EXPECT_LE(h.total_blanc, 1) << "the start screen's time was counted";
+
+    // A set-up of 69 s, the computer (black) to move first: its first move
+    // was charged the whole set-up.
+    b.contre_kolmar(2);
+    f.ctx().moteur->limites.profondeur_fixe = 2;
+    nouvelle_partie(f);
+    Installeruneposition1Click(f);
+    attendre(69);
+    Couleur_joue(f);
+    Installeruneposition1Click(f);
+    ASSERT_FALSE(f.session().mode_probleme);
+    laisser_jouer(b);
+    ASSERT_EQ(f.jeu().partie.demi_coup_courant, 1);
+    EXPECT_LE(h.base_noir, 1) << "the set-up was charged to the computer";
+    EXPECT_LE(h.base_blanc, 0);
+
+    // An analysis is no one's turn.
+    b.vue.pendant = [&] {
+        maintenant += 1000;
+        ajouter_temps(f);
+        if (f.session().analyse_en_cours) Arretercettephase1Click(f);
+    };
+    Debuteruneanalyse1Click(f);
+    b.vue.pendant = nullptr;
+    attendre(1);
+    EXPECT_LE(h.total_blanc, 1) << "the analysis ran on white's clock";
+
+    // A finished game loaded: black, to move, has no move left.
+    f.session().contre_ordinateur = 0;
+    b.poser("W:W51:B45");
+    b.cliquer(51);
+    ASSERT_TRUE(f.session().partie_finie);
+    const std::string chemin = ::testing::TempDir() + "kolmar_finie.dam";
+    ASSERT_TRUE(sauver_partie(f, chemin));
+    ASSERT_TRUE(ouvrir_partie(f, chemin));
+    const int32_t noir = h.total_noir;
+    attendre(30);
+    EXPECT_EQ(h.total_noir, noir) << "black's clock ran in a game that is over";
 }
 
 TEST(Horloges, ExchangingPlayersKeepsTheRunningTurnsTime) {
