@@ -5,6 +5,7 @@
 #include "control/commandes.h"
 #include "control/controleur.h"
 #include "control/deroulement.h"
+#include "control/marques.h"
 #include "control/navigation.h"
 #include "control/textes_parties.h"
 #include "control/tour_ordinateur.h"
@@ -167,6 +168,8 @@ void clic_ligne_analyse(Controleur& f, int ligne) {
     f.vue().horloges(C.horloges);
     J.partie.selection = w > 0 ? (w - 1) / 2 : -1;
     f.vue().selection_liste(J.partie.selection);
+    regles_match(f);
+    montrer_marques(f);
 }
 
 }  // namespace kolmar

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 
 #include "banc.h"
+#include "control/marques.h"
 #include "forms/aide.h"
 #include "lang/textes.h"
 #include "lang/textes_analyse.h"
@@ -107,6 +108,43 @@ class TestAffichage : public QObject {
                      piece.pixel(piece.width() / 2, piece.height() / 2));
         }
         QCOMPARE(banc::c<QLabel>(*f, "Nbb3d")->text(), QString(" 30"));
+    }
+
+    // The last move's wash tinted the piece standing on its end square (a
+    // black man looked olive): the piece is drawn as it is without marks.
+    void dernier_coup_sans_teinter_la_piece() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        for (int s : {44, 38, 25, 31}) banc::cliquer(*f, s);
+        QCOMPARE(ctrl.jeu().partie.demi_coup_courant, 2);
+        QWidget* surface = banc::c<QWidget>(*f, "Surface");
+        const QPoint centre = banc::point_de(*f, 31);
+        const QColor marque = surface->grab().toImage().pixelColor(centre);
+        banc::option(*f, &Options::indication_mouvements, false);
+        montrer_marques(ctrl);
+        QCOMPARE(f->affichage().marques.depart, uint8_t(0));
+        QCOMPARE(marque, surface->grab().toImage().pixelColor(centre));
+    }
+
+    // On a 3D board the marks of a selection stayed beside the piece once
+    // it had moved, until the picture was composed again from its ground.
+    // After each move the picture is the one a fresh composition gives.
+    void trois_d_sans_restes_de_selection() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        for (int d : {1, 4, 7}) {
+            item(*f, QStringLiteral("Damier3D%1").arg(d).toLatin1().constData())->trigger();
+            nouvelle_partie(ctrl);
+            for (int s : {44, 38, 25, 31, 49, 44}) {
+                f->clic_3d(f->affichage().pos3d_x[s] + 30, f->affichage().pos3d_y[s] + 20);
+                passe_boucle(ctrl, false);
+            }
+            QCOMPARE(ctrl.jeu().partie.demi_coup_courant, 3);
+            QWidget* image = banc::c<QWidget>(*f, "Image5");
+            const QImage apres = image->grab().toImage();
+            f->choisir_damier(d);
+            QVERIFY2(apres == image->grab().toImage(), qPrintable(QString::number(d)));
+        }
     }
 
     // A press on the far row and on two overlapping areas, as the mouse
