@@ -2,6 +2,7 @@
 // picture, the lessons of "Problemes" and the learned positions: dialogs,
 // the game list of a multi-game file, the lesson panels and text window.
 #include <QAction>
+#include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -202,7 +203,8 @@ void TForm1::Imprimer1Click() {
     d.setObjectName(QStringLiteral("PrintDialog1"));
     if (d.exec() != QDialog::Accepted) return;
     const Contexte& C = ctrl_.ctx();
-    imprimer_partie(imprimante, ctrl_.jeu().partie, C.etat.nom_blanc, C.etat.nom_noir);
+    imprimer_partie(imprimante, ctrl_.jeu().partie, C.etat.nom_blanc, C.etat.nom_noir, ctrl_.session().resultat,
+                    QDate::currentDate().toString(Qt::ISODate).toStdString());
 }
 
 void TForm1::Editerlimagefichierbmp1Click() {
