@@ -22,6 +22,7 @@
 #include "lang/messages.h"
 #include "lang/textes_analyse.h"
 #include "records/fichiers.h"
+#include "records/lecons.h"
 
 namespace kolmar {
 
@@ -234,8 +235,11 @@ void TForm1::montrer_lecon(const std::string& t) {
     Panel13->raise();
     Panel14->raise();
     const QString nom = QFileInfo(QString::fromStdString(ctrl_.ctx().lecon)).fileName();
+    std::string enonce, solution;
+    separer_solution(t, enonce, solution);
     if (!t.empty())
-        Bloc_notes->montrer(nom + QLatin1Char('t'), QString::fromStdString(t));
+        Bloc_notes->montrer(nom + QLatin1Char('t'), QString::fromStdString(enonce), QString::fromStdString(solution),
+                            qs(Texte::VoirLaSolution, langue_));
     else
         Bloc_notes->hide();
 }

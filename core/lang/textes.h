@@ -52,7 +52,7 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                                                         X(LangueNederlands)            \
                                                                                             X(LanguePortugues)         \
                                                                                                 X(LangueEspanol)       \
-                                                                                                    X(LangueItaliano) X(ChargerDesLecons) X(LancerUneSession) X(ArreterLaSession) X(FiltreTexteEcrire) X(FiltreTexteLire) X(FiltreImage) X(FiltreLecons) X(ChoixPartie) X(MenuLangue) X(Credits) X(ConfirmerAbandon)
+                                                                                                    X(LangueItaliano) X(ChargerDesLecons) X(LancerUneSession) X(ArreterLaSession) X(FiltreTexteEcrire) X(FiltreTexteLire) X(FiltreImage) X(FiltreLecons) X(ChoixPartie) X(MenuLangue) X(Credits) X(ConfirmerAbandon) X(VoirLaSolution)
 
 enum class Texte : int {
 #define KOLMAR_ID(n) n,

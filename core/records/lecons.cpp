@@ -135,4 +135,26 @@ bool lire_texte_lecon(const std::string& chemin_dam, std::string& texte) {
     return true;
 }
 
+void separer_solution(const std::string& texte, std::string& enonce, std::string& solution) {
+    for (size_t debut = 0; debut < texte.size();) {
+        size_t i = debut;
+        while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t')) ++i;
+        if (texte.compare(i, 8, "Solution") == 0) {
+            size_t j = i + 8;
+            while (j < texte.size() && texte[j] == ' ') ++j;
+            if (j < texte.size() && texte[j] == ':') {
+                enonce = texte.substr(0, debut);
+                while (!enonce.empty() && (enonce.back() == '\n' || enonce.back() == '\r')) enonce.pop_back();
+                solution = texte.substr(debut);
+                return;
+            }
+        }
+        const size_t fin = texte.find('\n', debut);
+        if (fin == std::string::npos) break;
+        debut = fin + 1;
+    }
+    enonce = texte;
+    solution.clear();
+}
+
 }  // namespace kolmar

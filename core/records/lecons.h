@@ -97,4 +97,9 @@ std::string lecon_suivante(const std::vector<std::string>& lecons, const std::st
 // as UTF-8. False when there is none.
 bool lire_texte_lecon(const std::string& chemin_dam, std::string& texte);
 
+// A lesson's text cut where its solution begins, at the first line that
+// starts with "Solution" and a colon: what the player reads before looking
+// for the move, and the solution (empty when the text gives none).
+void separer_solution(const std::string& texte, std::string& enonce, std::string& solution);
+
 }  // namespace kolmar

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
@@ -166,6 +168,43 @@ class TestTextesFenetre : public QObject {
         QVERIFY(lancer->isEnabled());
         QVERIFY(!arreter->isEnabled());
         QCOMPARE(ctrl.ctx().controle.engineBudget, 5);
+    }
+
+    // A lesson that asks for the move showed its solution right under the
+    // question, and its text window opened at (0, 0) over the menus: the
+    // solution waits for its button, the window stands beside the game.
+    void lecon_a_chercher() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        Controleur& ctrl = f->controleur();
+        f->move(40, 60);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        const std::string chemin = dossier_problemes() + "/coup.dam";
+        QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(2)).at(0)));
+        QVERIFY(sauver_partie(ctrl, chemin));
+        outils::ecrire(chemin + "t", "Les blancs gagnent. Cherchez le coup avant d'avancer.\n\n"
+                                     "Solution : 1. 35-29 !\nLa suite est forcée.\n");
+        {
+            Guetteur<QFileDialog> g([&](QFileDialog* dlg) { brouillon::accepter(dlg, QString::fromStdString(chemin)); });
+            banc::c<QAction>(*f, "Problmes1")->trigger();
+            QCOMPARE(g.vus(), 1);
+        }
+        auto* bloc = banc::c<FenetreTexte>(*f, "FenetreTexte");
+        QVERIFY(bloc->isVisible());
+        QCOMPARE(bloc->texte(), QString::fromUtf8("Les blancs gagnent. Cherchez le coup avant d'avancer."));
+        const QRect menus(f->menuBar()->mapToGlobal(QPoint(0, 0)), f->menuBar()->size());
+        QVERIFY2(!bloc->frameGeometry().intersects(menus), "the text window covers the menus");
+        const QRect ecran = f->screen()->availableGeometry();
+        if (ecran.width() >= f->frameGeometry().width() + bloc->frameGeometry().width() + 8)
+            QVERIFY2(!f->frameGeometry().intersects(bloc->frameGeometry()), "the text window covers the game");
+        auto* voir = banc::c<QPushButton>(*bloc, "Solution");
+        QVERIFY(voir->isVisible());
+        QCOMPARE(voir->text(), QString("Voir la solution"));
+        QTest::mouseClick(voir, Qt::LeftButton);
+        QVERIFY(bloc->texte().contains("Solution : 1. 35-29 !"));
+        QVERIFY(bloc->texte().endsWith(QString::fromUtf8("La suite est forcée.")));
+        QVERIFY(!voir->isVisible());
     }
 
     // The lesson panels walk the lessons of "Problemes" and wrap around;
