@@ -33,7 +33,9 @@ void fermer_analyse(Controleur& f, bool demander = true) {
     f.vue().options(O);
     S.arret_calcul = 1;
     f.vue().montrer(Panneau::Form4, false);
-    f.vue().montrer(Panneau::Learn, demander);
+    // Asked only when a yes can be followed: "Oui" would do nothing
+    // without a word otherwise.
+    f.vue().montrer(Panneau::Learn, demander && apprentissage_possible(f));
     regles_match(f);
 }
 

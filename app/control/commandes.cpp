@@ -336,6 +336,8 @@ void Nouveau2Click(Controleur& f) {
     Session& S = f.session();
     S.arret_calcul = 1;
     S.resultat = 3;
+    // The old game's moves go at once, not when the new game starts.
+    f.vue().liste_coups({}, -1);
 }
 
 void partie_entrainement(Controleur& f, bool ordinateur_noir, const std::string& nom) {

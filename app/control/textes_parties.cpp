@@ -85,6 +85,10 @@ bool Best1Click(Controleur& f, const std::string& chemin) {
 bool Learn_yesClick(Controleur& f) {
     f.vue().montrer(Panneau::Learn, false);
     Aller_fin(f);
+    return apprentissage_possible(f);
+}
+
+bool apprentissage_possible(const Controleur& f) {
     const Contexte& C = f.ctx();
     const PositionApprise pos = preparer_apprentissage(f.jeu().partie, C.moteur->hash);
     // Without a score from the analysis there is nothing to learn.

@@ -380,18 +380,23 @@ void TForm1::texte(Etiquette e, const std::string& t) {
     switch (e) {
     case Etiquette::Couleurordi:
         Couleurordi->setText(q);
+        echelle_->ajuster(Couleurordi);
         break;
     case Etiquette::qui_gagne:
         qui_gagne->setText(q);
+        echelle_->ajuster(qui_gagne);
         break;
     case Etiquette::Resultat_noir:
         Resultat_noir->setText(q);
+        echelle_->ajuster(Resultat_noir);
         break;
     case Etiquette::Resultat_blanc:
         Resultat_blanc->setText(q);
+        echelle_->ajuster(Resultat_blanc);
         break;
     case Etiquette::Panel11:
         Panel11->setText(q);
+        echelle_->ajuster(Panel11);
         break;
     case Etiquette::Nom_blanc:
         poser_nom(Nom_blanc, t);
@@ -403,18 +408,23 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Bas_Haut:
         Bas_Haut->setText(q);
+        echelle_->ajuster(Bas_Haut);
         break;
     case Etiquette::Couleurjoue:
         Couleurjoue->setText(q);
+        echelle_->ajuster(Couleurjoue);
         break;
     case Etiquette::Blancs:
         Blancs->setText(q);
+        echelle_->ajuster(Blancs);
         break;
     case Etiquette::Noirs:
         Noirs->setText(q);
+        echelle_->ajuster(Noirs);
         break;
     case Etiquette::Nbcoups3d:
         Nbcoups3d->setText(q);
+        echelle_->ajuster(Nbcoups3d);
         break;
     case Etiquette::NB:
         break;

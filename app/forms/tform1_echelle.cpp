@@ -4,10 +4,12 @@
 // step through the game and the confirmation of a resignation.
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -138,13 +140,24 @@ void TForm1::mettre_a_l_echelle() {
     // A tab's padding does not grow with its text: the names are fitted
     // into the panel again.
     QTabBar* barre = Onglet->tabBar();
+    const int espace = barre->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barre);
+    // Cut: the bar wider than its panel, or a tab narrower than its name.
+    auto coupe = [&] {
+        if (barre->sizeHint().width() > Onglet->width() - 4) return true;
+        for (int i = 0; i < barre->count(); ++i)
+            if (barre->fontMetrics().horizontalAdvance(barre->tabText(i)) + espace > barre->tabRect(i).width())
+                return true;
+        return false;
+    };
     QFont police = barre->font();
-    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() - 4 && taille > 7;) {
+    for (int taille = QFontInfo(police).pixelSize(); coupe() && taille > 7;) {
         police.setPixelSize(--taille);
         barre->setFont(police);
     }
     // Setting a tab's text is what lays the bar out again in its widget.
     for (int i = 0; i < Onglet->count(); ++i) Onglet->setTabText(i, Onglet->tabText(i));
+    // Larger or smaller lines: the current move stays in view.
+    if (QListWidgetItem* courant = ListBox1->currentItem()) ListBox1->scrollToItem(courant);
 }
 
 void TForm1::marques(const MarquesPlateau& m) {

@@ -8,6 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -108,6 +111,53 @@ class TestAffichage : public QObject {
                      piece.pixel(piece.width() / 2, piece.height() / 2));
         }
         QCOMPARE(banc::c<QLabel>(*f, "Nbb3d")->text(), QString(" 30"));
+    }
+
+    // At the default size, in every language, every caption on the game
+    // screen reads whole: "Wit:Beneden->Bove", "Computador branca", the
+    // tabs "Calcul" and "Probleme" and others were cut. The 3D panels too.
+    void legendes_entieres() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        // The computer white, so its colour reads "Computador brancas".
+        partie_entrainement(ctrl, false, "Zoe");
+        QStringList coupees;
+        auto verifier = [&](const QString& ou) {
+            for (QWidget* w : banc::c<QWidget>(*f, "Surface")->findChildren<QWidget*>()) {
+                if (!w->isVisible() || w->window() != f.get()) continue;
+                QString t;
+                int place = 0;
+                if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && l->pixmap().isNull()) {
+                    t = l->text();
+                    place = l->contentsRect().width() - 2 * l->margin();
+                } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+                    t = b->text();
+                    place = b->contentsRect().width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin);
+                }
+                int largeur = 0;
+                for (const QString& ligne : t.split('\n')) largeur = std::max(largeur, w->fontMetrics().horizontalAdvance(ligne));
+                if (!t.isEmpty() && largeur > place) coupees << ou + ":" + w->objectName() + "=" + t;
+            }
+            auto* onglets = banc::c<QTabWidget>(*f, "Onglet");
+            QTabBar* barre = onglets->tabBar();
+            const int espace = barre->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barre);
+            for (int i = 0; i < onglets->count(); ++i)
+                if (barre->fontMetrics().horizontalAdvance(onglets->tabText(i)) + espace > barre->tabRect(i).width())
+                    coupees << ou + ":onglet=" + onglets->tabText(i);
+        };
+        for (int l = 0; l < NB_LANGUES; ++l) {
+            appliquer_langue(ctrl, l);
+            Inverser(ctrl);
+            verifier(QStringLiteral("%1 2D").arg(l));
+            Inverser(ctrl);
+            verifier(QStringLiteral("%1 2D").arg(l));
+            item(*f, "Damier3D1")->trigger();
+            verifier(QStringLiteral("%1 3D").arg(l));
+            item(*f, "Damier2D1")->trigger();
+        }
+        QVERIFY2(coupees.isEmpty(), qPrintable(coupees.join(" | ")));
     }
 
     // The last move's wash tinted the piece standing on its end square (a

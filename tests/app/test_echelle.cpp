@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "banc.h"
+#include "control/textes_parties.h"
 
 using namespace kolmar;
 
@@ -172,6 +173,25 @@ class TestEchelle : public QObject {
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
+    }
+
+    // After the window grew, the move list still showed the lines it had
+    // at the top, the current one scrolled out of sight until the next move.
+    void liste_suit_la_taille() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        std::string pdn = "[FEN \"W:WK1,43:BK72,K71\"]\n";
+        static const char* const coups[4] = {"1-7", "72-66", "7-1", "66-72"};
+        for (int p = 0; p < 90; ++p) pdn += std::string(coups[p % 4]) + " ";
+        QVERIFY(importer_partie(f->controleur(), lire_parties(pdn + "*\n").at(0)));
+        auto* liste = banc::c<QListWidget>(*f, "ListBox1");
+        QCOMPARE(liste->count(), 45);
+        QCOMPARE(liste->currentRow(), 44);
+        auto en_vue = [&] { return liste->viewport()->rect().contains(liste->visualItemRect(liste->currentItem())); };
+        QVERIFY(en_vue());
+        agrandir(*f, 2);
+        QVERIFY2(en_vue(), "the current move left the list's view");
     }
 
     // The end-of-game panel was drawn under "Entraînement" and "Ordinateur

@@ -65,7 +65,8 @@ TEST_F(PartieAnalysee, LinesFillBothListsAndTheGameComesBackByteForByte) {
                          "\n" + b.vue.analyse_longues[3] + "\n");
     Terminerlanalyse1Click(f);
     EXPECT_FALSE(b.vue.panneaux[Panneau::Form4]);
-    EXPECT_TRUE(b.vue.panneaux[Panneau::Learn]);
+    // Four plies are too few to learn from: "Apprendre ?" is not asked.
+    EXPECT_FALSE(b.vue.panneaux[Panneau::Learn]);
     EXPECT_TRUE(f.options().reflexion_adverse);
     EXPECT_TRUE(b.vue.actif(Commande::Debuteruneanalyse1));
 }

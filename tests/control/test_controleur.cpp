@@ -382,6 +382,15 @@ TEST(Horloges, HugeClocksFromAFileDoNotOverflow) {
     EXPECT_GE(f.ctx().horloges.base_noir, 0);
 }
 
+TEST(Joueurs, NouveauEmptiesTheMoveListAtOnce) {
+    Banc b;
+    b.poser("W:W43-72:B1-30");
+    for (int s : {44, 38, 25, 31}) b.cliquer(s);
+    ASSERT_EQ(b.vue.lignes.size(), 1u);
+    Nouveau2Click(*b.f);
+    EXPECT_TRUE(b.vue.lignes.empty()) << "the old game's moves stayed while the new game was chosen";
+}
+
 TEST(Joueurs, NamesAndColourFollowThePlayers) {
     Banc b;
     Controleur& f = *b.f;
