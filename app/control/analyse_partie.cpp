@@ -5,6 +5,7 @@
 #include "control/commandes.h"
 #include "control/controleur.h"
 #include "control/deroulement.h"
+#include "control/marques.h"
 #include "control/navigation.h"
 #include "control/textes_parties.h"
 #include "control/tour_ordinateur.h"
@@ -32,7 +33,9 @@ void fermer_analyse(Controleur& f, bool demander = true) {
     f.vue().options(O);
     S.arret_calcul = 1;
     f.vue().montrer(Panneau::Form4, false);
-    f.vue().montrer(Panneau::Learn, demander);
+    // Asked only when a yes can be followed: "Oui" would do nothing
+    // without a word otherwise.
+    f.vue().montrer(Panneau::Learn, demander && apprentissage_possible(f));
     regles_match(f);
 }
 
@@ -57,7 +60,7 @@ void Debuteruneanalyse1Click(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     S.analyse_demandee = false;
-    if (S.analyse_ouverte || S.calcul_ordinateur || match_en_cours(f) || !moteur_pret(f)) return;
+    if (S.analyse_ouverte || S.tour == Tour::reflexion || match_en_cours(f) || !moteur_pret(f)) return;
     if (J.partie.demi_coup_courant <= 0) return;
     if (S.recherche_en_cours) {
         S.analyse_demandee = true;
@@ -92,7 +95,8 @@ void Debuteruneanalyse1Click(Controleur& f) {
     r.sonder = [&] {
         f.vue().traiter_evenements(false);
         // A press on the board during the analysis is not a move.
-        S.clic_en_attente = false;
+        S.saisies.clear();
+        S.appui_en_file = false;
         if (S.fin_analyse || S.fin_programme || S.version_position != version) return ArretAnalyse::tout;
         if (S.arret_phase) {
             S.arret_phase = false;
@@ -107,6 +111,8 @@ void Debuteruneanalyse1Click(Controleur& f) {
     S.recherche_en_cours = false;
     S.analyse_en_cours = false;
     S.arret_phase = false;
+    // The analysis was nobody's turn: the side to move starts afresh.
+    demarrer_tours(C.horloges);
 
     montrer_lignes(f);
     // The game's position again, unless the user has moved elsewhere.
@@ -156,7 +162,7 @@ void clic_ligne_analyse(Controleur& f, int ligne) {
     // Plies of the same parity as the analysed position share its side to move.
     const int ecart = C.analyse.w0 - w;
     J.trait = static_cast<uint8_t>(ecart % 2 == 0 ? C.analyse.trait_depart : 1 - C.analyse.trait_depart);
-    S.tour_ordinateur = 0;
+    S.tour = Tour::repos;
     effacer_saisie(f);
     position_changee(f);
     placer_pions(f);
@@ -164,6 +170,8 @@ void clic_ligne_analyse(Controleur& f, int ligne) {
     f.vue().horloges(C.horloges);
     J.partie.selection = w > 0 ? (w - 1) / 2 : -1;
     f.vue().selection_liste(J.partie.selection);
+    regles_match(f);
+    montrer_marques(f);
 }
 
 }  // namespace kolmar

@@ -61,9 +61,9 @@ void montrer(Controleur& f, const Rafraichir& r) {
     montrer_marques(f);
 }
 
-// Navigation waits while a move is being shown: the move is committed on
-// damier when the display ends.
-bool occupe(const Controleur& f) { return f.session().animation; }
+// Navigation waits while a move is being shown: the move is committed
+// when the display ends.
+bool occupe(const Controleur& f) { return f.session().tour == Tour::coup_montre; }
 
 std::string sans_blancs(const std::string& s) {
     const auto a = s.find_first_not_of(" \t");
@@ -91,9 +91,10 @@ void contre_ordinateur(Controleur& f, bool ordinateur_noir) {
 
 void ajouter_temps(Controleur& f) {
     const Session& S = f.session();
-    // A finished game's clocks stand still.
-    if (S.partie_finie) return;
-    if (kolmar::ajouter_temps(f.ctx().horloges, f.jeu().trait, S.tour_ordinateur != 0))
+    // A clock runs only on its side's turn of a live game: not once it is
+    // over, nor while a position is set up or the game analysed.
+    if (S.partie_finie || S.mode_probleme || S.analyse_en_cours) return;
+    if (kolmar::ajouter_temps(f.ctx().horloges, f.jeu().trait, tour_ordinateur(S)))
         f.vue().horloges(f.ctx().horloges);
 }
 
@@ -142,11 +143,11 @@ bool controler_temps(Controleur& f) {
     return p.nombre > 0;
 }
 
-void fin_de_tour_horloges(Controleur& f) {
+void fin_de_tour_horloges(Controleur& f, bool ordinateur) {
     Contexte& C = f.ctx();
     Session& S = f.session();
     Horloges& h = C.horloges;
-    fin_de_tour(h, f.jeu().trait, S.tour_ordinateur != 0);
+    fin_de_tour(h, f.jeu().trait, ordinateur);
     C.etat.temps_blanc = h.base_blanc;
     C.etat.temps_noir = h.base_noir;
     C.etat.couleur_ordi = S.couleur_ordinateur;
@@ -198,9 +199,7 @@ void inverser_joueurs(Controleur& f) {
     Session& S = f.session();
     if (occupe(f)) return;
     EtatTour e = etat_tour(f);
-    const bool pendant = S.recherche_en_cours;
     Rafraichir r = kolmar::inverser_joueurs(f.jeu(), e);
-    if (pendant) S.inversion = true;
     // The computer now plays against whoever was to move; the names follow
     // the players.
     S.contre_ordinateur = 1;
@@ -232,7 +231,6 @@ Reglages reglages_courants(const Controleur& f) {
 
 bool sauver_partie(Controleur& f, const std::string& chemin) {
     Jeu& J = f.jeu();
-    if (f.session().piece_choisie == 0) J.damier_depuis_plateau();
     ResultatFichier res = ecrire_partie(chemin, J.partie, J.trait, reglages_courants(f));
     if (!res.ok) {
         f.vue().erreur(texte_resultat(res, f.ctx().langue));
@@ -281,17 +279,18 @@ void partie_chargee(Controleur& f) {
     // The game read is the position to play on; a loaded game is never rated.
     const Partie& pt = J.partie;
     S.couleur_ordinateur = C.etat.couleur_ordi;
-    S.tour_ordinateur = 0;
-    S.jouer_maintenant = 0;
+    S.tour = Tour::repos;
     poser_matchState(f, MATCH_AUCUN);
     effacer_saisie(f);
     S.veto_reflexion = 1;
-    S.partie_finie = false;
+    // A game read at its end (the side to move has no move) stays over:
+    // nobody's clock runs and the computer does not try to move.
+    S.partie_finie = coups_legaux(J.gen, J.trait) == 0;
     S.resultat = 3;
     // Sides alternate from the current ply to the last one.
     S.trait_dernier = static_cast<uint8_t>(J.trait ^ ((pt.dernier_demi_coup - pt.demi_coup_courant) & 1));
     // The game goes on from the file: the computer's side to move plays.
-    if (S.contre_ordinateur && J.trait == S.couleur_ordinateur) S.tour_ordinateur = 1;
+    if (S.contre_ordinateur && J.trait == S.couleur_ordinateur) S.tour = Tour::a_jouer;
     effacer_panneaux_ordinateur(f);
     restaurer_horloges(C.horloges, C.etat.temps_blanc, C.etat.temps_noir);
     demarrer_tours(C.horloges);
@@ -326,9 +325,11 @@ void fermer_ecran_depart(Controleur& f) {
 void FormActivate(Controleur& f) {
     const std::string chemin = chemin_autosave();
     std::error_code ec;
-    // A first run has no autosave: the defaults stand, without a message.
+    // A first run has no autosave: the defaults stand, without a message,
+    // and the game's clocks start now, not when the start screen opened.
     if (!std::filesystem::exists(chemin, ec) || !ouvrir_partie(f, chemin, ModeLecture::demarrage)) {
         appliquer_langue(f, f.ctx().langue);
+        horloges_nouvelle_partie(f);
         return;
     }
     appliquer_langue(f, f.ctx().reglages.langue);
@@ -341,6 +342,8 @@ void Nouveau2Click(Controleur& f) {
     Session& S = f.session();
     S.arret_calcul = 1;
     S.resultat = 3;
+    // The old game's moves go at once, not when the new game starts.
+    f.vue().liste_coups({}, -1);
 }
 
 void partie_entrainement(Controleur& f, bool ordinateur_noir, const std::string& nom) {
@@ -436,7 +439,8 @@ void regles_match(Controleur& f) {
         // Past ten half-moves a match keeps its level.
         if (f.jeu().partie.demi_coup_courant > 10) fermer(Commande::Niveau1);
     }
-    if (S.calcul_ordinateur) {
+    const bool calcul = S.tour == Tour::reflexion;
+    if (calcul) {
         for (Commande c : {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Sauver1, Commande::Ouvrir1,
                            Commande::Quitter1, Commande::Edition1, Commande::Coller1, Commande::Joueurs1,
                            Commande::Ouvertures1, Commande::Proposernul})
@@ -444,7 +448,7 @@ void regles_match(Controleur& f) {
         // The computer against itself leaves "Fichier" open to stop it.
         if (!f.options().ordinateurs) fermer(Commande::Fichier1);
     }
-    if (S.animation)
+    if (S.tour == Tour::coup_montre)
         for (Commande c : {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Inverserdamier1,
                            Commande::Numroterlescase1})
             fermer(c);
@@ -454,10 +458,19 @@ void regles_match(Controleur& f) {
         fermer(Commande::Ouvertures1);
         fermer(Commande::Coller1);
     }
-    if (S.analyse_ouverte || S.calcul_ordinateur || match) fermer(Commande::Debuteruneanalyse1);
+    if (S.analyse_ouverte || calcul || match) fermer(Commande::Debuteruneanalyse1);
     if (!S.analyse_en_cours) fermer(Commande::Arretercettephase1);
     if (!S.analyse_ouverte) fermer(Commande::Terminerlanalyse1);
-    if (S.calcul_ordinateur || match || S.analyse_en_cours) fermer(Commande::Installeruneposition1);
+    if (calcul || match || S.analyse_en_cours) fermer(Commande::Installeruneposition1);
+    // A training session keeps "Paramétrage" open for "Arrêter la session"
+    // (the computer thinks nearly all the time); its other items still
+    // wait for the search.
+    const bool session = f.ctx().entrainement.active;
+    if (session && !match && !a[static_cast<size_t>(Commande::Ouvertures1)]) {
+        a[static_cast<size_t>(Commande::Ouvertures1)] = true;
+        fermer(Commande::Parametres);
+    }
+    fermer(session ? Commande::Lancerunesession1 : Commande::Arrterlasession1);
     if (S.commandes_envoyees && a == S.commandes) return;
     S.commandes = a;
     S.commandes_envoyees = true;

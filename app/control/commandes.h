@@ -28,8 +28,9 @@ void BitBtn25Click(Controleur& f);
 // Time check of a rated game; ends the game on a loss. True when it ended.
 bool controler_temps(Controleur& f);
 // Before a half-move is stored: the mover's clock stops, the other's turn
-// starts, and the record notes both totals and the computer's colour.
-void fin_de_tour_horloges(Controleur& f);
+// starts, and the record notes both totals and the computer's colour. The
+// computer's clock is kept by its search, not by the ticks.
+void fin_de_tour_horloges(Controleur& f, bool ordinateur);
 // A human move while Timer1 is stopped starts it ("Pause" unchecked).
 void relancer_horloges(Controleur& f);
 // Clocks of a new game: zero, labels "0".

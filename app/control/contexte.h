@@ -5,12 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "control/horloges.h"
 #include "control/niveaux.h"
+#include "control/tour.h"
 #include "control/vue.h"
 #include "engine/analyse.h"
 #include "engine/book.h"
@@ -47,10 +49,15 @@ struct Options {
     bool aveugle = false;      // "Jeu en aveugle"
 };
 
+// A press or a release on the board, in client pixels.
+struct Saisie {
+    int32_t x = 0, y = 0;
+    bool relache = false;
+};
+
 struct Session {
     uint8_t contre_ordinateur = 1;  // 0 in "Humain contre humain"
-    uint8_t tour_ordinateur = 0;    // the computer is to move or thinks
-    uint8_t jouer_maintenant = 0;   // request: the computer moves now
+    Tour tour = Tour::repos;
     uint8_t arret_calcul = 0;       // stop request read by the search
     uint8_t fin_programme = 0;      // ends the main loop
     uint8_t couleur_ordinateur = 1;  // 1: the computer plays black
@@ -88,26 +95,31 @@ struct Session {
     std::vector<uint8_t> chemin_joue;
     int ply_chemin = -1;
 
-    // Pending click on the board.
-    int32_t clic_x = 0;
-    int32_t clic_y = 0;
-    bool clic_en_attente = false;
+    // Board input the main loop has not taken yet, in the order it came:
+    // presses and releases at client points. One slot would lose the first
+    // of two presses that arrive within one pumping of events.
+    std::deque<Saisie> saisies;
+    // The last press went into the queue, so its release does too.
+    bool appui_en_file = false;
+    // The press the move entry took last left a piece selected on this
+    // square (0 none); its release tells a click from a drag.
+    uint8_t case_pressee = 0;
+    // That press picked a piece whose one move (this candidate) is played
+    // on the release, or it pressed the selected piece, which the release
+    // puts down unless it was dragged.
+    int candidat_retenu = -1;
+    bool deselection_retenue = false;
 
     // The result panel is up: board clicks no longer move pieces.
     bool partie_finie = false;
-    // A move is being shown step by step.
-    bool animation = false;
     // 0 black won, 1 draw, 2 white won, 3 none (for the text export).
     int resultat = 3;
 
-    // The engine is searching (the computer's turn or pondering).
+    // The engine is searching (the computer's turn, pondering or an
+    // analysis): its state belongs to the search on the stack.
     bool recherche_en_cours = false;
-    // The computer's turn holds the menus that could change the game.
-    bool calcul_ordinateur = false;
     // Pondering has run since the computer's last turn.
     bool reflexion_faite = false;
-    // The colours were exchanged while the computer was thinking.
-    bool inversion = false;
     // A new table size asked for during a search (-1 none): the search
     // works in the table, so it is replaced once the search has returned.
     int taille_hash_attente = -1;
@@ -125,6 +137,13 @@ struct Session {
     Commandes commandes{};
     bool commandes_envoyees = false;
 };
+
+// A press or a release waits for the main loop.
+inline bool clic_en_attente(const Session& S) { return !S.saisies.empty(); }
+
+// The computer has the move: it is to start, thinks, or shows its move.
+// A human's capture being shown counts too, since input waits for it.
+inline bool tour_ordinateur(const Session& S) { return S.tour != Tour::repos; }
 
 // Animation waits; tests set them to zero.
 struct Delais {

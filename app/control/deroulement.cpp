@@ -1,5 +1,6 @@
 #include "control/deroulement.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "control/commandes.h"
@@ -8,6 +9,7 @@
 #include "control/marques.h"
 #include "control/analyse_partie.h"
 #include "control/navigation.h"
+#include "control/position.h"
 #include "control/probleme.h"
 #include "control/tour_ordinateur.h"
 #include "lang/textes.h"
@@ -20,20 +22,13 @@ void dessiner_case(Controleur& f, int s, int code) { f.vue().dessiner_case(s, co
 
 // The 3D picture marks a square too, except the computer's squares when
 // "Indication des mouvements" is off.
-void encadrer_case(Controleur& f, int s, uint32_t couleur) {
-    const Session& S = f.session();
-    f.vue().encadrer_case(s, couleur, f.options().indication_mouvements || !S.tour_ordinateur);
+void encadrer_case(Controleur& f, int s, uint32_t couleur, bool de_l_ordinateur = false) {
+    f.vue().encadrer_case(s, couleur, f.options().indication_mouvements || !de_l_ordinateur);
 }
 
 void attendre(Controleur& f, int ms) { f.vue().attendre(ms); }
 
 void effacer_marques(Session& S) { std::memset(S.marques, 0, sizeof S.marques); }
-
-void redessiner_cases_vides(Controleur& f) {
-    const Jeu& J = f.jeu();
-    for (int s = 1; s <= NB_CASES; ++s)
-        if (J.damier[s] == VIDE) dessiner_case(f, s, VIDE);
-}
 
 // The board as committed, then the selection and the path entered so far:
 // a full redraw is the only way to wipe earlier outlines completely.
@@ -47,6 +42,8 @@ void redessiner_saisie(Controleur& f) {
 void deselectionner(Controleur& f) {
     Session& S = f.session();
     S.piece_choisie = 0;
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
     S.nb_saisis = 0;
     S.ambiguite = false;
     effacer_marques(S);
@@ -60,60 +57,29 @@ bool concorde(const Session& S, const Candidat& c, int nb) {
 }
 
 // Menus that would change the game are locked while a move is shown.
-void animation(Controleur& f, bool en_cours) {
-    f.session().animation = en_cours;
+void montrer_coup(Controleur& f, bool en_cours) {
+    f.session().tour = en_cours ? Tour::coup_montre : Tour::repos;
     regles_match(f);
 }
 
-// Carries out the chosen move of the selected piece on damier and on the
-// screen, step by step for a multiple capture, then commits it.
+// The chosen move of the selected piece: committed, then the turn passes.
 void executer(Controleur& f, const Candidat& c) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     const int R = S.prise_saisie;
-    const uint8_t depart = S.case_choisie;
-    const uint8_t arrivee = R > 0 ? c.arrets[R] : c.arrets[1];
-    uint8_t code = J.damier[depart];
-    J.damier[depart] = VIDE;
-    for (int k = 1; k <= R; ++k) J.damier[c.prises[k]] = VIDE;
-
-    if (R > 1 && f.options().decomposer_prises) {
-        animation(f, true);
-        dessiner_case(f, depart, VIDE);
-        for (int k = 1; k < R; ++k) {
-            dessiner_case(f, c.arrets[k], code);
-            attendre(f, f.ctx().delais.pas_ms);
-            dessiner_case(f, c.arrets[k], VIDE);
-        }
-        dessiner_case(f, arrivee, code);
-        attendre(f, f.ctx().delais.fin_ms);
-        animation(f, false);
-    }
-    if (case_de_promotion(code, arrivee)) ++code;
-    J.damier[arrivee] = code;
-    dessiner_case(f, arrivee, code);
-    redessiner_cases_vides(f);
-    effacer_marques(S);
-    S.coup_depart = depart;
-    S.coup_arrivee = arrivee;
-    S.chemin_joue.assign(&c.arrets[1], &c.arrets[1] + (R > 1 ? R - 1 : 0));
-    S.ply_chemin = J.partie.demi_coup_courant + 1;
-
-    S.piece_choisie = 0;
-    S.nb_saisis = 0;
-    valider_demi_coup(f, static_cast<uint8_t>(R), depart, arrivee);
-    placer_pions(f);
+    Coup coup{};
+    coup.depart = S.case_choisie;
+    coup.arrivee = R > 0 ? c.arrets[R] : c.arrets[1];
+    coup.nb_prises = static_cast<uint8_t>(R);
+    std::memcpy(coup.prises, &c.prises[1], static_cast<size_t>(R));
+    const std::vector<uint8_t> chemin(&c.arrets[1], &c.arrets[1] + (R > 1 ? R - 1 : 0));
+    if (!jouer_demi_coup(f, coup, chemin, false)) return;
 
     if (S.contre_ordinateur) {
-        if (partie_pleine(J.partie)) {
-            fin_de_partie(f, FIN_NULLE);
-            return;
-        }
-        S.tour_ordinateur = 1;
-        J.plateau_depuis_damier();
+        if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
+        else S.tour = Tour::a_jouer;
         return;
     }
-    compter_pions(f);
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     f.vue().montrer(Panneau::prise_obligatoire, S.nb_legaux > 0 && J.gen.prise_max > 0);
     if (S.nb_legaux == 0) fin_de_partie(f, FIN_SANS_COUP);
@@ -168,10 +134,12 @@ int offrir_etapes(Controleur& f, int courant) {
     return courant;
 }
 
-void saisie_prise(Controleur& f, int s) {
+// The move entered once square s is clicked, or null while it is not
+// complete.
+const Candidat* saisie_prise(Controleur& f, int s) {
     Session& S = f.session();
     const int R = S.prise_saisie;
-    if (S.nb_saisis > R) return;
+    if (S.nb_saisis > R) return nullptr;
     const uint8_t marque = S.marques[s];
     const int avant = S.nb_saisis;
     int courant = s;
@@ -193,7 +161,7 @@ void saisie_prise(Controleur& f, int s) {
             if (c.arrets[R] == s && concorde(S, c, avant)) choisi = &c;
         if (!choisi) {
             S.nb_saisis = avant;
-            return;
+            return nullptr;
         }
         std::memcpy(&S.chemin_saisi[1], &choisi->arrets[1], static_cast<size_t>(R));
         S.nb_saisis = R;
@@ -205,13 +173,13 @@ void saisie_prise(Controleur& f, int s) {
             }
         if (!choisi) {
             deselectionner(f);
-            return;
+            return nullptr;
         }
     }
-    if (choisi) executer(f, *choisi);
+    return choisi;
 }
 
-void saisie_simple(Controleur& f, int s) {
+const Candidat* saisie_simple(Controleur& f, int s) {
     Session& S = f.session();
     int courant = s;
     if (S.nb_saisis == 0) {
@@ -224,54 +192,24 @@ void saisie_simple(Controleur& f, int s) {
             courant = S.candidats[0].arrets[1];
         }
     }
-    if (S.marques[courant] == 0) return;
+    if (S.marques[courant] == 0) return nullptr;
     for (const Candidat& c : S.candidats)
-        if (c.arrets[1] == courant) {
-            executer(f, c);
-            return;
-        }
+        if (c.arrets[1] == courant) return &c;
+    return nullptr;
 }
 
-}  // namespace
-
-void clic(Controleur& f, int x, int y) {
-    Session& S = f.session();
-    f.vue().montrer(Panneau::Learn, false);
-    // Another tab than the set-up's is showing: the set-up is over and
-    // this press is a move.
-    if (S.mode_probleme && !S.onglet_probleme) quitter_probleme(f);
-    // During the computer's turn or while its move is shown, a press only
-    // stops the thinking (when allowed); it never picks up a piece, which
-    // would play a move the human did not choose. In set-up the computer
-    // does not think.
-    if ((S.tour_ordinateur && !S.mode_probleme) || S.animation) {
-        if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
-        return;
-    }
-    S.clic_x = x;
-    S.clic_y = y;
-    S.clic_en_attente = true;
-    S.arret_calcul = 1;
-}
-
-void DamierImage1Click(Controleur& f, int j) {
-    if (j < 1 || j > NB_CASES) return;
-    // Position j shows square s; the 2D rule gets the middle of s's cell.
-    const bool inverse = f.ctx().damier_inverse != 0;
-    const int s = inverse ? 73 - j : j;
-    int x, y;
-    centre_de_case(s, inverse, x, y);
-    clic(f, x, y);
-}
-
-void clic1(Controleur& f, int x, int y) {
+// A press the main loop takes at (x, y). `tenu`: its release is still to
+// come, so a move that this press would both pick up and complete waits
+// for it.
+void appui1(Controleur& f, int x, int y, bool tenu) {
     Session& S = f.session();
     Jeu& J = f.jeu();
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
     f.vue().montrer(Panneau::Nulrefus, false);
     if (S.piece_choisie == 0) compter_pions(f);
-    if (S.tour_ordinateur && !S.mode_probleme) return;
-    if (S.animation) return;
-    J.damier[0] = BORD;
+    if ((tour_ordinateur(S) && !S.mode_probleme) || S.tour == Tour::coup_montre) return;
     const int s = case_du_point(x, y, f.ctx().damier_inverse != 0);
     if (s < 1 || s > NB_CASES) return;
     if (S.mode_probleme) {
@@ -280,16 +218,22 @@ void clic1(Controleur& f, int x, int y) {
     }
     if (!cellule_sombre(x, y)) return;
     if (S.partie_finie) return;
-    if (S.contre_ordinateur) J.damier_depuis_plateau();
     S.arret_calcul = 1;
     relancer_horloges(f);
 
     if (S.piece_choisie != 0 && s == S.case_choisie && S.marques[s] == 0) {
-        deselectionner(f);
+        // The piece may be about to be dragged: the release puts it down.
+        if (tenu) {
+            S.case_pressee = static_cast<uint8_t>(s);
+            S.deselection_retenue = true;
+        } else {
+            deselectionner(f);
+        }
         return;
     }
 
-    if (S.piece_choisie == 0) {
+    const bool nouvelle = S.piece_choisie == 0;
+    if (nouvelle) {
         if (partie_pleine(J.partie)) {
             fin_de_partie(f, FIN_NULLE);
             return;
@@ -317,23 +261,195 @@ void clic1(Controleur& f, int x, int y) {
         S.ambiguite = false;
         S.nb_saisis = 0;
         S.case_choisie = static_cast<uint8_t>(s);
-        S.piece_choisie = J.damier[s];
+        S.piece_choisie = J.plateau_affiche[s];
     }
 
-    if (S.prise_saisie > 0) saisie_prise(f, s);
-    else saisie_simple(f, s);
+    const Candidat* choisi = S.prise_saisie > 0 ? saisie_prise(f, s) : saisie_simple(f, s);
+    if (choisi && nouvelle && tenu) {
+        // A piece with a single move: the press picks it up, the release
+        // plays it.
+        S.candidat_retenu = static_cast<int>(choisi - S.candidats.data());
+        S.case_pressee = static_cast<uint8_t>(s);
+        return;
+    }
+    if (choisi) executer(f, *choisi);
+    else if (S.piece_choisie != 0) S.case_pressee = static_cast<uint8_t>(s);
 }
 
-void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers) {
+// The release of the press appui1 took last, at (x, y).
+void relache1(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    const uint8_t presse = S.case_pressee;
+    const int retenu = S.candidat_retenu;
+    const bool deselection = S.deselection_retenue;
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
+    if (presse == 0 || S.piece_choisie == 0 || tour_ordinateur(S) || S.partie_finie || S.mode_probleme) return;
+    const int s = cellule_sombre(x, y) ? case_du_point(x, y, f.ctx().damier_inverse != 0) : 0;
+    const bool retenu_valide = retenu >= 0 && retenu < static_cast<int>(S.candidats.size());
+    if (s == presse) {
+        if (retenu_valide) executer(f, S.candidats[static_cast<size_t>(retenu)]);
+        else if (deselection) deselectionner(f);
+        return;
+    }
+    if (s < 1 || s > NB_CASES) return;
+    if (retenu_valide) {
+        // The single move dropped on its end square; elsewhere the piece
+        // stays picked up, its end square offered.
+        const Candidat& c = S.candidats[static_cast<size_t>(retenu)];
+        if (s == c.arrets[S.prise_saisie > 0 ? S.prise_saisie : 1]) executer(f, c);
+        return;
+    }
+    // Dragged: the drop names its square as a second click would.
+    appui1(f, x, y, false);
+}
+
+}  // namespace
+
+void appui(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    S.appui_en_file = false;
+    f.vue().montrer(Panneau::Learn, false);
+    // Another tab than the set-up's is showing: the set-up is over and
+    // this press is a move.
+    if (S.mode_probleme && !S.onglet_probleme) quitter_probleme(f);
+    // During the computer's turn or while a move is shown, a press only
+    // stops the thinking (when allowed); it never picks up a piece, which
+    // would play a move the human did not choose. In set-up the computer
+    // does not think.
+    if ((tour_ordinateur(S) && !S.mode_probleme) || S.tour == Tour::coup_montre) {
+        if (!match_en_cours(f) && f.options().arret_par_clic) S.arret_calcul = 1;
+        return;
+    }
+    S.saisies.push_back(Saisie{x, y, false});
+    S.appui_en_file = true;
+    S.arret_calcul = 1;
+}
+
+void relache(Controleur& f, int x, int y) {
+    Session& S = f.session();
+    // The release of a press that was refused is refused too.
+    if (!S.appui_en_file) return;
+    S.appui_en_file = false;
+    S.saisies.push_back(Saisie{x, y, true});
+}
+
+void clic(Controleur& f, int x, int y) {
+    appui(f, x, y);
+    relache(f, x, y);
+}
+
+namespace {
+
+// The middle of the cell of the square 3D position j shows, 2D rule.
+bool point_3d(const Controleur& f, int j, int& x, int& y) {
+    if (j < 1 || j > NB_CASES) return false;
+    const bool inverse = f.ctx().damier_inverse != 0;
+    centre_de_case(inverse ? 73 - j : j, inverse, x, y);
+    return true;
+}
+
+}  // namespace
+
+void appui_3d(Controleur& f, int j) {
+    int x, y;
+    if (point_3d(f, j, x, y)) appui(f, x, y);
+    else f.session().appui_en_file = false;
+}
+
+void relache_3d(Controleur& f, int j) {
+    int x = -1, y = -1;
+    point_3d(f, j, x, y);
+    relache(f, x, y);
+}
+
+void DamierImage1Click(Controleur& f, int j) {
+    int x, y;
+    if (!point_3d(f, j, x, y)) return;
+    clic(f, x, y);
+}
+
+void clic1(Controleur& f, int x, int y) { appui1(f, x, y, false); }
+
+namespace {
+
+// The board input in the order it came.
+void prendre_saisies(Controleur& f) {
+    Session& S = f.session();
+    while (!S.saisies.empty() && !S.fin_programme) {
+        const Saisie e = S.saisies.front();
+        S.saisies.pop_front();
+        if (e.relache) relache1(f, e.x, e.y);
+        else appui1(f, e.x, e.y, true);
+        // What is left was aimed at the position before the computer's
+        // reply; played after it, it would be a move nobody chose.
+        if (tour_ordinateur(S) && !S.mode_probleme) {
+            S.saisies.clear();
+            S.appui_en_file = false;
+        }
+    }
+}
+
+}  // namespace
+
+bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& chemin, bool ordinateur) {
     Session& S = f.session();
     Jeu& J = f.jeu();
-    J.plateau_depuis_damier();
-    fin_de_tour_horloges(f);
-    if (!nouveau_demi_coup(J.partie, J.trait, J.damier, prise, de, vers, f.ctx().etat)) return;
+    const Delais& d = f.ctx().delais;
+    if (partie_pleine(J.partie)) {
+        S.tour = Tour::repos;
+        fin_de_partie(f, FIN_NULLE);
+        return false;
+    }
+    const uint8_t code = J.plateau_affiche[c.depart];
+    const bool par_etapes = c.nb_prises > 1 && f.options().decomposer_prises;
+    if (ordinateur || par_etapes) {
+        montrer_coup(f, true);
+        if (ordinateur)
+            for (int i = 0; i < 10; ++i) {
+                dessiner_case(f, c.depart, code);
+                attendre(f, d.clignotement_ms);
+                dessiner_case(f, c.depart, VIDE);
+                attendre(f, d.clignotement_ms);
+            }
+        dessiner_case(f, c.depart, VIDE);
+        if (par_etapes) {
+            for (uint8_t s : chemin) {
+                dessiner_case(f, s, code);
+                attendre(f, d.pas_ms);
+                dessiner_case(f, s, VIDE);
+            }
+            dessiner_case(f, c.arrivee, code);
+            attendre(f, d.fin_ms);
+        }
+        montrer_coup(f, false);
+    }
+
+    S.piece_choisie = 0;
+    S.nb_saisis = 0;
+    effacer_marques(S);
+    S.coup_depart = c.depart;
+    S.coup_arrivee = c.arrivee;
+    S.chemin_joue = chemin;
+    S.ply_chemin = J.partie.demi_coup_courant + 1;
+    uint8_t apres[TAILLE_DAMIER];
+    std::memcpy(apres, J.plateau_affiche, TAILLE_DAMIER);
+    jouer_coup(apres, c);
+    poser_position(J, apres);
+    // The computer's time is checked once its move stands on the board,
+    // before the turn passes.
+    if (ordinateur) controler_temps(f);
+    fin_de_tour_horloges(f, ordinateur);
+    nouveau_demi_coup(J.partie, J.trait, J.plateau_affiche, c.nb_prises, c.depart, c.arrivee, f.ctx().etat);
     ++S.version_position;
     S.trait_dernier = J.trait;
+    J.partie.materiel[J.partie.demi_coup_courant] = total_pieces(J.plateau_affiche);
     f.vue().liste_coups(J.partie.lignes, J.partie.selection);
+    placer_pions(f);
+    compter_pions(f);
     montrer_marques(f);
+    return true;
 }
 
 void fin_de_partie(Controleur& f, int kind) {
@@ -343,7 +459,6 @@ void fin_de_partie(Controleur& f, int kind) {
     if (matchState(f) == MATCH_COMPTE) return;
     // A search still running is for a game that is over.
     S.arret_calcul = 1;
-    J.damier[0] = BORD;
     int gagnant = -1;
     // The side to move first: when neither side can move, it is the one
     // that cannot play that loses.
@@ -400,6 +515,9 @@ void effacer_saisie(Controleur& f) {
     S.ambiguite = false;
     effacer_marques(S);
     S.candidats.clear();
+    S.case_pressee = 0;
+    S.candidat_retenu = -1;
+    S.deselection_retenue = false;
     S.dernier_coup_ordi[0] = S.dernier_coup_ordi[1] = 0;
     S.coup_depart = S.coup_arrivee = 0;
 }
@@ -409,8 +527,7 @@ void nouvelle_partie(Controleur& f) {
     Jeu& J = f.jeu();
     J.initialiser();
     position_changee(f);
-    S.tour_ordinateur = 0;
-    S.jouer_maintenant = 0;
+    S.tour = Tour::repos;
     effacer_saisie(f);
     S.veto_reflexion = 1;
     S.partie_finie = false;
@@ -430,103 +547,52 @@ void nouvelle_partie(Controleur& f) {
 void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
     Session& S = f.session();
     Jeu& J = f.jeu();
-    const Delais& d = f.ctx().delais;
     for (uint8_t& s : S.dernier_coup_ordi) {
         if (s) dessiner_case(f, s, J.plateau_affiche[s]);
         s = 0;
     }
-    const int R = c.nb_prises;
-    const bool par_etapes = R > 1 && f.options().decomposer_prises;
-    uint8_t arrets[MAX_PRISES + 1] = {};
-    if (R > 1) {
-        chemin_de_prise(J.gen, c.depart, c.prises);
-        std::memcpy(&arrets[1], &J.gen.cases_arrets[0][1], static_cast<size_t>(R));
-    }
-    S.chemin_joue.assign(&arrets[1], &arrets[1] + (R > 1 ? R - 1 : 0));
-    S.ply_chemin = J.partie.demi_coup_courant + 1;
-    uint8_t code = J.damier[c.depart];
-    J.damier[c.depart] = VIDE;
-
-    animation(f, true);
-    for (int i = 0; i < 10; ++i) {
-        dessiner_case(f, c.depart, code);
-        attendre(f, d.clignotement_ms);
-        dessiner_case(f, c.depart, VIDE);
-        attendre(f, d.clignotement_ms);
-    }
-    if (par_etapes) {
-        for (int k = 1; k < R; ++k) {
-            dessiner_case(f, arrets[k], code);
-            attendre(f, d.pas_ms);
-            dessiner_case(f, arrets[k], VIDE);
-        }
-        dessiner_case(f, c.arrivee, code);
-        attendre(f, d.fin_ms);
-    }
-    animation(f, false);
-
-    for (int k = 0; k < R; ++k) {
-        J.damier[c.prises[k]] = VIDE;
-        dessiner_case(f, c.prises[k], VIDE);
-    }
-    if (case_de_promotion(code, c.arrivee)) ++code;
-    J.damier[c.arrivee] = code;
-    dessiner_case(f, c.arrivee, code);
-
-    controler_temps(f);
-    valider_demi_coup(f, static_cast<uint8_t>(R), c.depart, c.arrivee);
-    encadrer_case(f, c.arrivee, COULEUR_AQUA);
-    encadrer_case(f, c.depart, COULEUR_ARGENT);
+    std::vector<uint8_t> chemin;
+    if (c.nb_prises > 1 && chemin_de_prise(J.gen, c.depart, c.prises))
+        chemin.assign(&J.gen.cases_arrets[0][1], &J.gen.cases_arrets[0][1] + c.nb_prises - 1);
+    if (!jouer_demi_coup(f, c, chemin, true)) return;
+    encadrer_case(f, c.arrivee, COULEUR_AQUA, true);
+    encadrer_case(f, c.depart, COULEUR_ARGENT, true);
     S.dernier_coup_ordi[0] = c.depart;
     S.dernier_coup_ordi[1] = c.arrivee;
-    S.coup_depart = c.depart;
-    S.coup_arrivee = c.arrivee;
-    S.tour_ordinateur = 0;
-
-    compter_pions(f);
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     S.veto_reflexion = J.gen.prise_max > 2 ? 1 : 0;
-    J.plateau_depuis_damier();
-    const int n = J.partie.demi_coup_courant;
-    if (n >= 0 && n < NB_ENREGISTREMENTS) J.partie.materiel[n] = total_pieces(J.damier);
-    montrer_marques(f);
     if (S.nb_legaux == 0) fin_de_partie(f, FIN_HUMAIN_BLOQUE);
     else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
 }
 
 void passe_boucle(Controleur& f, bool attendre_evenement) {
     Session& S = f.session();
-    Jeu& J = f.jeu();
-    if (S.jouer_maintenant) S.tour_ordinateur = 1;
-    if (S.tour_ordinateur) f.vue().montrer(Panneau::prise_obligatoire, false);
-    if (f.options().ordinateurs && !S.partie_finie) S.tour_ordinateur = 1;
+    // The working board is the position's copy between two events.
+    assert(position_coherente(f.jeu()));
+    if (S.tour == Tour::a_jouer) f.vue().montrer(Panneau::prise_obligatoire, false);
+    if (f.options().ordinateurs && !S.partie_finie && S.tour == Tour::repos) S.tour = Tour::a_jouer;
     regles_match(f);
+    const bool ordinateur = S.tour == Tour::a_jouer && S.contre_ordinateur;
     // Block on the queue only when nothing is waiting to be done.
-    const bool travail = S.jouer_maintenant || (S.tour_ordinateur && S.contre_ordinateur) || S.clic_en_attente;
+    const bool travail = ordinateur || clic_en_attente(S);
     f.vue().traiter_evenements(attendre_evenement && !travail);
     if (S.fin_programme) return;
     if (S.analyse_demandee) Debuteruneanalyse1Click(f);
     if (!S.mode_probleme) {
-        if ((S.tour_ordinateur && S.contre_ordinateur) || S.jouer_maintenant) {
-            J.damier_depuis_plateau();
+        if (S.tour == Tour::a_jouer && S.contre_ordinateur) {
             S.en_reflexion_adverse = 0;
             tour_de_l_ordinateur(f);
         } else {
             S.arret_calcul = 0;
-            if (!S.contre_ordinateur) J.plateau_depuis_damier();
             reflexion_adverse(f);
         }
     }
-    S.jouer_maintenant = 0;
-    if (S.clic_en_attente) {
-        S.clic_en_attente = false;
-        clic1(f, S.clic_x, S.clic_y);
-    }
+    prendre_saisies(f);
 }
 
 void boucle_principale(Controleur& f) {
     Session& S = f.session();
-    S.clic_en_attente = false;
+    S.saisies.clear();
     while (!S.fin_programme) passe_boucle(f, true);
 }
 
@@ -535,13 +601,8 @@ void placer_pions(Controleur& f) {
 }
 
 void compter_pions(Controleur& f) {
-    const Jeu& j = f.jeu();
-    int blancs = 0, noirs = 0;
-    for (int s = 1; s <= NB_CASES; ++s) {
-        if (est_blanc(j.damier[s])) ++blancs;
-        else if (est_noir(j.damier[s])) ++noirs;
-    }
-    f.vue().compteurs(blancs, noirs);
+    const uint8_t* n = f.jeu().nb_pieces;
+    f.vue().compteurs(n[PION_BLANC] + n[DAME_BLANCHE], n[PION_NOIR] + n[DAME_NOIRE]);
 }
 
 void Inverser(Controleur& f) {

@@ -2,6 +2,9 @@
 // half-move, the end of the game, and what the board shows of it.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "rules/board.h"
 
 namespace kolmar {
@@ -23,12 +26,20 @@ void boucle_principale(Controleur& f);
 // One pass of the main loop; `attendre` blocks until an event arrives.
 void passe_boucle(Controleur& f, bool attendre);
 
-// A press on the 2D board at client point (x, y): stored for the main loop,
-// or, during the computer's turn, only a stop request.
+// A press on the 2D board at client point (x, y): queued for the main
+// loop, or, during the computer's turn, only a stop request. The release
+// decides what the press leaves open: a piece with a single move plays on
+// the release; a drag to another square names that square as a second
+// click would; a release never starts a move.
+void appui(Controleur& f, int x, int y);
+void relache(Controleur& f, int x, int y);
+// A whole click: a press and its release at (x, y).
 void clic(Controleur& f, int x, int y);
-// A press on 3D position j (1..72, 0 none), found by the window.
+// The same on 3D position j (1..72, 0 none), found by the window.
+void appui_3d(Controleur& f, int j);
+void relache_3d(Controleur& f, int j);
 void DamierImage1Click(Controleur& f, int j);
-// Processes a pending click at client point (x, y).
+// Processes a whole click at client point (x, y) at once.
 void clic1(Controleur& f, int x, int y);
 
 // The computer's turn.
@@ -38,9 +49,15 @@ void tour_de_l_ordinateur(Controleur& f);
 // outlined, and the human's moves counted (no move: end of the game).
 void jouer_coup_ordinateur(Controleur& f, const Coup& c);
 
-// Stores the half-move just played on damier: committed position, record,
-// move list. Ends the game as a draw once the record is full.
-void valider_demi_coup(Controleur& f, uint8_t prise, uint8_t de, uint8_t vers);
+// The one way a half-move enters the game, the human's and the computer's
+// alike. c is legal on the position; `chemin` holds its landing squares
+// before the end (a multiple capture's way round). The move is shown —
+// blinking on its square first when the computer plays it, jump by jump
+// when "Décomposer les prises" is checked — then played on the position
+// (crowning included); the clocks pass, the record and the move list take
+// it and the board is drawn again. False, playing nothing, when the record
+// is full: the game ends as a draw.
+bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& chemin, bool ordinateur);
 
 void fin_de_partie(Controleur& f, int kind);
 

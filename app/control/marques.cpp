@@ -66,7 +66,7 @@ MarquesPlateau marques_plateau(Controleur& f) {
     }
     // A human to move: the pieces that must capture, worked out on a copy
     // so the move entry's lists stay as they are.
-    const bool humain = !S.tour_ordinateur && (!S.contre_ordinateur || J.trait != S.couleur_ordinateur);
+    const bool humain = !tour_ordinateur(S) && (!S.contre_ordinateur || J.trait != S.couleur_ordinateur);
     if (humain && !S.partie_finie && !f.options().aveugle && !f.options().ordinateurs) {
         uint8_t plan[TAILLE_DAMIER];
         std::memcpy(plan, J.plateau_affiche, TAILLE_DAMIER);

@@ -1,7 +1,6 @@
 #include "control/navigation.h"
 
-#include <cstring>
-
+#include "control/position.h"
 #include "lang/textes.h"
 
 namespace kolmar {
@@ -49,9 +48,7 @@ void restaurer_position(Jeu& jeu, Horloges& h, EtatTour& e) {
     uint8_t plateau[TAILLE_DAMIER];
     EtatNote note;
     reprendre_position(jeu.partie, plateau, note);
-    std::memcpy(jeu.plateau_affiche, plateau, TAILLE_DAMIER);
-    jeu.damier_depuis_plateau();
-    compter_pieces(jeu.damier, jeu.nb_pieces);
+    poser_position(jeu, plateau);
     restaurer_horloges(h, note.temps_blanc, note.temps_noir);
     e.etat = note;
     e.couleur_ordinateur = note.couleur_ordi;
@@ -64,7 +61,7 @@ Rafraichir reprise(Jeu& jeu, Horloges& h, EtatTour& e) {
         --jeu.partie.demi_coup_courant;
         pas(jeu, h, e, r);
     }
-    e.tour_ordinateur = 0;
+    e.tour = Tour::repos;
     return r;
 }
 
@@ -141,9 +138,9 @@ Rafraichir inverser_joueurs(Jeu& jeu, EtatTour& e) {
     e.etat.couleur_ordi = e.couleur_ordinateur;
     r.couleur = true;
     arreter(e);
-    jeu.damier_depuis_plateau();
-    compter_pieces(jeu.damier, jeu.nb_pieces);
-    e.tour_ordinateur = 1;
+    // The computer takes over the position shown.
+    poser_position(jeu, jeu.plateau_affiche);
+    e.tour = Tour::a_jouer;
     r.jouer_ordinateur = true;
     return r;
 }

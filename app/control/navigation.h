@@ -14,6 +14,7 @@
 #include <string>
 
 #include "control/horloges.h"
+#include "control/tour.h"
 #include "rules/jeu.h"
 
 namespace kolmar {
@@ -23,7 +24,7 @@ namespace kolmar {
 // with).
 struct EtatTour {
     uint8_t& arret_calcul;        // stop request the search polls
-    uint8_t& tour_ordinateur;
+    Tour& tour;
     uint8_t& matchState;
     uint8_t& trait_dernier;       // trait right after the last committed half-move
     uint8_t& couleur_ordinateur;  // 1: the computer plays black

@@ -9,6 +9,7 @@
 #include "control/geometrie.h"
 #include "control/marques.h"
 #include "control/navigation.h"
+#include "control/position.h"
 #include "control/tour_ordinateur.h"
 #include "lang/textes.h"
 #include "lang/textes_analyse.h"
@@ -19,7 +20,7 @@ namespace {
 
 int pieces(const Jeu& J, int camp) {
     int n = 0;
-    for (int s = 1; s <= NB_CASES; ++s) n += couleur_de(J.damier[s], camp) ? 1 : 0;
+    for (int s = 1; s <= NB_CASES; ++s) n += couleur_de(J.plateau_affiche[s], camp) ? 1 : 0;
     return n;
 }
 
@@ -36,10 +37,7 @@ void legende_couleurordi(Controleur& f) {
 // The set-up board becomes the position of the current half-move.
 void noter(Controleur& f) {
     Jeu& J = f.jeu();
-    J.damier[0] = BORD;
-    J.plateau_depuis_damier();
-    compter_pieces(J.damier, J.nb_pieces);
-    noter_position(J.partie, J.damier, 0, 0, 0, f.ctx().etat);
+    noter_position(J.partie, J.plateau_affiche, 0, 0, 0, f.ctx().etat);
     position_changee(f);
 }
 
@@ -54,7 +52,7 @@ void evaluations_statiques(Controleur& f) {
     // The engine's state belongs to a search still on the stack.
     if (f.session().recherche_en_cours) return;
     Jeu& E = *C.jeu_moteur;
-    std::memcpy(E.damier, f.jeu().damier, TAILLE_DAMIER);
+    std::memcpy(E.damier, f.jeu().plateau_affiche, TAILLE_DAMIER);
     E.damier[0] = BORD;
     const int blancs = score_statique(*C.moteur, BLANC) / 2;
     const int noirs = score_statique(*C.moteur, NOIR) / 2;
@@ -67,10 +65,8 @@ void evaluations_statiques(Controleur& f) {
 
 void Entrerpositionclick(Controleur& f) {
     Session& S = f.session();
-    Jeu& J = f.jeu();
     S.piece_choisie = 0;
     S.arret_calcul = 1;
-    compter_pieces(J.damier, J.nb_pieces);
     evaluations_statiques(f);
     if (S.mode_probleme) {
         quitter_probleme(f);
@@ -81,10 +77,10 @@ void Entrerpositionclick(Controleur& f) {
     f.vue().montrer(Panneau::Probleme, true);
     montrer_marques(f);
     // Pieces are placed on the player's turn.
-    if (S.tour_ordinateur) {
+    if (tour_ordinateur(S)) {
         S.couleurjoue_ordinateur = false;
         legende_couleurjoue(f);
-        S.tour_ordinateur = 0;
+        S.tour = Tour::repos;
     }
     regles_match(f);
 }
@@ -96,18 +92,21 @@ void quitter_probleme(Controleur& f) {
     f.vue().montrer(Panneau::Probleme, false);
     // Men placed on their crowning row would never move again.
     for (int s = 1; s <= NB_CASES; ++s)
-        if (case_de_promotion(J.damier[s], s)) ++J.damier[s];
+        if (case_de_promotion(J.plateau_affiche[s], s)) poser_case(J, s, J.plateau_affiche[s] + 1);
     noter(f);
     S.partie_finie = false;
     S.trait_dernier = J.trait;
-    if (!S.contre_ordinateur) S.tour_ordinateur = 0;
+    // The game goes on from here: the set-up's time is nobody's.
+    demarrer_tours(f.ctx().horloges);
+    f.vue().horloges(f.ctx().horloges);
+    if (!S.contre_ordinateur) S.tour = Tour::repos;
     placer_pions(f);
     compter_pions(f);
     regles_match(f);
     montrer_marques(f);
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     if (pieces(J, BLANC) == 0 || pieces(J, NOIR) == 0 || S.nb_legaux == 0) {
-        S.tour_ordinateur = 0;
+        S.tour = Tour::repos;
         fin_de_partie(f, FIN_SANS_COUP);
     }
 }
@@ -129,7 +128,7 @@ void Installeruneposition1Click(Controleur& f) {
 
 bool OngletChanging(const Controleur& f) {
     const Session& S = f.session();
-    return !(S.tour_ordinateur && !S.mode_probleme) && !S.calcul_ordinateur && !match_en_cours(f);
+    return !(tour_ordinateur(S) && !S.mode_probleme) && S.tour != Tour::reflexion && !match_en_cours(f);
 }
 
 void OngletChange(Controleur& f, bool probleme) {
@@ -146,7 +145,7 @@ void placer_piece(Controleur& f, int x, int y) {
     if (!cellule_sombre(x, y)) return;
     const int s = case_du_point(x, y, f.ctx().damier_inverse != 0);
     if (s < 1 || s > NB_CASES) return;
-    J.damier[s] = S.pion_choisi;
+    poser_case(J, s, S.pion_choisi);
     f.vue().dessiner_case(s, S.pion_choisi);
     poser_matchState(f, MATCH_AUCUN);
     noter(f);
@@ -157,10 +156,9 @@ void placer_piece(Controleur& f, int x, int y) {
 void vider(Controleur& f) {
     Jeu& J = f.jeu();
     for (int s = 1; s <= NB_CASES; ++s) {
-        J.damier[s] = J.plateau_affiche[s] = VIDE;
+        poser_case(J, s, VIDE);
         f.vue().dessiner_case(s, VIDE);
     }
-    compter_pieces(J.damier, J.nb_pieces);
     compter_pions(f);
     evaluations_statiques(f);
 }
@@ -177,10 +175,9 @@ void Change_dir(Controleur& f) {
     Jeu& J = f.jeu();
     C.damier_inverse = C.damier_inverse ? 0 : 1;
     f.vue().texte(Etiquette::Bas_Haut, texte(C.damier_inverse ? Texte::BlancsHautBas : Texte::BlancsBasHaut, C.langue));
-    uint8_t copie[TAILLE_DAMIER];
-    std::memcpy(copie, J.damier, TAILLE_DAMIER);
-    for (int s = 1; s <= NB_CASES; ++s) J.damier[s] = copie[73 - s];
-    J.plateau_depuis_damier();
+    uint8_t tourne[TAILLE_DAMIER] = {BORD};
+    for (int s = 1; s <= NB_CASES; ++s) tourne[s] = J.plateau_affiche[73 - s];
+    poser_position(J, tourne);
     // Board and orientation both turn: the same picture.
     f.vue().orientation(C.damier_inverse != 0, C.options.numeroter);
     placer_pions(f);
@@ -200,7 +197,7 @@ void Couleur_joue(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     S.couleurjoue_ordinateur = !S.couleurjoue_ordinateur;
-    S.tour_ordinateur = S.couleurjoue_ordinateur ? 1 : 0;
+    S.tour = S.couleurjoue_ordinateur ? Tour::a_jouer : Tour::repos;
     J.trait = static_cast<uint8_t>(1 - J.trait);
     legende_couleurjoue(f);
 }

@@ -136,6 +136,10 @@ bool Best1Click(Controleur& f, const std::string& chemin) {
 bool Learn_yesClick(Controleur& f) {
     f.vue().montrer(Panneau::Learn, false);
     Aller_fin(f);
+    return apprentissage_possible(f);
+}
+
+bool apprentissage_possible(const Controleur& f) {
     const Contexte& C = f.ctx();
     const PositionApprise pos = preparer_apprentissage(f.jeu().partie, C.moteur->hash);
     // Without a score from the analysis there is nothing to learn.
@@ -167,12 +171,20 @@ void Lancerunesession1Click(Controleur& f) {
     f.options().humains = false;
     f.session().contre_ordinateur = 1;
     f.vue().options(f.options());
+    regles_match(f);
 }
 
 void Arrterlasession1Click(Controleur& f) {
-    arreter_session(f.ctx().entrainement);
+    Contexte& C = f.ctx();
+    if (!C.entrainement.active) return;
+    arreter_session(C.entrainement, C.controle.engineBudget);
+    C.moteur->limites.engineBudget = C.controle.engineBudget;
+    f.vue().niveau(C.controle);
     f.options().ordinateurs = false;
     f.vue().options(f.options());
+    // The move under search is played now, the game left to the human.
+    f.session().arret_calcul = 1;
+    regles_match(f);
 }
 
 // --- Lessons ---

@@ -45,6 +45,9 @@ std::string texte_partie_pdn(const Controleur& f);
 bool coller(Controleur& f, const std::string& texte, FichierParties& parties);
 
 // --- Learning ---
+// The game's final position may be learned: a long enough game, balanced
+// material and a score from the last analysis.
+bool apprentissage_possible(const Controleur& f);
 // "Oui" of "Apprendre ?": the panel hides, the game steps to its last
 // ply. True when the position may be learned: the window then asks for
 // the lesson file and calls apprendre_dans.

@@ -44,7 +44,7 @@ void noms_selon_mode(Controleur& f) {
 
 EtatTour etat_tour(Controleur& f) {
     Session& S = f.session();
-    return EtatTour{S.arret_calcul, S.tour_ordinateur, f.ctx().match.matchState, S.trait_dernier,
+    return EtatTour{S.arret_calcul, S.tour, f.ctx().match.matchState, S.trait_dernier,
                     S.couleur_ordinateur, f.ctx().etat};
 }
 
@@ -113,7 +113,7 @@ bool proposer_nul(const Controleur& f, int score) {
     const Jeu& J = f.jeu();
     int total = 0, dames = 0;
     for (int s = 1; s <= NB_CASES; ++s) {
-        uint8_t p = J.damier[s];
+        uint8_t p = J.plateau_affiche[s];
         if (p >= PION_BLANC && p <= DAME_NOIRE) ++total;
         if (p == DAME_BLANCHE || p == DAME_NOIRE) ++dames;
     }
@@ -139,8 +139,7 @@ void tour_de_l_ordinateur(Controleur& f) {
     // Without the engine's data, or once the game is over, the move stays
     // with the human.
     if (!moteur_pret(f) || S.partie_finie) {
-        S.tour_ordinateur = 0;
-        S.jouer_maintenant = 0;
+        S.tour = Tour::repos;
         return;
     }
     Moteur& m = *C.moteur;
@@ -151,12 +150,11 @@ void tour_de_l_ordinateur(Controleur& f) {
     S.en_reflexion_adverse = 0;
     compter_pions(f);
     if (controler_temps(f)) {
-        S.tour_ordinateur = 0;
+        S.tour = Tour::repos;
         return;
     }
 
-    S.tour_ordinateur = 1;
-    S.calcul_ordinateur = true;
+    S.tour = Tour::reflexion;
     regles_match(f);
     f.vue().sablier(true);
     S.couleur_ordinateur = J.trait == NOIR ? 1 : 0;
@@ -167,20 +165,22 @@ void tour_de_l_ordinateur(Controleur& f) {
     const ChoixCoup reponse = rechercher(f, camp, false);
 
     f.vue().sablier(false);
-    S.calcul_ordinateur = false;
-    regles_match(f);
 
     if (reponse.genre == ChoixCoup::Genre::abandon) {
-        // The game changed under the search: the computer goes on only when
-        // the side to move is still its own (or the colours were exchanged).
-        const bool garder = S.tour_ordinateur && (J.trait == S.couleur_ordinateur || S.inversion);
-        S.inversion = false;
-        S.tour_ordinateur = (f.options().ordinateurs || garder) && !S.partie_finie ? 1 : 0;
+        // The game changed under the search. Still thinking: the computer
+        // goes on when the side to move is its own. Asked to play again
+        // meanwhile (colours exchanged, a new game where it opens): it does.
+        // Sent back to rest (a move taken back): it rests.
+        if (S.tour == Tour::reflexion) S.tour = J.trait == S.couleur_ordinateur ? Tour::a_jouer : Tour::repos;
+        if (f.options().ordinateurs) S.tour = Tour::a_jouer;
+        if (S.partie_finie) S.tour = Tour::repos;
+        regles_match(f);
         return;
     }
     const Jeu& E = *C.jeu_moteur;
     if (reponse.genre == ChoixCoup::Genre::aucun_coup) {
-        S.tour_ordinateur = 0;
+        S.tour = Tour::repos;
+        regles_match(f);
         fin_de_partie(f, FIN_SANS_COUP);
         return;
     }
@@ -208,7 +208,7 @@ void reflexion_adverse(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
     if (!moteur_pret(f) || !f.options().reflexion_adverse || S.mode_probleme || S.veto_reflexion ||
-        S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || S.tour_ordinateur || S.clic_en_attente ||
+        S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || tour_ordinateur(S) || clic_en_attente(S) ||
         S.fin_programme)
         return;
     S.reflexion_faite = true;
@@ -250,7 +250,7 @@ void nouvelle_partie_contre_ordinateur(Controleur& f, bool ordinateur_noir) {
     f.vue().texte(Etiquette::Couleurordi, texte_couleur_ordinateur(f.ctx().langue, S.couleur_ordinateur));
     f.vue().montrer(Panneau::Couleurordi, true);
     // White opens: the computer moves first when it has white.
-    if (!ordinateur_noir) S.jouer_maintenant = 1;
+    if (!ordinateur_noir) S.tour = Tour::a_jouer;
 }
 
 void pause(Controleur& f) { f.session().arret_calcul = 1; }

@@ -83,6 +83,9 @@ enum class Commande : int {
     Terminerlanalyse1,   // with "Fin analyse"
     Installeruneposition1,
     Coller1,  // replaces the game as opening a file does
+    Lancerunesession1,
+    Arrterlasession1,
+    Parametres,  // the items of "Paramétrage" but the session's
     NB
 };
 using Commandes = std::array<bool, static_cast<size_t>(Commande::NB)>;

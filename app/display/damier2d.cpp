@@ -120,11 +120,9 @@ void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d) {
         p.drawRect(cellule.adjusted(1, 1, -2, -2));
     }
     if (!repere_3d || a.image3d.isNull()) return;
-    const int i = a.damier_inverse ? 73 - s : s;
-    QPainter p(&a.image3d);
-    p.fillRect(repere_3d_de(a, i), Qt::black);
-    a.reperes3d[i] = true;
-    a.image3d_changee = true;
+    // Painted over the picture, not into it: the pieces' pictures are
+    // partly transparent and drawing one again would leave the marker.
+    a.reperes3d[a.damier_inverse ? 73 - s : s] = true;
 }
 
 void effacer_3d(Affichage& a) {
@@ -149,9 +147,6 @@ QImage composer_3d_grand(const Affichage& a, const QImage& fond, const std::vect
             p.restore();
         }
     }
-    p.scale(2, 2);
-    for (int i = 1; i <= NB_CASES; ++i)
-        if (a.reperes3d[i]) p.fillRect(repere_3d_de(a, i), Qt::black);
     return img;
 }
 
@@ -222,11 +217,13 @@ void peindre_marques(QPainter& p, const Affichage& a) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (m.depart && m.arrivee) {
-        // A light wash and a frame: the piece on the square stays clear.
+        // A frame, and a light wash on a square left empty: over a piece
+        // the wash would tint it.
         p.setPen(QPen(k_trace, 2.5));
-        p.setBrush(k_dernier_coup);
-        for (int s : {int(m.depart), int(m.arrivee)})
+        for (int s : {int(m.depart), int(m.arrivee)}) {
+            p.setBrush(a.codes[s] == VIDE ? QBrush(k_dernier_coup) : QBrush(Qt::NoBrush));
             p.drawRect(QRectF(rectangle_de_case(s, inverse)).adjusted(2, 2, -2, -2));
+        }
         // A capture: its path from square to square.
         if (!m.chemin.empty()) {
             std::vector<int> etapes{m.depart};
@@ -258,6 +255,8 @@ void peindre_marques_3d(QPainter& p, const Affichage& a) {
         const QPointF c(a.pos3d_x[i] + t.width() / 2, a.pos3d_y[i] + t.height() / 2);
         return QRectF(c.x() - t.width() / 2 - 5, c.y() - t.height() * 0.35, t.width() + 10, t.height() * 0.7);
     };
+    for (int i = 1; i <= NB_CASES; ++i)
+        if (a.reperes3d[i]) p.fillRect(repere_3d_de(a, i), Qt::black);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);

@@ -77,14 +77,15 @@ void encadrer_case(Affichage& a, int s, uint32_t bbggrr, bool repere_3d);
 void peindre_damier(QPainter& p, const Affichage& a);
 // The 3D picture again at twice its size from the large pictures `fond`
 // and `pieces` [code][position]: the pieces shown, or none when `voile`,
-// then the numbers and marker squares as the small picture has them.
+// then the numbers as the small picture has them.
 QImage composer_3d_grand(const Affichage& a, const QImage& fond, const std::vector<std::vector<QImage>>& pieces,
                          bool voile);
 // The 3D picture as it was set: no piece shown, no marker.
 void effacer_3d(Affichage& a);
 // The marks of a.marques over the 2D board, in logical pixels.
 void peindre_marques(QPainter& p, const Affichage& a);
-// The same marks on the 3D picture, in its pixels.
+// The same marks on the 3D picture, in its pixels, with the marker squares
+// of the outlined positions.
 void peindre_marques_3d(QPainter& p, const Affichage& a);
 
 }  // namespace kolmar

@@ -2,8 +2,12 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
+#include <QPushButton>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -25,6 +29,29 @@ bool place_ses_enfants(const QWidget* w) {
     const QMetaObject* m = w->metaObject();
     return !w->layout() &&
            (m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject || m == &QGroupBox::staticMetaObject);
+}
+
+// The caption a widget shows on one line and the width it has for it;
+// false for widgets that wrap their text or show none.
+bool legende_sur_une_ligne(const QWidget* w, QString& t, int& place) {
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->wordWrap() || l->textFormat() == Qt::RichText) return false;
+        t = l->text();
+        place = l->contentsRect().width() - 2 * l->margin();
+    } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+        t = b->text();
+        place = b->contentsRect().width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+    } else {
+        return false;
+    }
+    return !t.isEmpty() && place > 0;
+}
+
+int largeur_de(const QFont& police, const QString& t) {
+    const QFontMetrics m(police);
+    int l = 0;
+    for (const QString& ligne : t.split(QLatin1Char('\n'))) l = std::max(l, m.horizontalAdvance(ligne));
+    return l;
 }
 
 }  // namespace
@@ -58,17 +85,7 @@ void Echelle::parcourir(QWidget* w, double s, QPointF origine) {
     // Every widget's font as it stood at the logical size, scaled: some
     // classes (lists, tab bars) take the theme's font instead of their
     // parent's, so none is left to inheritance.
-    QVariant base = w->property(k_police);
-    if (!base.isValid() && s == 1.0) {
-        base = QVariant::fromValue(w->font());
-        w->setProperty(k_police, base);
-    }
-    if (base.isValid()) {
-        QFont police = base.value<QFont>();
-        if (police.pixelSize() > 0) police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s))));
-        else police.setPointSizeF(police.pointSizeF() * s);
-        if (w->font() != police) w->setFont(police);
-    }
+    ajuster(w);
     const bool contenant = w == surface_ || place_ses_enfants(w);
     for (QObject* o : w->children()) {
         auto* c = qobject_cast<QWidget*>(o);
@@ -84,6 +101,27 @@ void Echelle::parcourir(QWidget* w, double s, QPointF origine) {
         }
         parcourir(c, s, origine);
     }
+}
+
+void Echelle::ajuster(QWidget* w) {
+    QVariant base = w->property(k_police);
+    if (!base.isValid() && s_ == 1.0) {
+        base = QVariant::fromValue(w->font());
+        w->setProperty(k_police, base);
+    }
+    if (!base.isValid()) return;
+    QFont police = base.value<QFont>();
+    if (police.pixelSize() > 0) police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s_))));
+    else police.setPointSizeF(police.pointSizeF() * s_);
+    // A caption longer in one language than the place made for it is set
+    // smaller rather than cut.
+    QString t;
+    int place = 0;
+    if (legende_sur_une_ligne(w, t, place) && largeur_de(police, t) > place) {
+        int taille = QFontInfo(police).pixelSize();
+        while (taille > 7 && largeur_de(police, t) > place) police.setPixelSize(--taille);
+    }
+    if (w->font() != police) w->setFont(police);
 }
 
 QRect Echelle::rectangle_logique(const QWidget* w) const {

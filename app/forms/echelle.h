@@ -33,6 +33,9 @@ class Echelle : public QObject {
     QRect rectangle_logique(const QWidget* w) const;
     // Moves w to a logical position at the current scale.
     void deplacer(QWidget* w, QPoint logique);
+    // w's font at the scale, smaller when its one-line caption would be
+    // cut: called again whenever the caption changes.
+    void ajuster(QWidget* w);
 
    protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -213,9 +213,10 @@ void TForm1::poser_legende(const char* controle, const QString& t) {
     else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
     else if (auto* g = findChild<QGroupBox*>(nom)) g->setTitle(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
-        // A tab page takes its caption from its tab.
-        const int k = Onglet ? Onglet->indexOf(w) : -1;
-        if (k >= 0) Onglet->setTabText(k, t);
+        // A tab page takes its caption from its tab, in whichever page
+        // control holds it.
+        for (auto* o : findChildren<QTabWidget*>())
+            if (o->indexOf(w) >= 0) o->setTabText(o->indexOf(w), t);
     }
 }
 
@@ -312,6 +313,9 @@ void TForm1::montrer(Panneau p, bool visible) {
     switch (p) {
     case Panneau::fin_de_parties:
         fin_de_parties->setVisible(visible);
+        // The labels of the match and of the computer's colour stand
+        // where the result is written.
+        if (visible) fin_de_parties->raise();
         break;
     case Panneau::Zut:
         Zut->setVisible(visible);
@@ -378,18 +382,23 @@ void TForm1::texte(Etiquette e, const std::string& t) {
     switch (e) {
     case Etiquette::Couleurordi:
         Couleurordi->setText(q);
+        echelle_->ajuster(Couleurordi);
         break;
     case Etiquette::qui_gagne:
         qui_gagne->setText(q);
+        echelle_->ajuster(qui_gagne);
         break;
     case Etiquette::Resultat_noir:
         Resultat_noir->setText(q);
+        echelle_->ajuster(Resultat_noir);
         break;
     case Etiquette::Resultat_blanc:
         Resultat_blanc->setText(q);
+        echelle_->ajuster(Resultat_blanc);
         break;
     case Etiquette::Panel11:
         Panel11->setText(q);
+        echelle_->ajuster(Panel11);
         break;
     case Etiquette::Nom_blanc:
         poser_nom(Nom_blanc, t);
@@ -401,18 +410,23 @@ void TForm1::texte(Etiquette e, const std::string& t) {
         break;
     case Etiquette::Bas_Haut:
         Bas_Haut->setText(q);
+        echelle_->ajuster(Bas_Haut);
         break;
     case Etiquette::Couleurjoue:
         Couleurjoue->setText(q);
+        echelle_->ajuster(Couleurjoue);
         break;
     case Etiquette::Blancs:
         Blancs->setText(q);
+        echelle_->ajuster(Blancs);
         break;
     case Etiquette::Noirs:
         Noirs->setText(q);
+        echelle_->ajuster(Noirs);
         break;
     case Etiquette::Nbcoups3d:
         Nbcoups3d->setText(q);
+        echelle_->ajuster(Nbcoups3d);
         break;
     case Etiquette::NB:
         break;

@@ -70,8 +70,6 @@ private:
     // logical pixels.
     int glisse_case_ = 0;
     bool glisse_ = false;
-    // The press on the piece already picked up was held back.
-    bool differe_ = false;
     QPointF depart_, pointeur_;
 };
 
@@ -90,9 +88,6 @@ protected:
 
 private:
     TForm1& f_;
-    int position_pressee_ = 0;
-    bool differe_ = false;
-    QPoint point_presse_;
 };
 
 class FenetreAide;
@@ -253,7 +248,6 @@ private:
     void Problmes1Click();
     void montrer_lecon(const std::string& texte);
     void Chargerdesleons1Click();
-    void session_menus();
 public:
     // "Oui" of "Apprendre ?": the learning step, the lesson file asked for
     // when the position may be learned.

@@ -4,10 +4,12 @@
 // step through the game and the confirmation of a resignation.
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -35,15 +37,6 @@ int piece_sous(const Affichage& a, QPoint p) {
     if (!cellule_sombre(p.x(), p.y())) return 0;
     const int s = case_du_point(p.x(), p.y(), a.damier_inverse != 0);
     return s >= 1 && s <= NB_CASES && a.codes[s] != VIDE ? s : 0;
-}
-
-// A click the main loop has not taken yet is taken now, so that the press
-// of a drag selects the piece before its drop names the square.
-void prendre_clic_en_attente(Controleur& f) {
-    Session& S = f.session();
-    if (!S.clic_en_attente) return;
-    S.clic_en_attente = false;
-    clic1(f, S.clic_x, S.clic_y);
 }
 
 }  // namespace
@@ -84,17 +77,12 @@ void Surface::paintEvent(QPaintEvent*) {
 }
 
 void Surface::mousePressEvent(QMouseEvent* e) {
-    Controleur& ctrl = f_.controleur();
     const QPointF q = f_.echelle().vers_logique(e->position());
     const QPoint l = entier(q);
     glisse_ = false;
     glisse_case_ = e->button() == Qt::LeftButton ? piece_sous(f_.affichage(), l) : 0;
     depart_ = pointeur_ = q;
-    // The piece already picked up: a press would put it down again, so the
-    // press waits to see whether it is a click or a drag.
-    const Session& S = ctrl.session();
-    differe_ = glisse_case_ && S.piece_choisie != 0 && S.case_choisie == glisse_case_;
-    if (!differe_) clic(ctrl, l.x(), l.y());
+    appui(f_.controleur(), l.x(), l.y());
 }
 
 void Surface::mouseMoveEvent(QMouseEvent* e) {
@@ -106,24 +94,13 @@ void Surface::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* e) {
-    if (!glisse_case_ || e->button() != Qt::LeftButton) return;
-    Controleur& ctrl = f_.controleur();
     const QPoint l = entier(f_.echelle().vers_logique(e->position()));
-    const int pris = glisse_case_;
-    const bool glisse = glisse_, differe = differe_;
+    const bool glisse = glisse_;
     glisse_case_ = 0;
-    glisse_ = differe_ = false;
-    update();
-    const int lache = case_du_point(l.x(), l.y(), f_.affichage().damier_inverse != 0);
-    if (glisse && lache != pris) {
-        prendre_clic_en_attente(ctrl);
-        clic(ctrl, l.x(), l.y());
-    } else if (differe) {
-        // A plain click on the piece picked up: it is put down.
-        int x, y;
-        centre_de_case(pris, f_.affichage().damier_inverse != 0, x, y);
-        clic(ctrl, x, y);
-    }
+    glisse_ = false;
+    if (glisse) update();
+    // The controller tells a click from a drop by the squares.
+    relache(f_.controleur(), l.x(), l.y());
 }
 
 Image3d::Image3d(TForm1& f, QWidget* parent) : QWidget(parent), f_(f) {}
@@ -150,32 +127,12 @@ void Image3d::paintEvent(QPaintEvent*) {
 
 void Image3d::mousePressEvent(QMouseEvent* e) {
     const QPoint q = vers_image(e->position());
-    const Affichage& a = f_.affichage();
-    position_pressee_ = e->button() == Qt::LeftButton ? position_3d(a, q.x(), q.y()) : 0;
-    // As on the 2D board, a press on the piece picked up waits for the
-    // release.
-    const Session& S = f_.controleur().session();
-    const int s = a.damier_inverse ? 73 - position_pressee_ : position_pressee_;
-    differe_ = position_pressee_ && S.piece_choisie != 0 && S.case_choisie == s;
-    point_presse_ = q;
-    if (!differe_) f_.clic_3d(q.x(), q.y());
+    appui_3d(f_.controleur(), position_3d(f_.affichage(), q.x(), q.y()));
 }
 
 void Image3d::mouseReleaseEvent(QMouseEvent* e) {
-    // A drop on another position names it as a second click would.
     const QPoint q = vers_image(e->position());
-    const int j = position_3d(f_.affichage(), q.x(), q.y());
-    const int pressee = position_pressee_;
-    const bool differe = differe_;
-    position_pressee_ = 0;
-    differe_ = false;
-    if (e->button() != Qt::LeftButton || !pressee) return;
-    if (j && j != pressee) {
-        prendre_clic_en_attente(f_.controleur());
-        f_.clic_3d(q.x(), q.y());
-    } else if (differe) {
-        f_.clic_3d(point_presse_.x(), point_presse_.y());
-    }
+    relache_3d(f_.controleur(), position_3d(f_.affichage(), q.x(), q.y()));
 }
 
 void TForm1::mettre_a_l_echelle() {
@@ -183,13 +140,24 @@ void TForm1::mettre_a_l_echelle() {
     // A tab's padding does not grow with its text: the names are fitted
     // into the panel again.
     QTabBar* barre = Onglet->tabBar();
+    const int espace = barre->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, barre);
+    // Cut: the bar wider than its panel, or a tab narrower than its name.
+    auto coupe = [&] {
+        if (barre->sizeHint().width() > Onglet->width() - 4) return true;
+        for (int i = 0; i < barre->count(); ++i)
+            if (barre->fontMetrics().horizontalAdvance(barre->tabText(i)) + espace > barre->tabRect(i).width())
+                return true;
+        return false;
+    };
     QFont police = barre->font();
-    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() - 4 && taille > 7;) {
+    for (int taille = QFontInfo(police).pixelSize(); coupe() && taille > 7;) {
         police.setPixelSize(--taille);
         barre->setFont(police);
     }
     // Setting a tab's text is what lays the bar out again in its widget.
     for (int i = 0; i < Onglet->count(); ++i) Onglet->setTabText(i, Onglet->tabText(i));
+    // Larger or smaller lines: the current move stays in view.
+    if (QListWidgetItem* courant = ListBox1->currentItem()) ListBox1->scrollToItem(courant);
 }
 
 void TForm1::marques(const MarquesPlateau& m) {

@@ -111,19 +111,9 @@ void TForm1::langue(int l) {
     Abandon1->setText(qs(Texte::Abandonner, l));
     BitBtn13->setText(qs(Texte::Ok, l));
     langue_affichage(l);
-
-    // The tabs' names whole in the narrow panel: a smaller font where a
-    // language's names are long.
-    QTabBar* barre = Onglet->tabBar();
-    QFont police = Onglet->font();
-    barre->setFont(police);
-    // A few pixels to spare for the style's frame around the bar.
-    for (int taille = QFontInfo(police).pixelSize(); barre->sizeHint().width() > Onglet->width() - 4 && taille > 7;) {
-        police.setPixelSize(--taille);
-        barre->setFont(police);
-    }
-    // Setting a tab's text is what lays the bar out again in its widget.
-    for (int i = 0; i < Onglet->count(); ++i) Onglet->setTabText(i, Onglet->tabText(i));
+    // The captions in this language at the window's scale, the long ones
+    // set smaller, the tabs fitted into their panel.
+    mettre_a_l_echelle();
 
     // Qt's own texts (file dialogs, standard buttons) in the same language.
     if (!traduction_qt_) traduction_qt_ = new QTranslator(this);

@@ -222,6 +222,8 @@ void TForm1::activer(const Commandes& actives) {
 
 void TForm1::Nouveau2Click() {
     kolmar::Nouveau2Click(ctrl_);
+    Panel13->hide();
+    Panel14->hide();
     Nouveau_joueur->hide();
     Efface_j->hide();
     Joueurs->hide();

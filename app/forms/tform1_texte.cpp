@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -13,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "control/commandes.h"
 #include "control/textes_parties.h"
@@ -23,6 +25,7 @@
 #include "lang/messages.h"
 #include "lang/textes_analyse.h"
 #include "records/fichiers.h"
+#include "records/lecons.h"
 
 namespace kolmar {
 
@@ -98,6 +101,22 @@ void TForm1::creer_textes() {
     Arrterlasession1->setEnabled(false);
     Ouvertures1->addSeparator();
     Ouvertures1->addActions({Chargerdesleons1, Lancerunesession1, Arrterlasession1});
+    // The controller enables the session's two items by whether one runs,
+    // and during one keeps "Paramétrage" open with its other items locked.
+    const std::pair<Commande, std::vector<QAction*>> cibles[] = {
+        {Commande::Lancerunesession1, {Lancerunesession1}},
+        {Commande::Arrterlasession1, {Arrterlasession1}},
+        {Commande::Parametres,
+         {Ouverturespourlesblancs1, Ouverturespourlesnoirs1, Changerbibliothqueouvertures1, Bibliothquesactives1,
+          Chargerdesleons1, Changerlesparamtres1, Sauverlesparamtres1, Chargerdesparamtres1}}};
+    for (const auto& [k, actions] : cibles)
+        for (QAction* a : actions) {
+            commandes_[static_cast<size_t>(k)].actions.push_back(a);
+            commande_de_.insert(a, k);
+        }
+    // Échap stops a training session as its menu item does.
+    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(echap, &QShortcut::activated, this, [this] { kolmar::Arrterlasession1Click(ctrl_); });
 
     Panel2 = new QFrame(surface);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -148,11 +167,9 @@ void TForm1::creer_textes() {
     connect(Chargerdesleons1, &QAction::triggered, this, [this] { Chargerdesleons1Click(); });
     connect(Lancerunesession1, &QAction::triggered, this, [this] {
         kolmar::Lancerunesession1Click(ctrl_);
-        session_menus();
     });
     connect(Arrterlasession1, &QAction::triggered, this, [this] {
         kolmar::Arrterlasession1Click(ctrl_);
-        session_menus();
     });
 }
 
@@ -254,7 +271,8 @@ void TForm1::Imprimer1Click() {
     d.setObjectName(QStringLiteral("PrintDialog1"));
     if (d.exec() != QDialog::Accepted) return;
     const Contexte& C = ctrl_.ctx();
-    imprimer_partie(imprimante, ctrl_.jeu().partie, C.etat.nom_blanc, C.etat.nom_noir);
+    imprimer_partie(imprimante, ctrl_.jeu().partie, C.etat.nom_blanc, C.etat.nom_noir, ctrl_.session().resultat,
+                    QDate::currentDate().toString(Qt::ISODate).toStdString());
 }
 
 void TForm1::Editerlimagefichierbmp1Click() {
@@ -284,8 +302,11 @@ void TForm1::montrer_lecon(const std::string& t) {
     Panel13->raise();
     Panel14->raise();
     const QString nom = QFileInfo(QString::fromStdString(ctrl_.ctx().lecon)).fileName();
+    std::string enonce, solution;
+    separer_solution(t, enonce, solution);
     if (!t.empty())
-        Bloc_notes->montrer(nom + QLatin1Char('t'), QString::fromStdString(t));
+        Bloc_notes->montrer(nom + QLatin1Char('t'), QString::fromStdString(enonce), QString::fromStdString(solution),
+                            qs(Texte::VoirLaSolution, langue_));
     else
         Bloc_notes->hide();
 }
@@ -295,12 +316,6 @@ void TForm1::Chargerdesleons1Click() {
         choisir(dialogue(this, false, Chargerdesleons1->text(), SorteFichier::lecons,
                          qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
     if (!chemin.isEmpty()) kolmar::Chargerdesleons1Click(ctrl_, chemin.toStdString());
-}
-
-void TForm1::session_menus() {
-    const bool active = ctrl_.ctx().entrainement.active;
-    Lancerunesession1->setEnabled(!active);
-    Arrterlasession1->setEnabled(active);
 }
 
 std::string TForm1::fichier_lecons() {

@@ -41,12 +41,11 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
                                                             Niveau3) X(Niveau4) X(Niveau5) X(Niveau6) X(Niveau7)       \
                                                             X(Niveau8) X(JeuEnAveugle) X(Aide) X(Documentation) X(     \
                                                                 Regles) X(APropos) X(Probleme) X(ViderLeDamier)        \
-                                                                X(RemplirLeDamier) X(RepriseImpossible) X(             \
-                                                                    SupprimerBouton) X(Fin) X(Editer) X(FinAnalyse)    \
-                                                                    X(Suivant) X(SuivantFleche)                        \
-                                                                        X(RevoirCoup) X(Capital1800Vous) X(            \
+                                                                X(RemplirLeDamier)         \
+                                                                     X(SuivantFleche)                        \
+                                                                        X(RevoirCoup)  X(            \
                                                                             ModifierParametres) X(SauverParametres)    \
-                                                                            X(ChargerParametres) X(Patientez)          \
+                                                                            X(ChargerParametres)           \
                                                                                 X(EditerMeilleursCoups) X(             \
                                                                                     ImagesManquantes)                  \
                                                                                     X(LangueFrancais) X(LangueEnglish) \
@@ -57,7 +56,7 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
     X(CopierPosition) X(CopierPartie) X(Coller) X(CollerRien) X(AucunePartie) X(FichierAbsent) X(FichierDossier)      \
     X(FichierInterdit) X(BureauGenre) X(BureauResume) X(BureauDescription) X(BureauDescription2) X(BureauCapture)    \
     X(BureauMotsCles) X(MimeDam) X(MimePdn) \
-    X(DossierOccupe) X(LectureSeule) X(PartiesNonListees)
+    X(DossierOccupe) X(LectureSeule) X(PartiesNonListees) X(VoirLaSolution)
 
 enum class Texte : int {
 #define KOLMAR_ID(n) n,

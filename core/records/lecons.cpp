@@ -89,12 +89,22 @@ ResultatFichier charger_lecons(const std::string& chemin, std::vector<uint8_t>& 
 }
 
 void lancer_session(SessionEntrainement& s, int32_t& engineBudget) {
+    if (!s.active) s.budget_avant = -1;
     s.active = true;
-    if (engineBudget < BUDGET_SESSION) engineBudget = BUDGET_SESSION;
+    if (engineBudget < BUDGET_SESSION) {
+        s.budget_avant = engineBudget;
+        engineBudget = BUDGET_SESSION;
+    }
 }
 
 void arreter_session(SessionEntrainement& s) {
     s.active = false;
+}
+
+void arreter_session(SessionEntrainement& s, int32_t& engineBudget) {
+    if (s.active && s.budget_avant >= 0 && engineBudget == BUDGET_SESSION) engineBudget = s.budget_avant;
+    s.budget_avant = -1;
+    arreter_session(s);
 }
 
 std::vector<std::string> lister_lecons(const std::string& dossier) {
@@ -123,6 +133,28 @@ bool lire_texte_lecon(const std::string& chemin_dam, std::string& texte) {
     if (!lire_fichier(chemin_dam + "t", brut)) return false;
     texte = vers_utf8(brut);
     return true;
+}
+
+void separer_solution(const std::string& texte, std::string& enonce, std::string& solution) {
+    for (size_t debut = 0; debut < texte.size();) {
+        size_t i = debut;
+        while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t')) ++i;
+        if (texte.compare(i, 8, "Solution") == 0) {
+            size_t j = i + 8;
+            while (j < texte.size() && texte[j] == ' ') ++j;
+            if (j < texte.size() && texte[j] == ':') {
+                enonce = texte.substr(0, debut);
+                while (!enonce.empty() && (enonce.back() == '\n' || enonce.back() == '\r')) enonce.pop_back();
+                solution = texte.substr(debut);
+                return;
+            }
+        }
+        const size_t fin = texte.find('\n', debut);
+        if (fin == std::string::npos) break;
+        debut = fin + 1;
+    }
+    enonce = texte;
+    solution.clear();
 }
 
 }  // namespace kolmar

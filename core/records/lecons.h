@@ -69,14 +69,21 @@ bool score_appris(const std::vector<uint8_t>& table, uint32_t index, uint32_t ve
 
 // Training session: the computer plays itself, analyses, learns, starts
 // again. The controller disables "Lancer une session" and enables
-// "Arrêter la session" while it runs.
+// "Arrêter la session" while it runs. What is learned is only as good as
+// the games: a session thinks at least BUDGET_SESSION, some ten seconds a
+// move, whatever the level.
 constexpr int32_t BUDGET_SESSION = 500;
 struct SessionEntrainement {
     bool active = false;
+    // The level's budget the session raised (-1: it raised none).
+    int32_t budget_avant = -1;
 };
 // Raises engineBudget to 500 when lower.
 void lancer_session(SessionEntrainement& s, int32_t& engineBudget);
 void arreter_session(SessionEntrainement& s);
+// The same, and the level's own budget back when the session raised it
+// and nobody changed it since.
+void arreter_session(SessionEntrainement& s, int32_t& engineBudget);
 
 // The lessons and problems of a folder: "*.dam" names (any case, never
 // "*.damt"), sorted, so "Suivant ->" walks them in one order.
@@ -89,5 +96,10 @@ std::string lecon_suivante(const std::vector<std::string>& lecons, const std::st
 // The companion text of a lesson file: the same name with "t" appended,
 // as UTF-8. False when there is none.
 bool lire_texte_lecon(const std::string& chemin_dam, std::string& texte);
+
+// A lesson's text cut where its solution begins, at the first line that
+// starts with "Solution" and a colon: what the player reads before looking
+// for the move, and the solution (empty when the text gives none).
+void separer_solution(const std::string& texte, std::string& enonce, std::string& solution);
 
 }  // namespace kolmar

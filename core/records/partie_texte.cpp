@@ -13,26 +13,26 @@ namespace kolmar {
 // ---------------------------------------------------------------------------
 // Text export
 
-std::string texte_partie(const Partie& pt, const std::string& blanc, const std::string& noir, int resultat) {
+std::string entete_partie(const std::string& blanc, const std::string& noir, int resultat) {
     std::string t = blanc + "-" + noir;
     switch (resultat) {
         case RESULTAT_BLANCS:
-            t += "  2-0\n";
-            break;
+            return t + "  2-0";
         case RESULTAT_NUL:
-            t += "  1-1\n";
-            break;
+            return t + "  1-1";
         case RESULTAT_NOIRS:
-            t += "  0-2\n";
-            break;
+            return t + "  0-2";
         default:
-            t += " \n";
-            break;
+            return t + " ";
     }
-    t += "Kolmar101\n";
-    // Only complete move pairs: a last white half-move alone is left out.
+}
+
+std::string texte_partie(const Partie& pt, const std::string& blanc, const std::string& noir, int resultat) {
+    std::string t = entete_partie(blanc, noir, resultat) + "\nKolmar101\n";
+    // Every half-move up to the current one: a last white half-move ends
+    // its line alone (a game won on white's move keeps its winning move).
     int courant = std::min<int>(pt.demi_coup_courant, DEMI_COUPS_MAX);
-    const int nb_lignes = courant / 2;
+    const int nb_lignes = (courant + 1) / 2;
     for (int l = 0; l < nb_lignes; ++l) {
         t += ligne_coup(pt, l, courant) + "  ";
         if (l % 4 == 3 || l == nb_lignes - 1) t += '\n';

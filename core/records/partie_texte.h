@@ -21,9 +21,12 @@ namespace kolmar {
 // End of game as the game-end routine keeps it.
 enum : int { RESULTAT_NOIRS = 0, RESULTAT_NUL = 1, RESULTAT_BLANCS = 2, RESULTAT_AUCUN = 3 };
 
-// The text file: "blanc-noir" and the result, "Kolmar101", then the
-// move-list lines of the complete move pairs up to the current ply, four
-// to a line, each followed by two blanks.
+// The heading of a written game: "blanc-noir", then "  2-0", "  1-1",
+// "  0-2", or a blank when the game has no result.
+std::string entete_partie(const std::string& blanc, const std::string& noir, int resultat);
+
+// The text file: the heading, "Kolmar101", then the move-list lines up to
+// the current ply, four to a line, each followed by two blanks.
 std::string texte_partie(const Partie& pt, const std::string& blanc, const std::string& noir, int resultat);
 
 // Writes texte_partie to chemin (through a temporary, as every write).

@@ -266,16 +266,16 @@ private slots:
         for (bool inverse : {false, true}) {
             if (inverse) Inverser(f->controleur());
             for (int j = 1; j <= NB_CASES; ++j) {
-                S.clic_en_attente = false;
+                S.saisies.clear();
                 f->clic_3d(a.pos3d_x[j] + 30, a.pos3d_y[j] + 20);
-                QVERIFY(S.clic_en_attente);
-                QCOMPARE(case_du_point(S.clic_x, S.clic_y, inverse), inverse ? 73 - j : j);
-                QVERIFY(cellule_sombre(S.clic_x, S.clic_y));
+                QVERIFY(clic_en_attente(S));
+                QCOMPARE(case_du_point(S.saisies.front().x, S.saisies.front().y, inverse), inverse ? 73 - j : j);
+                QVERIFY(cellule_sombre(S.saisies.front().x, S.saisies.front().y));
             }
         }
-        S.clic_en_attente = false;
+        S.saisies.clear();
         f->clic_3d(690, 590);
-        QVERIFY(!S.clic_en_attente);
+        QVERIFY(!clic_en_attente(S));
     }
 
     // The README picture: the window after a few moves, as the program

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "banc.h"
+#include "control/textes_parties.h"
 
 using namespace kolmar;
 
@@ -22,9 +23,10 @@ void agrandir(TForm1& f, int k) {
 // The square the pending click names, the click then dropped.
 int case_cliquee(TForm1& f) {
     Session& S = f.controleur().session();
-    if (!S.clic_en_attente) return 0;
-    S.clic_en_attente = false;
-    return case_du_point(S.clic_x, S.clic_y, f.controleur().ctx().damier_inverse != 0);
+    if (!clic_en_attente(S)) return 0;
+    const Saisie e = S.saisies.front();
+    S.saisies.clear();
+    return case_du_point(e.x, e.y, f.controleur().ctx().damier_inverse != 0);
 }
 
 // A press on square `de`, a drag, a drop on `vers`, all in surface pixels
@@ -171,6 +173,53 @@ class TestEchelle : public QObject {
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.plateau_affiche[38], uint8_t(PION_BLANC));
+    }
+
+    // After the window grew, the move list still showed the lines it had
+    // at the top, the current one scrolled out of sight until the next move.
+    void liste_suit_la_taille() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        std::string pdn = "[FEN \"W:WK1,43:BK72,K71\"]\n";
+        static const char* const coups[4] = {"1-7", "72-66", "7-1", "66-72"};
+        for (int p = 0; p < 90; ++p) pdn += std::string(coups[p % 4]) + " ";
+        QVERIFY(importer_partie(f->controleur(), lire_parties(pdn + "*\n").at(0)));
+        auto* liste = banc::c<QListWidget>(*f, "ListBox1");
+        QCOMPARE(liste->count(), 45);
+        QCOMPARE(liste->currentRow(), 44);
+        auto en_vue = [&] { return liste->viewport()->rect().contains(liste->visualItemRect(liste->currentItem())); };
+        QVERIFY(en_vue());
+        agrandir(*f, 2);
+        QVERIFY2(en_vue(), "the current move left the list's view");
+    }
+
+    // The end-of-game panel was drawn under "Entraînement" and "Ordinateur
+    // noir", which stand inside it: the result and the rating lines could
+    // not be read. Whatever the ending and the size, nothing covers it.
+    void resultat_au_dessus_des_panneaux() {
+        auto f = banc::fenetre();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        Controleur& ctrl = f->controleur();
+        QWidget* fin = banc::c<QWidget>(*f, "fin_de_parties");
+        QWidget* surface = banc::c<QWidget>(*f, "Surface");
+        for (int k : {1, 2}) {
+            if (k == 2) agrandir(*f, 2);
+            for (int kind : {FIN_SANS_COUP, FIN_TEMPS_ORDI, FIN_ABANDON}) {
+                partie_entrainement(ctrl, true, "Zoe");
+                fin_de_partie(ctrl, kind);
+                QVERIFY(fin->isVisible());
+                for (const char* nom : {"Panel11", "Couleurordi"}) {
+                    QWidget* w = banc::c<QWidget>(*f, nom);
+                    QVERIFY2(w->isVisible(), nom);
+                    const QRect r = w->geometry() & fin->geometry();
+                    QVERIFY2(!r.isEmpty(), nom);
+                    QWidget* dessus = surface->childAt(r.center());
+                    QVERIFY2(dessus == fin || fin->isAncestorOf(dessus), nom);
+                }
+            }
+        }
     }
 
     // Left, Right, Home and End against the record's indexes, the move

@@ -71,11 +71,11 @@ private slots:
         ajouter_temps(f->controleur());
         QCOMPARE(etiquettes(*f), (QStringList{"0", "0", "0", "07", "0", "0", "0", "07"}));
         // The computer's turn: ticks change nothing.
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         t.ms += 5'000;
         ajouter_temps(f->controleur());
         QCOMPARE(banc::c<QLabel>(*f, "secblanc")->text(), QString("07"));
-        f->controleur().session().tour_ordinateur = 0;
+        f->controleur().session().tour = Tour::repos;
         t.ms -= 5'000;
 
         banc::cliquer(*f, 43);  // white moves after 7 s
@@ -212,16 +212,16 @@ private slots:
         }
         // Without "Arrêt réflexion par clic souris" a click during the
         // computer's turn is not even stored.
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         f->controleur().session().arret_calcul = 0;
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(!f->controleur().session().clic_en_attente);
+        QVERIFY(!clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(0));
         // With it the press stops the thinking, and only that: it never
         // picks up a piece during the computer's turn.
         banc::c<QAction>(*f, "Arretrflexionparclicsouris1")->trigger();
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(!f->controleur().session().clic_en_attente);
+        QVERIFY(!clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
     }
 

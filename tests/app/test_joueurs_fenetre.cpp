@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(S.contre_ordinateur, uint8_t(1));
         QCOMPARE(S.couleur_ordinateur, uint8_t(1));
         QCOMPARE(int(matchState(f->controleur())), 0);
-        QCOMPARE(S.jouer_maintenant, uint8_t(0));
+        QVERIFY(S.tour != Tour::a_jouer);
         QVERIFY(!banc::c<QAction>(*f, "Humaincontrehumain1")->isChecked());
         QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Alice"));
         QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Kolmar"));
@@ -188,7 +188,7 @@ private slots:
         p->Valdorin_blanc->setChecked(true);
         p->BitBtn15->click();
         QCOMPARE(S.couleur_ordinateur, uint8_t(0));
-        QCOMPARE(S.jouer_maintenant, uint8_t(1));
+        QVERIFY(S.tour == Tour::a_jouer);
         QCOMPARE(banc::c<QLabel>(*f, "Nom_blanc")->text(), QString("Kolmar"));
         QCOMPARE(banc::c<QLabel>(*f, "Nom_noir")->text(), QString("Alice"));
         QCOMPARE(f->affichage().damier_inverse, uint8_t(1));
@@ -287,11 +287,10 @@ private slots:
         }
         QVERIFY(f->isVisible());
 
-        S.jouer_maintenant = 0;
-        S.tour_ordinateur = 1;
+        S.tour = Tour::a_jouer;
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 25));
-        QVERIFY(!S.clic_en_attente);
-        S.tour_ordinateur = 0;
+        QVERIFY(!clic_en_attente(S));
+        S.tour = Tour::repos;
 
         // A slip of the mouse does not lose a rated game.
         QVERIFY(abandonner(*f, false));

@@ -19,10 +19,11 @@ struct Banc {
     Jeu& jeu = *j;
     Horloges h;
     // The window's flags, as navigation sees them.
-    uint8_t arret_calcul = 0, tour_ordinateur = 0, trait_dernier = BLANC, couleur = 1;
+    uint8_t arret_calcul = 0, trait_dernier = BLANC, couleur = 1;
+    Tour tour = Tour::repos;
     uint8_t matchState = 0;
     EtatNote etat;
-    EtatTour e{arret_calcul, tour_ordinateur, matchState, trait_dernier, couleur, etat};
+    EtatTour e{arret_calcul, tour, matchState, trait_dernier, couleur, etat};
     int64_t ms = 1'000'000;
 
     Banc() {
@@ -76,13 +77,13 @@ class TestNavigation : public QObject {
 private slots:
     void reprise_au_debut_ne_change_que_le_tour() {
         Banc b;
-        b.e.tour_ordinateur = 1;
+        b.e.tour = Tour::a_jouer;
         b.e.matchState = 1;
         Rafraichir r = reprise(b.jeu, b.h, b.e);
         QCOMPARE(b.p(), 0);
         QVERIFY(!r.position && !r.etiquettes && !r.selection);
         QCOMPARE(int(b.jeu.trait), int(BLANC));
-        QVERIFY(!b.e.tour_ordinateur);
+        QVERIFY(b.e.tour == Tour::repos);
         QCOMPARE(int(b.e.matchState), 1);
     }
 
@@ -90,7 +91,7 @@ private slots:
         Banc b;
         QVERIFY(b.jouer(3));
         b.e.matchState = 1;
-        b.e.tour_ordinateur = 1;
+        b.e.tour = Tour::a_jouer;
         b.etat.nom_blanc = "Alice";  // renamed since the moves were stored
         b.h.total_blanc = 999;
         b.couleur = 0;
@@ -103,7 +104,7 @@ private slots:
         QCOMPARE(b.jeu.partie.selection, 0);
         QCOMPARE(int(b.jeu.trait), int(BLANC));  // black was to move at ply 3
         QVERIFY(b.e.arret_calcul);
-        QVERIFY(!b.e.tour_ordinateur);
+        QVERIFY(b.e.tour == Tour::repos);
         QCOMPARE(int(b.e.matchState), 1);  // a step back keeps the game rated
         // Clocks of ply 2, totals back on their bases, labels without padding.
         QCOMPARE(b.h.base_blanc, 102);
@@ -142,14 +143,14 @@ private slots:
         QCOMPARE(b.p(), 3);
         QCOMPARE(int(b.jeu.trait), int(NOIR));
         b.e.matchState = 1;
-        b.e.tour_ordinateur = 1;
+        b.e.tour = Tour::a_jouer;
         Rafraichir r = avancer(b.jeu, b.h, b.e);
         QCOMPARE(b.p(), 4);
         QVERIFY(b.plateau_est(4) && b.boards_en_phase());
         QCOMPARE(int(b.jeu.trait), int(BLANC));
         QCOMPARE(r.ligne, 1);
         QCOMPARE(int(b.e.matchState), 0);  // going forward ends the rating
-        QVERIFY(b.e.tour_ordinateur);     // left as it was
+        QVERIFY(b.e.tour == Tour::a_jouer);     // left as it was
         QCOMPARE(b.h.base_noir, 204);
     }
 
@@ -284,7 +285,7 @@ private slots:
         QCOMPARE(int(b.e.couleur_ordinateur), 0);
         QCOMPARE(int(b.etat.couleur_ordi), 0);  // noted with the next move
         QCOMPARE(int(b.e.matchState), 0);
-        QVERIFY(b.e.tour_ordinateur && r.jouer_ordinateur && r.couleur);
+        QVERIFY(b.e.tour == Tour::a_jouer && r.jouer_ordinateur && r.couleur);
         QVERIFY(b.boards_en_phase());
         QCOMPARE(std::string(texte_couleur_ordinateur(0, b.e.couleur_ordinateur)), std::string("Ordinateur blanc"));
         inverser_joueurs(b.jeu, b.e);

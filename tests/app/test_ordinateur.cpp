@@ -133,11 +133,11 @@ private slots:
         Session& S = f->controleur().session();
         Jeu& J = f->controleur().jeu();
         banc::cliquer(*f, 43);
-        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(S));
         uint8_t avant[TAILLE_DAMIER];
         std::memcpy(avant, J.plateau_affiche, TAILLE_DAMIER);
         passe_boucle(f->controleur(), false);
-        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(S));
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.trait, uint8_t(BLANC));
         QVERIFY(coup_legal(avant, NOIR, J.plateau_affiche));
@@ -186,13 +186,13 @@ private slots:
         QVERIFY(banc::poser(*f, "B:W70:B1,2,3"));
         uint8_t avant[TAILLE_DAMIER];
         std::memcpy(avant, f->controleur().jeu().plateau_affiche, TAILLE_DAMIER);
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         passe_boucle(f->controleur(), false);
         QVERIFY(coup_legal(avant, NOIR, f->controleur().jeu().plateau_affiche));
         QVERIFY(!banc::c<QLabel>(*f, "Zut")->isHidden());
 
         QVERIFY(banc::poser(*f, "B:W70,71:B1,2"));
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         passe_boucle(f->controleur(), false);
         QVERIFY(banc::c<QLabel>(*f, "Zut")->isHidden());
         QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
@@ -204,7 +204,7 @@ private slots:
         auto f = contre_ordinateur(3);
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 24);
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         passe_boucle(f->controleur(), false);
         QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 25);
         QVERIFY(!banc::c<QFrame>(*f, "Match_nul")->isHidden());
@@ -218,7 +218,7 @@ private slots:
         // Refused: the panel goes, the game goes on.
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 24);
-        f->controleur().session().tour_ordinateur = 1;
+        f->controleur().session().tour = Tour::a_jouer;
         passe_boucle(f->controleur(), false);
         QVERIFY(!banc::c<QFrame>(*f, "Match_nul")->isHidden());
         banc::c<QPushButton>(*f, "Annul_nul")->click();
@@ -356,7 +356,7 @@ private slots:
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(J.trait, uint8_t(BLANC));
-        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(S));
         QVERIFY(!S.recherche_en_cours);
         QVERIFY(plateaux_egaux(*f));
         QCOMPARE(banc::position(*f), banc::position(*banc::fenetre()));
@@ -377,7 +377,7 @@ private slots:
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.trait, uint8_t(NOIR));
         QVERIFY(plateaux_egaux(*f));
-        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(S));
     }
 
     // Back to the start while the computer (black) thinks: white is to move,
@@ -395,21 +395,53 @@ private slots:
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 0);
         QCOMPARE(J.trait, uint8_t(BLANC));
-        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(S));
         QVERIFY(plateaux_egaux(*f));
 
         banc::cliquer(*f, 43);
-        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(S));
         QTimer::singleShot(100, f.get(), [&] { banc::c<QToolButton>(*f, "SpeedButton5")->click(); });
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 1);
         QCOMPARE(J.trait, uint8_t(NOIR));
         QVERIFY(plateaux_egaux(*f));
-        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(S));
         f->controleur().ctx().moteur->limites.profondeur_fixe = 2;
         passe_boucle(f->controleur(), false);
         QCOMPARE(J.partie.demi_coup_courant, 2);
         QCOMPARE(J.trait, uint8_t(BLANC));
+    }
+
+    // After 1. 44-38 29-35, 49-44 dragged: the press alone played it, and
+    // the release, taken after black's reply, played the man now on 44 as
+    // well. The press picks the piece up, the drop plays it, the release
+    // starts nothing. On the 2D board and on a 3D one.
+    void un_glisser_ne_joue_que_son_coup() {
+        for (bool trois_d : {false, true}) {
+            auto f = contre_ordinateur(2);
+            Controleur& ctrl = f->controleur();
+            QVERIFY(banc::poser(*f, "W:W38,43,45-72:B1-28,30,35"));
+            QWidget* w = banc::c<QWidget>(*f, "Surface");
+            if (trois_d) {
+                banc::c<QAction>(*f, "Damier3D1")->trigger();
+                w = banc::c<QWidget>(*f, "Image5");
+            }
+            const Affichage& a = f->affichage();
+            auto point = [&](int s) {
+                return trois_d ? QPoint(a.pos3d_x[s] + 30, a.pos3d_y[s] + 20) : banc::point_de(*f, s);
+            };
+            QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, point(49));
+            passe_boucle(ctrl, false);
+            passe_boucle(ctrl, false);
+            QVERIFY2(ctrl.jeu().partie.demi_coup_courant == 0, "the press played the move");
+            QTest::mouseMove(w, point(44));
+            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, point(44));
+            for (int i = 0; i < 4; ++i) passe_boucle(ctrl, false);
+            QCOMPARE(ctrl.jeu().partie.demi_coup_courant, 2);
+            QCOMPARE(ctrl.jeu().plateau_affiche[44], uint8_t(PION_BLANC));
+            QCOMPARE(ctrl.jeu().plateau_affiche[49], uint8_t(VIDE));
+            QCOMPARE(ctrl.jeu().trait, uint8_t(BLANC));
+        }
     }
 
     // A takeback while the computer's move is being shown waits: the move
@@ -420,7 +452,7 @@ private slots:
         banc::cliquer(*f, 43);
         bool pendant = false;
         QTimer::singleShot(150, f.get(), [&] {
-            pendant = f->controleur().session().animation;
+            pendant = f->controleur().session().tour == Tour::coup_montre;
             banc::c<QToolButton>(*f, "SpeedButton1")->click();
         });
         passe_boucle(f->controleur(), false);
@@ -480,7 +512,7 @@ private slots:
         QCOMPARE(f->controleur().jeu().partie.demi_coup_courant, 1);
         QCOMPARE(f->controleur().session().couleur_ordinateur, uint8_t(0));
         QCOMPARE(f->controleur().jeu().trait, uint8_t(NOIR));
-        QCOMPARE(f->controleur().session().tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(f->controleur().session()));
 
         // A new game with the computer as white opens with its move.
         nouvelle_partie_contre_ordinateur(f->controleur(), false);

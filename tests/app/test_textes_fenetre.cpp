@@ -4,11 +4,16 @@
 #include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "brouillon.h"
 #include "control/textes_parties.h"
@@ -43,8 +48,9 @@ class TestTextesFenetre : public QObject {
     Q_OBJECT
 
    private slots:
-    // Printed to PDF: the heading, then rows of six move-list lines; the
-    // odd last half-move is not printed.
+    // Printed to PDF: the heading with the result and the date, then rows
+    // of six move-list lines. A game ending on white's move lost that last
+    // half-move on paper (the winning capture, as often as not).
     void impression_pdf() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
@@ -58,19 +64,19 @@ class TestTextesFenetre : public QObject {
         const QString pdf = d.fichier("partie.pdf");
         {
             QPdfWriter w(pdf);
-            QVERIFY(imprimer_partie(w, ctrl.jeu().partie, "Paul", "Anne"));
+            QVERIFY(imprimer_partie(w, ctrl.jeu().partie, "Paul", "Anne", RESULTAT_BLANCS, "2024-05-01"));
         }
         QProcess p;
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(p.waitForFinished(20000));
         const QStringList texte = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QVERIFY2(texte.size() >= 3, qPrintable(texte.join('|')));
-        QCOMPARE(texte[0].trimmed(), QString("Paul-Anne"));
+        QCOMPARE(texte[0].simplified(), QString("Paul-Anne 2-0 2024-05-01"));
         QString rangee1;
         for (int k = 0; k < 6; ++k) rangee1 += QString::fromStdString(lignes[k]).simplified() + ' ';
         QCOMPARE(texte[1].simplified(), rangee1.trimmed());
-        QCOMPARE(texte[2].simplified(), QString::fromStdString(lignes[6]).simplified());
-        QVERIFY2(!texte.join(' ').contains(QString::fromStdString(lignes[7]).simplified()), "the odd half-move");
+        QCOMPARE(texte[2].simplified(),
+                 (QString::fromStdString(lignes[6]) + ' ' + QString::fromStdString(lignes[7])).simplified());
     }
 
     // A file of two games: the list names the International one as refused;
@@ -173,6 +179,86 @@ class TestTextesFenetre : public QObject {
             touches.insert(a->shortcut(), a->objectName());
         }
         QCOMPARE(touches.value(QKeySequence(Qt::CTRL | Qt::Key_C)), QString("Ordinateurcontreordinateur1"));
+    }
+
+    // A training session could not be stopped: the computer thinks nearly
+    // all the time and its turn greyed "Paramétrage", which holds "Arrêter
+    // la session". The stop stays reachable (Échap too) while the other
+    // items of the menu wait; each session item is greyed when it cannot
+    // apply; the level's budget comes back once the session stops.
+    void session_d_entrainement_arretable() {
+        auto f = banc::fenetre();
+        Controleur& ctrl = f->controleur();
+        std::string err;
+        QVERIFY2(charger_moteur(ctrl, err), err.c_str());
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        banc::c<QAction>(*f, "Dbutant1")->trigger();
+        auto* lancer = banc::c<QAction>(*f, "Lancerunesession1");
+        auto* arreter = banc::c<QAction>(*f, "Arrterlasession1");
+        QVERIFY(lancer->isEnabled());
+        QVERIFY(!arreter->isEnabled());
+        lancer->trigger();
+        QVERIFY(!lancer->isEnabled());
+        // A long search, not an answer from the library.
+        ctrl.ctx().moteur->limites.profondeur_fixe = 40;
+        banc::c<QAction>(*f, "Bibliothquesactives1")->trigger();
+        bool atteinte = false, verrouille = false;
+        QTimer::singleShot(200, f.get(), [&] {
+            atteinte = ctrl.session().recherche_en_cours && arreter->isEnabled() &&
+                       banc::c<QMenu>(*f, "Ouvertures1")->menuAction()->isEnabled();
+            verrouille = !banc::c<QAction>(*f, "Changerlesparamtres1")->isEnabled();
+            QTest::keyClick(f.get(), Qt::Key_Escape);
+        });
+        QElapsedTimer t;
+        t.start();
+        passe_boucle(ctrl, false);
+        QVERIFY2(atteinte, "Arrêter la session out of reach during the computer's search");
+        QVERIFY(verrouille);
+        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(!ctrl.ctx().entrainement.active);
+        QVERIFY(!ctrl.options().ordinateurs);
+        QVERIFY(lancer->isEnabled());
+        QVERIFY(!arreter->isEnabled());
+        QCOMPARE(ctrl.ctx().controle.engineBudget, 5);
+    }
+
+    // A lesson that asks for the move showed its solution right under the
+    // question, and its text window opened at (0, 0) over the menus: the
+    // solution waits for its button, the window stands beside the game.
+    void lecon_a_chercher() {
+        Dossier d;
+        auto f = brouillon::fenetre(d);
+        Controleur& ctrl = f->controleur();
+        f->move(40, 60);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        const std::string chemin = dossier_problemes() + "/coup.dam";
+        QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(2)).at(0)));
+        QVERIFY(sauver_partie(ctrl, chemin));
+        outils::ecrire(chemin + "t", "Les blancs gagnent. Cherchez le coup avant d'avancer.\n\n"
+                                     "Solution : 1. 35-29 !\nLa suite est forcée.\n");
+        {
+            Guetteur<QFileDialog> g([&](QFileDialog* dlg) { brouillon::accepter(dlg, QString::fromStdString(chemin)); });
+            banc::c<QAction>(*f, "Problmes1")->trigger();
+            QCOMPARE(g.vus(), 1);
+        }
+        auto* bloc = banc::c<FenetreTexte>(*f, "FenetreTexte");
+        QVERIFY(bloc->isVisible());
+        QCOMPARE(bloc->texte(), QString::fromUtf8("Les blancs gagnent. Cherchez le coup avant d'avancer."));
+        const QRect menus(f->menuBar()->mapToGlobal(QPoint(0, 0)), f->menuBar()->size());
+        QVERIFY2(!bloc->frameGeometry().intersects(menus), "the text window covers the menus");
+        const QRect ecran = f->screen()->availableGeometry();
+        if (ecran.width() >= f->frameGeometry().width() + bloc->frameGeometry().width() + 8)
+            QVERIFY2(!f->frameGeometry().intersects(bloc->frameGeometry()), "the text window covers the game");
+        auto* voir = banc::c<QPushButton>(*bloc, "Solution");
+        QVERIFY(voir->isVisible());
+        QCOMPARE(voir->text(), QString("Voir la solution"));
+        QTest::mouseClick(voir, Qt::LeftButton);
+        QVERIFY(bloc->texte().contains("Solution : 1. 35-29 !"));
+        QVERIFY(bloc->texte().endsWith(QString::fromUtf8("La suite est forcée.")));
+        QVERIFY(!voir->isVisible());
     }
 
     // The lesson panels walk the lessons of "Problemes" and wrap around;

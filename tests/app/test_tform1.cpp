@@ -313,18 +313,18 @@ private slots:
         QVERIFY(banc::poser(*f, "W:W51,70:B45,33,22,6"));
         bool vu = false, menus_actifs = true, clic_garde = true;
         QTimer::singleShot(20, f.get(), [&] {
-            vu = f->controleur().session().animation;
+            vu = f->controleur().session().tour == Tour::coup_montre;
             menus_actifs = banc::c<QAction>(*f, "Nouveau2")->isEnabled();
             QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 70));
             QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, QPoint(700, 500));
-            clic_garde = f->controleur().session().clic_en_attente;
+            clic_garde = clic_en_attente(f->controleur().session());
         });
         cliquer(*f, 51);
         QVERIFY(vu);
         QVERIFY(!menus_actifs);
         QVERIFY(!clic_garde);
         QVERIFY(banc::c<QAction>(*f, "Nouveau2")->isEnabled());
-        QVERIFY(!f->controleur().session().animation);
+        QVERIFY(f->controleur().session().tour != Tour::coup_montre);
         QCOMPARE(position(*f), std::string("B:W16,70:B6"));
         passe_boucle(f->controleur(), false);
         QCOMPARE(position(*f), std::string("B:W16,70:B6"));
@@ -338,11 +338,11 @@ private slots:
         QVERIFY(!banc::c<QAction>(*f, "Humaincontrehumain1")->isChecked());
         QCOMPARE(f->controleur().session().contre_ordinateur, uint8_t(1));
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
-        QVERIFY(f->controleur().session().clic_en_attente);
+        QVERIFY(clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
-        clic1(f->controleur(), f->controleur().session().clic_x, f->controleur().session().clic_y);
-        f->controleur().session().clic_en_attente = false;
-        QCOMPARE(f->controleur().session().tour_ordinateur, uint8_t(1));
+        clic1(f->controleur(), f->controleur().session().saisies.front().x, f->controleur().session().saisies.front().y);
+        f->controleur().session().saisies.clear();
+        QVERIFY(tour_ordinateur(f->controleur().session()));
         QCOMPARE(f->controleur().jeu().trait, uint8_t(NOIR));
         const QPoint p = banc::point_de(*f, 25);
         clic1(f->controleur(), p.x(), p.y());
@@ -361,13 +361,13 @@ private slots:
         QElapsedTimer t;
         t.start();
         passe_boucle(f->controleur(), true);  // consumes the click: the human's move
-        QCOMPARE(f->controleur().session().tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(f->controleur().session()));
         // Nothing left in the queue (repaints included) that could wake it.
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
         passe_boucle(f->controleur(), true);  // the computer's turn, without waiting
         QVERIFY(!reveil);
         QVERIFY(t.elapsed() < 1500);
-        QCOMPARE(f->controleur().session().tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(f->controleur().session()));
     }
 
     // Without "Décomposer les prises" a multiple capture is not shown step
@@ -463,12 +463,12 @@ private slots:
         QVERIFY(banc::poser(*f, "B:W27,39,60:B22,6"));
         Jeu& J = f->controleur().jeu();
         Session& S = f->controleur().session();
-        S.tour_ordinateur = 1;
+        S.tour = Tour::a_jouer;
         QCOMPARE(coups_legaux(J.gen, J.trait), 1);
         const Coup c = J.gen.liste_coups[1][0];
         jouer_coup_ordinateur(f->controleur(), c);
         QCOMPARE(position(*f), std::string("W:W60:B6,46"));
-        QCOMPARE(S.tour_ordinateur, uint8_t(0));
+        QVERIFY(!tour_ordinateur(S));
         QCOMPARE(S.dernier_coup_ordi[0], uint8_t(22));
         QCOMPARE(S.dernier_coup_ordi[1], uint8_t(46));
         QCOMPARE(S.nb_legaux, 2);
@@ -484,7 +484,7 @@ private slots:
         // The human answers; the next computer move wipes the old outlines.
         cliquer(*f, 60);
         cliquer(*f, 53);
-        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(S));
         coups_legaux(J.gen, J.trait);
         jouer_coup_ordinateur(f->controleur(), J.gen.liste_coups[1][0]);
         QVERIFY(f->affichage().canvas.pixelColor(41 * c46 + 29, 41 * r + 9) != QColor(0, 255, 255));
@@ -504,7 +504,7 @@ private slots:
 
         QVERIFY(banc::poser(*f, "W:W51:B45"));
         cliquer(*f, 51);
-        QCOMPARE(S.tour_ordinateur, uint8_t(1));
+        QVERIFY(tour_ordinateur(S));
         fin_de_partie(f->controleur(), FIN_SANS_COUP);  // the computer finds no move
         QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(), QString("Bravo, vous avez gagné"));
 

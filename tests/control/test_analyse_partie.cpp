@@ -65,7 +65,8 @@ TEST_F(PartieAnalysee, LinesFillBothListsAndTheGameComesBackByteForByte) {
                          "\n" + b.vue.analyse_longues[3] + "\n");
     Terminerlanalyse1Click(f);
     EXPECT_FALSE(b.vue.panneaux[Panneau::Form4]);
-    EXPECT_TRUE(b.vue.panneaux[Panneau::Learn]);
+    // Four plies are too few to learn from: "Apprendre ?" is not asked.
+    EXPECT_FALSE(b.vue.panneaux[Panneau::Learn]);
     EXPECT_TRUE(f.options().reflexion_adverse);
     EXPECT_TRUE(b.vue.actif(Commande::Debuteruneanalyse1));
 }
@@ -79,6 +80,9 @@ TEST_F(PartieAnalysee, AClickOnALineShowsThePositionItWasPlayedFrom) {
     EXPECT_EQ(ecrire_fen(J.plateau_affiche, J.trait), "B:W39,66,67:B1,33");
     EXPECT_FALSE(b.vue.panneaux[Panneau::Form4]);
     EXPECT_FALSE(f.session().analyse_ouverte);
+    // The board marks the move that led there, not the game's last one.
+    EXPECT_EQ(b.vue.marques_plateau.depart, 45);
+    EXPECT_EQ(b.vue.marques_plateau.arrivee, 39);
     // The capture is the move from there.
     b.cliquer(33);
     b.cliquer(46);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "control/analyse_partie.h"
+#include "control/probleme.h"
 #include "engine/endgame.h"
 #include "lang/textes.h"
 #include "vue_test.h"
@@ -79,11 +81,11 @@ TEST(SaisieDesCoups, EachThreeDimensionalPositionPicksItsOwnSquare) {
         for (int j = 1; j <= NB_CASES; ++j) {
             DamierImage1Click(*b.f, j);
             const Session& S = b.f->session();
-            ASSERT_TRUE(S.clic_en_attente);
-            const int s = case_du_point(S.clic_x, S.clic_y, inverse);
+            ASSERT_TRUE(clic_en_attente(S));
+            const int s = case_du_point(S.saisies.front().x, S.saisies.front().y, inverse);
             ASSERT_EQ(inverse ? 73 - s : s, j);
-            ASSERT_TRUE(cellule_sombre(S.clic_x, S.clic_y));
-            b.f->session().clic_en_attente = false;
+            ASSERT_TRUE(cellule_sombre(S.saisies.front().x, S.saisies.front().y));
+            b.f->session().saisies.clear();
         }
     }
 }
@@ -96,7 +98,7 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
-    ASSERT_EQ(f.session().tour_ordinateur, 1);
+    ASSERT_TRUE(tour_ordinateur(f.session()));
     laisser_jouer(b);
     ASSERT_EQ(f.jeu().trait, BLANC);
     // 52-47 is the man's only move: one click plays it. The second click of
@@ -104,7 +106,7 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     // reply, on the man now on 47: it must not move it.
     b.cliquer(52);
     ASSERT_EQ(b.sur(47), PION_BLANC);
-    ASSERT_EQ(f.session().tour_ordinateur, 1);
+    ASSERT_TRUE(tour_ordinateur(f.session()));
     const std::string avant = position(b);
     int x, y;
     centre_de_case(47, false, x, y);
@@ -117,7 +119,35 @@ TEST(TourDeJeu, APressDuringTheComputersTurnOnlyStopsIt) {
     EXPECT_EQ(f.jeu().trait, BLANC);
     EXPECT_EQ(f.jeu().partie.demi_coup_courant, 4) << "only the computer's move was played";
     EXPECT_EQ(b.sur(47), PION_BLANC) << avant << " -> " << position(b);
-    EXPECT_FALSE(f.session().clic_en_attente);
+    EXPECT_FALSE(clic_en_attente(f.session()));
+}
+
+TEST(TourDeJeu, TwoClicksWithinOnePumpingAreBothTaken) {
+    // The computer thinks on the human's time and pumps events every 5000
+    // nodes: a quick selection and destination arrive in one pumping. One
+    // pending slot kept the second click alone and the move was lost.
+    Banc b(true);
+    Controleur& f = *b.f;
+    f.options().reflexion_adverse = true;
+    b.contre_kolmar(5);
+    b.poser("W:W43-72:B1-30");
+    f.session().veto_reflexion = 0;
+    int x1, y1, x2, y2;
+    centre_de_case(47, false, x1, y1);
+    centre_de_case(41, false, x2, y2);
+    bool envoye = false;
+    b.vue.pendant = [&] {
+        if (f.session().en_reflexion_adverse && !envoye) {
+            envoye = true;
+            clic(f, x1, y1);
+            clic(f, x2, y2);
+        }
+    };
+    passe_boucle(f, false);
+    b.vue.pendant = nullptr;
+    ASSERT_TRUE(envoye) << "pondering did not run";
+    EXPECT_EQ(f.jeu().partie.demi_coup_courant, 1) << "47-41 was not taken";
+    EXPECT_EQ(b.sur(41), PION_BLANC);
 }
 
 TEST(TourDeJeu, TheSearchsAnswerIsDroppedWhenTheGameChangedMeanwhile) {
@@ -260,6 +290,69 @@ TEST(Horloges, AFinishedGamesClocksStandStillAndModesDoNotMoveThem) {
     EXPECT_EQ(f.ctx().horloges.minblanc + ":" + f.ctx().horloges.secblanc, "1:26");
 }
 
+TEST(Horloges, AClockRunsOnlyDuringItsSidesTurnOfALiveGame) {
+    Banc b(true);
+    Controleur& f = *b.f;
+    Horloges& h = f.ctx().horloges;
+    int64_t maintenant = 1000000;
+    h.source = [&] { return maintenant; };
+    auto attendre = [&](int secondes) {
+        for (int i = 0; i < secondes; ++i) {
+            maintenant += 1000;
+            ajouter_temps(f);
+        }
+    };
+    // The start screen of a first run: 47 s there went on white's clock.
+    const std::string vide = ::testing::TempDir() + "kolmar_sans_autosave";
+    std::filesystem::remove_all(vide);
+    std::filesystem::create_directories(vide + "/Sauve");
+    definir_repertoire_donnees(vide);
+    demarrer_tours(h);
+    attendre(47);
+    FormActivate(f);
+    definir_repertoire_donnees(KOLMAR_DIR);
+    attendre(1);
+    EXPECT_LE(h.total_blanc, 1) << "the start screen's time was counted";
+
+    // A set-up of 69 s, the computer (black) to move first: its first move
+    // was charged the whole set-up.
+    b.contre_kolmar(2);
+    f.ctx().moteur->limites.profondeur_fixe = 2;
+    nouvelle_partie(f);
+    Installeruneposition1Click(f);
+    attendre(69);
+    Couleur_joue(f);
+    Installeruneposition1Click(f);
+    ASSERT_FALSE(f.session().mode_probleme);
+    laisser_jouer(b);
+    ASSERT_EQ(f.jeu().partie.demi_coup_courant, 1);
+    EXPECT_LE(h.base_noir, 1) << "the set-up was charged to the computer";
+    EXPECT_LE(h.base_blanc, 0);
+
+    // An analysis is no one's turn.
+    b.vue.pendant = [&] {
+        maintenant += 1000;
+        ajouter_temps(f);
+        if (f.session().analyse_en_cours) Arretercettephase1Click(f);
+    };
+    Debuteruneanalyse1Click(f);
+    b.vue.pendant = nullptr;
+    attendre(1);
+    EXPECT_LE(h.total_blanc, 1) << "the analysis ran on white's clock";
+
+    // A finished game loaded: black, to move, has no move left.
+    f.session().contre_ordinateur = 0;
+    b.poser("W:W51:B45");
+    b.cliquer(51);
+    ASSERT_TRUE(f.session().partie_finie);
+    const std::string chemin = ::testing::TempDir() + "kolmar_finie.dam";
+    ASSERT_TRUE(sauver_partie(f, chemin));
+    ASSERT_TRUE(ouvrir_partie(f, chemin));
+    const int32_t noir = h.total_noir;
+    attendre(30);
+    EXPECT_EQ(h.total_noir, noir) << "black's clock ran in a game that is over";
+}
+
 TEST(Horloges, ExchangingPlayersKeepsTheRunningTurnsTime) {
     Banc b(true);
     Controleur& f = *b.f;
@@ -283,11 +376,20 @@ TEST(Horloges, HugeClocksFromAFileDoNotOverflow) {
     restaurer_horloges(f.ctx().horloges, INT_MAX, INT_MAX);
     f.ctx().controle.engineBudget = INT_MAX;
     f.ctx().controle.periodLimit = INT_MAX;
-    f.session().tour_ordinateur = 1;
+    f.session().tour = Tour::a_jouer;
     f.ctx().moteur->limites.profondeur_fixe = 2;
     laisser_jouer(b);
     EXPECT_EQ(f.jeu().trait, BLANC);
     EXPECT_GE(f.ctx().horloges.base_noir, 0);
+}
+
+TEST(Joueurs, NouveauEmptiesTheMoveListAtOnce) {
+    Banc b;
+    b.poser("W:W43-72:B1-30");
+    for (int s : {44, 38, 25, 31}) b.cliquer(s);
+    ASSERT_EQ(b.vue.lignes.size(), 1u);
+    Nouveau2Click(*b.f);
+    EXPECT_TRUE(b.vue.lignes.empty()) << "the old game's moves stayed while the new game was chosen";
 }
 
 TEST(Joueurs, NamesAndColourFollowThePlayers) {

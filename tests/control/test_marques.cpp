@@ -80,7 +80,7 @@ TEST(Marques, TheComputersMoveIsMarkedAndNoCaptureMarkShowsDuringItsTurn) {
     b.poser("W:W43-72:B1-30");
     b.cliquer(47);
     b.cliquer(41);
-    ASSERT_EQ(f.session().tour_ordinateur, 1);
+    ASSERT_TRUE(tour_ordinateur(f.session()));
     EXPECT_EQ(b.vue.marques_plateau.arrivee, 41);
     EXPECT_TRUE(b.vue.marques_plateau.obligatoires.empty()) << "the computer is to move";
     laisser_jouer(b);

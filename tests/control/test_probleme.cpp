@@ -86,11 +86,11 @@ TEST(MiseEnPlace, TwoClicksOnEachCaptionComeBackInEveryLanguage) {
 
         Couleur_joue(f);
         EXPECT_EQ(b.vue.textes[Etiquette::Couleurjoue], texte(TexteAnalyse::OrdinateurJoue, l)) << l;
-        EXPECT_EQ(f.session().tour_ordinateur, 1);
+        EXPECT_TRUE(tour_ordinateur(f.session()));
         EXPECT_EQ(f.jeu().trait, NOIR);
         Couleur_joue(f);
         EXPECT_EQ(b.vue.textes[Etiquette::Couleurjoue], texte(TexteAnalyse::JoueurJoue, l)) << l;
-        EXPECT_EQ(f.session().tour_ordinateur, 0);
+        EXPECT_FALSE(tour_ordinateur(f.session()));
         EXPECT_EQ(f.jeu().trait, BLANC);
     }
     EXPECT_STREQ(texte(TexteAnalyse::OrdinateurJoue, ESPAGNOL), "Ordenador juegue");
@@ -142,7 +142,7 @@ TEST(MiseEnPlace, ASideWithoutPiecesHasLostWhenPlayResumes) {
     EXPECT_EQ(b.vue.textes[Etiquette::qui_gagne], texte(Texte::GainDesNoirs));
     // The tab stays while the computer has the move, and set-up is refused
     // during a rated game.
-    f.session().tour_ordinateur = 1;
+    f.session().tour = Tour::a_jouer;
     EXPECT_FALSE(OngletChanging(f));
     Banc m;
     poser_matchState(*m.f, MATCH_EN_COURS);

@@ -34,9 +34,9 @@ std::string lire(const std::string& chemin) {
 }
 
 // Kings on 1 and 72 stepping to and fro from a balanced ending.
-std::string va_et_vient(int plies) {
+std::string va_et_vient(int plies, const char* fen = "W:WK1,43:BK72,K71") {
     static const char* const k_coups[4] = {"1-7", "72-66", "7-1", "66-72"};
-    std::string t = "[White \"Paul\"]\n[Black \"Anne\"]\n[FEN \"W:WK1,43:BK72,K71\"]\n";
+    std::string t = std::string("[White \"Paul\"]\n[Black \"Anne\"]\n[FEN \"") + fen + "\"]\n";
     for (int p = 0; p < plies; ++p) t += std::string(k_coups[p % 4]) + " ";
     return t + "*\n";
 }
@@ -87,6 +87,25 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
     EXPECT_FALSE(Crerunfichiertexte1Click(f, d + "/absent/p.txt", FormatTexte::texte));
     EXPECT_EQ(b.vue.erreurs.size(), 2u);
     fs::remove_all(d);
+}
+
+TEST(TextesParties, ApprendreIsAskedOnlyWhenLearningCanHappen) {
+    // A yes to "Apprendre ?" did nothing, without a word, after a game
+    // ending five pieces against two.
+    for (const char* fen : {"W:WK1,43:BK72,K71", "W:WK1,43,44,45,46:BK72,K71"}) {
+        Banc b(true);
+        Controleur& f = *b.f;
+        choisir_niveau(f, 1);
+        ASSERT_TRUE(importer_partie(f, lire_parties(va_et_vient(22, fen)).at(0)));
+        b.vue.pendant = [&] {
+            if (f.session().analyse_en_cours) Arretercettephase1Click(f);
+        };
+        Debuteruneanalyse1Click(f);
+        b.vue.pendant = nullptr;
+        Terminerlanalyse1Click(f);
+        const bool equilibre = std::string(fen) == "W:WK1,43:BK72,K71";
+        EXPECT_EQ(b.vue.panneaux[Panneau::Learn], equilibre) << fen;
+    }
 }
 
 TEST(TextesParties, LearningAsksOnlyAfterTwentyPliesWithAScoreAndWritesTheWholeTable) {

@@ -188,5 +188,14 @@ TEST(Lecons, ShippedLessonsOpenAtTheirSetUpWithTheSolutionAheadAndATextEach) {
         std::string texte;
         EXPECT_TRUE(lire_texte_lecon(dir + "/" + nom, texte)) << nom;
         EXPECT_GT(texte.size(), 200u) << nom;
+        // A lesson that gives a solution keeps it apart from what the player
+        // reads first.
+        std::string enonce, solution;
+        separer_solution(texte, enonce, solution);
+        if (texte.find("Solution") != std::string::npos) {
+            EXPECT_EQ(solution.rfind("Solution :", 0), 0u) << nom;
+            EXPECT_EQ(enonce.find("Solution"), std::string::npos) << nom;
+            EXPECT_EQ(enonce + "\n\n" + solution, texte) << nom;
+        }
     }
 }

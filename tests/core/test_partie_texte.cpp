@@ -68,7 +68,7 @@ EtatNote paul_anne() {
 
 }  // namespace
 
-TEST(TexteExport, HeadingResultAndFourListLinesALineUpToTheLastCompletePair) {
+TEST(TexteExport, HeadingResultAndFourListLinesALineUpToTheCurrentHalfMove) {
     const EtatNote etat = paul_anne();
     auto jeu = partie_depuis("", etat);
     jouer(*jeu, etat, 19);
@@ -79,16 +79,25 @@ TEST(TexteExport, HeadingResultAndFourListLinesALineUpToTheLastCompletePair) {
     ASSERT_EQ(5u, l.size());
     EXPECT_EQ("Paul-Anne  0-2", l[0]);
     EXPECT_EQ("Kolmar101", l[1]);
-    auto ligne = [&](int i) { return ligne_coup(pt, i, 18) + "  "; };
+    auto ligne = [&](int i) { return ligne_coup(pt, i, 19) + "  "; };
     EXPECT_EQ(ligne(0) + ligne(1) + ligne(2) + ligne(3), l[2]);
     EXPECT_EQ(ligne(4) + ligne(5) + ligne(6) + ligne(7), l[3]);
-    EXPECT_EQ(ligne(8), l[4]);
+    // White's 19th half-move, alone on its line, was left out: a game won
+    // on white's move lost its winning move.
+    EXPECT_EQ(ligne(8) + ligne(9), l[4]);
+    {
+        auto relu = std::make_unique<Jeu>();
+        EtatNote e;
+        EXPECT_EQ(rejouer_partie(lire_parties(impair).at(0), *relu, e).demi_coups, 19);
+    }
 
-    // White's 19th half-move alone is not written: the same text as at 18.
+    // At ply 18 the text stops at its complete pair.
     auto courant18 = std::make_unique<Jeu>();
     courant18->partie = pt;
     courant18->partie.demi_coup_courant = 18;
-    EXPECT_EQ(impair, texte_partie(courant18->partie, "Paul", "Anne", RESULTAT_NOIRS));
+    const std::vector<std::string> l18 = lignes_de(texte_partie(courant18->partie, "Paul", "Anne", RESULTAT_NOIRS));
+    ASSERT_EQ(5u, l18.size());
+    EXPECT_EQ(ligne_coup(pt, 8, 18) + "  ", l18[4]);
     EXPECT_EQ("Paul-Anne ", lignes_de(texte_partie(pt, "Paul", "Anne", RESULTAT_AUCUN))[0]);
 }
 
