@@ -63,7 +63,9 @@ void montrer(Controleur& f, const Rafraichir& r) {
 
 // Navigation waits while a move is being shown: the move is committed
 // when the display ends.
-bool occupe(const Controleur& f) { return f.session().tour == Tour::coup_montre; }
+bool occupe(const Controleur& f) {
+    return f.session().tour == Tour::coup_montre;
+}
 
 std::string sans_blancs(const std::string& s) {
     const auto a = s.find_first_not_of(" \t");
@@ -94,8 +96,7 @@ void ajouter_temps(Controleur& f) {
     // A clock runs only on its side's turn of a live game: not once it is
     // over, nor while a position is set up or the game analysed.
     if (S.partie_finie || S.mode_probleme || S.analyse_en_cours) return;
-    if (kolmar::ajouter_temps(f.ctx().horloges, f.jeu().trait, tour_ordinateur(S)))
-        f.vue().horloges(f.ctx().horloges);
+    if (kolmar::ajouter_temps(f.ctx().horloges, f.jeu().trait, tour_ordinateur(S))) f.vue().horloges(f.ctx().horloges);
 }
 
 void Horlogeszro1Click(Controleur& f) {
@@ -318,8 +319,10 @@ void fermer_ecran_depart(Controleur& f) {
     std::error_code ec;
     // The game in the autosave is only read once a board is chosen: keep
     // it and change its language alone.
-    if (std::filesystem::exists(chemin, ec)) poser_langue_partie(chemin, static_cast<uint8_t>(f.ctx().langue));
-    else ecrire_autosave(f);
+    if (std::filesystem::exists(chemin, ec))
+        poser_langue_partie(chemin, static_cast<uint8_t>(f.ctx().langue));
+    else
+        ecrire_autosave(f);
 }
 
 void FormActivate(Controleur& f) {
@@ -348,8 +351,10 @@ void Nouveau2Click(Controleur& f) {
 
 void partie_entrainement(Controleur& f, bool ordinateur_noir, const std::string& nom) {
     const std::string kolmar = NOM_KOLMAR;
-    if (ordinateur_noir) poser_noms(f, nom, kolmar);
-    else poser_noms(f, kolmar, nom);
+    if (ordinateur_noir)
+        poser_noms(f, nom, kolmar);
+    else
+        poser_noms(f, kolmar, nom);
     poser_matchState(f, MATCH_AUCUN);
     contre_ordinateur(f, ordinateur_noir);
     f.options().arret_par_clic = true;
@@ -375,8 +380,10 @@ void partie_match(Controleur& f, bool ordinateur_noir, const std::string& nom, i
         (ordinateur_noir ? m.points_blanc : m.points_noir) = POINTS_INCONNU;
     }
     const std::string kolmar = NOM_KOLMAR;
-    if (ordinateur_noir) poser_noms(f, joueur, kolmar);
-    else poser_noms(f, kolmar, joueur);
+    if (ordinateur_noir)
+        poser_noms(f, joueur, kolmar);
+    else
+        poser_noms(f, kolmar, joueur);
     const uint8_t etat = m.matchState;
     contre_ordinateur(f, ordinateur_noir);
     poser_matchState(f, etat);
@@ -449,8 +456,8 @@ void regles_match(Controleur& f) {
         if (!f.options().ordinateurs) fermer(Commande::Fichier1);
     }
     if (S.tour == Tour::coup_montre)
-        for (Commande c : {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Inverserdamier1,
-                           Commande::Numroterlescase1})
+        for (Commande c :
+             {Commande::Nouveau2, Commande::Humaincontrehumain1, Commande::Inverserdamier1, Commande::Numroterlescase1})
             fermer(c);
     // Set-up changes the position under the libraries; an analysis opens
     // once, its two other commands only while it runs or is shown.

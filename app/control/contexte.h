@@ -58,8 +58,8 @@ struct Saisie {
 struct Session {
     uint8_t contre_ordinateur = 1;  // 0 in "Humain contre humain"
     Tour tour = Tour::repos;
-    uint8_t arret_calcul = 0;       // stop request read by the search
-    uint8_t fin_programme = 0;      // ends the main loop
+    uint8_t arret_calcul = 0;        // stop request read by the search
+    uint8_t fin_programme = 0;       // ends the main loop
     uint8_t couleur_ordinateur = 1;  // 1: the computer plays black
     int32_t en_reflexion_adverse = 0;
     uint8_t mode_probleme = 0;
@@ -139,16 +139,20 @@ struct Session {
 };
 
 // A press or a release waits for the main loop.
-inline bool clic_en_attente(const Session& S) { return !S.saisies.empty(); }
+inline bool clic_en_attente(const Session& S) {
+    return !S.saisies.empty();
+}
 
 // The computer has the move: it is to start, thinks, or shows its move.
 // A human's capture being shown counts too, since input waits for it.
-inline bool tour_ordinateur(const Session& S) { return S.tour != Tour::repos; }
+inline bool tour_ordinateur(const Session& S) {
+    return S.tour != Tour::repos;
+}
 
 // Animation waits; tests set them to zero.
 struct Delais {
-    int pas_ms = 500;       // each landing square of a capture
-    int fin_ms = 1000;      // from the last step to the end square
+    int pas_ms = 500;   // each landing square of a capture
+    int fin_ms = 1000;  // from the last step to the end square
     int clignotement_ms = 10;
 };
 

@@ -13,9 +13,13 @@ Controleur::Controleur(Vue& vue) : vue_(&vue) {
     ctx_.moteur->bibliotheque = &ctx_.bibliotheque;
 }
 
-uint8_t matchState(const Controleur& f) { return f.ctx().match.matchState; }
+uint8_t matchState(const Controleur& f) {
+    return f.ctx().match.matchState;
+}
 
-void poser_matchState(Controleur& f, uint8_t etat) { f.ctx().match.matchState = etat; }
+void poser_matchState(Controleur& f, uint8_t etat) {
+    f.ctx().match.matchState = etat;
+}
 
 bool match_en_cours(const Controleur& f) {
     const uint8_t e = matchState(f);
@@ -60,6 +64,8 @@ bool charger_moteur(Controleur& f, std::string& erreur, const std::string& dir) 
     return true;
 }
 
-bool moteur_pret(const Controleur& f) { return f.ctx().moteur && f.ctx().moteur->hash.entrees != nullptr; }
+bool moteur_pret(const Controleur& f) {
+    return f.ctx().moteur && f.ctx().moteur->hash.entrees != nullptr;
+}
 
 }  // namespace kolmar

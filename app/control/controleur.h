@@ -12,7 +12,7 @@
 namespace kolmar {
 
 class Controleur {
-public:
+   public:
     // `vue` must outlive the controller; a VueMuette runs it headless.
     explicit Controleur(Vue& vue);
     Controleur(const Controleur&) = delete;
@@ -28,7 +28,7 @@ public:
     const Options& options() const { return ctx_.options; }
     Vue& vue() { return *vue_; }
 
-private:
+   private:
     Contexte ctx_;
     Vue* vue_;
 };

@@ -3,11 +3,11 @@
 #include <cassert>
 #include <cstring>
 
+#include "control/analyse_partie.h"
 #include "control/commandes.h"
 #include "control/controleur.h"
 #include "control/geometrie.h"
 #include "control/marques.h"
-#include "control/analyse_partie.h"
 #include "control/navigation.h"
 #include "control/position.h"
 #include "control/probleme.h"
@@ -18,7 +18,9 @@ namespace kolmar {
 
 namespace {
 
-void dessiner_case(Controleur& f, int s, int code) { f.vue().dessiner_case(s, code); }
+void dessiner_case(Controleur& f, int s, int code) {
+    f.vue().dessiner_case(s, code);
+}
 
 // The 3D picture marks a square too, except the computer's squares when
 // "Indication des mouvements" is off.
@@ -26,9 +28,13 @@ void encadrer_case(Controleur& f, int s, uint32_t couleur, bool de_l_ordinateur 
     f.vue().encadrer_case(s, couleur, f.options().indication_mouvements || !de_l_ordinateur);
 }
 
-void attendre(Controleur& f, int ms) { f.vue().attendre(ms); }
+void attendre(Controleur& f, int ms) {
+    f.vue().attendre(ms);
+}
 
-void effacer_marques(Session& S) { std::memset(S.marques, 0, sizeof S.marques); }
+void effacer_marques(Session& S) {
+    std::memset(S.marques, 0, sizeof S.marques);
+}
 
 // The board as committed, then the selection and the path entered so far:
 // a full redraw is the only way to wipe earlier outlines completely.
@@ -76,14 +82,18 @@ void executer(Controleur& f, const Candidat& c) {
     if (!jouer_demi_coup(f, coup, chemin, false)) return;
 
     if (S.contre_ordinateur) {
-        if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
-        else S.tour = Tour::a_jouer;
+        if (partie_pleine(J.partie))
+            fin_de_partie(f, FIN_NULLE);
+        else
+            S.tour = Tour::a_jouer;
         return;
     }
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     f.vue().montrer(Panneau::prise_obligatoire, S.nb_legaux > 0 && J.gen.prise_max > 0);
-    if (S.nb_legaux == 0) fin_de_partie(f, FIN_SANS_COUP);
-    else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
+    if (S.nb_legaux == 0)
+        fin_de_partie(f, FIN_SANS_COUP);
+    else if (partie_pleine(J.partie))
+        fin_de_partie(f, FIN_NULLE);
 }
 
 // Offers the next landing squares of a capture from the path entered so
@@ -272,8 +282,10 @@ void appui1(Controleur& f, int x, int y, bool tenu) {
         S.case_pressee = static_cast<uint8_t>(s);
         return;
     }
-    if (choisi) executer(f, *choisi);
-    else if (S.piece_choisie != 0) S.case_pressee = static_cast<uint8_t>(s);
+    if (choisi)
+        executer(f, *choisi);
+    else if (S.piece_choisie != 0)
+        S.case_pressee = static_cast<uint8_t>(s);
 }
 
 // The release of the press appui1 took last, at (x, y).
@@ -289,8 +301,10 @@ void relache1(Controleur& f, int x, int y) {
     const int s = cellule_sombre(x, y) ? case_du_point(x, y, f.ctx().damier_inverse != 0) : 0;
     const bool retenu_valide = retenu >= 0 && retenu < static_cast<int>(S.candidats.size());
     if (s == presse) {
-        if (retenu_valide) executer(f, S.candidats[static_cast<size_t>(retenu)]);
-        else if (deselection) deselectionner(f);
+        if (retenu_valide)
+            executer(f, S.candidats[static_cast<size_t>(retenu)]);
+        else if (deselection)
+            deselectionner(f);
         return;
     }
     if (s < 1 || s > NB_CASES) return;
@@ -354,8 +368,10 @@ bool point_3d(const Controleur& f, int j, int& x, int& y) {
 
 void appui_3d(Controleur& f, int j) {
     int x, y;
-    if (point_3d(f, j, x, y)) appui(f, x, y);
-    else f.session().appui_en_file = false;
+    if (point_3d(f, j, x, y))
+        appui(f, x, y);
+    else
+        f.session().appui_en_file = false;
 }
 
 void relache_3d(Controleur& f, int j) {
@@ -370,7 +386,9 @@ void DamierImage1Click(Controleur& f, int j) {
     clic(f, x, y);
 }
 
-void clic1(Controleur& f, int x, int y) { appui1(f, x, y, false); }
+void clic1(Controleur& f, int x, int y) {
+    appui1(f, x, y, false);
+}
 
 namespace {
 
@@ -380,8 +398,10 @@ void prendre_saisies(Controleur& f) {
     while (!S.saisies.empty() && !S.fin_programme) {
         const Saisie e = S.saisies.front();
         S.saisies.pop_front();
-        if (e.relache) relache1(f, e.x, e.y);
-        else appui1(f, e.x, e.y, true);
+        if (e.relache)
+            relache1(f, e.x, e.y);
+        else
+            appui1(f, e.x, e.y, true);
         // What is left was aimed at the position before the computer's
         // reply; played after it, it would be a move nobody chose.
         if (tour_ordinateur(S) && !S.mode_probleme) {
@@ -463,8 +483,10 @@ void fin_de_partie(Controleur& f, int kind) {
     // The side to move first: when neither side can move, it is the one
     // that cannot play that loses.
     const int camp = J.trait;
-    if (coups_legaux(J.gen, camp) == 0) gagnant = 1 - camp;
-    else if (coups_legaux(J.gen, 1 - camp) == 0) gagnant = camp;
+    if (coups_legaux(J.gen, camp) == 0)
+        gagnant = 1 - camp;
+    else if (coups_legaux(J.gen, 1 - camp) == 0)
+        gagnant = camp;
     if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON) gagnant = S.couleur_ordinateur;
     if (kind == FIN_TEMPS_ORDI) gagnant = 1 - S.couleur_ordinateur;
 
@@ -474,9 +496,12 @@ void fin_de_partie(Controleur& f, int kind) {
     std::string t;
     if (gagnant == BLANC || gagnant == NOIR) {
         const std::string& nom = gagnant == BLANC ? C.etat.nom_blanc : C.etat.nom_noir;
-        if (match) t = nom + texte(Texte::Gagne, l);
-        else if (humains) t = texte(gagnant == BLANC ? Texte::GainDesBlancs : Texte::GainDesNoirs, l);
-        else t = texte(gagnant == S.couleur_ordinateur ? Texte::KolmarAGagne : Texte::VousAvezGagne, l);
+        if (match)
+            t = nom + texte(Texte::Gagne, l);
+        else if (humains)
+            t = texte(gagnant == BLANC ? Texte::GainDesBlancs : Texte::GainDesNoirs, l);
+        else
+            t = texte(gagnant == S.couleur_ordinateur ? Texte::KolmarAGagne : Texte::VousAvezGagne, l);
     }
     if (kind == FIN_NULLE) t = texte(Texte::MatchNul, l);
     if (kind == FIN_TEMPS_HUMAIN) t = texte(Texte::TempsDepasseGainKolmar, l);
@@ -561,8 +586,10 @@ void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
     S.dernier_coup_ordi[1] = c.arrivee;
     S.nb_legaux = coups_legaux(J.gen, J.trait);
     S.veto_reflexion = J.gen.prise_max > 2 ? 1 : 0;
-    if (S.nb_legaux == 0) fin_de_partie(f, FIN_HUMAIN_BLOQUE);
-    else if (partie_pleine(J.partie)) fin_de_partie(f, FIN_NULLE);
+    if (S.nb_legaux == 0)
+        fin_de_partie(f, FIN_HUMAIN_BLOQUE);
+    else if (partie_pleine(J.partie))
+        fin_de_partie(f, FIN_NULLE);
 }
 
 void passe_boucle(Controleur& f, bool attendre_evenement) {

@@ -20,7 +20,9 @@ std::string texte_secondes(int32_t s) {
     return s >= 0 && s <= 9 ? "0" + t : t;
 }
 
-std::string texte_minutes(int32_t m) { return std::to_string(m); }
+std::string texte_minutes(int32_t m) {
+    return std::to_string(m);
+}
 
 namespace {
 
@@ -55,7 +57,9 @@ void compter(Horloges& h, uint8_t trait) {
 
 }  // namespace
 
-void demarrer_tours(Horloges& h) { h.debut_noir = h.debut_blanc = h.horodatage(); }
+void demarrer_tours(Horloges& h) {
+    h.debut_noir = h.debut_blanc = h.horodatage();
+}
 
 bool ajouter_temps(Horloges& h, uint8_t trait, bool tour_ordinateur) {
     if (tour_ordinateur || !h.timer_actif) return false;
@@ -133,7 +137,9 @@ int64_t allocation_temps(int32_t periodLimit, int32_t demi_coup) {
     return periodes * (static_cast<int64_t>(periodLimit) + 2);
 }
 
-int diviseur_handicap(int points_humain) { return points_humain >= 1800 ? 1 : 2; }
+int diviseur_handicap(int points_humain) {
+    return points_humain >= 1800 ? 1 : 2;
+}
 
 PertesTemps verifier_temps(const Horloges& h, const ControleTemps& c, int32_t demi_coup, uint8_t couleur_ordinateur,
                            int points_humain, uint8_t matchState) {

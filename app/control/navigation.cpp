@@ -8,7 +8,9 @@ namespace kolmar {
 namespace {
 
 // A running search gives up at its next poll.
-void arreter(EtatTour& e) { e.arret_calcul = 1; }
+void arreter(EtatTour& e) {
+    e.arret_calcul = 1;
+}
 
 // The current names go into the record being restored, so moving through
 // the game keeps the names the players have now.

@@ -23,7 +23,7 @@ namespace kolmar {
 // window keeps them (its session flags and the state it notes positions
 // with).
 struct EtatTour {
-    uint8_t& arret_calcul;        // stop request the search polls
+    uint8_t& arret_calcul;  // stop request the search polls
     Tour& tour;
     uint8_t& matchState;
     uint8_t& trait_dernier;       // trait right after the last committed half-move
@@ -34,13 +34,13 @@ struct EtatTour {
 // What the window must refresh after a command. The piece counters
 // (from jeu.nb_pieces) are refreshed after every command.
 struct Rafraichir {
-    bool position = false;       // repaint the board from plateau_affiche
-    bool noms = false;           // Nom_blanc, Nom_noir and the 3D name labels
-    bool etiquettes = false;     // the eight clock labels from Horloges
-    bool saisie = false;         // clear the pending move input
-    bool selection = false;      // select line `ligne` of ListBox1 (-1: none)
+    bool position = false;    // repaint the board from plateau_affiche
+    bool noms = false;        // Nom_blanc, Nom_noir and the 3D name labels
+    bool etiquettes = false;  // the eight clock labels from Horloges
+    bool saisie = false;      // clear the pending move input
+    bool selection = false;   // select line `ligne` of ListBox1 (-1: none)
     int ligne = -1;
-    bool couleur = false;        // Couleurordi gets texte_couleur_ordinateur()
+    bool couleur = false;           // Couleurordi gets texte_couleur_ordinateur()
     bool jouer_ordinateur = false;  // the computer plays the side to move now
 };
 

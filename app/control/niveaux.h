@@ -11,21 +11,21 @@ namespace kolmar {
 // The time control of the game; saved with every game file.
 struct ControleTemps {
     int32_t engineBudget = 160;
-    int32_t periodLimit = 178;   // allowance of one period in seconds, minus 2
-    int32_t periodMinutes = 3;   // the figure of the Nbminutes edit
-    uint8_t levelIndex = 0;      // 1..7 special levels, 8 "Autre", 0 named levels
-    uint8_t levelCode = 5;       // identifies the checked item
+    int32_t periodLimit = 178;  // allowance of one period in seconds, minus 2
+    int32_t periodMinutes = 3;  // the figure of the Nbminutes edit
+    uint8_t levelIndex = 0;     // 1..7 special levels, 8 "Autre", 0 named levels
+    uint8_t levelCode = 5;      // identifies the checked item
 };
 
 struct Niveau {
-    const char* objet;          // menu item objectName
-    const char* gestionnaire;   // handler name
-    int32_t engineBudget;       // 55 per minute for "Autre"
-    int32_t periodLimit;        // for "Autre": 60 per minute, minus 2
-    int32_t minutes;            // Nbminutes text; 0 for "Autre" (as typed)
+    const char* objet;         // menu item objectName
+    const char* gestionnaire;  // handler name
+    int32_t engineBudget;      // 55 per minute for "Autre"
+    int32_t periodLimit;       // for "Autre": 60 per minute, minus 2
+    int32_t minutes;           // Nbminutes text; 0 for "Autre" (as typed)
     uint8_t levelIndex;
     uint8_t levelCode;
-    bool special;               // in the submenu XSpecial1
+    bool special;  // in the submenu XSpecial1
 };
 
 constexpr int NB_NIVEAUX = 17;

@@ -11,7 +11,6 @@
 #include "records/lecons.h"
 #include "records/pdn.h"
 #include "rules/board.h"
-#include "lang/textes.h"
 
 namespace kolmar {
 
@@ -54,7 +53,9 @@ std::string texte_partie_pdn(const Controleur& f) {
     return ecrire_pdn(pdn_de_partie(J.partie, J.trait, C.etat.nom_blanc, C.etat.nom_noir, f.session().resultat));
 }
 
-std::string texte_position(const Controleur& f) { return ecrire_fen(f.jeu().plateau_affiche, f.jeu().trait); }
+std::string texte_position(const Controleur& f) {
+    return ecrire_fen(f.jeu().plateau_affiche, f.jeu().trait);
+}
 
 bool coller(Controleur& f, const std::string& texte, FichierParties& parties) {
     parties = FichierParties();

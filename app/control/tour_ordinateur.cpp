@@ -21,7 +21,9 @@ int pieces_camp(const Jeu& J, int camp) {
 // Clock values come from files too: a hostile one must not overflow.
 constexpr int64_t SECONDES_MAX = 100000000;
 
-int32_t borner(int64_t s) { return static_cast<int32_t>(std::clamp<int64_t>(s, 0, SECONDES_MAX)); }
+int32_t borner(int64_t s) {
+    return static_cast<int32_t>(std::clamp<int64_t>(s, 0, SECONDES_MAX));
+}
 
 // The names follow the players: the computer's side is "Kolmar", and
 // without a computer nobody is.
@@ -44,7 +46,7 @@ void noms_selon_mode(Controleur& f) {
 
 EtatTour etat_tour(Controleur& f) {
     Session& S = f.session();
-    return EtatTour{S.arret_calcul, S.tour, f.ctx().match.matchState, S.trait_dernier,
+    return EtatTour{S.arret_calcul,       S.tour,      f.ctx().match.matchState, S.trait_dernier,
                     S.couleur_ordinateur, f.ctx().etat};
 }
 
@@ -207,9 +209,8 @@ void tour_de_l_ordinateur(Controleur& f) {
 void reflexion_adverse(Controleur& f) {
     Session& S = f.session();
     Jeu& J = f.jeu();
-    if (!moteur_pret(f) || !f.options().reflexion_adverse || S.mode_probleme || S.veto_reflexion ||
-        S.reflexion_faite || S.partie_finie || !S.contre_ordinateur || tour_ordinateur(S) || clic_en_attente(S) ||
-        S.fin_programme)
+    if (!moteur_pret(f) || !f.options().reflexion_adverse || S.mode_probleme || S.veto_reflexion || S.reflexion_faite ||
+        S.partie_finie || !S.contre_ordinateur || tour_ordinateur(S) || clic_en_attente(S) || S.fin_programme)
         return;
     S.reflexion_faite = true;
     S.en_reflexion_adverse = 1;
@@ -233,9 +234,12 @@ void annoncer_fin(Controleur& f, int kind, int gagnant) {
     }
     if (!f.options().commentaires) return;
     // gagnant is -1 in a match or between two people: no sound for those.
-    if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON) f.vue().son(Son::perdu);
-    else if (kind == FIN_TEMPS_ORDI) f.vue().son(Son::gagne);
-    else if (kind != FIN_NULLE && gagnant >= 0) f.vue().son(Son::gagne);
+    if (kind == FIN_TEMPS_HUMAIN || kind == FIN_ABANDON)
+        f.vue().son(Son::perdu);
+    else if (kind == FIN_TEMPS_ORDI)
+        f.vue().son(Son::gagne);
+    else if (kind != FIN_NULLE && gagnant >= 0)
+        f.vue().son(Son::gagne);
 }
 
 void nouvelle_partie_contre_ordinateur(Controleur& f, bool ordinateur_noir) {
@@ -253,7 +257,9 @@ void nouvelle_partie_contre_ordinateur(Controleur& f, bool ordinateur_noir) {
     if (!ordinateur_noir) S.tour = Tour::a_jouer;
 }
 
-void pause(Controleur& f) { f.session().arret_calcul = 1; }
+void pause(Controleur& f) {
+    f.session().arret_calcul = 1;
+}
 
 void ProposernulClick(Controleur& f) {
     Session& S = f.session();
@@ -273,7 +279,9 @@ void BitBtn14Click(Controleur& f) {
     fin_de_partie(f, FIN_NULLE);
 }
 
-void Annul_nulClick(Controleur& f) { f.vue().montrer(Panneau::Match_nul, false); }
+void Annul_nulClick(Controleur& f) {
+    f.vue().montrer(Panneau::Match_nul, false);
+}
 
 void Ordinateurcontreordinateur1Click(Controleur& f, bool coche) {
     Session& S = f.session();

@@ -25,18 +25,18 @@ constexpr uint32_t COULEUR_ARGENT = 0xC0C0C0;   // the window colour
 
 // Panels the controller shows and hides.
 enum class Panneau : int {
-    fin_de_parties,      // the result panel
-    Zut,                 // the beginner's handicap move
-    Match_nul,           // the computer offers a draw
-    Nulrefus,            // "Nul refusé"
-    Panel9,              // minutes of "Autre"
-    prise_obligatoire,   // the three rule labels Label29..31
-    Abandon,             // the abandon button and its menu item
-    Panel11,             // "Match" / "Entraînement"
-    Couleurordi,         // the computer's colour, hidden without a computer
-    Probleme,            // the set-up group box "PLACEZ LES PIONS"
-    Form4,               // the analysis window
-    Learn,               // "Apprendre ?" after an analysis
+    fin_de_parties,     // the result panel
+    Zut,                // the beginner's handicap move
+    Match_nul,          // the computer offers a draw
+    Nulrefus,           // "Nul refusé"
+    Panel9,             // minutes of "Autre"
+    prise_obligatoire,  // the three rule labels Label29..31
+    Abandon,            // the abandon button and its menu item
+    Panel11,            // "Match" / "Entraînement"
+    Couleurordi,        // the computer's colour, hidden without a computer
+    Probleme,           // the set-up group box "PLACEZ LES PIONS"
+    Form4,              // the analysis window
+    Learn,              // "Apprendre ?" after an analysis
     NB
 };
 
@@ -106,7 +106,7 @@ struct MarquesPlateau {
 };
 
 class Vue {
-public:
+   public:
     virtual ~Vue() = default;
 
     // The board. `inverse` and `numeros` say how squares are drawn.
@@ -171,7 +171,7 @@ public:
 // A view that shows nothing: the controller runs without a window (tests,
 // tools) and waits return at once.
 class VueMuette : public Vue {
-public:
+   public:
     void orientation(bool, bool) override {}
     void placer_pions(const uint8_t*) override {}
     void dessiner_case(int, int) override {}

@@ -8,7 +8,9 @@
 
 namespace kolmar {
 
-QColor couleur_fenetre(uint32_t v) { return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff); }
+QColor couleur_fenetre(uint32_t v) {
+    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
+}
 
 int position_3d(const Affichage& a, int x, int y) {
     if (a.image3d.isNull()) return 0;
@@ -22,7 +24,9 @@ int position_3d(const Affichage& a, int x, int y) {
     return trouve;
 }
 
-QString format_compte(int n) { return QString::asprintf(" %2d", n); }
+QString format_compte(int n) {
+    return QString::asprintf(" %2d", n);
+}
 
 bool charger_images(Affichage& a, std::string& manquant) {
     static const char* const fichiers[5] = {"Images1c/1pva.bmp", "Images1c/1pba.BMP", "Images1c/1dba.bmp",

@@ -17,7 +17,9 @@ std::array<QString, static_cast<size_t>(SorteFichier::NB)>& notes() {
     return n;
 }
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -36,13 +38,17 @@ QString dossier_dialogue(SorteFichier s) {
     switch (s) {
         case SorteFichier::parties:
         case SorteFichier::textes:
-        case SorteFichier::image: return dossier_documents();
-        case SorteFichier::problemes: return qs(dossier_problemes());
+        case SorteFichier::image:
+            return dossier_documents();
+        case SorteFichier::problemes:
+            return qs(dossier_problemes());
         case SorteFichier::lecons:
         case SorteFichier::parametres:
-        case SorteFichier::ouvertures: return qs(dossier_joueur("Parametres"));
+        case SorteFichier::ouvertures:
+            return qs(dossier_joueur("Parametres"));
         case SorteFichier::analyse:
-        case SorteFichier::NB: break;
+        case SorteFichier::NB:
+            break;
     }
     creer_dossiers(repertoire_donnees());
     return qs(repertoire_donnees());

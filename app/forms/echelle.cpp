@@ -1,8 +1,8 @@
 #include "forms/echelle.h"
 
 #include <QEvent>
-#include <QFrame>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -111,8 +111,10 @@ void Echelle::ajuster(QWidget* w) {
     }
     if (!base.isValid()) return;
     QFont police = base.value<QFont>();
-    if (police.pixelSize() > 0) police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s_))));
-    else police.setPointSizeF(police.pointSizeF() * s_);
+    if (police.pixelSize() > 0)
+        police.setPixelSize(std::max(1, int(std::lround(police.pixelSize() * s_))));
+    else
+        police.setPointSizeF(police.pointSizeF() * s_);
     // A caption longer in one language than the place made for it is set
     // smaller rather than cut.
     QString t;

@@ -12,20 +12,23 @@
 #include <cctype>
 #include <memory>
 
+#include "forms/composants.h"
+#include "forms/dossiers.h"
 #include "lang/messages.h"
 #include "records/fichiers.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
 
-#include "forms/composants.h"
-#include "forms/dossiers.h"
-
 namespace kolmar {
 
 namespace {
 
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool chiffre(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool blanc(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+bool chiffre(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // One or two digits; a third digit makes the move unreadable.
 bool nombre(const std::string& t, size_t& i, int& v) {
@@ -47,7 +50,9 @@ std::string minuscules(std::string s) {
     return s;
 }
 
-QString qs(Texte t, int langue) { return QString::fromUtf8(texte(t, langue)); }
+QString qs(Texte t, int langue) {
+    return QString::fromUtf8(texte(t, langue));
+}
 
 }  // namespace
 
@@ -109,12 +114,18 @@ int premier_coup_impossible(const std::vector<CoupLivre>& coups) {
 
 std::string message_ligne(const VerificationLigne& v, int langue) {
     switch (v.defaut) {
-        case VerificationLigne::aucun: return std::string();
-        case VerificationLigne::vide: return texte(Texte::LigneVide, langue);
-        case VerificationLigne::illisible: return avec_numero(Texte::LigneIllisible, langue, v.coup);
-        case VerificationLigne::case_inexistante: return avec_numero(Texte::CaseInexistante, langue, v.coup);
-        case VerificationLigne::coup_impossible: return avec_numero(Texte::CoupImpossible, langue, v.coup);
-        case VerificationLigne::trop_longue: return texte(Texte::LigneTropLongue, langue);
+        case VerificationLigne::aucun:
+            return std::string();
+        case VerificationLigne::vide:
+            return texte(Texte::LigneVide, langue);
+        case VerificationLigne::illisible:
+            return avec_numero(Texte::LigneIllisible, langue, v.coup);
+        case VerificationLigne::case_inexistante:
+            return avec_numero(Texte::CaseInexistante, langue, v.coup);
+        case VerificationLigne::coup_impossible:
+            return avec_numero(Texte::CoupImpossible, langue, v.coup);
+        case VerificationLigne::trop_longue:
+            return texte(Texte::LigneTropLongue, langue);
     }
     return std::string();
 }
@@ -142,8 +153,8 @@ bool changer_bibliotheque(Bibliotheque& b, const std::string& chemin, std::strin
     return true;
 }
 
-bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2,
-                                        FenetreOuvertures* f3, int langue) {
+bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2, FenetreOuvertures* f3,
+                                        int langue) {
     const QString dossier = dossier_dialogue(SorteFichier::ouvertures);
     const QString nom = QFileDialog::getOpenFileName(parent, QString(), dossier + QStringLiteral("/*.ovv"),
                                                      qs(Texte::FiltreOuvertures, langue));
@@ -242,8 +253,7 @@ void FenetreOuvertures::afficher() {
 
 void FenetreOuvertures::charger() {
     std::vector<std::string> lignes;
-    lire_ouvertures(chemin_lecture(couleur_ == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS),
-                    lignes);
+    lire_ouvertures(chemin_lecture(couleur_ == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS), lignes);
     b_.liste(couleur_) = std::move(lignes);
     afficher();
 }
@@ -316,7 +326,9 @@ void FenetreOuvertures::BitBtn2Click() {
     fermer();
 }
 
-void FenetreOuvertures::reject() { fermer(); }
+void FenetreOuvertures::reject() {
+    fermer();
+}
 
 void FenetreOuvertures::fermer() {
     hide();

@@ -50,12 +50,12 @@ class FenetreOuvertures;
 // The menu item itself: an open dialog in "Parametres", then the set
 // installed and shown in both editors; a failure in a box "Erreur".
 // False when nothing was installed.
-bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2,
-                                        FenetreOuvertures* f3, int langue = FRANCAIS);
+bool Changerbibliothqueouvertures1Click(QWidget* parent, Bibliotheque& b, FenetreOuvertures* f2, FenetreOuvertures* f3,
+                                        int langue = FRANCAIS);
 
 class FenetreOuvertures : public QDialog {
     Q_OBJECT
-public:
+   public:
     // couleur 0: TForm2, the white lines; 1: TForm3, the black ones.
     FenetreOuvertures(Bibliotheque& b, int couleur, QWidget* parent = nullptr);
 
@@ -95,14 +95,14 @@ public:
     // Shows a failure; a message box captioned "Erreur" unless replaced.
     std::function<void(const QString&)> signaler_erreur;
 
-signals:
+   signals:
     // The window has closed: the main window shows its panels and menus.
     void fermee();
 
-public slots:
+   public slots:
     void reject() override;
 
-private:
+   private:
     void fermer();
 
     Bibliotheque& b_;

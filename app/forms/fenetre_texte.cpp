@@ -1,10 +1,10 @@
 #include "forms/fenetre_texte.h"
 
 #include <QPlainTextEdit>
-#include <algorithm>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kolmar {
 

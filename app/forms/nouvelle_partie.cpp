@@ -10,18 +10,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "records/fichiers.h"
-#include "records/texte.h"
-
 #include "forms/composants.h"
 #include "lang/messages.h"
+#include "records/fichiers.h"
+#include "records/texte.h"
 
 namespace kolmar {
 
 namespace {
 
-QString qs(Texte t, int langue) { return QString::fromUtf8(texte(t, langue)); }
-
+QString qs(Texte t, int langue) {
+    return QString::fromUtf8(texte(t, langue));
+}
 
 void remplir(QListWidget* l, const std::vector<std::string>& lignes) {
     l->clear();
@@ -64,8 +64,8 @@ QWidget* colonne(QWidget* page, QLabel* label, QLineEdit* edit, QListWidget* nom
     return c;
 }
 
-QGroupBox* couleur(QWidget* page, const char* groupe, QRadioButton*& blanc, const char* nom_blanc,
-                   QRadioButton*& noir, const char* nom_noir) {
+QGroupBox* couleur(QWidget* page, const char* groupe, QRadioButton*& blanc, const char* nom_blanc, QRadioButton*& noir,
+                   const char* nom_noir) {
     auto* g = composant<QGroupBox>(page, groupe);
     blanc = composant<QRadioButton>(g, nom_blanc);
     noir = composant<QRadioButton>(g, nom_noir);
@@ -211,7 +211,9 @@ Registre NouvellePartie::registre() const {
     return r;
 }
 
-void NouvellePartie::fermer() { hide(); }
+void NouvellePartie::fermer() {
+    hide();
+}
 
 void NouvellePartie::BitBtn15Click() {
     fermer();

@@ -19,7 +19,7 @@ namespace kolmar {
 
 class NouvellePartie : public QTabWidget {
     Q_OBJECT
-public:
+   public:
     explicit NouvellePartie(QWidget* parent = nullptr);
 
     // Pages.
@@ -81,7 +81,7 @@ public:
 
     void appliquer_legendes(int langue);
 
-signals:
+   signals:
     // Names are cut to what a game record holds.
     void entrainement(bool ordinateur_noir, const QString& nom);
     // selection: the line of ListBox9 chosen, -1 for none.
@@ -93,7 +93,7 @@ signals:
     // Writing the register failed: the text for the "Erreur" box.
     void erreur(const QString& message);
 
-private:
+   private:
     void fermer();
 
     int langue_ = FRANCAIS;

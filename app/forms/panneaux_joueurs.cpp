@@ -10,18 +10,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "forms/nouvelle_partie.h"
-#include "records/fichiers.h"
-
 #include "forms/composants.h"
+#include "forms/nouvelle_partie.h"
 #include "lang/messages.h"
+#include "records/fichiers.h"
 
 namespace kolmar {
 
 namespace {
 
-QString qs(Texte t, int langue) { return QString::fromUtf8(texte(t, langue)); }
-
+QString qs(Texte t, int langue) {
+    return QString::fromUtf8(texte(t, langue));
+}
 
 void cadre(QFrame* f, const char* nom) {
     f->setObjectName(QString::fromLatin1(nom));
@@ -41,7 +41,9 @@ QHBoxLayout* boutons(QPushButton* ok, QPushButton* annuler) {
 
 }  // namespace
 
-int32_t capital_choisi(bool k1600, bool k1700) { return k1600 ? 1600 : k1700 ? 1700 : 1800; }
+int32_t capital_choisi(bool k1600, bool k1700) {
+    return k1600 ? 1600 : k1700 ? 1700 : 1800;
+}
 
 void apres_effacement(Match& m, int k) {
     if (k <= 0) return;
@@ -237,6 +239,8 @@ void PanneauJoueurs::OKjoueurClick() {
     emit noms(nom_de_partie(Edit2->text()), nom_de_partie(Edit3->text()));
 }
 
-void PanneauJoueurs::Cancel_joueursClick() { hide(); }
+void PanneauJoueurs::Cancel_joueursClick() {
+    hide();
+}
 
 }  // namespace kolmar

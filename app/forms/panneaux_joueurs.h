@@ -27,7 +27,7 @@ void apres_effacement(Match& m, int k);
 
 class NouveauJoueur : public QFrame {
     Q_OBJECT
-public:
+   public:
     explicit NouveauJoueur(QWidget* parent = nullptr);
 
     QLabel* Label19 = nullptr;  // "Nom du joueur :"
@@ -47,19 +47,19 @@ public:
 
     void appliquer_legendes(int langue);
 
-signals:
+   signals:
     // The register has the new player as its last line.
     void joueur_ajoute(const QString& nom, int32_t capital);
     void annule();
     void erreur(const QString& message);
 
-private:
+   private:
     int langue_ = FRANCAIS;
 };
 
 class EffaceJoueur : public QFrame {
     Q_OBJECT
-public:
+   public:
     explicit EffaceJoueur(QWidget* parent = nullptr);
 
     QLabel* Label18 = nullptr;  // "Joueur à effacer :"
@@ -77,20 +77,20 @@ public:
 
     void appliquer_legendes(int langue);
 
-signals:
+   signals:
     // Line k has left both files; later lines moved up (see apres_effacement).
     void joueur_supprime(int k);
     // The board is repainted after OK in every case, and after Cancel.
     void repeindre();
     void erreur(const QString& message);
 
-private:
+   private:
     int langue_ = FRANCAIS;
 };
 
 class PanneauJoueurs : public QFrame {
     Q_OBJECT
-public:
+   public:
     explicit PanneauJoueurs(QWidget* parent = nullptr);
 
     QLabel* Label26 = nullptr;  // "Joueur blanc :"
@@ -107,7 +107,7 @@ public:
 
     void appliquer_legendes(int langue);
 
-signals:
+   signals:
     // Names cut to what a game record holds.
     void noms(const QString& nom_blanc, const QString& nom_noir);
 };

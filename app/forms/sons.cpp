@@ -28,6 +28,8 @@ void jouer_son(QObject* proprietaire, const char* fichier) {
     effet->play();
 }
 
-QString dernier_son() { return g_dernier; }
+QString dernier_son() {
+    return g_dernier;
+}
 
 }  // namespace kolmar

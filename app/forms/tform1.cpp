@@ -34,7 +34,9 @@ namespace kolmar {
 
 namespace {
 
-QString tr_texte(Texte t) { return QString::fromUtf8(kolmar::texte(t)); }
+QString tr_texte(Texte t) {
+    return QString::fromUtf8(kolmar::texte(t));
+}
 
 QAction* action(QMenu* menu, const char* nom, Texte t, bool cochable = false, bool coche = false) {
     return action_menu(menu, nom, tr_texte(t), cochable, coche);
@@ -100,7 +102,9 @@ bool TForm1::charger_images(std::string& manquant) {
     return true;
 }
 
-void TForm1::clic_3d(int x, int y) { DamierImage1Click(ctrl_, position_3d(affichage_, x, y)); }
+void TForm1::clic_3d(int x, int y) {
+    DamierImage1Click(ctrl_, position_3d(affichage_, x, y));
+}
 
 void TForm1::creer_menus() {
     Fichier1 = menuBar()->addMenu(tr_texte(Texte::Fichier));
@@ -128,11 +132,10 @@ void TForm1::creer_menus() {
     connect(Quitter1, &QAction::triggered, this, [this] { quitter(ctrl_); });
     connect(Inverserdamier1, &QAction::triggered, this, [this] { Inverser(ctrl_); });
     connect(Numroterlescase1, &QAction::triggered, this, [this] { numerotation(ctrl_); });
-    connect(Indicationdesmouvements1, &QAction::triggered, this,
-            [this](bool coche) {
-                ctrl_.options().indication_mouvements = coche;
-                montrer_marques(ctrl_);
-            });
+    connect(Indicationdesmouvements1, &QAction::triggered, this, [this](bool coche) {
+        ctrl_.options().indication_mouvements = coche;
+        montrer_marques(ctrl_);
+    });
     connect(Dcomposerlesprises1, &QAction::triggered, this,
             [this](bool coche) { ctrl_.options().decomposer_prises = coche; });
 }
@@ -207,11 +210,16 @@ void TForm1::creer_composants() {
 
 void TForm1::poser_legende(const char* controle, const QString& t) {
     const QString nom = QString::fromLatin1(controle);
-    if (auto* a = findChild<QAction*>(nom)) a->setText(t);
-    else if (auto* m = findChild<QMenu*>(nom)) m->setTitle(t);
-    else if (auto* lab = findChild<QLabel*>(nom)) lab->setText(t);
-    else if (auto* b = findChild<QPushButton*>(nom)) b->setText(t);
-    else if (auto* g = findChild<QGroupBox*>(nom)) g->setTitle(t);
+    if (auto* a = findChild<QAction*>(nom))
+        a->setText(t);
+    else if (auto* m = findChild<QMenu*>(nom))
+        m->setTitle(t);
+    else if (auto* lab = findChild<QLabel*>(nom))
+        lab->setText(t);
+    else if (auto* b = findChild<QPushButton*>(nom))
+        b->setText(t);
+    else if (auto* g = findChild<QGroupBox*>(nom))
+        g->setTitle(t);
     else if (auto* w = findChild<QWidget*>(nom)) {
         // A tab page takes its caption from its tab, in whichever page
         // control holds it.
@@ -311,54 +319,54 @@ void TForm1::options(const Options& o) {
 
 void TForm1::montrer(Panneau p, bool visible) {
     switch (p) {
-    case Panneau::fin_de_parties:
-        fin_de_parties->setVisible(visible);
-        // The labels of the match and of the computer's colour stand
-        // where the result is written.
-        if (visible) fin_de_parties->raise();
-        break;
-    case Panneau::Zut:
-        Zut->setVisible(visible);
-        break;
-    case Panneau::Match_nul:
-        Match_nul->setVisible(visible);
-        break;
-    case Panneau::Nulrefus:
-        Nulrefus->setVisible(visible);
-        break;
-    case Panneau::Panel9:
-        Panel9->setVisible(visible);
-        if (visible) {
-            Panel9->raise();
-            Nbminutes->setFocus();
-        }
-        break;
-    case Panneau::prise_obligatoire:
-        for (QLabel* l : {Label29, Label30, Label31}) l->setVisible(visible);
-        break;
-    case Panneau::Abandon:
-        Abandon->setVisible(visible);
-        Abandon1->setVisible(visible);
-        break;
-    case Panneau::Panel11:
-        Panel11->setVisible(visible);
-        break;
-    case Panneau::Couleurordi:
-        Couleurordi->setVisible(visible);
-        break;
-    case Panneau::Probleme:
-        Probleme->setVisible(visible);
-        break;
-    case Panneau::Form4:
-        Form4->setVisible(visible);
-        if (visible) Form4->raise();
-        break;
-    case Panneau::Learn:
-        Learn->setVisible(visible);
-        if (visible) Learn->raise();
-        break;
-    case Panneau::NB:
-        break;
+        case Panneau::fin_de_parties:
+            fin_de_parties->setVisible(visible);
+            // The labels of the match and of the computer's colour stand
+            // where the result is written.
+            if (visible) fin_de_parties->raise();
+            break;
+        case Panneau::Zut:
+            Zut->setVisible(visible);
+            break;
+        case Panneau::Match_nul:
+            Match_nul->setVisible(visible);
+            break;
+        case Panneau::Nulrefus:
+            Nulrefus->setVisible(visible);
+            break;
+        case Panneau::Panel9:
+            Panel9->setVisible(visible);
+            if (visible) {
+                Panel9->raise();
+                Nbminutes->setFocus();
+            }
+            break;
+        case Panneau::prise_obligatoire:
+            for (QLabel* l : {Label29, Label30, Label31}) l->setVisible(visible);
+            break;
+        case Panneau::Abandon:
+            Abandon->setVisible(visible);
+            Abandon1->setVisible(visible);
+            break;
+        case Panneau::Panel11:
+            Panel11->setVisible(visible);
+            break;
+        case Panneau::Couleurordi:
+            Couleurordi->setVisible(visible);
+            break;
+        case Panneau::Probleme:
+            Probleme->setVisible(visible);
+            break;
+        case Panneau::Form4:
+            Form4->setVisible(visible);
+            if (visible) Form4->raise();
+            break;
+        case Panneau::Learn:
+            Learn->setVisible(visible);
+            if (visible) Learn->raise();
+            break;
+        case Panneau::NB:
+            break;
     }
 }
 
@@ -380,78 +388,80 @@ void TForm1::poser_nom(QLabel* l, const std::string& nom) {
 void TForm1::texte(Etiquette e, const std::string& t) {
     const QString q = QString::fromStdString(t);
     switch (e) {
-    case Etiquette::Couleurordi:
-        Couleurordi->setText(q);
-        echelle_->ajuster(Couleurordi);
-        break;
-    case Etiquette::qui_gagne:
-        qui_gagne->setText(q);
-        echelle_->ajuster(qui_gagne);
-        break;
-    case Etiquette::Resultat_noir:
-        Resultat_noir->setText(q);
-        echelle_->ajuster(Resultat_noir);
-        break;
-    case Etiquette::Resultat_blanc:
-        Resultat_blanc->setText(q);
-        echelle_->ajuster(Resultat_blanc);
-        break;
-    case Etiquette::Panel11:
-        Panel11->setText(q);
-        echelle_->ajuster(Panel11);
-        break;
-    case Etiquette::Nom_blanc:
-        poser_nom(Nom_blanc, t);
-        poser_nom(Nom_blanc3d, t + " : ");
-        break;
-    case Etiquette::Nom_noir:
-        poser_nom(Nom_noir, t);
-        poser_nom(Nom_noir3d, t + " : ");
-        break;
-    case Etiquette::Bas_Haut:
-        Bas_Haut->setText(q);
-        echelle_->ajuster(Bas_Haut);
-        break;
-    case Etiquette::Couleurjoue:
-        Couleurjoue->setText(q);
-        echelle_->ajuster(Couleurjoue);
-        break;
-    case Etiquette::Blancs:
-        Blancs->setText(q);
-        echelle_->ajuster(Blancs);
-        break;
-    case Etiquette::Noirs:
-        Noirs->setText(q);
-        echelle_->ajuster(Noirs);
-        break;
-    case Etiquette::Nbcoups3d:
-        Nbcoups3d->setText(q);
-        echelle_->ajuster(Nbcoups3d);
-        break;
-    case Etiquette::NB:
-        break;
+        case Etiquette::Couleurordi:
+            Couleurordi->setText(q);
+            echelle_->ajuster(Couleurordi);
+            break;
+        case Etiquette::qui_gagne:
+            qui_gagne->setText(q);
+            echelle_->ajuster(qui_gagne);
+            break;
+        case Etiquette::Resultat_noir:
+            Resultat_noir->setText(q);
+            echelle_->ajuster(Resultat_noir);
+            break;
+        case Etiquette::Resultat_blanc:
+            Resultat_blanc->setText(q);
+            echelle_->ajuster(Resultat_blanc);
+            break;
+        case Etiquette::Panel11:
+            Panel11->setText(q);
+            echelle_->ajuster(Panel11);
+            break;
+        case Etiquette::Nom_blanc:
+            poser_nom(Nom_blanc, t);
+            poser_nom(Nom_blanc3d, t + " : ");
+            break;
+        case Etiquette::Nom_noir:
+            poser_nom(Nom_noir, t);
+            poser_nom(Nom_noir3d, t + " : ");
+            break;
+        case Etiquette::Bas_Haut:
+            Bas_Haut->setText(q);
+            echelle_->ajuster(Bas_Haut);
+            break;
+        case Etiquette::Couleurjoue:
+            Couleurjoue->setText(q);
+            echelle_->ajuster(Couleurjoue);
+            break;
+        case Etiquette::Blancs:
+            Blancs->setText(q);
+            echelle_->ajuster(Blancs);
+            break;
+        case Etiquette::Noirs:
+            Noirs->setText(q);
+            echelle_->ajuster(Noirs);
+            break;
+        case Etiquette::Nbcoups3d:
+            Nbcoups3d->setText(q);
+            echelle_->ajuster(Nbcoups3d);
+            break;
+        case Etiquette::NB:
+            break;
     }
 }
 
 void TForm1::son(Son s) {
     switch (s) {
-    case Son::coup:
-        jouer_son(this, "son.wav");
-        break;
-    case Son::gagne:
-        jouer_son(this, "gagne.wav");
-        break;
-    case Son::perdu:
-        jouer_son(this, "Perdu.wav");
-        break;
+        case Son::coup:
+            jouer_son(this, "son.wav");
+            break;
+        case Son::gagne:
+            jouer_son(this, "gagne.wav");
+            break;
+        case Son::perdu:
+            jouer_son(this, "Perdu.wav");
+            break;
     }
 }
 
 void TForm1::sablier(bool attente) {
     if (attente == sablier_) return;
     sablier_ = attente;
-    if (attente) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
+    if (attente)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 // --- Events ---
@@ -483,8 +493,10 @@ void TForm1::closeEvent(QCloseEvent* e) {
     if (!fermeture_ && !jeu_ouvert()) fermer_ecran_depart(ctrl_);
     const bool ferme = fermeture_ || !jeu_ouvert() || exiter(ctrl_);
     fermeture_ = false;
-    if (ferme) e->accept();
-    else e->ignore();
+    if (ferme)
+        e->accept();
+    else
+        e->ignore();
 }
 
 }  // namespace kolmar

@@ -52,19 +52,19 @@ class TForm6;
 // The client area: shows the backing image and takes the board clicks.
 class Surface : public QWidget {
     Q_OBJECT
-public:
+   public:
     Surface(TForm1& f, QWidget* parent);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+   private:
     TForm1& f_;
     // A piece being dragged: where it was taken, where the pointer is, in
     // logical pixels.
@@ -76,17 +76,17 @@ private:
 // Image5: the 3D board picture; a press picks the position under it.
 class Image3d : public QWidget {
     Q_OBJECT
-public:
+   public:
     Image3d(TForm1& f, QWidget* parent);
     // A point of the widget in the picture's pixels.
     QPoint vers_image(QPointF p) const;
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+   private:
     TForm1& f_;
 };
 
@@ -94,7 +94,7 @@ class FenetreAide;
 
 class TForm1 : public QMainWindow, public Vue {
     Q_OBJECT
-public:
+   public:
     static constexpr int LARGEUR_CLIENT = 800;
     static constexpr int HAUTEUR_CLIENT = 512;
 
@@ -181,10 +181,10 @@ public:
     // "Imprimer analyse" once the print dialog is confirmed.
     void imprimer_analyse(QPrinter& printer);
 
-protected:
+   protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+   private:
     void creer_menus();
     void creer_composants();
     void creer_parties();
@@ -248,13 +248,13 @@ private:
     void Problmes1Click();
     void montrer_lecon(const std::string& texte);
     void Chargerdesleons1Click();
-public:
+
+   public:
     // "Oui" of "Apprendre ?": the learning step, the lesson file asked for
     // when the position may be learned.
     void Learn_yesClick();
 
-private:
-
+   private:
     Affichage affichage_;
     Controleur ctrl_;
     int langue_ = FRANCAIS;
@@ -364,7 +364,7 @@ private:
     QAction* Match21 = nullptr;  // "Nouveau joueur"
     QAction* Effacerunjoueur1 = nullptr;
     QAction* Changerlesnoms1 = nullptr;
-    QAction* Abandon1 = nullptr;  // in the menu bar during a match
+    QAction* Abandon1 = nullptr;   // in the menu bar during a match
     QMenu* Ouvertures1 = nullptr;  // "Paramétrage"
     QAction* Ouverturespourlesblancs1 = nullptr;
     QAction* Ouverturespourlesnoirs1 = nullptr;

@@ -3,8 +3,8 @@
 // the marks of the last move and of the compulsory captures, the keys that
 // step through the game and the confirmation of a resignation.
 #include <QKeySequence>
-#include <QMessageBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>

@@ -29,10 +29,12 @@ namespace kolmar {
 
 namespace {
 
-QString qs(Texte t, int langue) { return QString::fromUtf8(kolmar::texte(t, langue)); }
+QString qs(Texte t, int langue) {
+    return QString::fromUtf8(kolmar::texte(t, langue));
+}
 
 // Qt's translation files of each interface language, in language order.
-const char* const k_traductions_qt[NB_LANGUES] = {"qtbase_fr", "qtbase_en", "qtbase_nl",
+const char* const k_traductions_qt[NB_LANGUES] = {"qtbase_fr",    "qtbase_en", "qtbase_nl",
                                                   "qtbase_pt_BR", "qtbase_es", "qtbase_it"};
 
 // The window's own dialog, so it looks the same everywhere, speaks the
@@ -87,8 +89,8 @@ bool TForm1::prendre_dossier(const std::string& dossier) {
 }
 
 void TForm1::erreur(const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, qs(Texte::Erreur, langue_), QString::fromStdString(message),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, qs(Texte::Erreur, langue_), QString::fromStdString(message), QMessageBox::Ok,
+                    this);
     box.setObjectName(QStringLiteral("Erreur"));
     box.exec();
 }
@@ -116,8 +118,10 @@ void TForm1::langue(int l) {
     mettre_a_l_echelle();
 
     // Qt's own texts (file dialogs, standard buttons) in the same language.
-    if (!traduction_qt_) traduction_qt_ = new QTranslator(this);
-    else QCoreApplication::removeTranslator(traduction_qt_);
+    if (!traduction_qt_)
+        traduction_qt_ = new QTranslator(this);
+    else
+        QCoreApplication::removeTranslator(traduction_qt_);
     if (traduction_qt_->load(QString::fromLatin1(k_traductions_qt[l]),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(traduction_qt_);

@@ -21,7 +21,9 @@ namespace kolmar {
 
 namespace {
 
-QString tr_jeu(TexteJeu t) { return QString::fromUtf8(kolmar::texte(t)); }
+QString tr_jeu(TexteJeu t) {
+    return QString::fromUtf8(kolmar::texte(t));
+}
 
 QAction* action(QMenu* menu, const char* nom, TexteJeu t, QKeySequence raccourci = {}) {
     QAction* a = menu->addAction(tr_jeu(t));
@@ -148,8 +150,10 @@ void TForm1::creer_horloges() {
         a->setCheckable(true);
         groupe->addAction(a);
         Niveaux[i] = a;
-        if (i == NIVEAU_AUTRE) connect(a, &QAction::triggered, this, [this] { kolmar::N8Autre1Click(ctrl_); });
-        else connect(a, &QAction::triggered, this, [this, i] { choisir_niveau(ctrl_, i); });
+        if (i == NIVEAU_AUTRE)
+            connect(a, &QAction::triggered, this, [this] { kolmar::N8Autre1Click(ctrl_); });
+        else
+            connect(a, &QAction::triggered, this, [this, i] { choisir_niveau(ctrl_, i); });
     }
 
     Panel9 = new QFrame(surface);
@@ -197,8 +201,10 @@ void TForm1::horloges(const Horloges& h) {
 }
 
 void TForm1::minuterie(bool marche) {
-    if (marche) Timer1->start();
-    else Timer1->stop();
+    if (marche)
+        Timer1->start();
+    else
+        Timer1->stop();
     Pause2->setChecked(!marche);
 }
 

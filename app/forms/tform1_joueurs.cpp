@@ -26,7 +26,9 @@ namespace kolmar {
 
 namespace {
 
-QString qs(Texte t, int langue) { return QString::fromUtf8(kolmar::texte(t, langue)); }
+QString qs(Texte t, int langue) {
+    return QString::fromUtf8(kolmar::texte(t, langue));
+}
 
 QAction* element(QObject* parent, const char* nom, Texte t) {
     auto* a = new QAction(qs(t, FRANCAIS), parent);
@@ -61,8 +63,7 @@ void TForm1::creer_parties() {
     menuBar()->insertMenu(Options1->menuAction(), Ouvertures1);
     Ouverturespourlesblancs1 = element(Ouvertures1, "Ouverturespourlesblancs1", Texte::OuverturesPourLesBlancs);
     Ouverturespourlesnoirs1 = element(Ouvertures1, "Ouverturespourlesnoirs1", Texte::OuverturesPourLesNoirs);
-    Changerbibliothqueouvertures1 =
-        element(Ouvertures1, "Changerbibliothqueouvertures1", Texte::ChangerBibliotheque);
+    Changerbibliothqueouvertures1 = element(Ouvertures1, "Changerbibliothqueouvertures1", Texte::ChangerBibliotheque);
     Bibliothquesactives1 = element(Ouvertures1, "Bibliothquesactives1", Texte::BibliothequesActives);
     Bibliothquesactives1->setCheckable(true);
     Bibliothquesactives1->setChecked(ctrl_.ctx().bibliotheque.actives);
@@ -158,8 +159,7 @@ void TForm1::creer_parties() {
     connect(Nouveau_joueur, &NouveauJoueur::joueur_ajoute, this, [this] { kolmar::placer_pions(ctrl_); });
     connect(Nouveau_joueur, &NouveauJoueur::annule, this, [this] { kolmar::placer_pions(ctrl_); });
     connect(Nouveau_joueur, &NouveauJoueur::erreur, this, [this, std_](const QString& m) { erreur(std_(m)); });
-    connect(Efface_j, &EffaceJoueur::joueur_supprime, this,
-            [this](int k) { apres_effacement(ctrl_.ctx().match, k); });
+    connect(Efface_j, &EffaceJoueur::joueur_supprime, this, [this](int k) { apres_effacement(ctrl_.ctx().match, k); });
     connect(Efface_j, &EffaceJoueur::repeindre, this, [this] { kolmar::placer_pions(ctrl_); });
     connect(Efface_j, &EffaceJoueur::erreur, this, [this, std_](const QString& m) { erreur(std_(m)); });
     connect(Joueurs, &PanneauJoueurs::noms, this,
@@ -212,8 +212,10 @@ void TForm1::activer(const Commandes& actives) {
         const bool actif = parent && propre(m->menuAction());
         m->menuAction()->setEnabled(actif);
         for (QAction* a : m->actions()) {
-            if (a->menu()) descendre(a->menu(), actif);
-            else if (!a->isSeparator()) a->setEnabled(actif && propre(a));
+            if (a->menu())
+                descendre(a->menu(), actif);
+            else if (!a->isSeparator())
+                a->setEnabled(actif && propre(a));
         }
     };
     for (QAction* a : menuBar()->actions())
@@ -239,7 +241,9 @@ void TForm1::Match21Click() {
     Nouveau_joueur->ouvrir();
 }
 
-void TForm1::Effacerunjoueur1Click() { Efface_j->ouvrir(); }
+void TForm1::Effacerunjoueur1Click() {
+    Efface_j->ouvrir();
+}
 
 void TForm1::Changerlesnoms1Click() {
     const EtatNote& e = ctrl_.ctx().etat;

@@ -15,16 +15,17 @@
 #include "control/deroulement.h"
 #include "control/textes_parties.h"
 #include "control/tour_ordinateur.h"
+#include "forms/composants.h"
 #include "forms/tform1.h"
 #include "lang/textes_jeu.h"
-
-#include "forms/composants.h"
 
 namespace kolmar {
 
 namespace {
 
-QString tr_jeu(TexteJeu t) { return QString::fromUtf8(kolmar::texte(t)); }
+QString tr_jeu(TexteJeu t) {
+    return QString::fromUtf8(kolmar::texte(t));
+}
 
 QAction* action(QMenu* menu, const char* nom, TexteJeu t, bool cochable = false, bool coche = false) {
     return action_menu(menu, nom, tr_jeu(t), cochable, coche);

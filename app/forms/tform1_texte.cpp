@@ -3,11 +3,11 @@
 // the game list of a multi-game file, the lesson panels and text window.
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -82,9 +82,10 @@ void TForm1::creer_textes() {
 
     // The clipboard, on keys of their own: Ctrl+C is "Ordinateur contre
     // ordinateur".
-    Copierlaposition1 = element(this, "Copierlaposition1", Texte::CopierPosition,
-                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    Copierlapartie1 = element(this, "Copierlapartie1", Texte::CopierPartie, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
+    Copierlaposition1 =
+        element(this, "Copierlaposition1", Texte::CopierPosition, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    Copierlapartie1 =
+        element(this, "Copierlapartie1", Texte::CopierPartie, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
     Coller1 = element(this, "Coller1", Texte::Coller, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     QAction* avant = Edition1->actions().isEmpty() ? nullptr : Edition1->actions().first();
     Edition1->insertActions(avant, {Copierlaposition1, Copierlapartie1, Coller1});
@@ -165,17 +166,13 @@ void TForm1::creer_textes() {
         if (kolmar::Panel14Click(ctrl_, t)) montrer_lecon(t);
     });
     connect(Chargerdesleons1, &QAction::triggered, this, [this] { Chargerdesleons1Click(); });
-    connect(Lancerunesession1, &QAction::triggered, this, [this] {
-        kolmar::Lancerunesession1Click(ctrl_);
-    });
-    connect(Arrterlasession1, &QAction::triggered, this, [this] {
-        kolmar::Arrterlasession1Click(ctrl_);
-    });
+    connect(Lancerunesession1, &QAction::triggered, this, [this] { kolmar::Lancerunesession1Click(ctrl_); });
+    connect(Arrterlasession1, &QAction::triggered, this, [this] { kolmar::Arrterlasession1Click(ctrl_); });
 }
 
 void TForm1::Crerunfichiertexte1Click() {
-    QFileDialog* d = dialogue(this, true, Crerunfichiertexte1->text(), SorteFichier::textes, qs(Texte::FiltreTexteEcrire, langue_),
-                              QStringLiteral("txt"));
+    QFileDialog* d = dialogue(this, true, Crerunfichiertexte1->text(), SorteFichier::textes,
+                              qs(Texte::FiltreTexteEcrire, langue_), QStringLiteral("txt"));
     // PDN when its filter is chosen or the name says so.
     connect(d, &QFileDialog::filterSelected, d, [d](const QString& f) {
         d->setDefaultSuffix(f.contains(QLatin1String("*.pdn")) ? QStringLiteral("pdn") : QStringLiteral("txt"));
@@ -237,9 +234,12 @@ void TForm1::ouvrir_fichier(const QString& chemin) {
     ctrl_.session().arret_calcul = 1;
     const QFileInfo info(chemin);
     Texte raison = Texte::NB_TEXTES;
-    if (!info.exists()) raison = Texte::FichierAbsent;
-    else if (info.isDir()) raison = Texte::FichierDossier;
-    else if (!info.isReadable()) raison = Texte::FichierInterdit;
+    if (!info.exists())
+        raison = Texte::FichierAbsent;
+    else if (info.isDir())
+        raison = Texte::FichierDossier;
+    else if (!info.isReadable())
+        raison = Texte::FichierInterdit;
     if (raison != Texte::NB_TEXTES) {
         erreur(std::string(kolmar::texte(Texte::ImpossibleOuvrirFichier, langue_)) + "\n" + chemin.toStdString() +
                "\n" + kolmar::texte(raison, langue_));
@@ -312,16 +312,14 @@ void TForm1::montrer_lecon(const std::string& t) {
 }
 
 void TForm1::Chargerdesleons1Click() {
-    const QString chemin =
-        choisir(dialogue(this, false, Chargerdesleons1->text(), SorteFichier::lecons,
-                         qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
+    const QString chemin = choisir(dialogue(this, false, Chargerdesleons1->text(), SorteFichier::lecons,
+                                            qs(Texte::FiltreLecons, langue_), QStringLiteral("dal")));
     if (!chemin.isEmpty()) kolmar::Chargerdesleons1Click(ctrl_, chemin.toStdString());
 }
 
 std::string TForm1::fichier_lecons() {
     QFileDialog* d = dialogue(this, true, QString::fromUtf8(kolmar::texte(TexteAnalyse::Apprendre, langue_)),
-                              SorteFichier::lecons, qs(Texte::FiltreLecons, langue_),
-                              QStringLiteral("dal"));
+                              SorteFichier::lecons, qs(Texte::FiltreLecons, langue_), QStringLiteral("dal"));
     if (!dernier_fichier_lecons_.isEmpty()) d->selectFile(dernier_fichier_lecons_);
     const QString chemin = choisir(d);
     if (!chemin.isEmpty()) dernier_fichier_lecons_ = chemin;

@@ -13,7 +13,7 @@ struct PositionBench {
     int numero = 0;  // from 1
     uint64_t noeuds = 0;
     int score = 0;
-    std::string coup;  // "none" when the side has no move
+    std::string coup;     // "none" when the side has no move
     double secondes = 0;  // processor time
 };
 

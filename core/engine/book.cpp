@@ -12,9 +12,13 @@ const char* const FICHIER_OUVERTURES_NOIRS = "Ouvert_n.ouv";
 
 namespace {
 
-const std::string& repertoire(const std::string& dir) { return dir.empty() ? repertoire_donnees() : dir; }
+const std::string& repertoire(const std::string& dir) {
+    return dir.empty() ? repertoire_donnees() : dir;
+}
 
-const char* fichier_liste(int couleur) { return couleur == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS; }
+const char* fichier_liste(int couleur) {
+    return couleur == 1 ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS;
+}
 
 // One or two digits.
 bool lire_nombre(const std::string& t, size_t& i, int& v) {
@@ -148,7 +152,9 @@ std::vector<CoupLivre> book_candidates(const Bibliotheque& b, int couleur_ordi, 
     return book_candidates(b.liste(couleur_ordi), pt, w);
 }
 
-void ajouter_ligne(Bibliotheque& b, int couleur, const std::string& ligne) { b.liste(couleur).push_back(ligne); }
+void ajouter_ligne(Bibliotheque& b, int couleur, const std::string& ligne) {
+    b.liste(couleur).push_back(ligne);
+}
 
 bool effacer_ligne(Bibliotheque& b, int couleur, int index) {
     std::vector<std::string>& l = b.liste(couleur);

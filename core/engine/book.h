@@ -13,7 +13,7 @@
 
 namespace kolmar {
 
-constexpr int COUPS_LIGNE_MAX = 42;  // moves written per line
+constexpr int COUPS_LIGNE_MAX = 42;   // moves written per line
 constexpr int DEMI_COUPS_LIVRE = 42;  // no book from this half-move on
 
 extern const char* const FICHIER_OUVERTURES_BLANCS;  // "Ouvert_b.ouv"

@@ -56,11 +56,11 @@ ChoixCoup abandonne() {
 
 // How the move is timed.
 struct Mode {
-    bool reflexion;         // on the opponent's time, until stopped
-    bool profondeur_fixe;   // to a depth, untimed
-    bool temps_fixe;        // a fixed time per move
-    bool chrono;            // the level's clock rules
-    bool niveau_profondeur; // levels whose period is 1..5 play to a depth
+    bool reflexion;          // on the opponent's time, until stopped
+    bool profondeur_fixe;    // to a depth, untimed
+    bool temps_fixe;         // a fixed time per move
+    bool chrono;             // the level's clock rules
+    bool niveau_profondeur;  // levels whose period is 1..5 play to a depth
 };
 
 Mode mode_de(const Limites& L) {
@@ -82,8 +82,8 @@ void preparer_racine(Moteur& m, const Mode& d) {
     m.temps_illimite = d.reflexion || d.profondeur_fixe || d.niveau_profondeur;
     L.temps_utilise = 0;
     effacer_tueurs(m);
-    const Budget b = budget_temps(L.engineBudget, L.periodLimit, L.temps_camp, j.partie.demi_coup_courant, L.analyse,
-                                  d.reflexion);
+    const Budget b =
+        budget_temps(L.engineBudget, L.periodLimit, L.temps_camp, j.partie.demi_coup_courant, L.analyse, d.reflexion);
     m.budget_s = b.Bt;
     m.limite_arret_s = b.arret;
     m.limite_dure_s = b.L;
@@ -259,7 +259,8 @@ ChoixCoup choisir_coup(Moteur& m, int side) {
         if (!d.reflexion) return coup_choisi(j, 0, ChoixCoup::Genre::coup_unique);
     }
     std::vector<int> livre = coups_du_livre(m, side, n);
-    if (!livre.empty()) return coup_choisi(j, livre[std::uniform_int_distribution<size_t>(0, livre.size() - 1)(m.hasard)]);
+    if (!livre.empty())
+        return coup_choisi(j, livre[std::uniform_int_distribution<size_t>(0, livre.size() - 1)(m.hasard)]);
 
     m.score_analyse = static_cast<int16_t>(-m.dernier_score);
     m.hash.M = w;

@@ -27,9 +27,13 @@ const DescriptionFinale k_finales[NB_TABLES_FINALES] = {
     {"ppop.bic", TAILLE_FINALE_PAIRE, {2, 0, 1, 0}}, {"popp.bic", TAILLE_FINALE_PAIRE, {1, 0, 2, 0}},
 };
 
-inline long paire(int a, int b) { return a + static_cast<long>(b - 1) * (b - 2) / 2; }
+inline long paire(int a, int b) {
+    return a + static_cast<long>(b - 1) * (b - 2) / 2;
+}
 
-const std::string& repertoire(const std::string& dir) { return dir.empty() ? repertoire_donnees() : dir; }
+const std::string& repertoire(const std::string& dir) {
+    return dir.empty() ? repertoire_donnees() : dir;
+}
 
 }  // namespace
 
@@ -37,7 +41,9 @@ const char* nom_table_finale(int table) {
     return table >= 0 && table < NB_TABLES_FINALES ? k_finales[table].nom : "";
 }
 
-int taille_table_finale(int table) { return table >= 0 && table < NB_TABLES_FINALES ? k_finales[table].taille : 0; }
+int taille_table_finale(int table) {
+    return table >= 0 && table < NB_TABLES_FINALES ? k_finales[table].taille : 0;
+}
 
 MaterielFinale materiel_table_finale(int table) {
     return table >= 0 && table < NB_TABLES_FINALES ? k_finales[table].materiel : MaterielFinale{0, 0, 0, 0};
@@ -89,12 +95,18 @@ long decalage_finale(int table, const uint8_t damier[TAILLE_DAMIER], int mover) 
     for (int s = 1; s <= NB_CASES; ++s) {
         uint8_t c = damier[s];
         int g;
-        if (c == pion_m) g = 0;
-        else if (c == pion_m + 1) g = 1;
-        else if (c == pion_a) g = 2;
-        else if (c == pion_a + 1) g = 3;
-        else if (c == VIDE) continue;
-        else return -1;
+        if (c == pion_m)
+            g = 0;
+        else if (c == pion_m + 1)
+            g = 1;
+        else if (c == pion_a)
+            g = 2;
+        else if (c == pion_a + 1)
+            g = 3;
+        else if (c == VIDE)
+            continue;
+        else
+            return -1;
         if (n[g] >= attendu[g]) return -1;
         groupe[g][n[g]++] = tourner ? 73 - s : s;
     }
@@ -139,8 +151,8 @@ bool valeur_finale(const Finales& f, int table, const uint8_t damier[TAILLE_DAMI
     return true;
 }
 
-bool sonder_finales(Finales& f, const uint8_t damier[TAILLE_DAMIER], const uint8_t nb_pieces[5], int racine,
-                    int ply, int16_t& score) {
+bool sonder_finales(Finales& f, const uint8_t damier[TAILLE_DAMIER], const uint8_t nb_pieces[5], int racine, int ply,
+                    int16_t& score) {
     if (nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4] > 4) return false;
     if (!f.finales_chargees) charger_finales(f);
     int t = table_finale(nb_pieces, camp_au_trait(racine, ply));

@@ -27,10 +27,22 @@ constexpr int TAILLE_FINALE_3 = 373174;      // three different pieces
 
 // The tables in file order. Letters before "o" belong to the side to move.
 enum TableFinale : int {
-    DOD, DOP, POD, POP,
-    DDOD, DODD, DDOP, PODD,
-    PDOD, DOPD, PDOP, POPD,
-    PPOD, DOPP, PPOP, POPP,
+    DOD,
+    DOP,
+    POD,
+    POP,
+    DDOD,
+    DODD,
+    DDOP,
+    PODD,
+    PDOD,
+    DOPD,
+    PDOP,
+    POPD,
+    PPOD,
+    DOPP,
+    PPOP,
+    POPP,
     NB_TABLES_FINALES
 };
 
@@ -57,7 +69,9 @@ struct Finales {
 };
 
 // Side to move at a node: racine moves at odd plies.
-inline int camp_au_trait(int racine, int ply) { return (ply & 1) ? racine : 1 - racine; }
+inline int camp_au_trait(int racine, int ply) {
+    return (ply & 1) ? racine : 1 - racine;
+}
 
 // Reads the sixteen tables from dir (default: the data directory); a table
 // whose file is missing or shorter than its size stays empty. Raises
@@ -84,8 +98,8 @@ bool valeur_finale(const Finales& f, int table, const uint8_t damier[TAILLE_DAMI
 // What the search does at a node with ply > 1: with at most 4 pieces, load
 // the tables once if needed, then read the table of the material. False
 // when no table answers (search normally).
-bool sonder_finales(Finales& f, const uint8_t damier[TAILLE_DAMIER], const uint8_t nb_pieces[5], int racine,
-                    int ply, int16_t& score);
+bool sonder_finales(Finales& f, const uint8_t damier[TAILLE_DAMIER], const uint8_t nb_pieces[5], int racine, int ply,
+                    int16_t& score);
 
 // "can.dat" whole into f.positions; false (and no entries) when missing or short.
 bool charger_positions(Finales& f, const std::string& dir = std::string());

@@ -24,11 +24,16 @@ const TablePaires k_paires;
 
 inline uint8_t couleur_inverse(uint8_t c) {
     switch (c) {
-        case PION_BLANC: return PION_NOIR;
-        case DAME_BLANCHE: return DAME_NOIRE;
-        case PION_NOIR: return PION_BLANC;
-        case DAME_NOIRE: return DAME_BLANCHE;
-        default: return c;
+        case PION_BLANC:
+            return PION_NOIR;
+        case DAME_BLANCHE:
+            return DAME_NOIRE;
+        case PION_NOIR:
+            return PION_BLANC;
+        case DAME_NOIRE:
+            return DAME_BLANCHE;
+        default:
+            return c;
     }
 }
 
@@ -42,11 +47,16 @@ const int k_ordre_generation[NB_TABLES_FINALES] = {DOD,  DOP,  POD,  POP,  DDOD,
 
 int table_partenaire(int table) {
     switch (table) {
-        case DOD: return DOD;
-        case POP: return POP;
-        case DOP: return POD;
-        case POD: return DOP;
-        default: return table ^ 1;  // the three-piece tables come in pairs
+        case DOD:
+            return DOD;
+        case POP:
+            return POP;
+        case DOP:
+            return POD;
+        case POD:
+            return DOP;
+        default:
+            return table ^ 1;  // the three-piece tables come in pairs
     }
 }
 
@@ -189,9 +199,12 @@ void resoudre_finale(int table, std::vector<int8_t> tables[NB_TABLES_FINALES], B
                     ++entrees[local(e.table, e.decalage)];
                 } else {
                     ValeurEnfant v = valeur_octet(tables[e.table][e.decalage]);
-                    if (v.etat == PERDU) perte_ext[x] = static_cast<int16_t>(std::min<int>(perte_ext[x], v.distance));
-                    else if (v.etat == GAGNE) gain_ext[x] = static_cast<int16_t>(std::max<int>(gain_ext[x], v.distance));
-                    else nulle_ext[x] = 1;
+                    if (v.etat == PERDU)
+                        perte_ext[x] = static_cast<int16_t>(std::min<int>(perte_ext[x], v.distance));
+                    else if (v.etat == GAGNE)
+                        gain_ext[x] = static_cast<int16_t>(std::max<int>(gain_ext[x], v.distance));
+                    else
+                        nulle_ext[x] = 1;
                 }
             }
         }
@@ -215,7 +228,8 @@ void resoudre_finale(int table, std::vector<int8_t> tables[NB_TABLES_FINALES], B
             position_de_decalage(t, off, damier);
             enfants_finale(g, damier, enfants);
             for (const EnfantFinale& e : enfants)
-                if (e.table >= 0 && interne(e.table)) parents[rempli[local(e.table, e.decalage)]++] = static_cast<uint32_t>(x);
+                if (e.table >= 0 && interne(e.table))
+                    parents[rempli[local(e.table, e.decalage)]++] = static_cast<uint32_t>(x);
         }
     }
     rempli.clear();
@@ -230,9 +244,12 @@ void resoudre_finale(int table, std::vector<int8_t> tables[NB_TABLES_FINALES], B
     };
     for (long x = 0; x < total; ++x) {
         if (!valide[x]) continue;
-        if (sans_coup[x]) pousser(x, 0);
-        else if (perte_ext[x] != SANS_PERTE) pousser(x, perte_ext[x] + 1);
-        else if (restants[x] == 0 && !nulle_ext[x]) pousser(x, gain_ext[x] + 1);
+        if (sans_coup[x])
+            pousser(x, 0);
+        else if (perte_ext[x] != SANS_PERTE)
+            pousser(x, perte_ext[x] + 1);
+        else if (restants[x] == 0 && !nulle_ext[x])
+            pousser(x, gain_ext[x] + 1);
     }
     std::vector<uint8_t> etat(static_cast<size_t>(total), INCONNU);
     std::vector<int16_t> dist(static_cast<size_t>(total), 0);
@@ -307,9 +324,12 @@ bool verifier_finale(const std::vector<int8_t> tables[NB_TABLES_FINALES], int ta
             }
             continue;
         }
-        if (v > 0) ++bilan.gains, bilan.gain_max = std::max(bilan.gain_max, distance_finale(v));
-        else if (v < 0) ++bilan.pertes, bilan.perte_max = std::max(bilan.perte_max, distance_finale(v));
-        else ++bilan.nulles;
+        if (v > 0)
+            ++bilan.gains, bilan.gain_max = std::max(bilan.gain_max, distance_finale(v));
+        else if (v < 0)
+            ++bilan.pertes, bilan.perte_max = std::max(bilan.perte_max, distance_finale(v));
+        else
+            ++bilan.nulles;
         if (off % pas != 0) continue;
 
         int n = enfants_finale(g, damier, enfants);
@@ -326,9 +346,12 @@ bool verifier_finale(const std::vector<int8_t> tables[NB_TABLES_FINALES], int ta
                 return false;
             }
             ValeurEnfant c = valeur_octet(tables[e.table][static_cast<size_t>(e.decalage)]);
-            if (c.etat == PERDU) perte_min = std::min(perte_min, c.distance);
-            else if (c.etat == GAGNE) gain_max = std::max(gain_max, c.distance);
-            else nulle = true;
+            if (c.etat == PERDU)
+                perte_min = std::min(perte_min, c.distance);
+            else if (c.etat == GAGNE)
+                gain_max = std::max(gain_max, c.distance);
+            else
+                nulle = true;
         }
         int8_t attendu;
         const char* raison;

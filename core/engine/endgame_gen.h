@@ -29,7 +29,9 @@ struct EnfantFinale {
 int enfants_finale(Generateur& g, uint8_t damier[TAILLE_DAMIER], std::vector<EnfantFinale>& enfants);
 
 // A stored byte as a distance: wins odd, losses even, -1 is a loss with no move.
-inline int distance_finale(int8_t v) { return v == -1 ? 0 : (v < 0 ? -v : v); }
+inline int distance_finale(int8_t v) {
+    return v == -1 ? 0 : (v < 0 ? -v : v);
+}
 // Distance in plies to a byte, clamped so that the sign stays right.
 int8_t octet_finale(bool gagne, int distance);
 

@@ -10,20 +10,20 @@ namespace kolmar {
 namespace {
 
 struct TablesFixes {
-    uint8_t rang[73];    // row from the man's own back row (index mirrored by the caller)
+    uint8_t rang[73];  // row from the man's own back row (index mirrored by the caller)
     uint8_t zone[73];
     uint8_t centre[73];
-    bool masque[73];     // squares the formation term looks at
+    bool masque[73];  // squares the formation term looks at
     // Squares ahead of a white man on rows 1..4 (row 0 the crowning row),
     // from the man towards the crowning row; black uses 73 - s.
     uint8_t cone[73][16];
     uint8_t nb_cone[73];
 };
 
-constexpr uint8_t k_dame_seule[73] = {
-    0,  0,  0,  0,  0,  0,  25, 0,  0,  0,  0,  0,  25, 0,  10, 10, 10, 25, 0,  0,  10, 10, 15, 25, 0,
-    0,  10, 15, 25, 10, 0,  0,  10, 15, 25, 10, 0,  0,  10, 25, 15, 10, 0,  0,  10, 25, 15, 10, 0,  0,
-    25, 15, 10, 10, 0,  0,  25, 15, 10, 10, 0,  25, 0,  0,  0,  0,  0,  99, 0,  0,  0,  0,  0};
+constexpr uint8_t k_dame_seule[73] = {0,  0,  0,  0,  0,  0, 25, 0,  0,  0,  0,  0, 25, 0,  10, 10, 10, 25, 0,
+                                      0,  10, 10, 15, 25, 0, 0,  10, 15, 25, 10, 0, 0,  10, 15, 25, 10, 0,  0,
+                                      10, 25, 15, 10, 0,  0, 10, 25, 15, 10, 0,  0, 25, 15, 10, 10, 0,  0,  25,
+                                      15, 10, 10, 0,  25, 0, 0,  0,  0,  0,  99, 0, 0,  0,  0,  0};
 
 TablesFixes construire() {
     TablesFixes t{};
@@ -36,8 +36,8 @@ TablesFixes construire() {
         t.rang[s] = static_cast<uint8_t>(r);
         t.zone[s] = r <= 5 ? zones_pres[k] : r <= 10 ? zones_loin[k] : 0;
         t.centre[s] = r == 11 ? 0 : (r % 2 == 0 ? centre_pair[k] : centre_impair[k]);
-        t.masque[s] = s > 6 && s < 67 && s != 7 && s != 18 && s != 19 && s != 30 && s != 31 && s != 42 &&
-                      s != 43 && s != 54 && s != 55 && s != 66;
+        t.masque[s] = s > 6 && s < 67 && s != 7 && s != 18 && s != 19 && s != 30 && s != 31 && s != 42 && s != 43 &&
+                      s != 54 && s != 55 && s != 66;
         if (r >= 1 && r <= 4) {
             int c = colonne(s);
             for (int row = r - 1; row >= 0; --row)
@@ -69,9 +69,13 @@ const Bits k_milieu_noirs = ensemble(20, 54, [](int) { return true; });
 const Bits k_avant54_blancs = ensemble(1, 53, [](int) { return true; });
 const Bits k_avant54_noirs = ensemble(20, 72, [](int) { return true; });
 
-inline int compter(Bits x) { return compter_bits(x); }
+inline int compter(Bits x) {
+    return compter_bits(x);
+}
 
-inline int borne(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+inline int borne(int v, int lo, int hi) {
+    return v < lo ? lo : v > hi ? hi : v;
+}
 
 // A free way of empty squares from s to the crowning row for a man
 // stepping in directions d0, d0 + 1.
@@ -132,10 +136,14 @@ void preparer_phase(Moteur& m) {
     }
     for (int n = 0; n <= 60; ++n) {
         int k;
-        if (n > p.phase_bas(0)) k = e.variant1 ? 4 : e.variant2 ? 6 : 0;
-        else if (n > p.phase_bas(1)) k = e.variant1 ? 5 : e.variant2 ? 7 : 1;
-        else if (n > p.phase_bas(2)) k = 2;
-        else k = 3;
+        if (n > p.phase_bas(0))
+            k = e.variant1 ? 4 : e.variant2 ? 6 : 0;
+        else if (n > p.phase_bas(1))
+            k = e.variant1 ? 5 : e.variant2 ? 7 : 1;
+        else if (n > p.phase_bas(2))
+            k = 2;
+        else
+            k = 3;
         e.tempo[n] = static_cast<int8_t>(p.poids_tempo(k));
     }
 }
@@ -202,7 +210,8 @@ int runaway_term(const Moteur& m, int side, int ply) {
         int r = (s - 1) / 6;
         const uint8_t* cone = k_fixes.cone[s];
         bool bloque = false;
-        for (int k = 0; k < k_fixes.nb_cone[s] && !bloque; ++k) bloque = d[cone[k]] == PION_NOIR || d[cone[k]] == DAME_NOIRE;
+        for (int k = 0; k < k_fixes.nb_cone[s] && !bloque; ++k)
+            bloque = d[cone[k]] == PION_NOIR || d[cone[k]] == DAME_NOIRE;
         if (bloque || !chemin_libre(d, s, 0, r)) continue;
         if (!blancs_au_trait && en_prise(d, s, PION_NOIR, DAME_NOIRE)) continue;
         int v = base[r];
@@ -398,7 +407,8 @@ int evaluer(Moteur& m, int side, int alpha, int beta, int ply) {
     n += R;
     if (wm == 1 && bm == 1 && ((wk == 2 && bk == 1) || (wk == 1 && bk == 2))) n += 25 * inc.somme_tempo;
     const uint8_t cf = m.eval.code_final;
-    if (m.eval.phase == 3 && (cf == PION_BLANC || cf == PION_NOIR)) n += cf == (side == BLANC ? PION_BLANC : PION_NOIR) ? 30 : -30;
+    if (m.eval.phase == 3 && (cf == PION_BLANC || cf == PION_NOIR))
+        n += cf == (side == BLANC ? PION_BLANC : PION_NOIR) ? 30 : -30;
     n += M;
     if (a_distance(n) || h > 5 || wk == 0 || bk == 0) return n;
 

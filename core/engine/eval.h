@@ -24,7 +24,7 @@ struct EtatEval {
     uint8_t zone[5][73] = {};
     int8_t centre[5][73] = {};
     int16_t valeur_dame_signee[5][73] = {};  // crowning: the king's value on that square
-    uint8_t code_final = 0;  // final-phase mover code
+    uint8_t code_final = 0;                  // final-phase mover code
 };
 
 void preparer_phase(Moteur& m);                 // phase, variant, active table

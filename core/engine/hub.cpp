@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "records/pdn.h"
 #include "engine/match.h"
+#include "records/pdn.h"
 
 namespace kolmar {
 
@@ -46,9 +46,12 @@ Commande analyser(const std::string& t) {
                 while (i < t.size() && !blanc(t[i])) valeur += t[i++];
             }
         }
-        if (premier) c.nom = nom;
-        else if (egal) c.valeurs[nom] = valeur;
-        else c.mots.push_back(nom);
+        if (premier)
+            c.nom = nom;
+        else if (egal)
+            c.valeurs[nom] = valeur;
+        else
+            c.mots.push_back(nom);
         premier = false;
     }
     return c;
@@ -155,7 +158,9 @@ bool ServeurHub::charger(std::string& erreur, const std::string& dir, const std:
     return true;
 }
 
-void ServeurHub::erreur(const std::string& message) { sortie_("error message=\"" + message + "\""); }
+void ServeurHub::erreur(const std::string& message) {
+    sortie_("error message=\"" + message + "\"");
+}
 
 bool ServeurHub::ligne(const std::string& texte) {
     executer(texte);
@@ -213,8 +218,8 @@ void ServeurHub::executer(const std::string& texte) {
     };
     if (c.nom == "hub") {
         sortie_("id name=Kolmar version=1.0 author=\"Kolmar 3D\" country=Canada");
-        sortie_("param name=table value=" + std::to_string(m_->hash.menu) + " type=int min=0 max=" +
-                std::to_string(NB_TAILLES_HASH - 1));
+        sortie_("param name=table value=" + std::to_string(m_->hash.menu) +
+                " type=int min=0 max=" + std::to_string(NB_TAILLES_HASH - 1));
         sortie_("param name=variant value=canadian type=enum values=canadian");
         sortie_("wait");
     } else if (c.nom == "set-param") {
@@ -225,7 +230,8 @@ void ServeurHub::executer(const std::string& texte) {
             if (!lire_entier(v->second, index, 0, NB_TAILLES_HASH - 1))
                 return erreur("table size " + echo(v->second) + " is not one of 0.." +
                               std::to_string(NB_TAILLES_HASH - 1));
-            if (!resize_hash(*m_, index)) erreur("table size " + echo(v->second) + " refused, the table keeps its size");
+            if (!resize_hash(*m_, index))
+                erreur("table size " + echo(v->second) + " refused, the table keeps its size");
         } else if (nom->second != "variant" || v->second != "canadian") {
             erreur("unknown parameter " + echo(nom->second));
         }
@@ -264,8 +270,10 @@ void ServeurHub::executer(const std::string& texte) {
                 coups_periode = n;
             } else if (kv.first == "move-time" || kv.first == "time") {
                 if (!lire_reel(kv.second, v)) return erreur("bad value for " + kv.first + ": " + echo(kv.second));
-                if (kv.first == "move-time") profondeur = 0, temps_partie = 0, temps_coup = v;
-                else profondeur = 0, temps_partie = temps_restant = v, nouvelle_periode = true;
+                if (kv.first == "move-time")
+                    profondeur = 0, temps_partie = 0, temps_coup = v;
+                else
+                    profondeur = 0, temps_partie = temps_restant = v, nouvelle_periode = true;
             } else {
                 return erreur("unknown level " + echo(kv.first));
             }
@@ -407,7 +415,8 @@ void ServeurHub::chercher(bool ponder) {
     // The expected answer: the line's second move when the line starts with ours.
     if (meme_prise(m.pv[1][0], c) && m.pv[1][1].depart) reponse += " ponder=" + coup_protocole(m.pv[1][1]);
     if (temps_partie_ > 0 && !ponder)
-        temps_restant_ = std::max(0.0, temps_restant_ - std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+        temps_restant_ = std::max(
+            0.0, temps_restant_ - std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
     else if (temps_partie_ > 0 && touche)
         temps_restant_ = std::max(0.0, temps_restant_ - (maintenant_ms() - touche_ms_) / 1000.0);
     sortie_(reponse);

@@ -26,7 +26,7 @@ namespace kolmar {
 constexpr size_t LIGNE_HUB_MAX = 65536;
 
 class ServeurHub {
-public:
+   public:
     using Sortie = std::function<void(const std::string&)>;
     explicit ServeurHub(Sortie sortie);
 
@@ -41,7 +41,7 @@ public:
     // Non-blocking: a line that arrived during a search, false when none.
     std::function<bool(std::string&)> en_attente;
 
-private:
+   private:
     void executer(const std::string& texte);
     void erreur(const std::string& message);
     bool poser_position(const std::string& position, const std::vector<std::string>& coups);

@@ -12,7 +12,7 @@ namespace kolmar {
 namespace {
 
 class JoueurMoteur : public Joueur {
-public:
+   public:
     std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
     std::unique_ptr<Moteur> m = std::make_unique<Moteur>(*jeu);
     Finales finales;
@@ -31,7 +31,7 @@ public:
 };
 
 class JoueurSimple : public Joueur {
-public:
+   public:
     bool glouton;
     std::mt19937 hasard;
     JoueurSimple(bool g, unsigned graine) : glouton(g), hasard(graine) {}
@@ -83,8 +83,12 @@ std::unique_ptr<Joueur> joueur_moteur(int profondeur, double secondes, int nivea
     return j;
 }
 
-std::unique_ptr<Joueur> joueur_glouton(unsigned graine) { return std::make_unique<JoueurSimple>(true, graine); }
-std::unique_ptr<Joueur> joueur_hasard(unsigned graine) { return std::make_unique<JoueurSimple>(false, graine); }
+std::unique_ptr<Joueur> joueur_glouton(unsigned graine) {
+    return std::make_unique<JoueurSimple>(true, graine);
+}
+std::unique_ptr<Joueur> joueur_hasard(unsigned graine) {
+    return std::make_unique<JoueurSimple>(false, graine);
+}
 
 void jouer_et_noter(Jeu& jeu, const Coup& c) {
     jouer_coup(jeu.damier, c);

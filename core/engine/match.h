@@ -27,7 +27,7 @@ struct VuePartie {
 };
 
 class Joueur {
-public:
+   public:
     virtual ~Joueur() = default;
     virtual std::string nom() const = 0;
     // Before each game; false when the player cannot play (a dead process).
@@ -71,7 +71,7 @@ struct ReglesMatch {
 struct ResultatPartie {
     int resultat = 0;  // 1 white wins, 0 draw, -1 black wins
     int plies = 0;
-    std::string fin;   // "no move", "no progress", "ply cap", "record full", "fault"
+    std::string fin;  // "no move", "no progress", "ply cap", "record full", "fault"
     bool faute = false;
     std::vector<std::string> pdn;  // the game's moves in PDN
 };

@@ -1,9 +1,9 @@
 // The engine object and its data: keys, parameters and the table.
+#include "engine/moteur.h"
+
 #include <chrono>
 #include <cstring>
 #include <random>
-
-#include "engine/moteur.h"
 
 namespace kolmar {
 

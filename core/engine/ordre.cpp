@@ -6,7 +6,9 @@ namespace kolmar {
 
 namespace {
 
-inline bool meme_coup(const Coup& c, const Tueur& t) { return c.depart == t.depart && c.arrivee == t.arrivee; }
+inline bool meme_coup(const Coup& c, const Tueur& t) {
+    return c.depart == t.depart && c.arrivee == t.arrivee;
+}
 
 // Sorts by decreasing key; lists are short and often nearly sorted.
 void trier(Coup* l, int n) {
@@ -69,9 +71,12 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
         bool trouve = false;
         for (int i = 0; i < n; ++i) {
             if (l[i].cle == 255) continue;
-            if (k.k1.depart && meme_coup(l[i], k.k1)) l[i].cle = 250, trouve = true;
-            else if (k.k2.depart && meme_coup(l[i], k.k2)) l[i].cle = 200, trouve = true;
-            else if (k.alpha.depart && meme_coup(l[i], k.alpha)) l[i].cle = static_cast<int16_t>(150 - i), trouve = true;
+            if (k.k1.depart && meme_coup(l[i], k.k1))
+                l[i].cle = 250, trouve = true;
+            else if (k.k2.depart && meme_coup(l[i], k.k2))
+                l[i].cle = 200, trouve = true;
+            else if (k.alpha.depart && meme_coup(l[i], k.alpha))
+                l[i].cle = static_cast<int16_t>(150 - i), trouve = true;
         }
         if (trouve || hash_vu) break;
     }

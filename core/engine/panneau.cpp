@@ -33,8 +33,10 @@ std::vector<std::string> lignes_progression(const Moteur& m, int score) {
         int64_t s = (maintenant_ms(m) - m.debut_ms) / 1000;
         std::snprintf(buf, sizeof buf, "Temps : %6d s", static_cast<int>(s));
         l.push_back(buf);
-        if (s > 0) std::snprintf(buf, sizeof buf, "Noeuds/s : %8llu", static_cast<unsigned long long>(m.noeuds / s));
-        else std::snprintf(buf, sizeof buf, "Noeuds/s : //");
+        if (s > 0)
+            std::snprintf(buf, sizeof buf, "Noeuds/s : %8llu", static_cast<unsigned long long>(m.noeuds / s));
+        else
+            std::snprintf(buf, sizeof buf, "Noeuds/s : //");
         l.push_back(buf);
     }
     std::snprintf(buf, sizeof buf, "Score : %5d", score / 2);

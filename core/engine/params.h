@@ -3,11 +3,11 @@
 // variants and the tempo weights, 1166 bytes read and written in one block.
 #pragma once
 
-#include "records/fichiers.h"
-#include "engine/donnees.h"
-
 #include <cstdint>
 #include <string>
+
+#include "engine/donnees.h"
+#include "records/fichiers.h"
 
 namespace kolmar {
 

@@ -18,7 +18,9 @@ enum class Elagage {
     sortir,    // so far behind that the node returns that evaluation at once
 };
 
-inline int signe_racine(const Moteur& m, int code) { return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1; }
+inline int signe_racine(const Moteur& m, int code) {
+    return ((code <= 2) == (m.camp_racine == BLANC)) ? 1 : -1;
+}
 
 // The root move the analysed game played from this position.
 bool coup_de_la_partie(const Moteur& m, const Coup& c) {
@@ -64,7 +66,9 @@ std::string ligne_coup_racine(const Coup& c, int score, bool en_cours) {
     return buf;
 }
 
-inline int total_pieces(const uint8_t* np) { return np[1] + np[2] + np[3] + np[4]; }
+inline int total_pieces(const uint8_t* np) {
+    return np[1] + np[2] + np[3] + np[4];
+}
 
 // What a leaf needs to know without generating: 2 a capture exists, 1 only
 // plain moves, 0 no move at all.
@@ -299,9 +303,12 @@ bool feuille_calme(Moteur& m, int ply, int trait, int alpha, int beta, int& scor
         j.gen.ply = garde;
     }
 #endif
-    if (k == 0) score = MAX ? score_perte(ply) : score_gain(ply);
-    else if (k == 1) score = evaluer(m, m.camp_racine, alpha, beta, ply);
-    else return false;
+    if (k == 0)
+        score = MAX ? score_perte(ply) : score_gain(ply);
+    else if (k == 1)
+        score = evaluer(m, m.camp_racine, alpha, beta, ply);
+    else
+        return false;
     return true;
 }
 
@@ -320,8 +327,10 @@ void preparer_coup_racine(Moteur& m, const Coup& c, int i, int meilleur, int mei
 void avant_coup(Moteur& m, const Coup& c, int ply, bool captures) {
     Jeu& j = m.jeu;
     if (ply == 1) m.eval.code_final = j.damier[c.depart];
-    if (captures) m.inc.coups_calmes = 0;
-    else ++m.inc.coups_calmes;
+    if (captures)
+        m.inc.coups_calmes = 0;
+    else
+        ++m.inc.coups_calmes;
     m.inc.ext_promotion = m.inc.ext_promotion == 2 ? 1 : 0;
     const uint8_t code = j.damier[c.depart];
     m.pile[ply].pres_promotion =
@@ -402,10 +411,12 @@ void noter_coupure(Moteur& m, const Coup& c, int v, int ply, int n, bool capture
 template <bool MAX>
 void noter_resultat(Moteur& m, int ply, int meilleur, const Coup* meilleur_coup, int alpha0, int beta0) {
     uint8_t genre;
-    if (MAX) genre = meilleur > alpha0 ? (gagne(meilleur) ? HASH_DECISIF : HASH_EXACT)
-                                       : (perdu(meilleur) ? HASH_DECISIF : HASH_ECHEC);
-    else genre = meilleur < beta0 ? (perdu(meilleur) ? HASH_DECISIF : HASH_EXACT)
-                                  : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    if (MAX)
+        genre = meilleur > alpha0 ? (gagne(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                  : (perdu(meilleur) ? HASH_DECISIF : HASH_ECHEC);
+    else
+        genre = meilleur < beta0 ? (perdu(meilleur) ? HASH_DECISIF : HASH_EXACT)
+                                 : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
     store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), meilleur, ply,
           coder_drapeau(genre, MAX, m.camp_racine), meilleur_coup ? meilleur_coup->depart : 0,
           meilleur_coup ? meilleur_coup->arrivee : 0);
@@ -532,7 +543,11 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
 
 }  // namespace
 
-int search_max(Moteur& m, int alpha, int beta, int ply) { return noeud<true>(m, alpha, beta, ply); }
-int search_min(Moteur& m, int alpha, int beta, int ply) { return noeud<false>(m, alpha, beta, ply); }
+int search_max(Moteur& m, int alpha, int beta, int ply) {
+    return noeud<true>(m, alpha, beta, ply);
+}
+int search_min(Moteur& m, int alpha, int beta, int ply) {
+    return noeud<false>(m, alpha, beta, ply);
+}
 
 }  // namespace kolmar

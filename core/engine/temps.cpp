@@ -16,9 +16,12 @@ Budget budget_temps(int32_t periode, int32_t plafond, int32_t horloge_camp, int 
     const int64_t w = std::clamp<int64_t>(demi_coup, 0, 1000000);
     const int64_t v = w / 50;
     int64_t Bt;
-    if (analyse) Bt = T / 50;
-    else if (w > 99) Bt = ((v + 1) * T / 2 - horloge) / (50 * v - w + 50);
-    else Bt = (T - horloge) / (100 - w);
+    if (analyse)
+        Bt = T / 50;
+    else if (w > 99)
+        Bt = ((v + 1) * T / 2 - horloge) / (50 * v - w + 50);
+    else
+        Bt = (T - horloge) / (100 - w);
     Bt = Bt * 9 / 10;
     if (Bt < 1 && T != 50) Bt = 1;
     if (Bt < T / 150 && T / 150 + horloge < C) Bt = T / 150;

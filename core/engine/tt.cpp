@@ -106,8 +106,8 @@ void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces,
     const uint8_t f = e.flag;
     const int h = e.horizon;
     bool ecrire = f == 0 || (flag_decisif(c) && !flag_decisif(f)) || (c == f && ply + t.M < e.ply) ||
-                  (!flag_decisif(f) && N > h) ||
-                  (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) || N < h - 16 || N > h + 16;
+                  (!flag_decisif(f) && N > h) || (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) ||
+                  N < h - 16 || N > h + 16;
     if (!ecrire) return;
     e.lock = cle_verrou;
     e.score = static_cast<int16_t>(score);

@@ -4,12 +4,11 @@
 // the side to move is not part of them, the entry's flag tells it apart.
 #pragma once
 
-#include "engine/donnees.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "engine/donnees.h"
 #include "rules/board.h"
 
 namespace kolmar {
@@ -62,7 +61,9 @@ inline bool decoder_drapeau(uint8_t f, Drapeau& d) {
     return true;
 }
 
-inline bool flag_decisif(uint8_t f) { return f >= HASH_DECISIF; }
+inline bool flag_decisif(uint8_t f) {
+    return f >= HASH_DECISIF;
+}
 inline bool flag_exact(uint8_t f) {
     Drapeau d;
     return decoder_drapeau(f, d) && d.genre == HASH_EXACT;
@@ -85,9 +86,9 @@ struct EntreeHash {
     int16_t score;
     uint8_t origine;
     uint8_t destination;
-    uint8_t flag;     // 0: empty slot
-    uint8_t ply;      // search ply + moves played in the game
-    int8_t horizon;   // iteration depth + moves played
+    uint8_t flag;    // 0: empty slot
+    uint8_t ply;     // search ply + moves played in the game
+    int8_t horizon;  // iteration depth + moves played
 };
 
 struct TableHachage {

@@ -8,7 +8,9 @@ namespace {
 
 // French and English; the other languages fall back to French until their
 // tables come.
-const char* choisir(int langue, const char* fr, const char* en) { return langue == 1 ? en : fr; }
+const char* choisir(int langue, const char* fr, const char* en) {
+    return langue == 1 ? en : fr;
+}
 
 std::string formater(const char* format, const int v[3]) {
     char t[200];
@@ -21,7 +23,8 @@ std::string texte_faute(const ResultatFichier& r, int l) {
     switch (r.faute) {
         case FauteFichier::trop_court:
             return formater(choisir(l, "fichier trop court (%d octets, une position en compte %d)",
-                                    "file too short (%d bytes, one position takes %d)"), v);
+                                    "file too short (%d bytes, one position takes %d)"),
+                            v);
         case FauteFichier::trait_inconnu:
             return formater(choisir(l, "trait %d inconnu", "unknown side to move %d"), v);
         case FauteFichier::courant_hors_table:
@@ -30,22 +33,27 @@ std::string texte_faute(const ResultatFichier& r, int l) {
             return formater(choisir(l, "longueur de partie %d hors de la table", "game length %d out of the table"), v);
         case FauteFichier::longueur_incoherente:
             return formater(choisir(l, "la partie compte %d demi-coups, le fichier en contient %d",
-                                    "the game has %d plies, the file holds %d"), v);
+                                    "the game has %d plies, the file holds %d"),
+                            v);
         case FauteFichier::code_piece:
             return formater(choisir(l, "code de pièce %d sur la case %d à la position %d",
-                                    "piece code %d on square %d at position %d"), v);
+                                    "piece code %d on square %d at position %d"),
+                            v);
         case FauteFichier::couleur_ordinateur:
             return formater(choisir(l, "couleur de l'ordinateur %d inconnue à la position %d",
-                                    "unknown computer colour %d at position %d"), v);
-        case FauteFichier::coup_hors_damier:
-            return formater(choisir(l, "coup %d-%d hors du damier au demi-coup %d", "move %d-%d off the board at ply %d"),
+                                    "unknown computer colour %d at position %d"),
                             v);
-        case FauteFichier::langue_inconnue: return formater(choisir(l, "langue %d inconnue", "unknown language %d"), v);
+        case FauteFichier::coup_hors_damier:
+            return formater(
+                choisir(l, "coup %d-%d hors du damier au demi-coup %d", "move %d-%d off the board at ply %d"), v);
+        case FauteFichier::langue_inconnue:
+            return formater(choisir(l, "langue %d inconnue", "unknown language %d"), v);
         case FauteFichier::taille_tables:
             return formater(choisir(l, "taille des tables %d inconnue", "unknown table size %d"), v);
         case FauteFichier::cadence_negative:
             return formater(choisir(l, "cadence négative (%d, %d, %d)", "negative time control (%d, %d, %d)"), v);
-        case FauteFichier::aucune: break;
+        case FauteFichier::aucune:
+            break;
     }
     return {};
 }
@@ -56,10 +64,13 @@ std::string texte_raison(RaisonEchec r, int l) {
     switch (r) {
         case RaisonEchec::lecture_seule:
             return choisir(l, "Le dossier ou le disque est en lecture seule", "The folder or the disk is read-only");
-        case RaisonEchec::disque_plein: return choisir(l, "Le disque est plein", "The disk is full");
-        case RaisonEchec::chemin_absent: return choisir(l, "Le dossier n'existe pas", "The folder does not exist");
+        case RaisonEchec::disque_plein:
+            return choisir(l, "Le disque est plein", "The disk is full");
+        case RaisonEchec::chemin_absent:
+            return choisir(l, "Le dossier n'existe pas", "The folder does not exist");
         case RaisonEchec::aucune:
-        case RaisonEchec::autre: break;
+        case RaisonEchec::autre:
+            break;
     }
     return {};
 }
@@ -87,8 +98,10 @@ std::string texte_erreur_donnees(const ErreurDonnees& e, int l) {
                    choisir(l, "\" est incomplet (", "\" is incomplete (") + taille +
                    choisir(l, " octets au lieu de 1166). Réinstallez le programme pour retrouver \"defaut_can.par\".",
                            " bytes instead of 1166). Reinstall the program to get \"defaut_can.par\" back.");
-        case C::allocation_tables: return "Erreur allocation Hash tables";
-        case C::aucune: break;
+        case C::allocation_tables:
+            return "Erreur allocation Hash tables";
+        case C::aucune:
+            break;
     }
     return {};
 }
@@ -106,7 +119,8 @@ std::string texte_resultat(const ResultatFichier& r, int l) {
         case MessageFichier::endommage:
             return std::string(choisir(l, "Fichier de partie endommagé", "Damaged game file")) + " : " +
                    texte_faute(r, l);
-        case MessageFichier::aucun: break;
+        case MessageFichier::aucun:
+            break;
     }
     return {};
 }

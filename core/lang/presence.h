@@ -15,8 +15,10 @@ constexpr bool cle_presente(std::string_view cle) {
     std::size_t bas = 0, haut = sizeof k_lignes / sizeof k_lignes[0];
     while (bas < haut) {
         const std::size_t m = (bas + haut) / 2;
-        if (k_lignes[m].cle < cle) bas = m + 1;
-        else haut = m;
+        if (k_lignes[m].cle < cle)
+            bas = m + 1;
+        else
+            haut = m;
     }
     return bas < sizeof k_lignes / sizeof k_lignes[0] && k_lignes[bas].cle == cle;
 }

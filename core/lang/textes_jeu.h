@@ -10,15 +10,44 @@
 namespace kolmar {
 
 // Keys in the language files, like the main table's.
-#define KOLMAR_TEXTES_JEU(X)                                                                                           \
-    X(OrdinateurContreOrdinateur)                                                                                      \
-    X(Edition)                                                                                                         \
-    X(ReprendreCoups) X(AvancerCoups) X(RevenirAuDebut) X(AllerALaFin) X(ReculerDUnCoup) X(AvancerDUnCoup)             \
-        X(InverserLesJoueurs) X(Niveau) X(XSpecial) X(ArretDuCalcul) X(HorlogesAZero) X(Pause)                         \
-            X(ReflexionSurTempsAdverse) X(ArretReflexionParClicSouris) X(Sons) X(BipAChaqueCoup) X(Autres)             \
-                X(TailleDesTables) X(Calcul) X(ArreterLeCalcul) X(ProposerNul) X(NulRefuse) X(Zut) X(KolmarProposeNul) \
-                    X(AppuyezSurOk) X(TrenteCoupsEn) X(Minutes) X(TrenteCoups3mn) X(TrenteCoups5mn) X(TrenteCoups10mn) \
-                        X(TrenteCoups30mn) X(TrenteCoups1h) X(TrenteCoups2h)
+// clang-format off
+#define KOLMAR_TEXTES_JEU(X)            \
+    X(OrdinateurContreOrdinateur)       \
+    X(Edition)                          \
+    X(ReprendreCoups)                   \
+    X(AvancerCoups)                     \
+    X(RevenirAuDebut)                   \
+    X(AllerALaFin)                      \
+    X(ReculerDUnCoup)                   \
+    X(AvancerDUnCoup)                   \
+    X(InverserLesJoueurs)               \
+    X(Niveau)                           \
+    X(XSpecial)                         \
+    X(ArretDuCalcul)                    \
+    X(HorlogesAZero)                    \
+    X(Pause)                            \
+    X(ReflexionSurTempsAdverse)         \
+    X(ArretReflexionParClicSouris)      \
+    X(Sons)                             \
+    X(BipAChaqueCoup)                   \
+    X(Autres)                           \
+    X(TailleDesTables)                  \
+    X(Calcul)                           \
+    X(ArreterLeCalcul)                  \
+    X(ProposerNul)                      \
+    X(NulRefuse)                        \
+    X(Zut)                              \
+    X(KolmarProposeNul)                 \
+    X(AppuyezSurOk)                     \
+    X(TrenteCoupsEn)                    \
+    X(Minutes)                          \
+    X(TrenteCoups3mn)                   \
+    X(TrenteCoups5mn)                   \
+    X(TrenteCoups10mn)                  \
+    X(TrenteCoups30mn)                  \
+    X(TrenteCoups1h)                    \
+    X(TrenteCoups2h)
+// clang-format on
 
 enum class TexteJeu : int {
 #define KOLMAR_ID(n) n,

@@ -15,7 +15,9 @@ namespace {
 // absurd points (a hand-edited file) from overflowing.
 constexpr int64_t ECART_MAX = 100000;
 
-int64_t borne(int64_t v) { return std::clamp(v, -ECART_MAX, ECART_MAX); }
+int64_t borne(int64_t v) {
+    return std::clamp(v, -ECART_MAX, ECART_MAX);
+}
 
 // The gain of the winner (w points) over the loser (l points); `tours`
 // further scalings by l / w, the last one adding 5.

@@ -37,8 +37,8 @@ void nouveaux_points(int resultat, int32_t B, int32_t W, int32_t& nouveau_B, int
 void commencer_match(Match& m, const Registre& r, bool ordi_noir, const std::string& nom, int selection);
 
 struct FinDeMatch {
-    bool deja_compte = false;  // a second end-of-game call: nothing to do at all
-    bool compte = false;       // points changed
+    bool deja_compte = false;   // a second end-of-game call: nothing to do at all
+    bool compte = false;        // points changed
     std::string resultat_noir;  // texts for Resultat_noir / Resultat_blanc
     std::string resultat_blanc;
     int32_t noir_avant = 0, noir_apres = 0, blanc_avant = 0, blanc_apres = 0;

@@ -1,10 +1,10 @@
 #include "records/fichiers.h"
 
 #include <dirent.h>
-#include <pwd.h>
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <pwd.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -81,10 +81,18 @@ std::string repertoire_donnees_defaut() {
     return base + "/kolmar3d";
 }
 
-const std::string& repertoire_installe() { return repertoire_installe_courant(); }
-void definir_repertoire_installe(const std::string& dir) { repertoire_installe_courant() = dir; }
-const std::string& repertoire_donnees() { return repertoire_courant(); }
-void definir_repertoire_donnees(const std::string& dir) { repertoire_courant() = dir; }
+const std::string& repertoire_installe() {
+    return repertoire_installe_courant();
+}
+void definir_repertoire_installe(const std::string& dir) {
+    repertoire_installe_courant() = dir;
+}
+const std::string& repertoire_donnees() {
+    return repertoire_courant();
+}
+void definir_repertoire_donnees(const std::string& dir) {
+    repertoire_courant() = dir;
+}
 
 std::string chemin_lecture(const std::string& relatif, const std::string& dossier) {
     const std::string chemin = chemin_donnee(relatif, dossier);
@@ -160,16 +168,21 @@ bool lire_fichier(const std::string& chemin, std::string& contenu) {
 
 RaisonEchec raison_de_errno(int erreur) {
     switch (erreur) {
-        case 0: return RaisonEchec::aucune;
+        case 0:
+            return RaisonEchec::aucune;
         case EACCES:
         case EPERM:
-        case EROFS: return RaisonEchec::lecture_seule;
+        case EROFS:
+            return RaisonEchec::lecture_seule;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG: return RaisonEchec::disque_plein;
+        case EFBIG:
+            return RaisonEchec::disque_plein;
         case ENOENT:
-        case ENOTDIR: return RaisonEchec::chemin_absent;
-        default: return RaisonEchec::autre;
+        case ENOTDIR:
+            return RaisonEchec::chemin_absent;
+        default:
+            return RaisonEchec::autre;
     }
 }
 
@@ -250,8 +263,10 @@ bool ecrire_temporaire(const std::string& chemin, std::string& temp, const void*
     for (size_t fait = 0; ok && fait < taille;) {
         const ssize_t n = write(fd, p + fait, taille - fait);
         if (n < 0 && errno == EINTR) continue;
-        if (!e.noter(n > 0)) ok = false;
-        else fait += static_cast<size_t>(n);
+        if (!e.noter(n > 0))
+            ok = false;
+        else
+            fait += static_cast<size_t>(n);
     }
     ok = ok && e.noter(fsync(fd) == 0);
     ok = e.noter(close(fd) == 0) && ok;
@@ -275,8 +290,10 @@ bool ecrire_fichier_sur(const std::string& chemin, const void* data, size_t tail
     Echec e;
     if (!ecrire_temporaire(chemin, temp, data, taille, e)) return e.rendre(raison);
     errno = 0;
-    if (!e.noter(std::rename(temp.c_str(), chemin.c_str()) == 0)) std::remove(temp.c_str());
-    else synchroniser_dossier(dossier_de(chemin), e);
+    if (!e.noter(std::rename(temp.c_str(), chemin.c_str()) == 0))
+        std::remove(temp.c_str());
+    else
+        synchroniser_dossier(dossier_de(chemin), e);
     return e.rendre(raison);
 }
 
@@ -347,11 +364,14 @@ bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers, const std:
 
 void poser_dossier_lecture_seule(const std::string& dossier) {
     std::error_code ec;
-    lecture_seule() = dossier.empty() ? std::string()
-                                      : std::filesystem::weakly_canonical(std::filesystem::absolute(dossier, ec), ec).string();
+    lecture_seule() = dossier.empty()
+                          ? std::string()
+                          : std::filesystem::weakly_canonical(std::filesystem::absolute(dossier, ec), ec).string();
 }
 
-const std::string& dossier_lecture_seule() { return lecture_seule(); }
+const std::string& dossier_lecture_seule() {
+    return lecture_seule();
+}
 
 void nettoyer_temporaires(const std::string& chemin) {
     const std::string dossier = dossier_de(chemin), prefixe = nom_de(chemin) + ".tmp~";
@@ -374,8 +394,9 @@ bool creer_dossier(const std::string& chemin) {
 
 bool creer_dossiers(const std::string& chemin) {
     if (chemin.empty() || est_dossier(chemin)) return !chemin.empty();
-    const size_t slash = chemin.find_last_not_of('/') == std::string::npos ? std::string::npos
-                                                                            : chemin.rfind('/', chemin.find_last_not_of('/'));
+    const size_t slash = chemin.find_last_not_of('/') == std::string::npos
+                             ? std::string::npos
+                             : chemin.rfind('/', chemin.find_last_not_of('/'));
     if (slash != std::string::npos && slash > 0 && !creer_dossiers(chemin.substr(0, slash))) return false;
     return creer_dossier(chemin);
 }

@@ -19,7 +19,6 @@ constexpr size_t TAILLE_ZONE = static_cast<size_t>(NB_ENREGISTREMENTS) * TAILLE_
 // Byte 0 of record 0 while a game is in memory.
 constexpr uint8_t OCTET0_EN_MEMOIRE = 10;
 
-
 void poser_reglages(uint8_t zone[NB_ENREGISTREMENTS][TAILLE_ENREGISTREMENT], const Reglages& r) {
     ecrire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_BLANC, r.periodMinutes);
     ecrire_i32(zone[ENR_REGLAGES_A] + OFS_TEMPS_NOIR, r.taille_hash);
@@ -62,15 +61,15 @@ bool longueur_complete(const uint8_t* r0, int32_t& longueur) {
 ResultatFichier verifier(const LecturePartie& lu, int32_t courant, int32_t dernier_utile) {
     // Less than one record: nothing of it can be a game.
     if (lu.taille < static_cast<size_t>(TAILLE_ENREGISTREMENT))
-        return ResultatFichier::endommage(FauteFichier::trop_court, static_cast<int>(lu.taille),
-                         TAILLE_ENREGISTREMENT);
+        return ResultatFichier::endommage(FauteFichier::trop_court, static_cast<int>(lu.taille), TAILLE_ENREGISTREMENT);
     if (lu.trait > 1) return ResultatFichier::endommage(FauteFichier::trait_inconnu, lu.trait);
-    if (courant < 0 || courant > DEMI_COUPS_MAX) return ResultatFichier::endommage(FauteFichier::courant_hors_table, courant);
+    if (courant < 0 || courant > DEMI_COUPS_MAX)
+        return ResultatFichier::endommage(FauteFichier::courant_hors_table, courant);
     if (lu.longueur > DEMI_COUPS_MAX) return ResultatFichier::endommage(FauteFichier::longueur_hors_table, lu.longueur);
     int32_t fin = std::max(dernier_utile, courant);
-    if (lu.taille < TAILLE_ZONE && static_cast<size_t>(fin + 1) * TAILLE_ENREGISTREMENT > lu.taille)
+    if (lu.taille<TAILLE_ZONE&& static_cast<size_t>(fin + 1) * TAILLE_ENREGISTREMENT> lu.taille)
         return ResultatFichier::endommage(FauteFichier::longueur_incoherente, fin,
-                         static_cast<int>(lu.taille / TAILLE_ENREGISTREMENT) - 1);
+                                          static_cast<int>(lu.taille / TAILLE_ENREGISTREMENT) - 1);
     for (int p = 0; p <= fin; ++p) {
         const uint8_t* r = lu.partie.partie[p];
         for (int s = 1; s <= NB_CASES; ++s)
@@ -86,9 +85,11 @@ ResultatFichier verifier(const LecturePartie& lu, int32_t courant, int32_t derni
     }
     const Reglages& g = lu.reglages;
     if (g.langue > 5) return ResultatFichier::endommage(FauteFichier::langue_inconnue, g.langue);
-    if (!taille_hash_connue(g.taille_hash)) return ResultatFichier::endommage(FauteFichier::taille_tables, g.taille_hash);
+    if (!taille_hash_connue(g.taille_hash))
+        return ResultatFichier::endommage(FauteFichier::taille_tables, g.taille_hash);
     if (g.engineBudget < 0 || g.periodLimit < 0 || g.periodMinutes < 0)
-        return ResultatFichier::endommage(FauteFichier::cadence_negative, g.engineBudget, g.periodLimit, g.periodMinutes);
+        return ResultatFichier::endommage(FauteFichier::cadence_negative, g.engineBudget, g.periodLimit,
+                                          g.periodMinutes);
     return {};
 }
 
@@ -109,8 +110,8 @@ int32_t dernier_selon_mode(int32_t longueur, int32_t courant, ModeLecture mode) 
     return std::max(longueur, courant);
 }
 
-ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, uint8_t trait_avant,
-                                LecturePartie& lu, ModeLecture mode) {
+ResultatFichier lire_selon_mode(const std::string& chemin, const Partie& avant, uint8_t trait_avant, LecturePartie& lu,
+                                ModeLecture mode) {
     FILE* f = std::fopen(chemin.c_str(), "rb");
     if (!f) return ResultatFichier::echec(MessageFichier::impossible_ouvrir);
     auto octets = std::make_unique<uint8_t[]>(TAILLE_FICHIER_PARTIE);
@@ -182,8 +183,7 @@ ResultatFichier sauver_jeu(const std::string& chemin, Jeu& jeu, const Reglages& 
     return ecrire_partie(chemin, jeu.partie, jeu.trait, r);
 }
 
-ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages,
-                           ModeLecture mode) {
+ResultatFichier ouvrir_jeu(const std::string& chemin, Jeu& jeu, EtatNote& etat, Reglages& reglages, ModeLecture mode) {
     auto lu = std::make_unique<LecturePartie>();
     ResultatFichier res = lire_selon_mode(chemin, jeu.partie, jeu.trait, *lu, mode);
     if (!res.ok) return res;
@@ -248,10 +248,16 @@ void appliquer_noms(Partie& pt, EtatNote& etat, const std::string& blanc, const 
     ecrire_nom(pt.partie[p] + OFS_NOM_NOIR, etat.nom_noir);
 }
 
-std::string dossier_sauve() { return dossier_joueur(DOSSIER_SAUVE); }
+std::string dossier_sauve() {
+    return dossier_joueur(DOSSIER_SAUVE);
+}
 
-std::string dossier_problemes() { return dossier_joueur(DOSSIER_PROBLEMES); }
+std::string dossier_problemes() {
+    return dossier_joueur(DOSSIER_PROBLEMES);
+}
 
-std::string chemin_autosave() { return chemin_ecriture(FICHIER_AUTOSAVE); }
+std::string chemin_autosave() {
+    return chemin_ecriture(FICHIER_AUTOSAVE);
+}
 
 }  // namespace kolmar

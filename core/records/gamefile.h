@@ -84,10 +84,10 @@ ResultatFichier ecrire_partie(const std::string& chemin, const Partie& pt, uint8
 struct LecturePartie {
     Partie partie;
     uint8_t trait = BLANC;
-    Reglages reglages;       // zero budget or limit already replaced by defaults
-    int32_t longueur = 0;    // last ply index as stored
+    Reglages reglages;               // zero budget or limit already replaced by defaults
+    int32_t longueur = 0;            // last ply index as stored
     bool longueur_complete = false;  // taken from the full-length field
-    size_t taille = 0;       // bytes the file held
+    size_t taille = 0;               // bytes the file held
 };
 
 // The reader: reads chemin over copies of (avant, trait_avant), takes the

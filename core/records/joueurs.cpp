@@ -55,9 +55,15 @@ std::string texte_capital(int32_t points) {
 namespace {
 // Read from the player's copy, or the program's until the first change;
 // written to the player's folder, where the commit marker lives too.
-std::string lu_joueurs(const std::string& dossier) { return chemin_lecture(FICHIER_JOUEURS, dossier); }
-std::string lu_points(const std::string& dossier) { return chemin_lecture(FICHIER_POINTS, dossier); }
-std::string chemin_engagement(const std::string& dossier) { return chemin_ecriture(FICHIER_ENGAGEMENT, dossier); }
+std::string lu_joueurs(const std::string& dossier) {
+    return chemin_lecture(FICHIER_JOUEURS, dossier);
+}
+std::string lu_points(const std::string& dossier) {
+    return chemin_lecture(FICHIER_POINTS, dossier);
+}
+std::string chemin_engagement(const std::string& dossier) {
+    return chemin_ecriture(FICHIER_ENGAGEMENT, dossier);
+}
 
 // A missing points line counts as a line that is not a number.
 void aligner_points(Registre& r) {
@@ -88,7 +94,8 @@ ResultatFichier reparer_registre(const std::string& dossier) {
     RaisonEchec raison = RaisonEchec::aucune;
     const std::string engagement = chemin_engagement(dossier);
     if (!achever_fichiers(engagement, &raison)) return ResultatFichier::echec_ecriture(raison);
-    for (const std::string& f : {chemin_ecriture(FICHIER_JOUEURS, dossier), chemin_ecriture(FICHIER_POINTS, dossier), engagement})
+    for (const std::string& f :
+         {chemin_ecriture(FICHIER_JOUEURS, dossier), chemin_ecriture(FICHIER_POINTS, dossier), engagement})
         nettoyer_temporaires(f);
     return {};
 }
@@ -116,7 +123,8 @@ ResultatFichier effacer_joueur(const std::string& dossier, int k) {
 ResultatFichier renommer_joueur(const std::string& dossier, int k, const std::string& nom) {
     std::string n = nom_limite(nom);
     Registre r = charger_registre(dossier);
-    if (n.empty() || k <= 0 || static_cast<size_t>(k) >= r.noms.size()) return ResultatFichier::echec(MessageFichier::aucun);
+    if (n.empty() || k <= 0 || static_cast<size_t>(k) >= r.noms.size())
+        return ResultatFichier::echec(MessageFichier::aucun);
     r.noms[static_cast<size_t>(k)] = n;
     aligner_points(r);
     return sauver_registre(dossier, r);

@@ -8,26 +8,26 @@
 namespace kolmar {
 
 enum class MessageFichier : uint8_t {
-    aucun,               // a refusal that says nothing (an empty name)
-    impossible_ouvrir,   // "Impossible d'ouvrir ce fichier"
-    impossible_ecrire,   // "Impossible d'écrire ce fichier", and the reason
-    endommage,           // "Fichier de partie endommagé : " and the fault
+    aucun,              // a refusal that says nothing (an empty name)
+    impossible_ouvrir,  // "Impossible d'ouvrir ce fichier"
+    impossible_ecrire,  // "Impossible d'écrire ce fichier", and the reason
+    endommage,          // "Fichier de partie endommagé : " and the fault
 };
 
 // What was found wrong in a damaged game file, with up to three numbers.
 enum class FauteFichier : uint8_t {
     aucune,
-    trop_court,           // bytes read, bytes of one record
-    trait_inconnu,        // trait
-    courant_hors_table,   // current ply
-    longueur_hors_table,  // length
-    longueur_incoherente, // length, plies held
-    code_piece,           // code, square, ply
-    couleur_ordinateur,   // colour, ply
-    coup_hors_damier,     // from, to, ply
-    langue_inconnue,      // language
-    taille_tables,        // table size code
-    cadence_negative,     // budget, limit, minutes
+    trop_court,            // bytes read, bytes of one record
+    trait_inconnu,         // trait
+    courant_hors_table,    // current ply
+    longueur_hors_table,   // length
+    longueur_incoherente,  // length, plies held
+    code_piece,            // code, square, ply
+    couleur_ordinateur,    // colour, ply
+    coup_hors_damier,      // from, to, ply
+    langue_inconnue,       // language
+    taille_tables,         // table size code
+    cadence_negative,      // budget, limit, minutes
 };
 
 }  // namespace kolmar

@@ -328,8 +328,10 @@ bool texte_pdn(const std::string& s) {
 void parcourir(const std::string& s, bool pdn, bool avec_coups, const VisiteParties& visite) {
     Lecture lecture;
     lecture.avec_coups = avec_coups;
-    if (pdn) lire_pdn(s, lecture, visite);
-    else lire_texte(s, lecture, visite);
+    if (pdn)
+        lire_pdn(s, lecture, visite);
+    else
+        lire_texte(s, lecture, visite);
 }
 
 }  // namespace

@@ -68,14 +68,13 @@ void parcourir_parties(const std::string& contenu, bool avec_coups, const Visite
 // text with its moves.
 constexpr size_t PARTIES_LISTEES_MAX = 10000;
 struct FichierParties {
-    std::string texte;               // the file up to its first zero byte
+    std::string texte;  // the file up to its first zero byte
     bool pdn = false;
     std::vector<PartieLue> parties;  // the first games, without move texts
     size_t total = 0;                // every game of the file, listed or not
 };
 void lister_parties(std::string contenu, FichierParties& f, size_t max = PARTIES_LISTEES_MAX);
-ResultatFichier ouvrir_fichier_parties(const std::string& chemin, FichierParties& f,
-                                       size_t max = PARTIES_LISTEES_MAX);
+ResultatFichier ouvrir_fichier_parties(const std::string& chemin, FichierParties& f, size_t max = PARTIES_LISTEES_MAX);
 // Listed game k with its move texts, as lire_parties reads it.
 PartieLue partie_choisie(const FichierParties& f, size_t k);
 

@@ -16,9 +16,7 @@ std::string coup_protocole(const Coup& c) {
     return t;
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::string coup_pdn(Generateur& g, const Coup& c) {
     if (c.nb_prises == 0) return coup_court(c);
@@ -54,9 +52,12 @@ int trouver_coup(const std::string& texte, const Coup* liste, int n) {
         if (v < 1) return -1;
         cases.push_back(v);
         if (i == texte.size()) break;
-        if (texte[i] == 'x' || texte[i] == 'X' || texte[i] == ':') prise = true;
-        else if (texte[i] == '-') calme = true;
-        else return -1;
+        if (texte[i] == 'x' || texte[i] == 'X' || texte[i] == ':')
+            prise = true;
+        else if (texte[i] == '-')
+            calme = true;
+        else
+            return -1;
         if (++i == texte.size()) return -1;
     }
     if (cases.size() < 2 || (prise && calme) || (calme && cases.size() != 2)) return -1;
@@ -90,12 +91,23 @@ bool lire_position(const std::string& texte, uint8_t damier[TAILLE_DAMIER], int&
     b[0] = BORD;
     for (int s = 1; s <= NB_CASES; ++s) {
         switch (texte[s]) {
-            case 'e': b[s] = VIDE; break;
-            case 'w': b[s] = PION_BLANC; break;
-            case 'W': b[s] = DAME_BLANCHE; break;
-            case 'b': b[s] = PION_NOIR; break;
-            case 'B': b[s] = DAME_NOIRE; break;
-            default: return false;
+            case 'e':
+                b[s] = VIDE;
+                break;
+            case 'w':
+                b[s] = PION_BLANC;
+                break;
+            case 'W':
+                b[s] = DAME_BLANCHE;
+                break;
+            case 'b':
+                b[s] = PION_NOIR;
+                break;
+            case 'B':
+                b[s] = DAME_NOIRE;
+                break;
+            default:
+                return false;
         }
         if (est_pion(b[s]) && case_de_promotion(b[s], s)) return false;
     }
@@ -131,9 +143,12 @@ std::string ecrire_pdn(const PartiePdn& p) {
     int numero = 1;
     int trait = p.premier_trait;
     for (size_t k = 0; k < p.coups.size(); ++k) {
-        if (trait == BLANC) ajouter(std::to_string(numero) + ". " + p.coups[k]);
-        else if (k == 0) ajouter(std::to_string(numero) + "... " + p.coups[k]);
-        else ajouter(p.coups[k]);
+        if (trait == BLANC)
+            ajouter(std::to_string(numero) + ". " + p.coups[k]);
+        else if (k == 0)
+            ajouter(std::to_string(numero) + "... " + p.coups[k]);
+        else
+            ajouter(p.coups[k]);
         if (trait == NOIR) ++numero;
         trait = 1 - trait;
     }

@@ -42,10 +42,10 @@ bool lire_position(const std::string& texte, uint8_t damier[TAILLE_DAMIER], int&
 // starts elsewhere than the initial position carries its FEN.
 struct PartiePdn {
     std::vector<std::pair<std::string, std::string>> etiquettes;  // Event, White, Black, ...
-    std::string fen;                // empty: the initial position, white to move
-    int premier_trait = BLANC;      // side of the first move in `coups`
-    std::vector<std::string> coups;  // PDN move texts
-    std::string resultat = "*";     // "2-0", "1-1", "0-2" or "*"
+    std::string fen;                                              // empty: the initial position, white to move
+    int premier_trait = BLANC;                                    // side of the first move in `coups`
+    std::vector<std::string> coups;                               // PDN move texts
+    std::string resultat = "*";                                   // "2-0", "1-1", "0-2" or "*"
 };
 
 // The game as PDN text (GameType "27,W,12,12,N2,0", Canadian draughts),

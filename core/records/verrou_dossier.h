@@ -19,7 +19,7 @@ enum class EtatVerrou {
 };
 
 class VerrouDossier {
-public:
+   public:
     VerrouDossier() = default;
     VerrouDossier(const VerrouDossier&) = delete;
     VerrouDossier& operator=(const VerrouDossier&) = delete;
@@ -30,7 +30,7 @@ public:
     void lacher();
     bool tenu() const { return fd_ >= 0; }
 
-private:
+   private:
     int fd_ = -1;
 };
 

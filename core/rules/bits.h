@@ -12,7 +12,9 @@ namespace kolmar {
 
 using Bits = unsigned __int128;
 
-constexpr int bit_de(int s) { return (s - 1) + ((s - 1) / 12); }
+constexpr int bit_de(int s) {
+    return (s - 1) + ((s - 1) / 12);
+}
 
 namespace detail {
 struct TableBits {
@@ -30,16 +32,24 @@ constexpr TableBits construire_bits() {
 inline constexpr TableBits k_bits = construire_bits();
 }  // namespace detail
 
-inline Bits bit(int s) { return detail::k_bits.b[s]; }
-inline Bits toutes_cases() { return detail::k_bits.cases; }
+inline Bits bit(int s) {
+    return detail::k_bits.b[s];
+}
+inline Bits toutes_cases() {
+    return detail::k_bits.cases;
+}
 
 // One step in direction d, keeping only real squares.
 template <int D>
 inline Bits pas(Bits x) {
-    if constexpr (D == 0) return (x >> 7) & detail::k_bits.cases;
-    else if constexpr (D == 1) return (x >> 6) & detail::k_bits.cases;
-    else if constexpr (D == 2) return (x << 6) & detail::k_bits.cases;
-    else return (x << 7) & detail::k_bits.cases;
+    if constexpr (D == 0)
+        return (x >> 7) & detail::k_bits.cases;
+    else if constexpr (D == 1)
+        return (x >> 6) & detail::k_bits.cases;
+    else if constexpr (D == 2)
+        return (x << 6) & detail::k_bits.cases;
+    else
+        return (x << 7) & detail::k_bits.cases;
 }
 
 // Lowest square of a non-empty set, and the set without it.
@@ -48,7 +58,9 @@ inline int premiere_case(Bits x) {
     int b = lo ? __builtin_ctzll(lo) : 64 + __builtin_ctzll(static_cast<uint64_t>(x >> 64));
     return b - b / 13 + 1;
 }
-inline Bits sans_premiere(Bits x) { return x & (x - 1); }
+inline Bits sans_premiere(Bits x) {
+    return x & (x - 1);
+}
 
 inline int compter_bits(Bits x) {
     return __builtin_popcountll(static_cast<uint64_t>(x)) + __builtin_popcountll(static_cast<uint64_t>(x >> 64));

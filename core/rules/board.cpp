@@ -7,11 +7,10 @@
 namespace kolmar {
 
 const char nom_case[TAILLE_DAMIER][3] = {
-    "0",  "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14",
-    "15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29",
-    "30", "31", "32", "33", "34", "35", "36", "37", "38", "39", "40", "41", "42", "43", "44",
-    "45", "46", "47", "48", "49", "50", "51", "52", "53", "54", "55", "56", "57", "58", "59",
-    "60", "61", "62", "63", "64", "65", "66", "67", "68", "69", "70", "71", "72"};
+    "0",  "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14", "15", "16", "17", "18",
+    "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36", "37",
+    "38", "39", "40", "41", "42", "43", "44", "45", "46", "47", "48", "49", "50", "51", "52", "53", "54", "55", "56",
+    "57", "58", "59", "60", "61", "62", "63", "64", "65", "66", "67", "68", "69", "70", "71", "72"};
 
 void position_initiale(uint8_t damier[TAILLE_DAMIER]) {
     damier[0] = BORD;
@@ -65,9 +64,12 @@ bool lire_fen(const std::string& fen_brut, uint8_t damier[TAILLE_DAMIER], int& t
         if (i >= fen.size()) break;
         char c = fen[i];
         int couleur;
-        if (c == 'W' || c == 'w') couleur = BLANC;
-        else if (c == 'B' || c == 'b') couleur = NOIR;
-        else return echec(erreur, std::string("expected W or B after ':' but found '") + c + "'");
+        if (c == 'W' || c == 'w')
+            couleur = BLANC;
+        else if (c == 'B' || c == 'b')
+            couleur = NOIR;
+        else
+            return echec(erreur, std::string("expected W or B after ':' but found '") + c + "'");
         if (vu[couleur]) return echec(erreur, "a colour is listed twice");
         vu[couleur] = true;
         ++i;
@@ -78,20 +80,23 @@ bool lire_fen(const std::string& fen_brut, uint8_t damier[TAILLE_DAMIER], int& t
                 ++i;
             }
             int a = 0;
-            if (!lire_nombre(fen, i, a)) return echec(erreur, "expected a square number at position " + std::to_string(i + 1));
+            if (!lire_nombre(fen, i, a))
+                return echec(erreur, "expected a square number at position " + std::to_string(i + 1));
             int z = a;
             if (i < fen.size() && fen[i] == '-') {
                 ++i;
                 if (!lire_nombre(fen, i, z)) return echec(erreur, "expected a square number after '-'");
             }
-            if (a < 1 || z > NB_CASES || z < a) return echec(erreur, "square out of range 1..72: " + std::to_string(a < 1 ? a : z));
+            if (a < 1 || z > NB_CASES || z < a)
+                return echec(erreur, "square out of range 1..72: " + std::to_string(a < 1 ? a : z));
             for (int s = a; s <= z; ++s) {
                 if (b[s] != VIDE) return echec(erreur, "square " + std::to_string(s) + " is listed twice");
                 uint8_t code = couleur == BLANC ? PION_BLANC : PION_NOIR;
                 // A man on its crowning row would have been crowned when it got there.
                 if (!dame && case_de_promotion(code, s))
-                    return echec(erreur, std::string(couleur == BLANC ? "a white" : "a black") + " man cannot stand on " +
-                                             std::to_string(s) + ", a square of its crowning row");
+                    return echec(erreur, std::string(couleur == BLANC ? "a white" : "a black") +
+                                             " man cannot stand on " + std::to_string(s) +
+                                             ", a square of its crowning row");
                 b[s] = dame ? code + 1 : code;
             }
             if (i < fen.size() && fen[i] == ',') {

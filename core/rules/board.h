@@ -80,7 +80,9 @@ inline constexpr const uint16_t (&ordre_balayage)[TAILLE_DAMIER] = detail::k_bal
 // "01".."72", entry 0 is "0".
 extern const char nom_case[TAILLE_DAMIER][3];
 
-inline int rangee(int s) { return (s - 1) / 6; }
+inline int rangee(int s) {
+    return (s - 1) / 6;
+}
 inline int colonne(int s) {
     int r = rangee(s);
     return 2 * ((s - 1) % 6) + ((r + 1) % 2);
@@ -91,11 +93,21 @@ inline int case_de_cellule(int r, int c) {
     return c / 2 + 6 * r + 1;
 }
 
-inline bool est_blanc(uint8_t code) { return code == PION_BLANC || code == DAME_BLANCHE; }
-inline bool est_noir(uint8_t code) { return code == PION_NOIR || code == DAME_NOIRE; }
-inline bool est_dame(uint8_t code) { return code == DAME_BLANCHE || code == DAME_NOIRE; }
-inline bool est_pion(uint8_t code) { return code == PION_BLANC || code == PION_NOIR; }
-inline bool couleur_de(uint8_t code, int side) { return side == BLANC ? est_blanc(code) : est_noir(code); }
+inline bool est_blanc(uint8_t code) {
+    return code == PION_BLANC || code == DAME_BLANCHE;
+}
+inline bool est_noir(uint8_t code) {
+    return code == PION_NOIR || code == DAME_NOIRE;
+}
+inline bool est_dame(uint8_t code) {
+    return code == DAME_BLANCHE || code == DAME_NOIRE;
+}
+inline bool est_pion(uint8_t code) {
+    return code == PION_BLANC || code == PION_NOIR;
+}
+inline bool couleur_de(uint8_t code, int side) {
+    return side == BLANC ? est_blanc(code) : est_noir(code);
+}
 
 // True when a man of this code ending a move on s is crowned.
 inline bool case_de_promotion(uint8_t code, int s) {

@@ -13,7 +13,7 @@
 namespace kolmar {
 
 struct Jeu {
-    uint8_t damier[TAILLE_DAMIER];          // working board, the search plays on it
+    uint8_t damier[TAILLE_DAMIER];           // working board, the search plays on it
     uint8_t plateau_affiche[TAILLE_DAMIER];  // the game position between moves, as drawn
     uint8_t trait = BLANC;
     uint8_t nb_pieces[5] = {};

@@ -15,7 +15,9 @@ namespace kolmar {
 
 namespace {
 
-inline bool adverse(const Generateur& g, uint8_t code) { return code == g.adverses[0] || code == g.adverses[1]; }
+inline bool adverse(const Generateur& g, uint8_t code) {
+    return code == g.adverses[0] || code == g.adverses[1];
+}
 
 // Appends (depart, arrivee) with the current path; SAISIE also keeps the
 // landing squares for move entry.
@@ -307,8 +309,10 @@ int coups_piece(Generateur& g, int square, int side) {
     if (code < 1 || code > 4) return 0;
     g.case_origine = static_cast<uint8_t>(square);
     choisir_adverses(g, code > 2 ? NOIR : BLANC);
-    if (est_dame(code)) prise_dame<true>(g, static_cast<uint8_t>(square), 5, 1);
-    else prise_pion<true>(g, static_cast<uint8_t>(square), 1);
+    if (est_dame(code))
+        prise_dame<true>(g, static_cast<uint8_t>(square), 5, 1);
+    else
+        prise_pion<true>(g, static_cast<uint8_t>(square), 1);
     d[square] = code;
     if (g.prise_max > 0) return g.nb_candidats;
 

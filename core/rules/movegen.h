@@ -29,7 +29,7 @@ using FonctionOrdre = void (*)(void* ctx, Coup* liste, int n, bool captures);
 // The move-entry rows: row i holds bytes 1..prise_max of move i (index 0
 // unused), growing with the list.
 class LignesCases {
-public:
+   public:
     uint8_t* operator[](int i) { return donnees_.data() + static_cast<size_t>(i) * LARGEUR; }
     const uint8_t* operator[](int i) const { return donnees_.data() + static_cast<size_t>(i) * LARGEUR; }
     // Room for rows 0..n-1, keeping the rows written.
@@ -38,7 +38,7 @@ public:
     }
     static constexpr size_t LARGEUR = MAX_PRISES + 1;
 
-private:
+   private:
     std::vector<uint8_t> donnees_;
 };
 

@@ -13,8 +13,10 @@ Cle cle_de(const Coup& c) {
     Cle k{0, 0, c.depart, c.arrivee};
     for (int i = 0; i < c.nb_prises; ++i) {
         int s = c.prises[i];
-        if (s < 64) k.bas |= 1ULL << s;
-        else k.haut |= 1ULL << (s - 64);
+        if (s < 64)
+            k.bas |= 1ULL << s;
+        else
+            k.haut |= 1ULL << (s - 64);
     }
     return k;
 }

@@ -5,7 +5,9 @@
 
 namespace kolmar {
 
-uint8_t* cases_de(Partie& pt, int p) { return &pt.partie[p][OFS_CASES]; }
+uint8_t* cases_de(Partie& pt, int p) {
+    return &pt.partie[p][OFS_CASES];
+}
 
 int32_t lire_i32(const uint8_t* b) {
     return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
@@ -72,7 +74,9 @@ void commencer_partie(Partie& pt, const uint8_t damier[TAILLE_DAMIER], const Eta
     pt.selection = -1;
 }
 
-bool partie_pleine(const Partie& pt) { return pt.demi_coup_courant >= DEMI_COUPS_MAX; }
+bool partie_pleine(const Partie& pt) {
+    return pt.demi_coup_courant >= DEMI_COUPS_MAX;
+}
 
 bool nouveau_demi_coup(Partie& pt, uint8_t& trait, const uint8_t damier[TAILLE_DAMIER], uint8_t prise, uint8_t de,
                        uint8_t vers, const EtatNote& etat) {
@@ -122,9 +126,9 @@ void ecrire_coup(Partie& pt, uint8_t de, uint8_t vers, uint8_t prise) {
         poser_ligne(pt, p / 2, numero(p / 2 + 1) + demi_texte(de, prise, vers) + " ");
     } else if (p >= 2) {
         const uint8_t* r = pt.partie[p - 1];
-        poser_ligne(pt, p / 2 - 1,
-                    numero(p / 2) + demi_texte(r[OFS_DE], r[OFS_PRISE], r[OFS_VERS]) + " " +
-                        demi_texte(de, prise, vers));
+        poser_ligne(
+            pt, p / 2 - 1,
+            numero(p / 2) + demi_texte(r[OFS_DE], r[OFS_PRISE], r[OFS_VERS]) + " " + demi_texte(de, prise, vers));
     }
 }
 

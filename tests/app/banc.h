@@ -50,7 +50,9 @@ inline void option(TForm1& f, bool Options::*champ, bool valeur) {
 inline QAction* taille(TForm1& f, int i) {
     return c<QAction>(f, QStringLiteral("Taille_hash%1").arg(i).toLatin1().constData());
 }
-inline QAction* niveau(TForm1& f, int i) { return c<QAction>(f, niveaux[i].objet); }
+inline QAction* niveau(TForm1& f, int i) {
+    return c<QAction>(f, niveaux[i].objet);
+}
 
 // A position from a FEN, as a new game starting there.
 inline bool poser(TForm1& f, const char* fen) {
@@ -82,7 +84,9 @@ inline void cliquer_point(TForm1& f, QPoint p) {
     QTest::mouseClick(c<QWidget>(f, "Surface"), Qt::LeftButton, Qt::NoModifier, p);
     passe_boucle(f.controleur(), false);
 }
-inline void cliquer(TForm1& f, int s) { cliquer_point(f, point_de(f, s)); }
+inline void cliquer(TForm1& f, int s) {
+    cliquer_point(f, point_de(f, s));
+}
 
 // The board as text "W:..:B.." for comparisons.
 inline std::string position(TForm1& f) {

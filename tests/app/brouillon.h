@@ -39,7 +39,7 @@ struct Dossier {
         qputenv("XDG_CONFIG_HOME", config_);
     }
 
-private:
+   private:
     QByteArray maison_, config_;
 };
 
@@ -55,7 +55,7 @@ inline std::unique_ptr<TForm1> fenetre(const Dossier& d) {
 // to `agir` each time one is up. Stops with the test scope.
 template <class W>
 class Guetteur {
-public:
+   public:
     explicit Guetteur(std::function<void(W*)> agir) : agir_(std::move(agir)) {
         QObject::connect(&t_, &QTimer::timeout, &t_, [this] {
             if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
@@ -67,7 +67,7 @@ public:
     }
     int vus() const { return vus_; }
 
-private:
+   private:
     QTimer t_;
     std::function<void(W*)> agir_;
     int vus_ = 0;

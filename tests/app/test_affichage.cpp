@@ -137,7 +137,8 @@ class TestAffichage : public QObject {
                     place = b->contentsRect().width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin);
                 }
                 int largeur = 0;
-                for (const QString& ligne : t.split('\n')) largeur = std::max(largeur, w->fontMetrics().horizontalAdvance(ligne));
+                for (const QString& ligne : t.split('\n'))
+                    largeur = std::max(largeur, w->fontMetrics().horizontalAdvance(ligne));
                 if (!t.isEmpty() && largeur > place) coupees << ou + ":" + w->objectName() + "=" + t;
             }
             auto* onglets = banc::c<QTabWidget>(*f, "Onglet");
@@ -310,8 +311,9 @@ class TestAffichage : public QObject {
         QCOMPARE(legende(f, "Label72"), QString("Grand luxe"));
         QCOMPARE(legende(f, "Label68"), QString("Saint-Laurent"));
         QCOMPARE(legende(f, "Button8"), QString("Portugues"));
-        QCOMPARE(legende(f, "Label8"),
-                 QString::fromUtf8("La fenêtre s'agrandit à volonté : le damier et les panneaux grandissent avec elle."));
+        QCOMPARE(
+            legende(f, "Label8"),
+            QString::fromUtf8("La fenêtre s'agrandit à volonté : le damier et les panneaux grandissent avec elle."));
         QCOMPARE(f.windowTitle(), QString("Kolmar 3D, le jeu"));
         QVERIFY(!banc::c<QMenu>(f, "Fichier1")->menuAction()->isVisible());
         QVERIFY(banc::c<QMenu>(f, "Aide1")->menuAction()->isVisible());

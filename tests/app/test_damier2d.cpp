@@ -44,7 +44,7 @@ double luminance_moyenne(const QImage& img, QRect zone) {
 class TestDamier2D : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     // The click grid is the drawn one: 41-pixel cells from the board's
     // offset, so every pixel of a drawn cell names its own square.
     void case_du_point_regle() {

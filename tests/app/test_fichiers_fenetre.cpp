@@ -11,8 +11,8 @@
 #include <QMenu>
 
 #include "brouillon.h"
-#include "forms/nouvelle_partie.h"
 #include "engine/moteur.h"
+#include "forms/nouvelle_partie.h"
 #include "records/gamefile.h"
 
 using namespace kolmar;
@@ -73,7 +73,7 @@ QByteArray lire(const QString& chemin) {
 class TestFichiersFenetre : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     // Saved through the dialog in "Kolmar 3D" of the documents, opened in
     // another window: the
     // game, its list, the side to move and the names come back, and the
@@ -106,9 +106,7 @@ private slots:
         auto g = brouillon::fenetre(d);
         jouer(*g, 43, 37);
         {
-            Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
-                brouillon::accepter(o, chemin);
-            });
+            Guetteur<QFileDialog> dlg([&](QFileDialog* o) { brouillon::accepter(o, chemin); });
             banc::c<QAction>(*g, "Ouvrir1")->trigger();
             QCOMPARE(dlg.vus(), 1);
         }
@@ -198,8 +196,10 @@ private slots:
             QString dossier;
             Guetteur<QFileDialog> g([&](QFileDialog* dlg) {
                 dossier = dlg->directory().absolutePath();
-                if (choix.isEmpty()) dlg->reject();
-                else brouillon::accepter(dlg, choix);
+                if (choix.isEmpty())
+                    dlg->reject();
+                else
+                    brouillon::accepter(dlg, choix);
             });
             banc::c<QAction>(*f, action)->trigger();
             return dossier;
@@ -327,7 +327,7 @@ private slots:
         auto f = brouillon::fenetre(d);
         ouverture(*f);
         choisir_niveau(f->controleur(), 7);  // "7 : Grand Maître"
-        banc::taille(*f, 1)->trigger();  // "0,7 Mo"
+        banc::taille(*f, 1)->trigger();      // "0,7 Mo"
         QCOMPARE(f->controleur().ctx().moteur->hash.menu, 1);
         const QString chemin = d.fichier("reglages.dam");
         QVERIFY(sauver_partie(f->controleur(), chemin.toStdString()));

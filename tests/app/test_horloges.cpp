@@ -1,7 +1,6 @@
 // The clocks under a hand-driven time source: label texts, ticks, pause,
 // end of turn and the time-control check of rated games.
 #include <QtTest>
-
 #include <memory>
 
 #include "control/horloges.h"
@@ -36,7 +35,7 @@ ControleTemps excellence() {
 class TestHorloges : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     void tic_du_camp_au_trait() {
         Banc b;
         b.secondes(9);

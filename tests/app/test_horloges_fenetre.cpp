@@ -14,8 +14,8 @@
 #include <cstring>
 
 #include "banc.h"
-#include "forms/sons.h"
 #include "control/tour_ordinateur.h"
+#include "forms/sons.h"
 
 using namespace kolmar;
 
@@ -58,7 +58,7 @@ int coches(TForm1& f) {
 class TestHorlogesFenetre : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     // Ticks refresh the side to move only, seconds padded, the 3D copies
     // alike; a half-move notes both clocks in the record.
     void tic_et_fin_de_tour() {
@@ -329,8 +329,10 @@ private slots:
             poser_matchState(f->controleur(), 1);
             banc::cliquer(*f, 43);
             Horloges& h = f->controleur().ctx().horloges;
-            if (ordinateur_perd) h.base_noir = 181;
-            else h.base_blanc = 362;  // 362 / 2 > 180 for a player under 1800
+            if (ordinateur_perd)
+                h.base_noir = 181;
+            else
+                h.base_blanc = 362;  // 362 / 2 > 180 for a player under 1800
             passe_boucle(f->controleur(), false);
             QVERIFY(!banc::c<QFrame>(*f, "fin_de_parties")->isHidden());
             QCOMPARE(banc::c<QLabel>(*f, "qui_gagne")->text(),

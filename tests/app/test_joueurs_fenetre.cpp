@@ -17,10 +17,10 @@
 #include "brouillon.h"
 #include "control/navigation.h"
 #include "control/tour_ordinateur.h"
+#include "engine/moteur.h"
 #include "forms/fenetre_ouvertures.h"
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
-#include "engine/moteur.h"
 #include "records/joueurs.h"
 
 using namespace kolmar;
@@ -43,7 +43,7 @@ bool abandonner(TForm1& f, bool oui) {
     return g.vus() == 1;
 }
 
-void ajouter(TForm1& f, const QString& nom, QRadioButton* (NouveauJoueur::*capital)) {
+void ajouter(TForm1& f, const QString& nom, QRadioButton*(NouveauJoueur::*capital)) {
     banc::c<QAction>(f, "Match21")->trigger();
     QVERIFY(banc::c<NouveauJoueur>(f, "Nouveau_joueur")->isVisible());
     banc::c<NouveauJoueur>(f, "Nouveau_joueur")->Joueur->setText(nom);
@@ -59,14 +59,16 @@ void choisir(QListWidget* l, const QString& nom) {
     emit l->itemClicked(items.first());
 }
 
-bool actif(const QMenu* m) { return m->menuAction()->isEnabled(); }
+bool actif(const QMenu* m) {
+    return m->menuAction()->isEnabled();
+}
 
 }  // namespace
 
 class TestJoueursFenetre : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     // Two windows on one data folder: the second is told and either quits
     // or works read-only, writing neither register nor autosave there.
     void deux_fenetres_sur_un_dossier() {
@@ -490,9 +492,8 @@ private slots:
             n.write("48-41 29-36 \r\n48-41 25-31 \r\n");
         }
         {
-            Guetteur<QFileDialog> dlg([&](QFileDialog* o) {
-                brouillon::accepter(o, d.fichier("Parametres/essai.ovv"));
-            });
+            Guetteur<QFileDialog> dlg(
+                [&](QFileDialog* o) { brouillon::accepter(o, d.fichier("Parametres/essai.ovv")); });
             banc::c<QAction>(*f, "Changerbibliothqueouvertures1")->trigger();
             QCOMPARE(dlg.vus(), 1);
         }

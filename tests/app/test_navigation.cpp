@@ -2,7 +2,6 @@
 // followed by a new move, the colour exchange and commands arriving while
 // a search runs on the working board.
 #include <QtTest>
-
 #include <cstring>
 #include <memory>
 
@@ -74,7 +73,7 @@ struct Banc {
 class TestNavigation : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     void reprise_au_debut_ne_change_que_le_tour() {
         Banc b;
         b.e.tour = Tour::a_jouer;
@@ -149,8 +148,8 @@ private slots:
         QVERIFY(b.plateau_est(4) && b.boards_en_phase());
         QCOMPARE(int(b.jeu.trait), int(BLANC));
         QCOMPARE(r.ligne, 1);
-        QCOMPARE(int(b.e.matchState), 0);  // going forward ends the rating
-        QVERIFY(b.e.tour == Tour::a_jouer);     // left as it was
+        QCOMPARE(int(b.e.matchState), 0);    // going forward ends the rating
+        QVERIFY(b.e.tour == Tour::a_jouer);  // left as it was
         QCOMPARE(b.h.base_noir, 204);
     }
 

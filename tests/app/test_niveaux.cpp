@@ -1,7 +1,6 @@
 // The level table, the check mark that follows the stored code and the
 // minutes typed for "Autre".
 #include <QtTest>
-
 #include <set>
 
 #include "control/niveaux.h"
@@ -17,7 +16,7 @@ class TestNiveaux : public QObject {
         return n;
     }
 
-private slots:
+   private slots:
     void codes_distincts_et_retrouves() {
         std::set<int> codes;
         for (int i = 0; i < NB_NIVEAUX; ++i) {

@@ -13,8 +13,8 @@
 
 #include "forms/nouvelle_partie.h"
 #include "forms/panneaux_joueurs.h"
-#include "records/classement.h"
 #include "outils_fichiers.h"
+#include "records/classement.h"
 #include "records/fichiers.h"
 
 using namespace kolmar;
@@ -51,7 +51,7 @@ class TestNouvellePartie : public QObject {
         return n;
     }
 
-private slots:
+   private slots:
     void init() {
         dossier = std::make_unique<QTemporaryDir>();
         QVERIFY(dossier->isValid());

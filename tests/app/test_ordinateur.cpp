@@ -69,7 +69,7 @@ void vieillir(TForm1& f, int n) {
 class TestOrdinateur : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     void depart_contre_l_ordinateur() {
         auto f = banc::fenetre();
         // Before the test bench turns it into a two-player board.

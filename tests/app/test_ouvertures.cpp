@@ -38,7 +38,7 @@ class TestOuvertures : public QObject {
         return f;
     }
 
-private slots:
+   private slots:
     void init() {
         dossier = std::make_unique<QTemporaryDir>();
         QVERIFY(dossier->isValid());
@@ -75,8 +75,7 @@ private slots:
         // Read, then refused by the rules.
         QTest::newRow("one digit squares") << " 1- 7" << int(VerificationLigne::coup_impossible) << 1 << "";
         QTest::newRow("black first") << "25-31" << int(VerificationLigne::coup_impossible) << 1 << "";
-        QTest::newRow("square left empty") << "48-41 29-36 48-42" << int(VerificationLigne::coup_impossible) << 3
-                                           << "";
+        QTest::newRow("square left empty") << "48-41 29-36 48-42" << int(VerificationLigne::coup_impossible) << 3 << "";
         QTest::newRow("capture not taken") << "48-41 29-36 54-48 25-32 44-38 19-25 43-37 32-43 38-33 26-39 46-40"
                                            << int(VerificationLigne::coup_impossible) << 11 << "";
     }

@@ -1,17 +1,17 @@
 // Text and PDN files, printing and the lessons in the main window.
 #include <QClipboard>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QFrame>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -237,10 +237,12 @@ class TestTextesFenetre : public QObject {
         const std::string chemin = dossier_problemes() + "/coup.dam";
         QVERIFY(importer_partie(ctrl, lire_parties(va_et_vient(2)).at(0)));
         QVERIFY(sauver_partie(ctrl, chemin));
-        outils::ecrire(chemin + "t", "Les blancs gagnent. Cherchez le coup avant d'avancer.\n\n"
-                                     "Solution : 1. 35-29 !\nLa suite est forcée.\n");
+        outils::ecrire(chemin + "t",
+                       "Les blancs gagnent. Cherchez le coup avant d'avancer.\n\n"
+                       "Solution : 1. 35-29 !\nLa suite est forcée.\n");
         {
-            Guetteur<QFileDialog> g([&](QFileDialog* dlg) { brouillon::accepter(dlg, QString::fromStdString(chemin)); });
+            Guetteur<QFileDialog> g(
+                [&](QFileDialog* dlg) { brouillon::accepter(dlg, QString::fromStdString(chemin)); });
             banc::c<QAction>(*f, "Problmes1")->trigger();
             QCOMPARE(g.vus(), 1);
         }

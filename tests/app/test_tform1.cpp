@@ -1,5 +1,6 @@
 // Move entry and turn flow through real clicks on the main window.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <cstring>
 
@@ -25,7 +25,7 @@ using banc::position;
 class TestTForm1 : public QObject {
     Q_OBJECT
 
-private slots:
+   private slots:
     void composants_et_depart() {
         auto f = banc::fenetre();
         for (const char* nom : {"Fichier1", "Affichage1", "Options1"}) QVERIFY2(f->findChild<QMenu*>(nom), nom);
@@ -125,9 +125,9 @@ private slots:
     void clics_sans_effet() {
         auto f = banc::fenetre();
         const std::string depart = position(*f);
-        cliquer(*f, 40);  // empty
-        cliquer(*f, 5);   // black piece, white to move
-        cliquer(*f, 72);  // white man that cannot move
+        cliquer(*f, 40);                      // empty
+        cliquer(*f, 5);                       // black piece, white to move
+        cliquer(*f, 72);                      // white man that cannot move
         cliquer_point(*f, QPoint(10, 10));    // light cell
         cliquer_point(*f, QPoint(600, 300));  // beside the board: the pair rule would name a square
         cliquer_point(*f, QPoint(505, 505));
@@ -340,7 +340,8 @@ private slots:
         QTest::mouseClick(banc::c<QWidget>(*f, "Surface"), Qt::LeftButton, Qt::NoModifier, banc::point_de(*f, 43));
         QVERIFY(clic_en_attente(f->controleur().session()));
         QCOMPARE(f->controleur().session().arret_calcul, uint8_t(1));
-        clic1(f->controleur(), f->controleur().session().saisies.front().x, f->controleur().session().saisies.front().y);
+        clic1(f->controleur(), f->controleur().session().saisies.front().x,
+              f->controleur().session().saisies.front().y);
         f->controleur().session().saisies.clear();
         QVERIFY(tour_ordinateur(f->controleur().session()));
         QCOMPARE(f->controleur().jeu().trait, uint8_t(NOIR));

@@ -122,9 +122,10 @@ int main(int argc, char** argv) {
         }
 #endif
     }
-    std::printf("%d kills (%d with a save committed, not finished): %d read out of step, %d out of step after "
-                "repair, %d left files behind\n",
-                fois, engagees, lus_decales, decales, sales);
+    std::printf(
+        "%d kills (%d with a save committed, not finished): %d read out of step, %d out of step after "
+        "repair, %d left files behind\n",
+        fois, engagees, lus_decales, decales, sales);
     const bool bon = lus_decales + decales + sales == 0;
     if (bon) {
         for (const char* f : {FICHIER_JOUEURS, FICHIER_POINTS}) std::remove((dossier + "/" + f).c_str());

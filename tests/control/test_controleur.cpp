@@ -15,7 +15,9 @@ using essai::Banc;
 
 namespace {
 
-std::string position(Banc& b) { return ecrire_fen(b.f->jeu().plateau_affiche, b.f->jeu().trait); }
+std::string position(Banc& b) {
+    return ecrire_fen(b.f->jeu().plateau_affiche, b.f->jeu().trait);
+}
 
 }  // namespace
 

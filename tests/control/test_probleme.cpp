@@ -3,11 +3,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "../core/pannes.h"
 #include "control/editeur_parametres.h"
 #include "control/navigation.h"
 #include "control/probleme.h"
 #include "lang/textes_analyse.h"
-#include "../core/pannes.h"
 #include "vue_test.h"
 
 using namespace kolmar;

@@ -115,8 +115,7 @@ struct Banc {
 
 // Plays the computer's turns until the human has the move or the game ends.
 inline void laisser_jouer(Banc& b, int passes = 50) {
-    for (int i = 0; i < passes && b.f->session().tour == Tour::a_jouer; ++i)
-        passe_boucle(*b.f, false);
+    for (int i = 0; i < passes && b.f->session().tour == Tour::a_jouer; ++i) passe_boucle(*b.f, false);
 }
 
 }  // namespace essai

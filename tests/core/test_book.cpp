@@ -9,11 +9,11 @@
 #include <fstream>
 
 #include "engine/book.h"
+#include "pannes.h"
 #include "records/fichiers.h"
 #include "rules/board.h"
 #include "rules/movegen.h"
 #include "rules/record.h"
-#include "pannes.h"
 
 using namespace kolmar;
 
@@ -46,7 +46,7 @@ int compter(const std::vector<CoupLivre>& v, int de, int vers) {
 }
 
 class DossierBook : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         char modele[] = "/tmp/kolmar-book-XXXXXX";
         ASSERT_NE(mkdtemp(modele), nullptr);
@@ -84,12 +84,11 @@ TEST(BookLines, MovesAreReadAsWrittenAndStopAtWhatCannotBeRead) {
 
 TEST(BookCandidates, LinesFollowingTheGameProposeTheirNextMove) {
     const std::vector<std::string> lignes = {
-        "47-41 25-31 ",          // shorter than the game below: nothing
-        "47-41 25-32 41-36 ",    // other reply: nothing once 25-31 is played
+        "47-41 25-31 ",        // shorter than the game below: nothing
+        "47-41 25-32 41-36 ",  // other reply: nothing once 25-31 is played
         "47-41 25-31 44-38 ",
-        "47-41 25-31 44-38 ",    // the same line twice: its move counts twice
-        "46-40 30-35 40-34 ",
-        "garbage 47-41",
+        "47-41 25-31 44-38 ",  // the same line twice: its move counts twice
+        "46-40 30-35 40-34 ", "garbage 47-41",
         "47-41 25-31  0-38 ",  // a zero square proposes nothing
     };
     Partie pt;
@@ -145,8 +144,7 @@ TEST_F(DossierBook, ListsAreReadWrittenAndEdited) {
     EXPECT_TRUE(effacer_ligne(b, 0, 0));
     EXPECT_FALSE(effacer_ligne(b, 0, 5));
     ASSERT_TRUE(enregistrer_liste(b, 0, dir));
-    EXPECT_EQ(lire(std::filesystem::path(chemin_donnee("Ouvert_b.ouv", dir)).filename().string()),
-              "46-40 \n44-38 \n");
+    EXPECT_EQ(lire(std::filesystem::path(chemin_donnee("Ouvert_b.ouv", dir)).filename().string()), "46-40 \n44-38 \n");
 }
 
 TEST_F(DossierBook, SetsAreSavedAndLoadedBack) {

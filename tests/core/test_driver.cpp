@@ -147,7 +147,8 @@ TEST(Driver, PanelTexts) {
     b.m->limites.profondeur_fixe = 4;
     choisir_coup(*b.m, BLANC);
     ASSERT_FALSE(racine.empty());
-    EXPECT_TRUE(std::regex_match(racine.front(), std::regex("\\d\\d-\\d\\d : [ -]{0,5}-?\\d+ \\?<---"))) << racine.front();
+    EXPECT_TRUE(std::regex_match(racine.front(), std::regex("\\d\\d-\\d\\d : [ -]{0,5}-?\\d+ \\?<---")))
+        << racine.front();
     bool note = false;
     for (const auto& l : racine) note = note || std::regex_match(l, std::regex("\\d\\d-\\d\\d : [ \\d-]{5}"));
     EXPECT_TRUE(note);

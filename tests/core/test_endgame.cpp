@@ -166,10 +166,9 @@ TEST(EndgameProbe, PairsAreIndexedInOrderAndOtherMaterialReadsNothing) {
 
 TEST(EndgameTables, EveryPositionHasItsOwnOffsetForEitherMover) {
     // Positions per table: kings anywhere, white men on 7..72, black men on 1..66.
-    const long attendu[NB_TABLES_FINALES] = {72 * 71, 66 * 71, 66 * 71, 66 * 66 - 60,
-                                             2556 * 70, 2556 * 70, 66 * 2485, 66 * 2485,
-                                             66 * 71 * 70, 66 * 71 * 70, 4296 * 70, 4296 * 70,
-                                             2145 * 70, 2145 * 70, -1, -1};
+    const long attendu[NB_TABLES_FINALES] = {
+        72 * 71,      66 * 71,      66 * 71,   66 * 66 - 60, 2556 * 70, 2556 * 70, 66 * 2485, 66 * 2485,
+        66 * 71 * 70, 66 * 71 * 70, 4296 * 70, 4296 * 70,    2145 * 70, 2145 * 70, -1,        -1};
     for (int t = 0; t < NB_TABLES_FINALES; ++t) {
         long valides = 0;
         uint8_t d[TAILLE_DAMIER], r[TAILLE_DAMIER];

@@ -41,8 +41,10 @@ TEST(EndgameSearch, RootScoreAndMoveFollowTheTables) {
             int8_t v = f.tables[t][static_cast<size_t>(off)];
             if (!position_de_decalage(t, off, d) || (v != 0 && distance_finale(v) <= 1)) continue;
             for (int trait : {BLANC, NOIR}) {
-                if (trait == BLANC) std::memcpy(jeu->damier, d, TAILLE_DAMIER);
-                else retourner(d, jeu->damier);
+                if (trait == BLANC)
+                    std::memcpy(jeu->damier, d, TAILLE_DAMIER);
+                else
+                    retourner(d, jeu->damier);
                 std::memcpy(jeu->plateau_affiche, jeu->damier, TAILLE_DAMIER);
                 jeu->trait = static_cast<uint8_t>(trait);
                 compter_pieces(jeu->damier, jeu->nb_pieces);

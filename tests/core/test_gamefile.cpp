@@ -15,20 +15,20 @@
 #include <vector>
 
 #include "lang/messages.h"
+#include "pannes.h"
 #include "records/fichiers.h"
 #include "records/gamefile.h"
 #include "records/joueurs.h"
 #include "records/messages.h"
 #include "records/texte.h"
 #include "rules/jeu.h"
-#include "pannes.h"
 
 using namespace kolmar;
 
 namespace {
 
 class DossierTemp {
-  public:
+   public:
     DossierTemp() {
         char modele[] = "/tmp/kolmar-gamefile-XXXXXX";
         char* d = mkdtemp(modele);
@@ -41,7 +41,7 @@ class DossierTemp {
     const std::string& chemin() const { return chemin_; }
     std::string operator/(const std::string& nom) const { return chemin_ + "/" + nom; }
 
-  private:
+   private:
     std::string chemin_;
 };
 
@@ -575,15 +575,21 @@ TEST(GameFile, ThePlayersFolderFollowsTheEnvironment) {
     setenv("KOLMAR_DATA", "/ailleurs", 1);
     EXPECT_EQ(repertoire_donnees_defaut(), "/ailleurs");
     for (int i = 0; i < 3; ++i) {
-        if (present[i]) setenv(noms[i], avant[i].c_str(), 1);
-        else unsetenv(noms[i]);
+        if (present[i])
+            setenv(noms[i], avant[i].c_str(), 1);
+        else
+            unsetenv(noms[i]);
     }
 }
 
 TEST(GameFile, NamesStayInsideTheirFieldAndOldNamesReadAsText) {
     DossierTemp dir;
     // 18 ASCII bytes then "é": the cut must not split the character.
-    auto jeu = partie_jouee(2, "Jean-Christophe Mé" "\xC3\xA9" "ric", "Abcdefghijklmnopqrstuvwxyz");
+    auto jeu = partie_jouee(2,
+                            "Jean-Christophe Mé"
+                            "\xC3\xA9"
+                            "ric",
+                            "Abcdefghijklmnopqrstuvwxyz");
     std::string f = dir / "n.dam";
     ASSERT_TRUE(sauver_jeu(f, *jeu, reglages_essai()).ok);
     std::string o = lire(f);

@@ -63,8 +63,9 @@ TEST(Protocole, ScriptedSessionLineByLine) {
     // One info line per depth 1..4, then done with a legal move and its expected answer.
     ASSERT_EQ(r.size(), 5u);
     for (int d = 1; d <= 4; ++d)
-        EXPECT_TRUE(std::regex_match(r[d - 1], std::regex("info depth=" + std::to_string(d) +
-                                                          " score=-?\\d+ nodes=\\d+ time=[\\d.]+ nps=\\d+ pv=\"[\\dx -]+\"")))
+        EXPECT_TRUE(
+            std::regex_match(r[d - 1], std::regex("info depth=" + std::to_string(d) +
+                                                  " score=-?\\d+ nodes=\\d+ time=[\\d.]+ nps=\\d+ pv=\"[\\dx -]+\"")))
             << r[d - 1];
     std::smatch m;
     ASSERT_TRUE(std::regex_match(r[4], m, std::regex("done move=([\\dx-]+) ponder=([\\dx-]+)"))) << r[4];

@@ -8,9 +8,9 @@
 
 #include "engine/tt.h"
 #include "lang/messages.h"
+#include "pannes.h"
 #include "records/fichiers.h"
 #include "records/gamefile.h"
-#include "pannes.h"
 #include "records/lecons.h"
 #include "records/partie_texte.h"
 #include "rules/jeu.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "engine/params.h"

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <malloc.h>
 
 #include <algorithm>

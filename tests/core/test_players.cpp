@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "lang/messages.h"
+#include "pannes.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
-#include "pannes.h"
 
 using namespace kolmar;
 
 namespace {
 
 class Registre_ : public ::testing::Test {
-  protected:
+   protected:
     void SetUp() override {
         char modele[] = "/tmp/kolmar-players-XXXXXX";
         char* d = mkdtemp(modele);

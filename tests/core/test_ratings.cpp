@@ -7,10 +7,10 @@
 #include <string>
 
 #include "lang/messages.h"
+#include "pannes.h"
 #include "records/classement.h"
 #include "records/fichiers.h"
 #include "records/joueurs.h"
-#include "pannes.h"
 
 using namespace kolmar;
 
@@ -27,7 +27,7 @@ Points apres(int resultat, int32_t B, int32_t W) {
 }
 
 class Match_ : public ::testing::Test {
-  protected:
+   protected:
     void SetUp() override {
         char modele[] = "/tmp/kolmar-ratings-XXXXXX";
         char* d = mkdtemp(modele);

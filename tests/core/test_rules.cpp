@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "records/pdn.h"
 #include "rules/board.h"
 #include "rules/jeu.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
-#include "records/pdn.h"
 
 using namespace kolmar;
 
@@ -105,9 +105,10 @@ TEST(Board, InitialPositionHasThirtyMenEachAndWhiteHasElevenMoves) {
     EXPECT_EQ(jeu.trait, BLANC);
     EXPECT_EQ(coups_legaux(jeu.gen, BLANC), 11);
     EXPECT_EQ(jeu.gen.prise_max, 0);
-    EXPECT_EQ(ecrire_fen(jeu.damier, BLANC), "W:W43,44,45,46,47,48,49,50,51,52,53,54,55,56,57,58,59,60,61,62,63,64,65,66,"
-                                             "67,68,69,70,71,72:B1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,"
-                                             "22,23,24,25,26,27,28,29,30");
+    EXPECT_EQ(ecrire_fen(jeu.damier, BLANC),
+              "W:W43,44,45,46,47,48,49,50,51,52,53,54,55,56,57,58,59,60,61,62,63,64,65,66,"
+              "67,68,69,70,71,72:B1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,"
+              "22,23,24,25,26,27,28,29,30");
 }
 
 TEST(Fen, RangesKingsAndRoundTrip) {
@@ -126,8 +127,8 @@ TEST(Fen, MalformedInputIsRefusedWithAReason) {
     uint8_t d[TAILLE_DAMIER];
     int t;
     std::string e;
-    for (const char* bad : {"", "X:W1", "W:W73", "W:W0", "W:W1,1", "W:W1:B1", "W:Wx", "W:W1,", "W:Q1", "W:W5-3",
-                            "W:W99999999999"}) {
+    for (const char* bad :
+         {"", "X:W1", "W:W73", "W:W0", "W:W1,1", "W:W1:B1", "W:Wx", "W:W1,", "W:Q1", "W:W5-3", "W:W99999999999"}) {
         e.clear();
         EXPECT_FALSE(lire_fen(bad, d, t, &e)) << bad;
         EXPECT_FALSE(e.empty()) << bad;
@@ -153,8 +154,8 @@ TEST(Capture, JumpedPieceBlocksTheKingsLine) {
 
 TEST(Capture, KingStopsAnywhereBehindUnlessItCanGoOn) {
     Position libre("W:WK1:B14");
-    EXPECT_EQ(libre.coups(), tri({"1x21:14", "1x27:14", "1x34:14", "1x40:14", "1x47:14", "1x53:14", "1x60:14",
-                                  "1x66:14"}));
+    EXPECT_EQ(libre.coups(),
+              tri({"1x21:14", "1x27:14", "1x34:14", "1x40:14", "1x47:14", "1x53:14", "1x60:14", "1x66:14"}));
     Position suite("W:WK1:B14,22");
     EXPECT_EQ(suite.coups(), tri({"1x16:14,22", "1x11:14,22", "1x5:14,22"}));
 }

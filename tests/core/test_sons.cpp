@@ -61,7 +61,8 @@ double passages(const Wav& w, double a, double b) {
 
 double energie(const Wav& w, double a, double b) {
     double e = 0;
-    for (size_t i = static_cast<size_t>(a * w.frequence); i < static_cast<size_t>(b * w.frequence) && i < w.ech.size(); ++i)
+    for (size_t i = static_cast<size_t>(a * w.frequence); i < static_cast<size_t>(b * w.frequence) && i < w.ech.size();
+         ++i)
         e += static_cast<double>(w.ech[i]) * w.ech[i];
     return e;
 }

@@ -86,7 +86,7 @@ TEST(TranspositionTable, LimitsOnPiecesAndGameLength) {
     EXPECT_NE(probe(c.t, 7, 99, 5), nullptr);
     EXPECT_EQ(probe(c.t, 7, 98, 5), nullptr);  // another lock
     EXPECT_EQ(probe(c.t, 7, 99, 6), nullptr);  // another ply
-    c.t.D = 9;  // asked deeper than it was searched
+    c.t.D = 9;                                 // asked deeper than it was searched
     EXPECT_EQ(probe(c.t, 7, 99, 5), nullptr);
     c.t.D = 7;
     EXPECT_NE(probe(c.t, 7, 99, 5), nullptr);

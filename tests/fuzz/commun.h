@@ -40,7 +40,9 @@ inline const std::string& dossier() {
     return *d;
 }
 
-inline std::string chemin(const std::string& nom) { return dossier() + "/" + nom; }
+inline std::string chemin(const std::string& nom) {
+    return dossier() + "/" + nom;
+}
 
 inline void ecrire(const std::string& chemin, const std::string& contenu) {
     std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
@@ -57,7 +59,7 @@ inline std::string lire(const std::string& chemin) {
 // (16 bits, little-endian); a part cut short by the end of the input is
 // taken as far as it goes.
 class Parties {
-  public:
+   public:
     Parties(const uint8_t* data, size_t taille) : p_(reinterpret_cast<const char*>(data)), reste_(taille) {}
     std::string suivante() {
         size_t n = 0;
@@ -82,7 +84,7 @@ class Parties {
         return s;
     }
 
-  private:
+   private:
     const char* p_;
     size_t reste_;
 };

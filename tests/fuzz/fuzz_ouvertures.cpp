@@ -25,7 +25,9 @@ size_t lignes_de(const std::string& contenu) {
     return n;
 }
 
-bool meme_coup(const CoupLivre& a, const CoupLivre& b) { return a.depart == b.depart && a.arrivee == b.arrivee; }
+bool meme_coup(const CoupLivre& a, const CoupLivre& b) {
+    return a.depart == b.depart && a.arrivee == b.arrivee;
+}
 
 void suivre(const std::vector<std::string>& lignes) {
     static auto pt = std::make_unique<Partie>();

@@ -55,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
     ResultatParametres res = charger_parametres(*q, fichier);
     exiger((res == ResultatParametres::ok) == complet, "both readers agree on a complete file");
     if (!complet) return 0;
-    exiger(std::memcmp(p->tampon, q->tampon, TAILLE_PAR) == 0 && std::memcmp(p->tables, q->tables, sizeof p->tables) == 0,
-           "both readers read the same parameters");
+    exiger(
+        std::memcmp(p->tampon, q->tampon, TAILLE_PAR) == 0 && std::memcmp(p->tables, q->tables, sizeof p->tables) == 0,
+        "both readers read the same parameters");
 
     const std::string copie = dir + "/copie.par";
     exiger(sauver_parametres(*q, copie), "parameters can be saved");

@@ -15,7 +15,9 @@ using kolmar::fuzz::exiger;
 
 namespace {
 
-std::string point(const Registre& r, size_t i) { return i < r.points.size() ? r.points[i] : "0"; }
+std::string point(const Registre& r, size_t i) {
+    return i < r.points.size() ? r.points[i] : "0";
+}
 
 }  // namespace
 

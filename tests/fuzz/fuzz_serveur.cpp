@@ -39,8 +39,10 @@ void verifier(const std::string& l) {
         // A backslash escapes the byte after it, a backslash too.
         int nus = 0;
         for (size_t i = 0; i < l.size(); ++i) {
-            if (l[i] == '\\') ++i;
-            else nus += l[i] == '"';
+            if (l[i] == '\\')
+                ++i;
+            else
+                nus += l[i] == '"';
         }
         exiger(nus == 2, "an error's message is quoted once");
         exiger(l.size() < 400, "an error echoes a bounded part of its line");

@@ -124,7 +124,8 @@ int main(int argc, char** argv) {
     }
 
     // Registers: the generated one, and one grown by the program's own additions.
-    graine("registre", "genere", fuzz::assembler(lire_donnee(FICHIER_JOUEURS), fuzz::assembler(lire_donnee(FICHIER_POINTS), "Zo\xC3\xA9")));
+    graine("registre", "genere",
+           fuzz::assembler(lire_donnee(FICHIER_JOUEURS), fuzz::assembler(lire_donnee(FICHIER_POINTS), "Zo\xC3\xA9")));
     sauver_registre(tmp, Registre{{NOM_KOLMAR}, {std::to_string(POINTS_KOLMAR)}});
     int capital = 1400;
     for (const char* nom : {"Alice", "Chlo\xC3\xA9", "Jean-Christophe M\xC3\xA9ric", "Bob"})
@@ -169,8 +170,9 @@ int main(int argc, char** argv) {
     // Engine sessions: a game with a search, and a ponder turned timed.
     graine("serveur", "partie",
            "hub\ninit\nlevel depth=3\npos moves=\"44-38 25-31\"\ngo think\nping\nlevel move-time=0.01\ngo think\n");
-    graine("serveur", "ponder", "level move-time=0.05\ngo ponder\nponder-hit\npos moves=\"44-38 21-26\"\ngo think\n"
-                                "set-param name=table value=1\nlevel depth=2 moves=x\nstop\nquit\n");
+    graine("serveur", "ponder",
+           "level move-time=0.05\ngo ponder\nponder-hit\npos moves=\"44-38 21-26\"\ngo think\n"
+           "set-param name=table value=1\nlevel depth=2 moves=x\nstop\nquit\n");
 
     fs::remove_all(tmp, ec);
     return 0;

@@ -95,4 +95,3 @@ inline int fuzz_lire_texte(const uint8_t* data, size_t size) {
     }
     return 0;
 }
-

@@ -21,8 +21,8 @@ int cmd_bench(const Args& args) {
     std::string erreur;
     const bool ok = lancer_bench(static_cast<int>(depth), total, erreur, std::string(), [&](const PositionBench& p) {
         secondes += p.secondes;
-        std::printf("position %2d nodes %10llu score %6d best %s\n", p.numero, static_cast<unsigned long long>(p.noeuds),
-                    p.score, p.coup.c_str());
+        std::printf("position %2d nodes %10llu score %6d best %s\n", p.numero,
+                    static_cast<unsigned long long>(p.noeuds), p.score, p.coup.c_str());
         std::fflush(stdout);
     });
     if (!ok) {

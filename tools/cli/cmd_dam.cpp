@@ -1,8 +1,8 @@
 #include <iostream>
 #include <memory>
 
-#include "lang/messages.h"
 #include "cli.h"
+#include "lang/messages.h"
 #include "records/gamefile.h"
 #include "records/texte.h"
 #include "rules/jeu.h"

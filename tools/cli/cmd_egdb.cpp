@@ -22,8 +22,8 @@ int verifier(Finales& f, long pas) {
         BilanFinale b;
         std::string erreur;
         bool ok = verifier_finale(f.tables, t, b, erreur, pas);
-        std::printf("%-9s wins %7ld  losses %7ld  draws %7ld  longest win %3d  longest loss %3d\n",
-                    nom_table_finale(t), b.gains, b.pertes, b.nulles, b.gain_max, b.perte_max);
+        std::printf("%-9s wins %7ld  losses %7ld  draws %7ld  longest win %3d  longest loss %3d\n", nom_table_finale(t),
+                    b.gains, b.pertes, b.nulles, b.gain_max, b.perte_max);
         std::fflush(stdout);
         if (!ok) {
             std::fprintf(stderr, "kolmar-cli: inconsistent table: %s\n", erreur.c_str());

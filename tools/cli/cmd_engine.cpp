@@ -17,8 +17,10 @@ namespace kolmar::cli {
 int cmd_engine(const Args& args) {
     std::string parametres;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--params" && i + 1 < args.size()) parametres = args[++i];
-        else return erreur_usage("engine: bad argument '" + args[i] + "'");
+        if (args[i] == "--params" && i + 1 < args.size())
+            parametres = args[++i];
+        else
+            return erreur_usage("engine: bad argument '" + args[i] + "'");
     }
     ServeurHub serveur([](const std::string& l) {
         std::fputs(l.c_str(), stdout);

@@ -50,9 +50,12 @@ int cmd_go(const Args& args) {
     Finales finales;
     charger_positions(finales);
     m->finales = &finales;
-    if (depth) m->limites.profondeur_fixe = static_cast<int>(depth);
-    else if (secondes > 0) m->limites.temps_fixe_ms = static_cast<int64_t>(secondes * 1000);
-    else limites_niveau(static_cast<int>(level), m->limites);
+    if (depth)
+        m->limites.profondeur_fixe = static_cast<int>(depth);
+    else if (secondes > 0)
+        m->limites.temps_fixe_ms = static_cast<int64_t>(secondes * 1000);
+    else
+        limites_niveau(static_cast<int>(level), m->limites);
 
     auto debut = std::chrono::steady_clock::now();
     m->rappels.fin_iteration = [&](int d, int score, uint64_t noeuds) {

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "lang/messages.h"
 #include "cli.h"
 #include "engine/match.h"
+#include "lang/messages.h"
 #include "moteur_cli.h"
 #include "records/fichiers.h"
 #include "records/pdn.h"
@@ -31,8 +31,9 @@ namespace {
 
 // An engine process speaking the protocol; one per worker, kept across games.
 class JoueurProcessus : public Joueur {
-public:
-    JoueurProcessus(std::string commande, std::string niveau) : commande_(std::move(commande)), niveau_(std::move(niveau)) {}
+   public:
+    JoueurProcessus(std::string commande, std::string niveau)
+        : commande_(std::move(commande)), niveau_(std::move(niveau)) {}
     ~JoueurProcessus() override {
         if (vers_) {
             envoyer("quit");
@@ -93,7 +94,7 @@ public:
         return -1;
     }
 
-private:
+   private:
     void envoyer(const std::string& l) {
         std::fputs((l + "\n").c_str(), vers_);
         std::fflush(vers_);
@@ -135,11 +136,14 @@ std::unique_ptr<Joueur> creer_joueur(const std::string& t, const Reglage& r, uns
     if (type == "depth" && lire_entier(arg, v, PROFONDEUR_MAX - 1) && v > 0)
         return joueur_moteur(static_cast<int>(v), 0, -1, erreur, r.parametres);
     if (type == "time" && lire_secondes(arg, s)) return joueur_moteur(0, s, -1, erreur, r.parametres);
-    if (type == "level" && lire_entier(arg, v, 8)) return joueur_moteur(0, 0, static_cast<int>(v), erreur, r.parametres);
+    if (type == "level" && lire_entier(arg, v, 8))
+        return joueur_moteur(0, 0, static_cast<int>(v), erreur, r.parametres);
     if (type == "engine" && !arg.empty()) {
         std::ostringstream niveau;
-        if (r.profondeur > 0) niveau << "depth=" << r.profondeur;
-        else niveau << "move-time=" << r.secondes;
+        if (r.profondeur > 0)
+            niveau << "depth=" << r.profondeur;
+        else
+            niveau << "move-time=" << r.secondes;
         auto p = std::make_unique<JoueurProcessus>(arg, niveau.str());
         if (!p->demarrer()) {
             erreur = "engine '" + arg + "' does not answer the protocol";
@@ -161,7 +165,8 @@ int cmd_match(const Args& args) {
         const std::string& a = args[i];
         bool suivant = i + 1 < args.size();
         if (a == "--games" && suivant) {
-            if (!lire_entier(args[++i], parties, 100000) || parties < 1) return erreur_usage("match: --games takes a count");
+            if (!lire_entier(args[++i], parties, 100000) || parties < 1)
+                return erreur_usage("match: --games takes a count");
         } else if (a == "--seed" && suivant) {
             if (!lire_entier(args[++i], graine, 4000000000L)) return erreur_usage("match: --seed takes a number");
         } else if (a == "--concurrency" && suivant) {
@@ -247,10 +252,13 @@ int cmd_match(const Args& args) {
             ++score[pour_premier > 0 ? 0 : pour_premier == 0 ? 1 : 2];
             std::printf("game %ld: %s (white) - %s (black) %s, opening %d, %d plies, %s\n", k + 1,
                         noms[a.premier_blanc ? 0 : 1].c_str(), noms[a.premier_blanc ? 1 : 0].c_str(),
-                        is.r.resultat > 0 ? "1-0" : is.r.resultat < 0 ? "0-1" : "1/2", a.ouverture + 1, is.r.plies,
-                        is.r.fin.c_str());
+                        is.r.resultat > 0   ? "1-0"
+                        : is.r.resultat < 0 ? "0-1"
+                                            : "1/2",
+                        a.ouverture + 1, is.r.plies, is.r.fin.c_str());
             std::fflush(stdout);
-            if (is.r.faute) std::fprintf(stderr, "kolmar-cli: match: game %ld: a player failed or played an illegal move\n", k + 1);
+            if (is.r.faute)
+                std::fprintf(stderr, "kolmar-cli: match: game %ld: a player failed or played an illegal move\n", k + 1);
         }
     };
     std::vector<std::thread> fils;

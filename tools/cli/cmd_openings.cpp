@@ -20,7 +20,8 @@ int cmd_openings(const Args& args) {
         const std::string& a = args[i];
         bool suivant = i + 1 < args.size();
         if (a == "--count" && suivant) {
-            if (!lire_entier(args[++i], nombre, 10000) || nombre < 1) return erreur_usage("openings: --count takes a count");
+            if (!lire_entier(args[++i], nombre, 10000) || nombre < 1)
+                return erreur_usage("openings: --count takes a count");
         } else if (a == "--depth" && suivant) {
             if (!lire_entier(args[++i], profondeur, PROFONDEUR_MAX - 1) || profondeur < 1)
                 return erreur_usage("openings: --depth takes 1.." + std::to_string(PROFONDEUR_MAX - 1));

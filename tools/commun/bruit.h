@@ -6,7 +6,9 @@
 
 namespace outils {
 
-inline double borne(double v, double lo, double hi) { return v < lo ? lo : (v > hi ? hi : v); }
+inline double borne(double v, double lo, double hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
 
 // Smoothstep of x between e0 and e1.
 inline double lisse(double e0, double e1, double x) {
@@ -22,7 +24,9 @@ inline uint32_t hache32(int x, int y, int graine) {
 }
 
 // Repeatable value in [0, 1] for an integer point.
-inline double hache(int x, int y, int graine) { return (hache32(x, y, graine) & 0xffff) / 65535.0; }
+inline double hache(int x, int y, int graine) {
+    return (hache32(x, y, graine) & 0xffff) / 65535.0;
+}
 
 // Smooth value noise: the hashed corners blended with a smoothstep.
 inline double bruit(double x, double y, int graine) {

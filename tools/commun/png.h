@@ -62,7 +62,8 @@ inline bool ecrire_png(const std::string& chemin, const uint8_t* rgba, int large
         z.push_back(static_cast<uint8_t>(n >> 8));
         z.push_back(static_cast<uint8_t>(~n));
         z.push_back(static_cast<uint8_t>(~n >> 8));
-        z.insert(z.end(), brut.begin() + static_cast<std::ptrdiff_t>(i), brut.begin() + static_cast<std::ptrdiff_t>(i + n));
+        z.insert(z.end(), brut.begin() + static_cast<std::ptrdiff_t>(i),
+                 brut.begin() + static_cast<std::ptrdiff_t>(i + n));
         if (brut.empty()) break;
     }
     uint32_t a = 1, b = 0;

@@ -213,8 +213,12 @@ bool premiers = false;
 // The branches taken last to first: a second run sharing the cache file
 // then works from the other end of the tree.
 bool envers = false;
-int largeur_etroite(int j) { return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1); }
-int premier_coup_adverse() { return camp_livre == BLANC ? 2 : 1; }
+int largeur_etroite(int j) {
+    return camp_livre == BLANC ? (j == 2 ? 3 : j == 4 ? 2 : 1) : (j == 1 ? 4 : j == 3 ? 2 : 1);
+}
+int premier_coup_adverse() {
+    return camp_livre == BLANC ? 2 : 1;
+}
 int largeur(int j) {
     if (premiers) return j == premier_coup_adverse() ? 11 : 1;
     if (etroit) return largeur_etroite(j);
@@ -222,7 +226,9 @@ int largeur(int j) {
     return j == 1 ? 11 : j <= 3 ? 3 : j <= 7 ? 2 : 1;
 }
 // The library's own side varies only its first move.
-int largeur_livre(int j) { return j <= (etroit || premiers ? 1 : 2) ? 2 : 1; }
+int largeur_livre(int j) {
+    return j <= (etroit || premiers ? 1 : 2) ? 2 : 1;
+}
 
 void explorer(int j) {
     rejouer();
@@ -231,8 +237,8 @@ void explorer(int j) {
     // A line never stops in the middle of an exchange.
     if (j > longueur && (!prise || j > COUPS_LIGNE_MAX)) {
         // Kept unless the library's side scores -PERTE or less.
-        const bool garde = side == camp_livre ? atteint(profondeur_controle, 1 - PERTE)
-                                              : !atteint(profondeur_controle, PERTE);
+        const bool garde =
+            side == camp_livre ? atteint(profondeur_controle, 1 - PERTE) : !atteint(profondeur_controle, PERTE);
         std::vector<CoupLivre> ligne;
         for (const Coup& c : chemin) ligne.push_back({c.depart, c.arrivee});
         if (!garde) {
@@ -249,8 +255,7 @@ void explorer(int j) {
     const int k = side == camp_livre ? largeur_livre(j) : largeur(j);
     const std::vector<Note> notes = k > 1 ? noter() : meilleur();
     int retenus = 0;
-    while (retenus < k && retenus < static_cast<int>(notes.size()) &&
-           notes[retenus].score >= notes[0].score - MARGE)
+    while (retenus < k && retenus < static_cast<int>(notes.size()) && notes[retenus].score >= notes[0].score - MARGE)
         ++retenus;
     const int debut = premiers && j == premier_coup_adverse() ? std::min(largeur_etroite(j), retenus) : 0;
     for (int r = debut; r < retenus; ++r) {
@@ -264,7 +269,9 @@ void explorer(int j) {
 
 int main(int argc, char** argv) {
     if (argc < 3 || (std::strcmp(argv[1], "blancs") != 0 && std::strcmp(argv[1], "noirs") != 0)) {
-        std::fprintf(stderr, "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] [etroit|premiers] [envers]\n");
+        std::fprintf(stderr,
+                     "usage: chercher_lignes blancs|noirs DATA_DIR [DEPTH] [LENGTH] [CHECK_DEPTH] [CACHE] "
+                     "[etroit|premiers] [envers]\n");
         return 2;
     }
     camp_livre = std::strcmp(argv[1], "noirs") == 0 ? NOIR : BLANC;
@@ -273,10 +280,14 @@ int main(int argc, char** argv) {
     if (argc > 5) profondeur_controle = std::atoi(argv[5]);
     if (argc > 6) lire_cache(argv[6]);
     for (int a = 7; a < argc; ++a) {
-        if (std::strcmp(argv[a], "etroit") == 0) etroit = true;
-        else if (std::strcmp(argv[a], "premiers") == 0) premiers = true;
-        else if (std::strcmp(argv[a], "envers") == 0) envers = true;
-        else return std::fprintf(stderr, "chercher_lignes: unknown option %s\n", argv[a]), 2;
+        if (std::strcmp(argv[a], "etroit") == 0)
+            etroit = true;
+        else if (std::strcmp(argv[a], "premiers") == 0)
+            premiers = true;
+        else if (std::strcmp(argv[a], "envers") == 0)
+            envers = true;
+        else
+            return std::fprintf(stderr, "chercher_lignes: unknown option %s\n", argv[a]), 2;
     }
     if (profondeur < 2 || profondeur >= PROFONDEUR_MAX || profondeur_controle < 1 ||
         profondeur_controle >= PROFONDEUR_MAX || longueur < 1 || longueur > COUPS_LIGNE_MAX) {
@@ -291,7 +302,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Deep searches one after the other along a line: the largest table.
-    if (!resize_hash(*moteur, NB_TAILLES_HASH - 1)) std::fprintf(stderr, "chercher_lignes: keeping the default table\n");
+    if (!resize_hash(*moteur, NB_TAILLES_HASH - 1))
+        std::fprintf(stderr, "chercher_lignes: keeping the default table\n");
     position_initiale(depart);
     explorer(1);
     std::fprintf(stderr, "# %d lines kept, %d left out\n", gardees, ecartees);

@@ -80,8 +80,8 @@ int convertir(const char* source, const char* cible) {
         for (char c : propre)
             if (c != ' ') ++attendus;
         if (lus != attendus) raison = "unreadable text after move " + std::to_string(coups.size());
-        if (raison.empty() && (static_cast<int>(coups.size()) < DEMI_COUPS_MIN ||
-                               static_cast<int>(coups.size()) > COUPS_LIGNE_MAX))
+        if (raison.empty() &&
+            (static_cast<int>(coups.size()) < DEMI_COUPS_MIN || static_cast<int>(coups.size()) > COUPS_LIGNE_MAX))
             raison = std::to_string(coups.size()) + " moves (6 to 42 expected)";
         if (raison.empty()) rejouer(g, coups, raison);
         if (!raison.empty()) {

@@ -20,17 +20,28 @@ using kolmar::Texte;
 const char* const k_codes[NB_LANGUES] = {"fr", "en", "nl", "pt", "es", "it"};
 constexpr int DEFAUT = kolmar::ANGLAIS;
 
-std::string t(Texte x, int l) { return kolmar::texte(x, l); }
+std::string t(Texte x, int l) {
+    return kolmar::texte(x, l);
+}
 
 std::string xml(const std::string& s) {
     std::string r;
     for (char c : s) {
         switch (c) {
-            case '&': r += "&amp;"; break;
-            case '<': r += "&lt;"; break;
-            case '>': r += "&gt;"; break;
-            case '"': r += "&quot;"; break;
-            default: r += c;
+            case '&':
+                r += "&amp;";
+                break;
+            case '<':
+                r += "&lt;";
+                break;
+            case '>':
+                r += "&gt;";
+                break;
+            case '"':
+                r += "&quot;";
+                break;
+            default:
+                r += c;
         }
     }
     return r;
@@ -62,8 +73,7 @@ std::string entree(const std::string& id) {
            "Version=1.4\n"
            "Name=Kolmar 3D\n" +
            cle_traduite("GenericName", Texte::BureauGenre) + cle_traduite("Comment", Texte::BureauResume) +
-           cle_traduite("Keywords", Texte::BureauMotsCles) +
-           "Icon=" + id +
+           cle_traduite("Keywords", Texte::BureauMotsCles) + "Icon=" + id +
            "\n"
            "Exec=kolmar %f\n"
            "TryExec=kolmar\n"

@@ -25,7 +25,9 @@ struct Rgb {
 Rgb melange(Rgb a, Rgb b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-Rgb echelle(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
+Rgb echelle(Rgb a, double k) {
+    return {a.r * k, a.g * k, a.b * k};
+}
 using outils::borne;
 using outils::bruit;
 using outils::lisse;
@@ -43,8 +45,12 @@ Rgb bois(double x, double y, Rgb clair, Rgb fonce, int graine, double force) {
 const Rgb k_case_claire_1{250, 232, 168}, k_case_claire_2{228, 196, 120};
 const Rgb k_case_sombre_1{214, 150, 58}, k_case_sombre_2{160, 96, 30};
 
-Rgb case_sombre(double x, double y) { return bois(x, y, k_case_sombre_1, k_case_sombre_2, 3, 0.85); }
-Rgb case_claire(double x, double y) { return bois(x, y, k_case_claire_1, k_case_claire_2, 11, 0.6); }
+Rgb case_sombre(double x, double y) {
+    return bois(x, y, k_case_sombre_1, k_case_sombre_2, 3, 0.85);
+}
+Rgb case_claire(double x, double y) {
+    return bois(x, y, k_case_claire_1, k_case_claire_2, 11, 0.6);
+}
 
 enum Piece { AUCUNE, PION_BLANC, DAME_BLANCHE, PION_NOIR, DAME_NOIRE };
 
@@ -77,8 +83,8 @@ bool couronne(double x, double y, Rgb& c) {
     const Rgb or_clair{255, 222, 90}, or_fonce{190, 128, 20}, trait{70, 40, 5};
     double bord = 1e9;
     for (int i = 0, j = NB_COURONNE - 1; i < NB_COURONNE; j = i++)
-        bord = std::min(bord, dist_segment(x, y, k_couronne[j][0], k_couronne[j][1], k_couronne[i][0],
-                                           k_couronne[i][1]));
+        bord =
+            std::min(bord, dist_segment(x, y, k_couronne[j][0], k_couronne[j][1], k_couronne[i][0], k_couronne[i][1]));
     bool dans = dans_polygone(x, y);
     for (const auto& p : k_perles) {
         double d = std::hypot(x - p[0], y - p[1]);
@@ -236,8 +242,8 @@ int main(int argc, char** argv) {
         const char* nom;
         int piece;  // -1: light square
     };
-    const Sortie sorties[] = {{"1pva.bmp", AUCUNE},     {"1pba.BMP", PION_BLANC}, {"1dba.bmp", DAME_BLANCHE},
-                              {"1pna.bmp", PION_NOIR},  {"1dna.bmp", DAME_NOIRE}, {"1cache.BMP", -1}};
+    const Sortie sorties[] = {{"1pva.bmp", AUCUNE},    {"1pba.BMP", PION_BLANC}, {"1dba.bmp", DAME_BLANCHE},
+                              {"1pna.bmp", PION_NOIR}, {"1dna.bmp", DAME_NOIRE}, {"1cache.BMP", -1}};
     for (const Sortie& s : sorties) {
         Image img = s.piece < 0 ? dessiner([](double x, double y) { return case_claire(x, y); })
                                 : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); });
@@ -253,8 +259,9 @@ int main(int argc, char** argv) {
     std::error_code erreur;
     std::filesystem::create_directories(grandes, erreur);
     for (const Sortie& s : sorties) {
-        Image img = s.piece < 0 ? dessiner([](double x, double y) { return case_claire(x, y); }, 4 * N)
-                                : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); }, 4 * N);
+        Image img = s.piece < 0
+                        ? dessiner([](double x, double y) { return case_claire(x, y); }, 4 * N)
+                        : dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); }, 4 * N);
         std::string chemin = grandes + "/" + s.nom;
         if (!ecrire_bmp(chemin, img, 4 * N)) {
             std::fprintf(stderr, "gen_images: cannot write %s\n", chemin.c_str());
@@ -262,8 +269,11 @@ int main(int argc, char** argv) {
         }
     }
     // The set-up window's selection pictures, 48 pixels wide.
-    const Sortie selection[] = {{"b48.Bmp", PION_BLANC}, {"bd48.Bmp", DAME_BLANCHE}, {"n48.Bmp", PION_NOIR},
-                                {"nd48.Bmp", DAME_NOIRE}, {"v48.Bmp", AUCUNE}};
+    const Sortie selection[] = {{"b48.Bmp", PION_BLANC},
+                                {"bd48.Bmp", DAME_BLANCHE},
+                                {"n48.Bmp", PION_NOIR},
+                                {"nd48.Bmp", DAME_NOIRE},
+                                {"v48.Bmp", AUCUNE}};
     for (const Sortie& s : selection) {
         Image img = dessiner([&](double x, double y) { return echantillon(Piece(s.piece), x, y); }, 48);
         std::string chemin = dir + "/" + s.nom;

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
                 if (v[p] < 0 || v[p] > 255) echec("table value out of 0..255");
                 int entree = rangee * 6 + p + 1;
                 // T7 entries 33..71 hold the scalars: written last, below.
-                if (!(table == 7 && entree >= 33 && entree <= 71)) par[73 * table + entree] = static_cast<unsigned char>(v[p]);
+                if (!(table == 7 && entree >= 33 && entree <= 71))
+                    par[73 * table + entree] = static_cast<unsigned char>(v[p]);
             }
             ++rangee;
         }

@@ -15,7 +15,9 @@ constexpr double PI = 3.14159265358979323846;
 
 using Signal = std::vector<double>;
 
-Signal vide(double secondes) { return Signal(static_cast<size_t>(secondes * FREQUENCE + 0.5), 0.0); }
+Signal vide(double secondes) {
+    return Signal(static_cast<size_t>(secondes * FREQUENCE + 0.5), 0.0);
+}
 
 // Scales to `crete` of full scale and fades the last samples to silence.
 void finir(Signal& s, double crete, double fondu) {

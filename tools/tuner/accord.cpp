@@ -80,8 +80,10 @@ void lire_partie(const std::string& texte, std::vector<Position>& sortie, int sa
 int32_t part_des_hommes(const Parametres& p, const uint8_t* d, int table, int racine) {
     int32_t s = 0;
     for (int q = 1; q <= NB_CASES; ++q) {
-        if (d[q] == PION_BLANC) s += (racine == BLANC ? 1 : -1) * p.tables[table][73 - q];
-        else if (d[q] == PION_NOIR) s += (racine == NOIR ? 1 : -1) * p.tables[table][q];
+        if (d[q] == PION_BLANC)
+            s += (racine == BLANC ? 1 : -1) * p.tables[table][73 - q];
+        else if (d[q] == PION_NOIR)
+            s += (racine == NOIR ? 1 : -1) * p.tables[table][q];
     }
     return s;
 }
@@ -136,8 +138,10 @@ Accordeur::Accordeur(Moteur& m, std::vector<Position> positions)
         e.resultat = p.trait == BLANC ? p.resultat : 1.0f - p.resultat;
         const uint32_t i = static_cast<uint32_t>(etats_.size());
         for (int q = 1; q <= NB_CASES; ++q) {
-            if (e.damier[q] == PION_BLANC) touchees_[73 * e.table + 73 - q].push_back(i);
-            else if (e.damier[q] == PION_NOIR) touchees_[73 * e.table + q].push_back(i);
+            if (e.damier[q] == PION_BLANC)
+                touchees_[73 * e.table + 73 - q].push_back(i);
+            else if (e.damier[q] == PION_NOIR)
+                touchees_[73 * e.table + q].push_back(i);
         }
         if (e.inc.somme_tempo) touchees_[INDEX_TEMPO + e.table].push_back(i);
         etats_.push_back(e);
@@ -170,7 +174,9 @@ double Accordeur::ecart(size_t i, int s) const {
     return d * d;
 }
 
-double Accordeur::erreur() const { return etats_.empty() ? 0 : somme_ / static_cast<double>(etats_.size()); }
+double Accordeur::erreur() const {
+    return etats_.empty() ? 0 : somme_ / static_cast<double>(etats_.size());
+}
 
 double Accordeur::ajuster_echelle() {
     auto total = [&](double k) {
@@ -186,8 +192,10 @@ double Accordeur::ajuster_echelle() {
     const double r = (std::sqrt(5.0) - 1) / 2;
     for (int it = 0; it < 60; ++it) {
         const double c = b - r * (b - a), d = a + r * (b - a);
-        if (total(c) < total(d)) b = d;
-        else a = c;
+        if (total(c) < total(d))
+            b = d;
+        else
+            a = c;
     }
     echelle_ = (a + b) / 2;
     somme_ = 0;
@@ -214,8 +222,10 @@ bool Accordeur::essayer(const Reglage& r, int delta) {
     }
     if (liste->empty()) {
         // Nothing depends on it: put it back.
-        if (r.table < 0) p.fixer_scalaire(31 + r.entree, avant);
-        else p.tables[r.table][r.entree] = static_cast<uint8_t>(avant);
+        if (r.table < 0)
+            p.fixer_scalaire(31 + r.entree, avant);
+        else
+            p.tables[r.table][r.entree] = static_cast<uint8_t>(avant);
         return false;
     }
     std::vector<int> nouveaux(liste->size());
@@ -223,8 +233,8 @@ bool Accordeur::essayer(const Reglage& r, int delta) {
     // A tempo weight multiplies the whole tempo sum, which the men tables
     // also see: it is held back much harder.
     const double poids = r.table < 0 ? 100.0 : 1.0;
-    double gain = poids * rappel_ * static_cast<double>(etats_.size()) *
-                  (ecart_apres * ecart_apres - ecart_avant * ecart_avant);
+    double gain =
+        poids * rappel_ * static_cast<double>(etats_.size()) * (ecart_apres * ecart_apres - ecart_avant * ecart_avant);
     for (size_t k = 0; k < liste->size(); ++k) {
         const uint32_t i = (*liste)[k];
         nouveaux[k] = score(i);
@@ -239,8 +249,10 @@ bool Accordeur::essayer(const Reglage& r, int delta) {
         somme_ += gain;
         return true;
     }
-    if (r.table < 0) p.fixer_scalaire(31 + r.entree, avant);
-    else p.tables[r.table][r.entree] = static_cast<uint8_t>(avant);
+    if (r.table < 0)
+        p.fixer_scalaire(31 + r.entree, avant);
+    else
+        p.tables[r.table][r.entree] = static_cast<uint8_t>(avant);
     return false;
 }
 

@@ -33,7 +33,7 @@ struct Reglage {
 std::vector<Reglage> reglages();
 
 class Accordeur {
-public:
+   public:
     // m's parameters are the starting point and receive every accepted step.
     Accordeur(Moteur& m, std::vector<Position> positions);
 
@@ -55,7 +55,7 @@ public:
     // its side to move.
     int score_de(size_t i) const { return score(i); }
 
-private:
+   private:
     struct Etat {
         uint8_t damier[TAILLE_DAMIER];
         uint8_t nb[5];

@@ -38,9 +38,12 @@ int main(int argc, char** argv) {
     double lambda = 0;
     std::vector<std::string> fichiers;
     for (int i = 4; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--passes") == 0 && i + 1 < argc) passes = std::atoi(argv[++i]);
-        else if (std::strcmp(argv[i], "--lambda") == 0 && i + 1 < argc) lambda = std::atof(argv[++i]);
-        else fichiers.push_back(argv[i]);
+        if (std::strcmp(argv[i], "--passes") == 0 && i + 1 < argc)
+            passes = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--lambda") == 0 && i + 1 < argc)
+            lambda = std::atof(argv[++i]);
+        else
+            fichiers.push_back(argv[i]);
     }
     auto jeu = std::make_unique<Jeu>();
     auto m = std::make_unique<Moteur>(*jeu);
