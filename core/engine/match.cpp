@@ -225,4 +225,19 @@ Elo elo_match(int gains, int nulles, int pertes) {
     return {elo(p), elo(p - e), elo(p + e)};
 }
 
+VerdictSprt tester_sprt(const Sprt& t, int gains, int nulles, int pertes) {
+    VerdictSprt v{0, std::log(t.beta / (1 - t.alpha)), std::log((1 - t.beta) / t.alpha), 0};
+    const double n = gains + nulles + pertes;
+    if (n <= 0) return v;
+    const double p = (gains + 0.5 * nulles) / n;
+    const double var = (gains * (1 - p) * (1 - p) + nulles * (0.5 - p) * (0.5 - p) + pertes * p * p) / n;
+    // All games alike: no spread to judge by yet.
+    if (var <= 0) return v;
+    auto score = [](double elo) { return 1 / (1 + std::pow(10.0, -elo / 400)); };
+    const double s0 = score(t.elo0), s1 = score(t.elo1);
+    v.llr = n * (s1 - s0) * (2 * p - s0 - s1) / (2 * var);
+    v.decision = v.llr >= v.haut ? 1 : v.llr <= v.bas ? -1 : 0;
+    return v;
+}
+
 }  // namespace kolmar

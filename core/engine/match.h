@@ -98,4 +98,17 @@ struct Elo {
 };
 Elo elo_match(int gains, int nulles, int pertes);
 
+// A sequential probability ratio test of "the first player is elo1 better"
+// against "elo0 better", on the games so far: the log-likelihood ratio
+// (normal approximation of the game score) and the verdict once it leaves
+// the bounds set by the two error rates.
+struct Sprt {
+    double elo0 = 0, elo1 = 10, alpha = 0.05, beta = 0.05;
+};
+struct VerdictSprt {
+    double llr, bas, haut;
+    int decision;  // 1 elo1 accepted, -1 elo0 accepted, 0 go on
+};
+VerdictSprt tester_sprt(const Sprt& t, int gains, int nulles, int pertes);
+
 }  // namespace kolmar

@@ -25,7 +25,52 @@ unsigned graine_depart() {
     return static_cast<unsigned>(x ^ (x >> 32));
 }
 
-Moteur::Moteur(Jeu& j) : jeu(j) {
+namespace {
+
+struct NomInterrupteur {
+    const char* nom;
+    bool Interrupteurs::*champ;
+};
+const NomInterrupteur k_interrupteurs[] = {
+    {"reduction_racine", &Interrupteurs::reduction_racine},
+    {"elagage", &Interrupteurs::elagage},
+    {"extension_promotion", &Interrupteurs::extension_promotion},
+    {"tueurs", &Interrupteurs::tueurs},
+    {"aspiration", &Interrupteurs::aspiration},
+    {"coup_hash", &Interrupteurs::coup_hash},
+    {"ordre_pv", &Interrupteurs::ordre_pv},
+    {"tout_le_temps", &Interrupteurs::tout_le_temps},
+    {"historique", &Interrupteurs::historique},
+    {"reductions", &Interrupteurs::reductions},
+    {"reductions_fortes", &Interrupteurs::reductions_fortes},
+};
+
+}  // namespace
+
+Interrupteurs& interrupteurs_de_depart() {
+    static Interrupteurs i;
+    return i;
+}
+
+bool regler_interrupteur(Interrupteurs& i, const std::string& nom, bool actif) {
+    for (const NomInterrupteur& n : k_interrupteurs)
+        if (nom == n.nom) {
+            i.*n.champ = actif;
+            return true;
+        }
+    return false;
+}
+
+const std::vector<std::string>& noms_interrupteurs() {
+    static const std::vector<std::string> noms = [] {
+        std::vector<std::string> v;
+        for (const NomInterrupteur& n : k_interrupteurs) v.emplace_back(n.nom);
+        return v;
+    }();
+    return noms;
+}
+
+Moteur::Moteur(Jeu& j) : jeu(j), options(interrupteurs_de_depart()) {
     std::memset(pv, 0, sizeof pv);
     std::memset(pv_prec, 0, sizeof pv_prec);
     effacer_tueurs(*this);

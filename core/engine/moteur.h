@@ -100,7 +100,18 @@ struct Interrupteurs {
     // With a fixed time per move: another iteration while it can plausibly
     // finish, instead of stopping at 40 % of the time.
     bool tout_le_temps = false;
+    bool historique = true;  // quiet moves that cut before ordered first, beside the killers
+    bool reductions = true;  // late quiet moves a ply shallower, searched again when they rise
+    // Reductions growing with the depth left and the move's rank, also for
+    // moves that give the opponent a capture.
+    bool reductions_fortes = false;
 };
+
+// The switches every engine of this process starts with, and one of them
+// set by its name ("reductions"...); false for a name that is none.
+Interrupteurs& interrupteurs_de_depart();
+bool regler_interrupteur(Interrupteurs& i, const std::string& nom, bool actif);
+const std::vector<std::string>& noms_interrupteurs();
 
 // A seed that differs from one launch (and one engine) to the next.
 unsigned graine_depart();
@@ -146,6 +157,8 @@ struct Moteur {
     bool temps_illimite = false;
 
     Interrupteurs options;
+    // Quiet cuts by side, from and to square, weighed by the depth left.
+    uint32_t historique[2][NB_CASES + 1][NB_CASES + 1];
 
     // Hash move from a shallower entry, for ordering only.
     bool coup_hash_peu_profond = true;

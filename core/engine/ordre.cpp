@@ -1,5 +1,7 @@
 // Move ordering: the previous iteration's scores at the root, the table's
 // move, the previous line's capture, killers and the alpha slot.
+#include <cstring>
+
 #include "engine/moteur.h"
 
 namespace kolmar {
@@ -57,11 +59,17 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
     }
     if (ply >= m.profondeur - 2) return;
     const Pile& p = m.pile[ply];
+    const int trait = (ply & 1) ? m.camp_racine : 1 - m.camp_racine;
+    const auto& H = m.historique[trait];
     bool hash_vu = false;
     for (int i = 0; i < n; ++i) {
         if (p.hash_de && l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers) {
             l[i].cle = 255;
             hash_vu = true;
+        } else if (const uint32_t h = m.options.historique ? H[l[i].depart][l[i].arrivee] : 0) {
+            // Above the unknown moves, below the alpha slot and the killers.
+            const int bits = 32 - __builtin_clz(h);
+            l[i].cle = static_cast<int16_t>(81 + (bits * 3 > 59 ? 59 : bits * 3));
         } else {
             l[i].cle = static_cast<int16_t>(80 - i);
         }
@@ -104,12 +112,23 @@ void store_alpha_move(Moteur& m, const Coup& c, int ply) {
     p.alpha = {c.depart, c.arrivee, 0};
 }
 
+void noter_historique(Moteur& m, const Coup& c, int trait, int reste) {
+    if (reste < 1) reste = 1;
+    uint32_t& h = m.historique[trait][c.depart][c.arrivee];
+    h += static_cast<uint32_t>(reste * reste);
+    if (h < (1u << 24)) return;
+    for (auto& camp : m.historique)
+        for (auto& de : camp)
+            for (uint32_t& v : de) v >>= 1;
+}
+
 void installer_ordre(Moteur& m) {
     m.jeu.gen.ordonner = &ordonner_coups;
     m.jeu.gen.ordonner_ctx = &m;
 }
 
 void effacer_tueurs(Moteur& m) {
+    std::memset(m.historique, 0, sizeof m.historique);
     for (int p = 0; p < NB_PLIES; ++p) {
         int16_t s = (p & 1) ? -SCORE_GAIN : SCORE_GAIN;
         m.pile[p].k1 = {0, 0, s};

@@ -1,7 +1,9 @@
 // Alpha-beta with principal-variation windows as a pair of max and min
 // nodes: scores stay in the root side's view and are never negated.
+#include <array>
 #include <cassert>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -367,6 +369,30 @@ bool adversaire_sans_piece(const Moteur& m) {
 template <bool MAX>
 int noeud(Moteur& m, int alpha, int beta, int ply);
 
+const std::array<double, 64> k_log = [] {
+    std::array<double, 64> t{};
+    for (int k = 1; k < 64; ++k) t[k] = std::log(static_cast<double>(k));
+    return t;
+}();
+
+// Step 6b. How many plies shallower a late quiet move is searched first:
+// after the table's move and the killers, with depth left to spare, when
+// it does not near a crown; unless the reductions are strong, not when it
+// gives the opponent a capture either.
+template <bool MAX>
+int reduction_tardive(const Moteur& m, const Coup& c, int i, int ply, bool captures) {
+    if (!m.options.reductions || captures || ply < 2 || i < 3 || c.cle >= 150) return 0;
+    const Pile& P = m.pile[ply];
+    const int reste = m.profondeur + P.ext - ply;
+    if (reste < 3 || P.pres_promotion || m.inc.ext_promotion) return 0;
+    const int adverse = MAX ? 1 - m.camp_racine : m.camp_racine;
+    if (!m.options.reductions_fortes && coups_possibles(m.inc, adverse) != 1) return 0;
+    if (!m.options.reductions_fortes) return (i >= 8 && reste >= 6) ? 2 : 1;
+    // Deeper for later moves with more depth left, never to the horizon.
+    const int r = static_cast<int>(0.5 + k_log[reste < 32 ? reste : 31] * k_log[i < 64 ? i : 63] / 1.6);
+    return r < 1 ? 1 : r > reste - 2 ? reste - 2 : r;
+}
+
 // Step 7. The reply: the first move with the whole window, the others with
 // a null window, searched again when they land inside it.
 template <bool MAX>
@@ -399,7 +425,11 @@ int noter_racine(Moteur& m, int i, int v, int meilleur) {
 template <bool MAX>
 void noter_coupure(Moteur& m, const Coup& c, int v, int ply, int n, bool captures) {
     if (m.arret_calcul || (MAX ? v <= -SCORE_DECISIF : v >= SCORE_DECISIF)) return;
-    if (n > 1 && !captures) store_killer(m, c, v, ply);
+    if (n > 1 && !captures) {
+        store_killer(m, c, v, ply);
+        if (m.options.historique)
+            noter_historique(m, c, MAX ? m.camp_racine : 1 - m.camp_racine, m.profondeur + m.pile[ply].ext - ply);
+    }
     if (!table_en_usage<MAX>(m, ply)) return;
     const uint8_t genre = (MAX ? gagne(v) : perdu(v)) ? HASH_DECISIF : HASH_COUPURE;
     store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), v, ply,
@@ -502,6 +532,15 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
             // and has no line of its own here.
             v = m.score_analyse;
             m.pv[2][0].depart = 0;
+        } else if (const int r = premier ? 0 : reduction_tardive<MAX>(m, c, i, ply, captures)) {
+            // A null window at the reduced depth; the full search only for
+            // a move that rises above it.
+            int8_t& ext = m.pile[ply + 1].ext;
+            const int8_t normale = ext;
+            ext = static_cast<int8_t>(normale - r);
+            v = MAX ? noeud<false>(m, alpha, alpha + 1, ply + 1) : noeud<true>(m, beta - 1, beta, ply + 1);
+            ext = normale;
+            if (MAX ? v > alpha : v < beta) v = chercher_reponse<MAX>(m, alpha, beta, ply, false);
         } else {
             v = chercher_reponse<MAX>(m, alpha, beta, ply, premier);
         }

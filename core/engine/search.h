@@ -81,6 +81,7 @@ void installer_ordre(Moteur& m);
 void effacer_tueurs(Moteur& m);
 void store_killer(Moteur& m, const Coup& c, int score, int ply);
 void store_alpha_move(Moteur& m, const Coup& c, int ply);
+void noter_historique(Moteur& m, const Coup& c, int trait, int reste);
 
 // Monotonic milliseconds from the engine's clock callback or the steady clock.
 int64_t maintenant_ms(const Moteur& m);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/bench.h"
+#include "engine/moteur.h"
 
 using namespace kolmar;
 
@@ -11,5 +12,21 @@ TEST(Bench, NodeSignatureAtDepthSix) {
     uint64_t total = 0;
     std::string erreur;
     ASSERT_TRUE(lancer_bench(6, total, erreur, KOLMAR_DIR)) << erreur;
-    EXPECT_EQ(total, 1736427u) << "the engine's behaviour changed";
+    EXPECT_EQ(total, 986140u) << "the engine's behaviour changed";
+}
+
+// The refinements added beside the original search are switches: with the
+// history and the late-move reductions off the tree is the one before them.
+TEST(Bench, SwitchedOffRefinementsGiveTheEarlierTree) {
+    Interrupteurs& depart = interrupteurs_de_depart();
+    const Interrupteurs garde = depart;
+    ASSERT_TRUE(regler_interrupteur(depart, "historique", false));
+    ASSERT_TRUE(regler_interrupteur(depart, "reductions", false));
+    EXPECT_FALSE(regler_interrupteur(depart, "reduction", false));
+    uint64_t total = 0;
+    std::string erreur;
+    const bool ok = lancer_bench(6, total, erreur, KOLMAR_DIR);
+    depart = garde;
+    ASSERT_TRUE(ok) << erreur;
+    EXPECT_EQ(total, 1736427u);
 }

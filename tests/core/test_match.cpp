@@ -41,6 +41,23 @@ TEST(MatchRunner, EloOfKnownScores) {
     EXPECT_TRUE(std::isinf(elo_match(5, 0, 0).difference));
 }
 
+// The test's ratio by hand: 60 wins, 20 draws, 20 losses is a score of 0.7
+// with variance 0.16, llr = 100 (s1 - s0) (1.4 - s0 - s1) / 0.32 = 1.734
+// for elo 0 against 10; the bounds of 5 % errors are -+ln(19).
+TEST(MatchRunner, SprtRatioAndVerdicts) {
+    const Sprt t;
+    VerdictSprt v = tester_sprt(t, 60, 20, 20);
+    EXPECT_NEAR(v.llr, 1.734, 0.001);
+    EXPECT_NEAR(v.haut, std::log(19.0), 1e-9);
+    EXPECT_NEAR(v.bas, -std::log(19.0), 1e-9);
+    EXPECT_EQ(v.decision, 0);
+    // Twice the games at the same score: twice the evidence.
+    EXPECT_EQ(tester_sprt(t, 120, 40, 40).decision, 1);
+    EXPECT_EQ(tester_sprt(t, 120, 80, 200).decision, -1);
+    // No spread yet (every game drawn): no verdict, not a division by zero.
+    EXPECT_EQ(tester_sprt(t, 0, 30, 0).decision, 0);
+}
+
 TEST(MatchRunner, AFaultLosesTheGame) {
     struct Fautif : Joueur {
         std::string nom() const override { return "fautif"; }

@@ -161,6 +161,8 @@ int cmd_match(const Args& args) {
     long parties = -1, graine = 1, concurrence = 1, plies_max = 300;
     std::string joueurs_demandes[2], fichier_ouvertures, fichier_pdn;
     Reglage reglage;
+    bool sprt = false;
+    Sprt test;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool suivant = i + 1 < args.size();
@@ -184,6 +186,28 @@ int cmd_match(const Args& args) {
             reglage.parametres = args[++i];
         } else if (a == "--openings" && suivant) {
             fichier_ouvertures = args[++i];
+        } else if (a == "--sprt") {
+            // Its bounds as name=value words after it: elo0= elo1= alpha= beta=.
+            sprt = true;
+            while (i + 1 < args.size() && args[i + 1].find('=') != std::string::npos) {
+                const std::string& r = args[++i];
+                const std::string nom = r.substr(0, r.find('='));
+                char* fin = nullptr;
+                const double v = std::strtod(r.c_str() + nom.size() + 1, &fin);
+                if (fin == r.c_str() + nom.size() + 1 || *fin || !std::isfinite(v))
+                    return erreur_usage("match: --sprt: bad value in '" + r + "'");
+                if (nom == "elo0")
+                    test.elo0 = v;
+                else if (nom == "elo1")
+                    test.elo1 = v;
+                else if (nom == "alpha" && v > 0 && v < 0.5)
+                    test.alpha = v;
+                else if (nom == "beta" && v > 0 && v < 0.5)
+                    test.beta = v;
+                else
+                    return erreur_usage("match: --sprt: bad bound '" + r + "'");
+            }
+            if (test.elo1 <= test.elo0) return erreur_usage("match: --sprt: elo1 must exceed elo0");
         } else if (a == "--pdn" && suivant) {
             fichier_pdn = args[++i];
         } else if ((a == "--white" || a == "--black" || a == "--first" || a == "--second") && suivant) {
@@ -216,6 +240,7 @@ int cmd_match(const Args& args) {
     std::vector<Issue> issues(static_cast<size_t>(parties));
     std::atomic<long> suivante{0};
     std::atomic<bool> panne{false};
+    std::atomic<bool> decide{false};  // the test has its verdict: no new game starts
     std::mutex verrou;
     int score[3] = {0, 0, 0};  // first player's wins, draws, losses
     std::string noms[2] = {joueurs_demandes[0], joueurs_demandes[1]};
@@ -235,7 +260,7 @@ int cmd_match(const Args& args) {
         ReglesMatch regles;
         regles.plies_max = static_cast<int>(plies_max);
         long k;
-        while (!panne && (k = suivante++) < parties) {
+        while (!panne && !decide && (k = suivante++) < parties) {
             Affectation a = affectation(static_cast<int>(k), static_cast<int>(ouvertures.size()));
             Joueur& blanc = a.premier_blanc ? *j[0] : *j[1];
             Joueur& noir = a.premier_blanc ? *j[1] : *j[0];
@@ -259,6 +284,16 @@ int cmd_match(const Args& args) {
             std::fflush(stdout);
             if (is.r.faute)
                 std::fprintf(stderr, "kolmar-cli: match: game %ld: a player failed or played an illegal move\n", k + 1);
+            // Judged after an even count of games: an opening is played with both colours.
+            if (sprt && !decide && (score[0] + score[1] + score[2]) % 2 == 0) {
+                const VerdictSprt v = tester_sprt(test, score[0], score[1], score[2]);
+                if (v.decision) {
+                    decide = true;
+                    std::printf("sprt llr %.2f [%.2f, %.2f]: elo%d accepted, games under way finish\n", v.llr, v.bas,
+                                v.haut, v.decision > 0 ? 1 : 0);
+                    std::fflush(stdout);
+                }
+            }
         }
     };
     std::vector<std::thread> fils;
@@ -271,6 +306,14 @@ int cmd_match(const Args& args) {
     std::printf("%s vs %s: %d games +%d =%d -%d score %.1f%%\n", noms[0].c_str(), noms[1].c_str(), n, score[0],
                 score[1], score[2], n ? 100.0 * (score[0] + 0.5 * score[1]) / n : 0.0);
     std::printf("elo %+.1f [%+.1f, %+.1f] (95%%)\n", e.difference, e.bas, e.haut);
+    if (sprt) {
+        const VerdictSprt v = tester_sprt(test, score[0], score[1], score[2]);
+        std::printf("sprt elo0=%g elo1=%g alpha=%g beta=%g: llr %.2f [%.2f, %.2f] %s\n", test.elo0, test.elo1,
+                    test.alpha, test.beta, v.llr, v.bas, v.haut,
+                    v.decision > 0   ? "elo1 accepted"
+                    : v.decision < 0 ? "elo0 accepted"
+                                     : "undecided");
+    }
 
     if (!fichier_pdn.empty()) {
         std::string sortie;

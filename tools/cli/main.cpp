@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli.h"
+#include "engine/moteur.h"
 
 namespace kolmar::cli {
 
@@ -40,6 +41,7 @@ const Commande k_commandes[] = {
     {"match", cmd_match,
      "match --games N [--first P] [--second P] [--depth D | --time S] [--params FILE] [--openings FILE]\n"
      "                   [--max-plies N] [--concurrency N] [--seed K] [--pdn FILE]\n"
+     "                   [--sprt [elo0=E0] [elo1=E1] [alpha=A] [beta=B]]\n"
      "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
     {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},
     {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
@@ -49,8 +51,11 @@ const Commande k_commandes[] = {
 };
 
 int usage() {
-    std::cerr << "usage: kolmar-cli COMMAND ...\n";
+    std::cerr << "usage: kolmar-cli [--on NAME | --off NAME]... COMMAND ...\n";
     for (const auto& c : k_commandes) std::cerr << "  kolmar-cli " << c.usage << "\n";
+    std::cerr << "  NAME, a switch of the search:";
+    for (const std::string& n : kolmar::noms_interrupteurs()) std::cerr << " " << n;
+    std::cerr << "\n";
     return 2;
 }
 
@@ -59,9 +64,16 @@ int usage() {
 
 int main(int argc, char** argv) {
     using namespace kolmar::cli;
-    if (argc < 2) return usage();
-    Args args(argv + 2, argv + argc);
+    // The search's switches for every engine this process makes, so that one
+    // build can play against itself with a refinement off.
+    int k = 1;
+    for (; k + 1 < argc && (std::strcmp(argv[k], "--on") == 0 || std::strcmp(argv[k], "--off") == 0); k += 2)
+        if (!kolmar::regler_interrupteur(kolmar::interrupteurs_de_depart(), argv[k + 1],
+                                         std::strcmp(argv[k], "--on") == 0))
+            return erreur_usage(std::string("no switch named '") + argv[k + 1] + "'");
+    if (argc <= k) return usage();
+    Args args(argv + k + 1, argv + argc);
     for (const auto& c : k_commandes)
-        if (std::strcmp(argv[1], c.nom) == 0) return c.executer(args);
-    return erreur_usage(std::string("unknown command '") + argv[1] + "'");
+        if (std::strcmp(argv[k], c.nom) == 0) return c.executer(args);
+    return erreur_usage(std::string("unknown command '") + argv[k] + "'");
 }
