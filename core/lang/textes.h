@@ -191,7 +191,14 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
     X(DossierOccupe)                \
     X(LectureSeule)                 \
     X(PartiesNonListees)            \
-    X(VoirLaSolution)
+    X(VoirLaSolution)               \
+    X(PartiesIllisibles)            \
+    X(ImportCoupIllisible)          \
+    X(ImportCoupIllegal)            \
+    X(ImportPriseAmbigue)           \
+    X(ImportTropLong)               \
+    X(ImportAutresFautes)           \
+    X(ImportDemiCoups)
 // clang-format on
 
 enum class Texte : int {
