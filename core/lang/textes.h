@@ -198,7 +198,12 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
     X(ImportPriseAmbigue)           \
     X(ImportTropLong)               \
     X(ImportAutresFautes)           \
-    X(ImportDemiCoups)
+    X(ImportDemiCoups)              \
+    X(ReglesDeNulle)                \
+    X(NulleRepetition)              \
+    X(NulleCoupsDeDames)            \
+    X(NulleFinaleTrois)             \
+    X(NulleFinaleDeux)
 // clang-format on
 
 enum class Texte : int {
