@@ -89,6 +89,7 @@ void Debuteruneanalyse1Click(Controleur& f) {
     Moteur& m = *C.moteur;
     m.limites.engineBudget = C.controle.engineBudget;
     m.limites.periodLimit = C.controle.periodLimit;
+    m.limites.regles_nulle = f.options().regles_nulle;
 
     const uint64_t version = S.version_position;
     RappelsAnalyse r;

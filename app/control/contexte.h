@@ -47,6 +47,7 @@ struct Options {
     bool bip = true;           // "Bip à chaque coup"
     bool commentaires = true;  // "Autres" sounds
     bool aveugle = false;      // "Jeu en aveugle"
+    bool regles_nulle = true;  // "Règles de nulle": repetition, kings alone, short endings
 };
 
 // A press or a release on the board, in client pixels.

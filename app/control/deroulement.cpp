@@ -68,6 +68,16 @@ void montrer_coup(Controleur& f, bool en_cours) {
     regles_match(f);
 }
 
+// With "Règles de nulle" checked, the half-move just played may draw the
+// game; the side to move is known to have a move.
+bool nulle_par_regles(Controleur& f) {
+    if (!f.options().regles_nulle) return false;
+    const Nulle n = nulle_partie(f.jeu().partie);
+    if (n == Nulle::aucune) return false;
+    fin_de_partie(f, FIN_NULLE, n);
+    return true;
+}
+
 // The chosen move of the selected piece: committed, then the turn passes.
 void executer(Controleur& f, const Candidat& c) {
     Session& S = f.session();
@@ -82,9 +92,10 @@ void executer(Controleur& f, const Candidat& c) {
     if (!jouer_demi_coup(f, coup, chemin, false)) return;
 
     if (S.contre_ordinateur) {
+        // A computer left without a move loses on its own turn.
         if (partie_pleine(J.partie))
             fin_de_partie(f, FIN_NULLE);
-        else
+        else if (coups_legaux(J.gen, J.trait) == 0 || !nulle_par_regles(f))
             S.tour = Tour::a_jouer;
         return;
     }
@@ -94,6 +105,8 @@ void executer(Controleur& f, const Candidat& c) {
         fin_de_partie(f, FIN_SANS_COUP);
     else if (partie_pleine(J.partie))
         fin_de_partie(f, FIN_NULLE);
+    else
+        nulle_par_regles(f);
 }
 
 // Offers the next landing squares of a capture from the path entered so
@@ -472,7 +485,7 @@ bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& c
     return true;
 }
 
-void fin_de_partie(Controleur& f, int kind) {
+void fin_de_partie(Controleur& f, int kind, Nulle regle) {
     Contexte& C = f.ctx();
     Session& S = f.session();
     Jeu& J = f.jeu();
@@ -503,7 +516,11 @@ void fin_de_partie(Controleur& f, int kind) {
         else
             t = texte(gagnant == S.couleur_ordinateur ? Texte::KolmarAGagne : Texte::VousAvezGagne, l);
     }
-    if (kind == FIN_NULLE) t = texte(Texte::MatchNul, l);
+    if (kind == FIN_NULLE) {
+        static const Texte k_regles[] = {Texte::MatchNul, Texte::NulleRepetition, Texte::NulleCoupsDeDames,
+                                         Texte::NulleFinaleTrois, Texte::NulleFinaleDeux};  // in Nulle's order
+        t = texte(k_regles[static_cast<int>(regle)], l);
+    }
     if (kind == FIN_TEMPS_HUMAIN) t = texte(Texte::TempsDepasseGainKolmar, l);
     if (kind == FIN_TEMPS_ORDI) t = texte(Texte::TempsDepasseVousGagnez, l);
     if (kind == FIN_ABANDON) t = texte(Texte::AbandonGainKolmar, l);
@@ -590,6 +607,8 @@ void jouer_coup_ordinateur(Controleur& f, const Coup& c) {
         fin_de_partie(f, FIN_HUMAIN_BLOQUE);
     else if (partie_pleine(J.partie))
         fin_de_partie(f, FIN_NULLE);
+    else
+        nulle_par_regles(f);
 }
 
 void passe_boucle(Controleur& f, bool attendre_evenement) {

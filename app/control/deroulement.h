@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/board.h"
+#include "rules/nulle.h"
 
 namespace kolmar {
 
@@ -59,7 +60,8 @@ void jouer_coup_ordinateur(Controleur& f, const Coup& c);
 // is full: the game ends as a draw.
 bool jouer_demi_coup(Controleur& f, const Coup& c, const std::vector<uint8_t>& chemin, bool ordinateur);
 
-void fin_de_partie(Controleur& f, int kind);
+// `regle`: the draw rule that ended the game, for its message (kind FIN_NULLE).
+void fin_de_partie(Controleur& f, int kind, Nulle regle = Nulle::aucune);
 
 // A fresh game from the initial position.
 void nouvelle_partie(Controleur& f);

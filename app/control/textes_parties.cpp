@@ -1,6 +1,7 @@
 #include "control/textes_parties.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "control/commandes.h"
 #include "control/controleur.h"
@@ -10,6 +11,7 @@
 #include "records/fichiers.h"
 #include "records/lecons.h"
 #include "records/pdn.h"
+#include "records/texte.h"
 #include "rules/board.h"
 
 namespace kolmar {
@@ -26,6 +28,41 @@ int resultat_de_texte(const std::string& t) {
     if (t == "0-2" || t == "0-1") return RESULTAT_NOIRS;
     if (t == "1-1" || t == "1/2-1/2") return RESULTAT_NUL;
     return RESULTAT_AUCUN;
+}
+
+// A language's text with its %1 and %2 filled in.
+std::string poser(std::string t, const std::string& un, const std::string& deux = std::string()) {
+    for (const auto& [marque, v] : {std::pair{"%1", &un}, std::pair{"%2", &deux}}) {
+        const size_t i = t.find(marque);
+        if (i != std::string::npos) t.replace(i, 2, *v);
+    }
+    return t;
+}
+
+// What the replay of an imported game skipped or could not settle; empty
+// when it played every move as written.
+std::string texte_import(const Rejeu& r, int l) {
+    Texte t;
+    switch (r.faute) {
+        case FauteRejeu::illisible:
+            t = Texte::ImportCoupIllisible;
+            break;
+        case FauteRejeu::illegal:
+            t = Texte::ImportCoupIllegal;
+            break;
+        case FauteRejeu::ambigu:
+            t = Texte::ImportPriseAmbigue;
+            break;
+        case FauteRejeu::trop_long:
+            t = Texte::ImportTropLong;
+            break;
+        default:
+            return {};
+    }
+    // The move as the file wrote it, short and printable whatever the file holds.
+    std::string m = poser(texte(t, l), std::to_string(r.numero), nom_limite(vers_utf8(r.texte)));
+    if (r.autres_fautes > 0) m += "\n" + poser(texte(Texte::ImportAutresFautes, l), std::to_string(r.autres_fautes));
+    return m + "\n" + poser(texte(Texte::ImportDemiCoups, l), std::to_string(r.demi_coups));
 }
 
 ResultatFichier ecrire_texte(const std::string& chemin, const std::string& t) {
@@ -97,14 +134,27 @@ std::vector<std::string> lignes_ListBox16(const Controleur& f, const FichierPart
 
 std::string texte_parties_non_listees(const Controleur& f, const FichierParties& parties) {
     if (parties.total <= parties.parties.size()) return {};
-    std::string t = texte(Texte::PartiesNonListees, f.ctx().langue);
-    auto poser = [&t](const char* marque, size_t n) {
-        const size_t i = t.find(marque);
-        if (i != std::string::npos) t.replace(i, 2, std::to_string(n));
-    };
-    poser("%1", parties.total);
-    poser("%2", parties.parties.size());
-    return t;
+    return poser(texte(Texte::PartiesNonListees, f.ctx().langue), std::to_string(parties.total),
+                 std::to_string(parties.parties.size()));
+}
+
+std::string texte_parties_illisibles(const Controleur& f, const FichierParties& parties) {
+    if (parties.illisibles == 0) return {};
+    return poser(texte(Texte::PartiesIllisibles, f.ctx().langue), std::to_string(parties.illisibles));
+}
+
+bool parties_a_choisir(Controleur& f, FichierParties& parties) {
+    if (parties.parties.empty()) {
+        std::string t = texte(Texte::AucunePartie, f.ctx().langue);
+        const std::string illisibles = texte_parties_illisibles(f, parties);
+        if (!illisibles.empty()) t += "\n" + illisibles;
+        f.vue().erreur(t);
+        return false;
+    }
+    // Skipped games are said on the list, even beside a single game.
+    if (parties.total > 1 || parties.illisibles > 0) return true;
+    importer_partie(f, parties, 0);
+    return false;
 }
 
 bool importer_partie(Controleur& f, const FichierParties& parties, size_t k) {
@@ -123,6 +173,8 @@ bool importer_partie(Controleur& f, const PartieLue& p) {
     position_changee(f);
     partie_chargee(f);
     f.session().resultat = resultat_de_texte(p.resultat);
+    const std::string sautes = texte_import(r, C.langue);
+    if (!sautes.empty()) f.vue().erreur(sautes);
     return true;
 }
 

@@ -24,9 +24,16 @@ std::vector<std::string> lignes_ListBox16(const Controleur& f, const FichierPart
 // What the list says after its lines when the file holds more games than
 // it lists; empty otherwise.
 std::string texte_parties_non_listees(const Controleur& f, const FichierParties& parties);
-// The chosen game replayed into the record (illegal moves skipped without a
-// word), then shown as an opened game. A refused game changes nothing and
-// says why.
+// What it says of the games that could not be read; empty when none.
+std::string texte_parties_illisibles(const Controleur& f, const FichierParties& parties);
+// The games read from a file or the clipboard: none says so (and how many
+// could not be read); a single one with nothing skipped is imported at
+// once. True when the window is to show the list.
+bool parties_a_choisir(Controleur& f, FichierParties& parties);
+// The chosen game replayed into the record, then shown as an opened game;
+// unreadable and illegal moves are skipped, and the first of them named in
+// the "Erreur" box with the half-moves loaded. A refused game changes
+// nothing and says why.
 bool importer_partie(Controleur& f, const PartieLue& p);
 // Listed game k of the file, read with its moves then imported.
 bool importer_partie(Controleur& f, const FichierParties& parties, size_t k);

@@ -60,6 +60,7 @@ ChoixCoup rechercher(Controleur& f, int trait, bool reflexion) {
     L.en_reflexion_adverse = reflexion;
     L.engineBudget = C.controle.engineBudget;
     L.periodLimit = C.controle.periodLimit;
+    L.regles_nulle = f.options().regles_nulle;
     // The side's clock as it stands now: when the computer takes over a
     // turn already running (colours exchanged), its time goes on.
     const Horloges& h = C.horloges;

@@ -125,6 +125,7 @@ void TForm1::creer_menus() {
     Numroterlescase1 = action(Options1, "Numroterlescase1", Texte::NumeroterLesCases, true);
     Indicationdesmouvements1 = action(Options1, "Indicationdesmouvements1", Texte::IndicationDesMouvements, true);
     Dcomposerlesprises1 = action(Options1, "Dcomposerlesprises1", Texte::DecomposerLesPrises, true);
+    Reglesdenulle1 = action(Options1, "Reglesdenulle1", Texte::ReglesDeNulle, true);
 
     connect(Nouveau2, &QAction::triggered, this, [this] { Nouveau2Click(); });
     // These two handlers flip their option themselves and send the marks back.
@@ -138,6 +139,7 @@ void TForm1::creer_menus() {
     });
     connect(Dcomposerlesprises1, &QAction::triggered, this,
             [this](bool coche) { ctrl_.options().decomposer_prises = coche; });
+    connect(Reglesdenulle1, &QAction::triggered, this, [this](bool coche) { ctrl_.options().regles_nulle = coche; });
 }
 
 void TForm1::creer_composants() {
@@ -305,6 +307,7 @@ void TForm1::options(const Options& o) {
         {Numroterlescase1, o.numeroter},
         {Indicationdesmouvements1, o.indication_mouvements},
         {Dcomposerlesprises1, o.decomposer_prises},
+        {Reglesdenulle1, o.regles_nulle},
         {Rflexionsurtempsadverse1, o.reflexion_adverse},
         {Arretrflexionparclicsouris1, o.arret_par_clic},
         {Bipchaquecoup2, o.bip},

@@ -287,6 +287,7 @@ class TForm1 : public QMainWindow, public Vue {
     QAction* Numroterlescase1 = nullptr;
     QAction* Indicationdesmouvements1 = nullptr;
     QAction* Dcomposerlesprises1 = nullptr;
+    QAction* Reglesdenulle1 = nullptr;
     QFrame* Panel6 = nullptr;  // black's counter
     QFrame* Panel7 = nullptr;  // white's counter
     QLabel* Nom_noirs = nullptr;

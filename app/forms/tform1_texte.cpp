@@ -195,20 +195,16 @@ void TForm1::ouvrir_texte(const QString& chemin) {
 }
 
 void TForm1::choisir_partie_lue() {
-    if (parties_lues_.parties.empty()) {
-        erreur(kolmar::texte(Texte::AucunePartie, langue_));
-        return;
-    }
-    if (parties_lues_.total == 1) {
-        importer_partie(ctrl_, parties_lues_, 0);
+    if (!parties_a_choisir(ctrl_, parties_lues_)) {
         parties_lues_ = FichierParties();
         return;
     }
     ListBox16->clear();
     for (const std::string& l : lignes_ListBox16(ctrl_, parties_lues_)) ListBox16->addItem(QString::fromStdString(l));
-    // Past the listed games, a line that says so and cannot be chosen.
-    const std::string reste = texte_parties_non_listees(ctrl_, parties_lues_);
-    if (!reste.empty()) {
+    // Past the listed games, what was left out, on lines that cannot be chosen.
+    for (const std::string& reste :
+         {texte_parties_non_listees(ctrl_, parties_lues_), texte_parties_illisibles(ctrl_, parties_lues_)}) {
+        if (reste.empty()) continue;
         auto* ligne = new QListWidgetItem(QString::fromStdString(reste), ListBox16);
         ligne->setFlags(Qt::NoItemFlags);
     }

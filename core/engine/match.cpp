@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "records/pdn.h"
+#include "rules/nulle.h"
 
 namespace kolmar {
 
@@ -21,6 +22,7 @@ class JoueurMoteur : public Joueur {
     std::string nom() const override { return libelle; }
     int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
         copier_pour_moteur(v.jeu, v.jeu.damier, *jeu);
+        m->limites.regles_nulle = v.regles_nulle;
         const ChoixCoup choix = choisir_coup(*m, jeu->trait);
         score = m->dernier_score;
         if (!choix.joue()) return -1;
@@ -182,6 +184,15 @@ ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouvert
             r.fin = "no move";
             return r;
         }
+        if (regles.regles_nulle) {
+            // In Nulle's order.
+            static const char* const k_fins[] = {"", "repetition", "25 king moves", "16-move ending", "5-move ending"};
+            const Nulle nulle = nulle_partie(jeu->partie);
+            if (nulle != Nulle::aucune) {
+                r.fin = k_fins[static_cast<int>(nulle)];
+                return r;
+            }
+        }
         if (p > 400 && jeu->partie.materiel[p] == jeu->partie.materiel[p - 60] && score > -20000 && score < 20000) {
             r.fin = "no progress";
             return r;
@@ -195,7 +206,7 @@ ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouvert
             return r;
         }
         std::vector<Coup> legaux(g.liste_coups[1], g.liste_coups[1] + n);
-        VuePartie vue{*jeu, depart, coups};
+        VuePartie vue{*jeu, depart, coups, regles.regles_nulle};
         int i = joueurs[trait]->choisir(vue, legaux.data(), n, score);
         if (i < 0 || i >= n) {
             r.resultat = trait == BLANC ? -1 : 1;

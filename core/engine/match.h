@@ -24,6 +24,7 @@ struct VuePartie {
     const Jeu& jeu;
     const uint8_t* depart;  // start position, white to move
     const std::vector<Coup>& coups;
+    bool regles_nulle = false;  // the game ends drawn by the draw rules
 };
 
 class Joueur {
@@ -65,19 +66,22 @@ struct Ouverture {
 bool lire_ouvertures(const std::string& texte, std::vector<Ouverture>& ouvertures, std::string& erreur);
 
 struct ReglesMatch {
-    int plies_max = 300;  // adjudicated a draw there
+    int plies_max = 300;       // adjudicated a draw there
+    bool regles_nulle = true;  // repetition, kings alone, short endings (rules/nulle.h)
 };
 
 struct ResultatPartie {
     int resultat = 0;  // 1 white wins, 0 draw, -1 black wins
     int plies = 0;
-    std::string fin;  // "no move", "no progress", "ply cap", "record full", "fault"
+    // "no move", "no progress", "ply cap", "record full", "fault", or a draw
+    // rule: "repetition", "25 king moves", "16-move ending", "5-move ending"
+    std::string fin;
     bool faute = false;
     std::vector<std::string> pdn;  // the game's moves in PDN
 };
 
 // Plays the opening then the players until a side has no move or a draw
-// rule applies: the no-progress rule (past ply 400 the material has not
+// rule applies: the draw rules when asked, the no-progress rule (past ply 400 the material has not
 // changed in 60 plies while the last score is not a decided one), the ply
 // cap, the full record. A player that fails or answers an illegal move
 // loses the game with "fault".

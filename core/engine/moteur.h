@@ -68,6 +68,8 @@ struct Limites {
     // the exact score; the result is then a bound on the side of the answer.
     int profondeur_seuil = 0;
     int seuil = 0;
+    // "Règles de nulle": a root move after which they draw the game scores 0.
+    bool regles_nulle = false;
     // Out: seconds spent on the move.
     int32_t temps_utilise = 0;
 };

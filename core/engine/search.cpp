@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/moteur.h"
+#include "rules/nulle.h"
 
 namespace kolmar {
 
@@ -416,6 +417,8 @@ int noter_racine(Moteur& m, int i, int v, int meilleur) {
     const int w = j.partie.demi_coup_courant;
     // Repeating the position of four plies ago is worth a draw.
     if (w >= 5 && ordinaire(v) && std::memcmp(j.damier + 1, cases_de(j.partie, w - 3), NB_CASES) == 0) v = 0;
+    // A draw by the draw rules ends the game there, unless the opponent is left without a move.
+    if (m.limites.regles_nulle && v < score_gain(2) && nulle_apres(j.partie, w, j.damier) != Nulle::aucune) v = 0;
     const int sc = v > meilleur ? v + 2 * i + 200 : v < meilleur ? v - 300 : v - 200;
     m.racine.coups[i].score = static_cast<int16_t>(sc > 32767 ? 32767 : sc < -32768 ? -32768 : sc);
     return v;

@@ -66,6 +66,7 @@ const Legende k_legendes[] = {
     {"Numroterlescase1", Texte::NumeroterLesCases},
     {"Indicationdesmouvements1", Texte::IndicationDesMouvements},
     {"Dcomposerlesprises1", Texte::DecomposerLesPrises},
+    {"Reglesdenulle1", Texte::ReglesDeNulle},
     {"Jeuenaveugle1", Texte::JeuEnAveugle},
     {"Aide1", Texte::Aide},
     {"Guide1", Texte::Documentation},

@@ -191,7 +191,19 @@ enum : int { FRANCAIS = 0, ANGLAIS, NEERLANDAIS, PORTUGAIS, ESPAGNOL, ITALIEN, N
     X(DossierOccupe)                \
     X(LectureSeule)                 \
     X(PartiesNonListees)            \
-    X(VoirLaSolution)
+    X(VoirLaSolution)               \
+    X(PartiesIllisibles)            \
+    X(ImportCoupIllisible)          \
+    X(ImportCoupIllegal)            \
+    X(ImportPriseAmbigue)           \
+    X(ImportTropLong)               \
+    X(ImportAutresFautes)           \
+    X(ImportDemiCoups)              \
+    X(ReglesDeNulle)                \
+    X(NulleRepetition)              \
+    X(NulleCoupsDeDames)            \
+    X(NulleFinaleTrois)             \
+    X(NulleFinaleDeux)
 // clang-format on
 
 enum class Texte : int {

@@ -70,6 +70,28 @@ bool est_resultat(const std::string& t) {
     return false;
 }
 
+// Squares of a move text: "47-41", "47x36", "47x38x27" (landing squares),
+// "47:36"; empty when the text is not a move.
+std::vector<int> cases_du_coup(const std::string& t) {
+    std::vector<int> cases;
+    size_t i = 0;
+    while (i < t.size()) {
+        int v = 0;
+        size_t debut = i;
+        while (i < t.size() && est_chiffre(t[i])) {
+            v = v * 10 + (t[i] - '0');
+            if (v > NB_CASES) return {};
+            ++i;
+        }
+        if (i == debut || v < 1) return {};
+        cases.push_back(v);
+        if (i == t.size()) break;
+        if (!est_separateur(t[i]) || ++i == t.size()) return {};
+    }
+    if (cases.size() < 2) return {};
+    return cases;
+}
+
 // What reading a file's games keeps: everything, or (for a list to choose
 // from) all but the move texts, which are only counted.
 struct Lecture {
@@ -79,6 +101,7 @@ struct Lecture {
 
 void ajouter_coup(PartieLue& p, std::string coup, Lecture& lecture) {
     ++lecture.vus;
+    if (!p.lisible) p.lisible = !cases_du_coup(coup).empty();
     if (!lecture.avec_coups) return;
     if (p.coups.size() >= COUPS_LUS_MAX) {
         p.coups_coupes = true;
@@ -201,10 +224,9 @@ bool egal_sans_casse(const std::string& a, const char* b) {
     return true;
 }
 
-void lire_pdn(const std::string& s, Lecture& lecture, const VisiteParties& visite) {
+void lire_pdn(const std::string& s, size_t i, Lecture& lecture, const VisiteParties& visite) {
     PartieLue p;
     bool commencee = false, coups_vus = false;
-    size_t i = 0;
     const size_t n = s.size();
     auto terminer = [&](size_t fin) {
         if (commencee) {
@@ -231,7 +253,7 @@ void lire_pdn(const std::string& s, Lecture& lecture, const VisiteParties& visit
             else if (egal_sans_casse(nom, "GameType"))
                 p.type_jeu = valeur;
             else if (egal_sans_casse(nom, "FEN"))
-                p.fen = valeur;
+                p.fen = valeur, p.lisible = true;
             else if (egal_sans_casse(nom, "Result") && p.resultat.empty())
                 p.resultat = valeur;
         } else {
@@ -302,8 +324,8 @@ PartieLue lire_bloc(const std::string& s, size_t a, size_t b, Lecture& lecture) 
     return p;
 }
 
-void lire_texte(const std::string& s, Lecture& lecture, const VisiteParties& visite) {
-    size_t i = 0, debut = std::string::npos;
+void lire_texte(const std::string& s, size_t i, Lecture& lecture, const VisiteParties& visite) {
+    size_t debut = std::string::npos;
     const size_t n = s.size();
     while (i <= n) {
         size_t j = i;
@@ -318,9 +340,14 @@ void lire_texte(const std::string& s, Lecture& lecture, const VisiteParties& vis
     }
 }
 
+// Where the text begins: past the byte-order mark many Windows editors
+// write, which would otherwise read as a game of its own.
+size_t debut_texte(const std::string& s) {
+    return s.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+}
+
 bool texte_pdn(const std::string& s) {
-    size_t i = 0;
-    if (s.compare(0, 3, "\xEF\xBB\xBF") == 0) i = 3;
+    size_t i = debut_texte(s);
     while (i < s.size() && est_blanc_txt(s[i])) ++i;
     return i < s.size() && s[i] == '[';
 }
@@ -329,9 +356,9 @@ void parcourir(const std::string& s, bool pdn, bool avec_coups, const VisitePart
     Lecture lecture;
     lecture.avec_coups = avec_coups;
     if (pdn)
-        lire_pdn(s, lecture, visite);
+        lire_pdn(s, debut_texte(s), lecture, visite);
     else
-        lire_texte(s, lecture, visite);
+        lire_texte(s, debut_texte(s), lecture, visite);
 }
 
 }  // namespace
@@ -363,9 +390,12 @@ void lister_parties(std::string contenu, FichierParties& f, size_t max) {
     f.texte = std::move(contenu);
     f.pdn = texte_pdn(f.texte);
     f.parties.clear();
-    f.total = 0;
+    f.total = f.illisibles = 0;
     parcourir(f.texte, f.pdn, false, [&](PartieLue&& p) {
-        if (f.total++ < max) f.parties.push_back(std::move(p));
+        if (!p.lisible)
+            ++f.illisibles;
+        else if (f.total++ < max)
+            f.parties.push_back(std::move(p));
     });
 }
 
@@ -383,7 +413,7 @@ PartieLue partie_choisie(const FichierParties& f, size_t k) {
     if (!f.pdn) return lire_bloc(f.texte, place.debut, place.fin, lecture);
     PartieLue p;
     bool vue = false;
-    lire_pdn(f.texte.substr(place.debut, place.fin - place.debut), lecture, [&](PartieLue&& q) {
+    lire_pdn(f.texte.substr(place.debut, place.fin - place.debut), 0, lecture, [&](PartieLue&& q) {
         if (!vue) p = std::move(q);
         vue = true;
     });
@@ -410,28 +440,6 @@ bool type_canadien(const std::string& type_jeu) {
 }
 
 namespace {
-
-// Squares of a move text: "47-41", "47x36", "47x38x27" (landing squares),
-// "47:36"; empty when the text is not a move.
-std::vector<int> cases_du_coup(const std::string& t) {
-    std::vector<int> cases;
-    size_t i = 0;
-    while (i < t.size()) {
-        int v = 0;
-        size_t debut = i;
-        while (i < t.size() && est_chiffre(t[i])) {
-            v = v * 10 + (t[i] - '0');
-            if (v > NB_CASES) return {};
-            ++i;
-        }
-        if (i == debut || v < 1) return {};
-        cases.push_back(v);
-        if (i == t.size()) break;
-        if (!est_separateur(t[i]) || ++i == t.size()) return {};
-    }
-    if (cases.size() < 2) return {};
-    return cases;
-}
 
 // The legal moves of side the squares name, one per resulting position:
 // start and end must match, and the landing squares given in between must

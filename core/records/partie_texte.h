@@ -42,6 +42,7 @@ struct PartieLue {
     std::string fen;                 // set-up position, empty for the initial one
     std::vector<std::string> coups;  // move texts in file order
     bool coups_coupes = false;       // more move texts than kept
+    bool lisible = false;            // a set-up, or a move text that names squares
     size_t debut = 0, fin = 0;       // its bytes in the file's text
 };
 
@@ -71,7 +72,10 @@ struct FichierParties {
     std::string texte;  // the file up to its first zero byte
     bool pdn = false;
     std::vector<PartieLue> parties;  // the first games, without move texts
-    size_t total = 0;                // every game of the file, listed or not
+    size_t total = 0;                // every game that can be read, listed or not
+    // Blocks with nothing to replay (no set-up, no move naming squares):
+    // counted, never listed.
+    size_t illisibles = 0;
 };
 void lister_parties(std::string contenu, FichierParties& f, size_t max = PARTIES_LISTEES_MAX);
 ResultatFichier ouvrir_fichier_parties(const std::string& chemin, FichierParties& f, size_t max = PARTIES_LISTEES_MAX);

@@ -199,9 +199,11 @@ class TestOrdinateur : public QObject {
     }
 
     // Few pieces with a king and no capture for 20 half-moves: the computer
-    // offers a draw; accepting it ends the game as a draw.
+    // offers a draw; accepting it ends the game as a draw. Without the draw
+    // rules: with them, two kings against one are drawn before any offer.
     void proposition_de_nul_acceptee() {
         auto f = contre_ordinateur(3);
+        banc::option(*f, &Options::regles_nulle, false);
         QVERIFY(banc::poser(*f, "B:WK3:BK70,66"));
         vieillir(*f, 24);
         f->controleur().session().tour = Tour::a_jouer;
@@ -276,9 +278,11 @@ class TestOrdinateur : public QObject {
     }
 
     // Past 400 half-moves with the same material as 60 before, a game of
-    // the computer against itself is drawn.
+    // the computer against itself is drawn (without the draw rules, which
+    // would have drawn these kings long before).
     void ordinateur_contre_ordinateur_nul() {
         auto f = contre_ordinateur(2);
+        banc::option(*f, &Options::regles_nulle, false);
         banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->trigger();
         QVERIFY(banc::c<QAction>(*f, "Ordinateurcontreordinateur1")->isChecked());
         QVERIFY(banc::poser(*f, "W:WK3,K8:BK70,K66"));

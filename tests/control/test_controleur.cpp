@@ -442,3 +442,28 @@ TEST(FinDePartie, TheSideToMoveWithoutAMoveLosesEvenWhenTheOtherHasNoneEither) {
     EXPECT_EQ(f.session().resultat, 2);
     EXPECT_EQ(b.vue.textes[Etiquette::qui_gagne], texte(Texte::GainDesBlancs, f.ctx().langue));
 }
+
+// Kings to and fro between two people: the start comes back after 4 and 8
+// plies. With "Règles de nulle" the eighth ply draws the game with its own
+// message; without them the game goes on as it always did.
+TEST(FinDePartie, TheThirdRepetitionDrawsWithItsMessageOnlyUnderTheDrawRules) {
+    for (const bool regles : {true, false}) {
+        SCOPED_TRACE(regles ? "rules on" : "rules off");
+        Banc b;
+        Controleur& f = *b.f;
+        f.options().regles_nulle = regles;
+        b.poser("W:WK1,43:BK72,K71");
+        const int coups[][2] = {{1, 7}, {72, 66}, {7, 1}, {66, 72}, {1, 7}, {72, 66}, {7, 1}, {66, 72}};
+        for (const auto& [de, vers] : coups) {
+            ASSERT_FALSE(f.session().partie_finie) << "before " << de << "-" << vers;
+            b.cliquer(de);
+            b.cliquer(vers);
+            ASSERT_EQ(b.sur(de), VIDE) << de << "-" << vers << " was not played";
+        }
+        EXPECT_EQ(f.session().partie_finie, regles);
+        if (!regles) continue;
+        EXPECT_EQ(f.session().resultat, 1);
+        EXPECT_TRUE(b.vue.panneaux[Panneau::fin_de_parties]);
+        EXPECT_EQ(b.vue.textes[Etiquette::qui_gagne], texte(Texte::NulleRepetition, f.ctx().langue));
+    }
+}

@@ -8,6 +8,7 @@
 
 #include "control/analyse_partie.h"
 #include "control/textes_parties.h"
+#include "lang/textes.h"
 #include "records/lecons.h"
 #include "vue_test.h"
 
@@ -66,8 +67,12 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
     EXPECT_NE(b.vue.erreurs[0].find("20"), std::string::npos) << b.vue.erreurs[0];
     EXPECT_EQ(f.jeu().partie.dernier_demi_coup, avant);
 
-    // "12-18" is illegal there: skipped, the game goes on without it.
+    // "12-18" is illegal there: skipped, the game goes on without it, and
+    // the box says so (it used to say nothing).
     ASSERT_TRUE(importer_partie(f, parties, 1));
+    ASSERT_EQ(b.vue.erreurs.size(), 2u);
+    EXPECT_EQ(b.vue.erreurs[1],
+              "Le coup n° 3 (12-18) n'est pas légal dans la position : il est sauté.\nDemi-coups chargés : 2.");
     EXPECT_EQ(f.jeu().partie.dernier_demi_coup, 2);
     EXPECT_EQ(f.jeu().partie.demi_coup_courant, 2);
     EXPECT_EQ(b.vue.lignes.size(), 1u) << "the move list shows the game";
@@ -85,7 +90,40 @@ TEST(TextesParties, ForeignGameRefusedUnchangedThenCanadianImportedAndExportedBo
 
     // A file that cannot be written is said so.
     EXPECT_FALSE(Crerunfichiertexte1Click(f, d + "/absent/p.txt", FormatTexte::texte));
-    EXPECT_EQ(b.vue.erreurs.size(), 2u);
+    EXPECT_EQ(b.vue.erreurs.size(), 3u);
+    fs::remove_all(d);
+}
+
+// An empty file said nothing; a broken one listed its unreadable games as
+// " - " beside the real one.
+TEST(TextesParties, NoGameIsSaidAndUnreadableGamesAreCountedNotListed) {
+    Banc b;
+    Controleur& f = *b.f;
+    const std::string d = dossier_temp();
+    FichierParties parties;
+    ecrire(d + "/vide.pdn", "");
+    ASSERT_TRUE(lire_fichier_texte(f, d + "/vide.pdn", parties));
+    EXPECT_FALSE(parties_a_choisir(f, parties));
+    ASSERT_EQ(b.vue.erreurs.size(), 1u);
+    EXPECT_EQ(b.vue.erreurs[0], texte(Texte::AucunePartie));
+
+    ecrire(d + "/casse.pdn",
+           "[Event \"Club\"]\n\nCeci n'est pas\nune partie *\n\n[White \"Paul\"]\n[Black \"Anne\"]\n"
+           "1. 47-41 26-32 *\n\n[Event \"?\"]\n%%%\n");
+    ASSERT_TRUE(lire_fichier_texte(f, d + "/casse.pdn", parties));
+    const std::vector<std::string> lignes = lignes_ListBox16(f, parties);
+    ASSERT_EQ(lignes.size(), 1u);
+    EXPECT_EQ(lignes[0], " 1: Paul - Anne");
+    // Even beside one game, the list is shown to say what it left out.
+    EXPECT_TRUE(parties_a_choisir(f, parties));
+    EXPECT_EQ(texte_parties_illisibles(f, parties), "Parties illisibles, non listées : 2.");
+
+    ecrire(d + "/prose.txt", "Ceci n'est pas\nune partie\n\nni ceci\n");
+    ASSERT_TRUE(lire_fichier_texte(f, d + "/prose.txt", parties));
+    EXPECT_FALSE(parties_a_choisir(f, parties));
+    ASSERT_EQ(b.vue.erreurs.size(), 2u);
+    EXPECT_EQ(b.vue.erreurs[1], std::string(texte(Texte::AucunePartie)) + "\nParties illisibles, non listées : 2.");
+    EXPECT_EQ(f.jeu().partie.dernier_demi_coup, 0) << "nothing was loaded";
     fs::remove_all(d);
 }
 

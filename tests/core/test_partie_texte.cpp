@@ -120,6 +120,17 @@ TEST(TexteImport, ItsOwnTextReadsBackAsOneGameWithItsNamesAndMoves) {
     memes_positions(jeu->partie, relu->partie);
     EXPECT_EQ(jeu->trait, relu->trait);
     EXPECT_EQ(0, std::memcmp(jeu->plateau_affiche, relu->plateau_affiche, TAILLE_DAMIER));
+
+    // Saved again by an editor that opens files with a byte-order mark: the
+    // mark became part of white's name, and in PDN a game of its own.
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::vector<PartieLue> texte_bom =
+        lire_parties(bom + texte_partie(jeu->partie, "Paul", "Anne", RESULTAT_BLANCS));
+    ASSERT_EQ(1u, texte_bom.size());
+    EXPECT_EQ("Paul", texte_bom[0].blanc);
+    const std::vector<PartieLue> pdn_bom = lire_parties(bom + "[White \"Paul\"]\n1. 47-41 *\n");
+    ASSERT_EQ(1u, pdn_bom.size());
+    EXPECT_EQ((std::vector<std::string>{"47-41"}), pdn_bom[0].coups);
 }
 
 TEST(TexteImport, IllegalMoveIsSkippedAndTheNextTriedFromTheSamePosition) {

@@ -148,3 +148,31 @@ TEST(Search, EachRefinementShapesTheTree) {
         EXPECT_TRUE(n_avec != n_sans || avec != sans) << c.nom << ": " << n_avec << " nodes either way";
     }
 }
+
+// Three kings against one for 31 plies of the record: any quiet move now
+// draws by the 16-move rule, so under the draw rules the search scores the
+// position 0 instead of the material it sees.
+TEST(Search, UnderTheDrawRulesARootMoveThatEndsTheGameDrawnScoresZero) {
+    Banc b("W:WK67,K68,K69:BK6");
+    Partie& pt = b.jeu->partie;
+    // Black's king on its own walk, one square a ply: no position comes back.
+    const int marche[] = {6,  5,  4,  3,  2,  1,  12, 11, 10, 9,  8,  7,  18, 17, 16, 15,
+                          14, 13, 24, 23, 22, 21, 20, 19, 30, 29, 28, 27, 26, 25, 36, 33};
+    for (int p = 0; p < 32; ++p) {
+        uint8_t damier[TAILLE_DAMIER];
+        std::memcpy(damier, b.jeu->damier, TAILLE_DAMIER);
+        damier[6] = VIDE;
+        damier[marche[p]] = DAME_NOIRE;
+        pt.demi_coup_courant = p;
+        noter_position(pt, damier, 0, 0, 0, EtatNote{});
+        if (p == 31) std::memcpy(b.jeu->damier, damier, TAILLE_DAMIER);
+    }
+    std::memcpy(b.jeu->plateau_affiche, b.jeu->damier, TAILLE_DAMIER);
+    ASSERT_EQ(coups_legaux(b.jeu->gen, BLANC) > 0 && b.jeu->gen.prise_max == 0, true) << "a quiet position";
+    b.m->limites.profondeur_fixe = 3;
+    choisir_coup(*b.m, BLANC);
+    EXPECT_GT(b.m->dernier_score, 400) << "three kings up without the rules";
+    b.m->limites.regles_nulle = true;
+    choisir_coup(*b.m, BLANC);
+    EXPECT_EQ(b.m->dernier_score, 0);
+}
