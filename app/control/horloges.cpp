@@ -86,12 +86,10 @@ void restaurer_horloges(Horloges& h, int32_t temps_blanc, int32_t temps_noir) {
 }
 
 void ecrire_etiquettes(Horloges& h) {
-    // The running clock writes "0 : 02": a reset or a loaded game writes
-    // the same way, never "0 : 0" beside it.
-    h.minnoir = texte_minutes(h.minutes_noir);
-    h.secnoir = texte_secondes(h.secondes_noir);
-    h.minblanc = texte_minutes(h.minutes_blanc);
-    h.secblanc = texte_secondes(h.secondes_blanc);
+    h.minnoir = std::to_string(h.minutes_noir);
+    h.secnoir = std::to_string(h.secondes_noir);
+    h.minblanc = std::to_string(h.minutes_blanc);
+    h.secblanc = std::to_string(h.secondes_blanc);
 }
 
 void remettre_a_zero(Horloges& h) {
