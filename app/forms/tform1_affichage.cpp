@@ -3,6 +3,7 @@
 // play, the menu of languages, the help and "A propos".
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -260,6 +261,11 @@ void TForm1::langue_affichage(int l) {
         {"Label12", Texte::Credits},
     };
     for (const auto& [nom, t] : intro) poser_legende(nom, qs(t, l));
+    // The folder in use, which KOLMAR_DATA may have moved.
+    QString dossier = QString::fromStdString(repertoire_donnees());
+    const QString maison = QDir::homePath();
+    if (dossier.startsWith(maison + QLatin1Char('/'))) dossier.replace(0, maison.size(), QStringLiteral("~"));
+    poser_legende("Label24", qs(Texte::Astuce6, l).arg(dossier));
 }
 
 }  // namespace kolmar

@@ -21,6 +21,7 @@
 #include "lang/textes.h"
 #include "lang/textes_analyse.h"
 #include "lang/textes_jeu.h"
+#include "records/fichiers.h"
 
 using namespace kolmar;
 
@@ -315,6 +316,9 @@ class TestAffichage : public QObject {
             legende(f, "Label8"),
             QString::fromUtf8("La fenêtre s'agrandit à volonté : le damier et les panneaux grandissent avec elle."));
         QCOMPARE(f.windowTitle(), QString("Kolmar 3D, le jeu"));
+        // The hint names the folder in use, not a fixed one.
+        QVERIFY2(legende(f, "Label24").endsWith(QString::fromStdString(repertoire_donnees()).section('/', -2) + "."),
+                 qPrintable(legende(f, "Label24")));
         QVERIFY(!banc::c<QMenu>(f, "Fichier1")->menuAction()->isVisible());
         QVERIFY(banc::c<QMenu>(f, "Aide1")->menuAction()->isVisible());
         QVERIFY(banc::c<QWidget>(f, "Onglet")->isHidden());
