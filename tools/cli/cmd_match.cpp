@@ -236,6 +236,7 @@ int cmd_match(const Args& args) {
         ResultatPartie r;
         bool premier_blanc = true;
         int ouverture = 0;
+        bool jouee = false;  // a match stopped by its test leaves games unplayed
     };
     std::vector<Issue> issues(static_cast<size_t>(parties));
     std::atomic<long> suivante{0};
@@ -272,6 +273,7 @@ int cmd_match(const Args& args) {
             is.r = jouer_partie(blanc, noir, ouvertures[static_cast<size_t>(a.ouverture)], regles);
             is.premier_blanc = a.premier_blanc;
             is.ouverture = a.ouverture;
+            is.jouee = true;
             const int pour_premier = a.premier_blanc ? is.r.resultat : -is.r.resultat;
             std::lock_guard<std::mutex> g(verrou);
             ++score[pour_premier > 0 ? 0 : pour_premier == 0 ? 1 : 2];
@@ -319,6 +321,7 @@ int cmd_match(const Args& args) {
         std::string sortie;
         for (size_t k = 0; k < issues.size(); ++k) {
             const Issue& is = issues[k];
+            if (!is.jouee) continue;
             PartiePdn p;
             p.etiquettes = {{"Event", "kolmar-cli match"},
                             {"Round", std::to_string(k + 1)},
