@@ -389,58 +389,52 @@ void TForm1::poser_nom(QLabel* l, const std::string& nom) {
 }
 
 void TForm1::texte(Etiquette e, const std::string& t) {
-    const QString q = QString::fromStdString(t);
+    // A text longer than its place is set smaller rather than cut.
+    auto poser = [&](auto* w) {
+        w->setText(QString::fromStdString(t));
+        echelle_->ajuster(w);
+    };
     switch (e) {
-        case Etiquette::Couleurordi:
-            Couleurordi->setText(q);
-            echelle_->ajuster(Couleurordi);
-            break;
-        case Etiquette::qui_gagne:
-            qui_gagne->setText(q);
-            echelle_->ajuster(qui_gagne);
-            break;
-        case Etiquette::Resultat_noir:
-            Resultat_noir->setText(q);
-            echelle_->ajuster(Resultat_noir);
-            break;
-        case Etiquette::Resultat_blanc:
-            Resultat_blanc->setText(q);
-            echelle_->ajuster(Resultat_blanc);
-            break;
-        case Etiquette::Panel11:
-            Panel11->setText(q);
-            echelle_->ajuster(Panel11);
-            break;
         case Etiquette::Nom_blanc:
             poser_nom(Nom_blanc, t);
             poser_nom(Nom_blanc3d, t + " : ");
-            break;
+            return;
         case Etiquette::Nom_noir:
             poser_nom(Nom_noir, t);
             poser_nom(Nom_noir3d, t + " : ");
+            return;
+        case Etiquette::Couleurordi:
+            poser(Couleurordi);
+            break;
+        case Etiquette::qui_gagne:
+            poser(qui_gagne);
+            break;
+        case Etiquette::Resultat_noir:
+            poser(Resultat_noir);
+            break;
+        case Etiquette::Resultat_blanc:
+            poser(Resultat_blanc);
+            break;
+        case Etiquette::Panel11:
+            poser(Panel11);
             break;
         case Etiquette::Bas_Haut:
-            Bas_Haut->setText(q);
-            echelle_->ajuster(Bas_Haut);
+            poser(Bas_Haut);
             break;
         case Etiquette::Couleurjoue:
-            Couleurjoue->setText(q);
-            echelle_->ajuster(Couleurjoue);
+            poser(Couleurjoue);
             break;
         case Etiquette::Blancs:
-            Blancs->setText(q);
-            echelle_->ajuster(Blancs);
+            poser(Blancs);
             break;
         case Etiquette::Noirs:
-            Noirs->setText(q);
-            echelle_->ajuster(Noirs);
+            poser(Noirs);
             break;
         case Etiquette::Nbcoups3d:
-            Nbcoups3d->setText(q);
-            echelle_->ajuster(Nbcoups3d);
+            poser(Nbcoups3d);
             break;
         case Etiquette::NB:
-            break;
+            return;
     }
 }
 
