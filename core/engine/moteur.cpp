@@ -43,6 +43,9 @@ const NomInterrupteur k_interrupteurs[] = {
     {"historique", &Interrupteurs::historique},
     {"reductions", &Interrupteurs::reductions},
     {"reductions_fortes", &Interrupteurs::reductions_fortes},
+    {"horizon_noeud", &Interrupteurs::horizon_noeud},
+    {"ordre_horizon", &Interrupteurs::ordre_horizon},
+    {"prise_unique_prolonge", &Interrupteurs::prise_unique_prolonge},
 };
 
 }  // namespace

@@ -107,6 +107,15 @@ struct Interrupteurs {
     // Reductions growing with the depth left and the move's rank, also for
     // moves that give the opponent a capture.
     bool reductions_fortes = false;
+    // Table entries hold how deep their own node was searched (extensions
+    // and reductions counted) rather than the iteration's depth, so a
+    // reduced search's result cannot stand in for the full one checking it.
+    bool horizon_noeud = true;
+    // Quiet moves ordered at every node with depth left, not only up to
+    // two plies before the iteration's depth.
+    bool ordre_horizon = false;
+    // Only a capture that is the sole move extends the horizon.
+    bool prise_unique_prolonge = false;
 };
 
 // The switches every engine of this process starts with, and one of them

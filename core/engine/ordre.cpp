@@ -44,12 +44,16 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
         return;
     }
     if (n < 2) return;
+    // Ordered while depth is left to search the moves; without the switch
+    // nothing is ordered in the iteration's last two plies, extended or not.
+    const int reste = m.profondeur + m.pile[ply].ext + m.reduction_racine + m.inc.ext_promotion - ply;
+    const bool ordonner = m.options.ordre_horizon ? reste >= 1 : ply < m.profondeur - 2;
     if (captures) {
         if (m.suivre_pv && m.pv_prec[ply - 1].depart && m.options.ordre_pv) {
             const Coup& pv = m.pv_prec[ply - 1];
             for (int i = 0; i < n; ++i) l[i].cle = static_cast<int16_t>(meme_prise(l[i], pv) ? 100 : 80 - i);
             trier(l, n);
-        } else if (ply < m.profondeur - 2 && m.pile[ply].hash_de) {
+        } else if (ordonner && m.pile[ply].hash_de) {
             const Pile& p = m.pile[ply];
             for (int i = 0; i < n; ++i)
                 l[i].cle = static_cast<int16_t>(l[i].depart == p.hash_de && l[i].arrivee == p.hash_vers ? 255 : 80 - i);
@@ -57,7 +61,7 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
         }
         return;
     }
-    if (ply >= m.profondeur - 2) return;
+    if (!ordonner) return;
     const Pile& p = m.pile[ply];
     const int trait = (ply & 1) ? m.camp_racine : 1 - m.camp_racine;
     const auto& H = m.historique[trait];

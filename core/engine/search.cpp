@@ -231,6 +231,14 @@ inline bool table_en_usage(const Moteur& m, int ply) {
     return MAX ? (ply >= 4 && ply - H < 14) : (ply > 2 && ply - H < 13);
 }
 
+// The depth the table counts the node as searched to: the iteration's, or
+// its own horizon with the reductions and extensions of its path.
+inline int profondeur_table(const Moteur& m, int ply) {
+    if (!m.hash.par_noeud) return m.hash.D;
+    const int h = m.profondeur + m.pile[ply].ext + m.reduction_racine + m.inc.ext_promotion;
+    return h < 0 ? 0 : h;
+}
+
 // Beyond the horizon, once the path's forced captures, the root reduction
 // and the crowning extension are counted.
 inline bool au_dela_horizon(const Moteur& m, int ply) {
@@ -265,7 +273,7 @@ bool sonder_table(Moteur& m, int ply, int& alpha, int& beta, int& score) {
     Borne borne;
     int sc;
     if (!lire_entree(e.flag, e.score, MAX, m.camp_racine, borne, sc)) return false;
-    if (e.horizon >= m.hash.D + m.hash.M) {
+    if (horizon_de(m.hash, e) >= profondeur_table(m, ply) + m.hash.M) {
         if (borne == Borne::exacte) {
             score = sc;
             return true;
@@ -436,7 +444,7 @@ void noter_coupure(Moteur& m, const Coup& c, int v, int ply, int n, bool capture
     if (!table_en_usage<MAX>(m, ply)) return;
     const uint8_t genre = (MAX ? gagne(v) : perdu(v)) ? HASH_DECISIF : HASH_COUPURE;
     store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), v, ply,
-          coder_drapeau(genre, MAX, m.camp_racine), c.depart, c.arrivee);
+          coder_drapeau(genre, MAX, m.camp_racine), c.depart, c.arrivee, profondeur_table(m, ply));
 }
 
 // Step 10. The node's result in the table: exact when it rose past the
@@ -452,7 +460,7 @@ void noter_resultat(Moteur& m, int ply, int meilleur, const Coup* meilleur_coup,
                                  : (gagne(meilleur) ? HASH_DECISIF : HASH_ECHEC);
     store(m.hash, m.inc.cle_index, m.inc.cle_verrou, total_pieces(m.jeu.nb_pieces), meilleur, ply,
           coder_drapeau(genre, MAX, m.camp_racine), meilleur_coup ? meilleur_coup->depart : 0,
-          meilleur_coup ? meilleur_coup->arrivee : 0);
+          meilleur_coup ? meilleur_coup->arrivee : 0, profondeur_table(m, ply));
 }
 
 template <bool MAX>
@@ -492,7 +500,10 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (!captures && au_dela_horizon(m, ply)) return evaluer(m, racine, alpha, beta, ply);
 
     if (table_en_usage<!MAX>(m, ply + 1)) annoncer_fils(m, liste, n);
-    m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (captures ? 1 : 0));
+    // A capture does not count as a ply of depth; with the switch, only an
+    // only move does (a choice of captures branches like any move).
+    const bool prolonge = captures && (n == 1 || !m.options.prise_unique_prolonge);
+    m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (prolonge ? 1 : 0));
     sauver(m, P.sauve);
     const int alpha0 = alpha, beta0 = beta;
     int meilleur = MAX ? -SCORE_GAIN : SCORE_GAIN;

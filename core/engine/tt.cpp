@@ -94,17 +94,17 @@ bool resize_hash(TableHachage& t, int index) {
 const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply) {
     const EntreeHash& e = t.entrees[slot(t, cle_index)];
     if (e.flag == 0 || e.lock != cle_verrou) return nullptr;
-    if (e.ply != static_cast<uint8_t>(ply + t.M) || e.horizon < t.D + t.M) return nullptr;
+    if (e.ply != static_cast<uint8_t>(ply + t.M) || horizon_de(t, e) < t.D + t.M) return nullptr;
     return &e;
 }
 
 void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t c,
-           uint8_t origine, uint8_t destination) {
-    const int N = t.D + t.M;
+           uint8_t origine, uint8_t destination, int profondeur) {
+    const int N = (profondeur < 0 ? t.D : profondeur) + t.M;
     if (N >= 255 || pieces < 4) return;
     EntreeHash& e = t.entrees[slot(t, cle_index)];
     const uint8_t f = e.flag;
-    const int h = e.horizon;
+    const int h = horizon_de(t, e);
     bool ecrire = f == 0 || (flag_decisif(c) && !flag_decisif(f)) || (c == f && ply + t.M < e.ply) ||
                   (!flag_decisif(f) && N > h) || (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) ||
                   N < h - 16 || N > h + 16;

@@ -88,7 +88,7 @@ struct EntreeHash {
     uint8_t destination;
     uint8_t flag;    // 0: empty slot
     uint8_t ply;     // search ply + moves played in the game
-    int8_t horizon;  // iteration depth + moves played
+    int8_t horizon;  // depth searched to (the iteration's, or the node's) + moves played
 };
 
 struct TableHachage {
@@ -109,6 +109,10 @@ struct TableHachage {
     // The node's context for probe/store: moves played and iteration depth.
     int M = 0;
     int D = 0;
+    // Entries by the node's own depth, horizons read as 0..254 (the
+    // iteration's depth and a signed byte otherwise, so a game past about
+    // 120 plies kept nothing usable).
+    bool par_noeud = false;
     uint32_t graine = 12345;  // resize's key generator
     // Largest table allowed, in entries (0: no cap); a larger size is refused
     // as an allocation failure would be.
@@ -132,13 +136,19 @@ inline uint32_t slot(const TableHachage& t, uint32_t cle_index) {
     return static_cast<uint32_t>((static_cast<unsigned __int128>(bas) * t.nb_entrees) >> 64);
 }
 
+// The entry's horizon as the table reads it.
+inline int horizon_de(const TableHachage& t, const EntreeHash& e) {
+    return t.par_noeud ? static_cast<uint8_t>(e.horizon) : e.horizon;
+}
+
 // Entry of the position when written at the same absolute ply with a
 // horizon at least as deep, else nullptr.
 const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply);
 // The seven replacement rules; nothing is written when D + M >= 255 or
-// with fewer than 4 pieces on the board.
+// with fewer than 4 pieces on the board. `profondeur`: the depth the node
+// was searched to, when not the iteration's D.
 void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t flag,
-           uint8_t origine, uint8_t destination);
+           uint8_t origine, uint8_t destination, int profondeur = -1);
 
 // How a node reads an entry. The writer was a max or min node of some root
 // colour; the entry only describes this node when the same side is to move,

@@ -12,16 +12,18 @@ TEST(Bench, NodeSignatureAtDepthSix) {
     uint64_t total = 0;
     std::string erreur;
     ASSERT_TRUE(lancer_bench(6, total, erreur, KOLMAR_DIR)) << erreur;
-    EXPECT_EQ(total, 986140u) << "the engine's behaviour changed";
+    EXPECT_EQ(total, 1101027u) << "the engine's behaviour changed";
 }
 
 // The refinements added beside the original search are switches: with the
-// history and the late-move reductions off the tree is the one before them.
+// history, the late-move reductions and the tables' node depths off the
+// tree is the one before them.
 TEST(Bench, SwitchedOffRefinementsGiveTheEarlierTree) {
     Interrupteurs& depart = interrupteurs_de_depart();
     const Interrupteurs garde = depart;
     ASSERT_TRUE(regler_interrupteur(depart, "historique", false));
     ASSERT_TRUE(regler_interrupteur(depart, "reductions", false));
+    ASSERT_TRUE(regler_interrupteur(depart, "horizon_noeud", false));
     EXPECT_FALSE(regler_interrupteur(depart, "reduction", false));
     uint64_t total = 0;
     std::string erreur;

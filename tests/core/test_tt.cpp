@@ -92,6 +92,22 @@ TEST(TranspositionTable, LimitsOnPiecesAndGameLength) {
     EXPECT_NE(probe(c.t, 7, 99, 5), nullptr);
 }
 
+// By the node's own depth: a reduced node's entry does not answer a deeper
+// search of it, and a game past 120 plies still finds its entries.
+TEST(TranspositionTable, EntriesByTheNodesDepthInALongGame) {
+    Table a;
+    a.t.par_noeud = true;
+    a.t.M = 240;
+    a.t.D = 14;
+    store(a.t, 7, 99, 20, 6, 5, HASH_EXACT, 1, 2, 12);
+    EXPECT_EQ(a.slot0().ply, 245);
+    a.t.D = 13;
+    EXPECT_EQ(probe(a.t, 7, 99, 5), nullptr);
+    a.t.D = 12;
+    ASSERT_NE(probe(a.t, 7, 99, 5), nullptr);
+    EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 6);
+}
+
 TEST(TranspositionTable, ColourAndNodeKindOfTheWriter) {
     Borne borne = Borne::exacte;
     int v = 0;
