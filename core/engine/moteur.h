@@ -89,8 +89,8 @@ struct Rappels {
     std::function<int64_t()> horloge_ms;
 };
 
-// The search's refinements, each of which can be switched off to measure
-// what it is worth (all on in play).
+// The search's refinements, each a switch so that what it is worth can be
+// measured; the defaults are what the program plays with.
 struct Interrupteurs {
     bool reduction_racine = true;     // hopeless root moves a ply or two shallower
     bool elagage = true;              // forward pruning of quiet moves
@@ -101,7 +101,7 @@ struct Interrupteurs {
     bool ordre_pv = true;             // the previous line's capture first
     // With a fixed time per move: another iteration while it can plausibly
     // finish, instead of stopping at 40 % of the time.
-    bool tout_le_temps = false;
+    bool tout_le_temps = true;
     bool historique = true;  // quiet moves that cut before ordered first, beside the killers
     bool reductions = true;  // late quiet moves a ply shallower, searched again when they rise
     // Reductions growing with the depth left and the move's rank, also for
@@ -116,6 +116,8 @@ struct Interrupteurs {
     bool ordre_horizon = false;
     // Only a capture that is the sole move extends the horizon.
     bool prise_unique_prolonge = false;
+    // A quiet leaf under a capture threat searched one ply more, once a path.
+    bool menaces = false;
 };
 
 // The switches every engine of this process starts with, and one of them
