@@ -509,8 +509,8 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     }
 
     if (table_en_usage<!MAX>(m, ply + 1)) annoncer_fils(m, liste, n);
-    // A capture does not count as a ply of depth; with the switch, only an
-    // only move does (a choice of captures branches like any move).
+    // Capture plies are free of depth; with the switch, only a capture that
+    // is the sole move is (a choice of captures branches like any move).
     const bool prolonge = captures && (n == 1 || !m.options.prise_unique_prolonge);
     m.pile[ply + 1].ext = static_cast<int8_t>(P.ext + (prolonge ? 1 : 0));
     sauver(m, P.sauve);
