@@ -46,7 +46,6 @@ const NomInterrupteur k_interrupteurs[] = {
     {"horizon_noeud", &Interrupteurs::horizon_noeud},
     {"ordre_horizon", &Interrupteurs::ordre_horizon},
     {"prise_unique_prolonge", &Interrupteurs::prise_unique_prolonge},
-    {"menaces", &Interrupteurs::menaces},
 };
 
 }  // namespace

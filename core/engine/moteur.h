@@ -116,8 +116,6 @@ struct Interrupteurs {
     bool ordre_horizon = false;
     // Only a capture that is the sole move extends the horizon.
     bool prise_unique_prolonge = false;
-    // A quiet leaf under a capture threat searched one ply more, once a path.
-    bool menaces = false;
 };
 
 // The switches every engine of this process starts with, and one of them

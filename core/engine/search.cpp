@@ -298,12 +298,6 @@ bool sonder_table(Moteur& m, int ply, int& alpha, int& beta, int& score) {
     return false;
 }
 
-// A quiet leaf whose opponent could capture were it to move: searched one
-// ply more, once on a path, so that the threat is met or suffered.
-inline bool menace_a_voir(const Moteur& m, int trait) {
-    return m.options.menaces && !m.inc.menace && coups_possibles(m.inc, 1 - trait) == 2;
-}
-
 // Step 3. A quiet leaf is scored without generating its moves.
 template <bool MAX>
 bool feuille_calme(Moteur& m, int ply, int trait, int alpha, int beta, int& score) {
@@ -322,7 +316,7 @@ bool feuille_calme(Moteur& m, int ply, int trait, int alpha, int beta, int& scor
 #endif
     if (k == 0)
         score = MAX ? score_perte(ply) : score_gain(ply);
-    else if (k == 1 && !menace_a_voir(m, trait))
+    else if (k == 1)
         score = evaluer(m, m.camp_racine, alpha, beta, ply);
     else
         return false;
@@ -503,10 +497,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
         for (int i = 0; i < n; ++i) R.coups[i] = {liste[i].depart, liste[i].arrivee, init};
     }
     if (n == 0) return MAX ? score_perte(ply) : score_gain(ply);
-    if (!captures && au_dela_horizon(m, ply)) {
-        if (!menace_a_voir(m, trait)) return evaluer(m, racine, alpha, beta, ply);
-        m.inc.menace = 1;
-    }
+    if (!captures && au_dela_horizon(m, ply)) return evaluer(m, racine, alpha, beta, ply);
 
     if (table_en_usage<!MAX>(m, ply + 1)) annoncer_fils(m, liste, n);
     // Capture plies are free of depth; with the switch, only a capture that

@@ -29,7 +29,6 @@ struct Incremental {
     int32_t bilan = 0;  // men 1, kings 3, root side positive, since the root
     int16_t ext_promotion = 0;
     uint8_t coups_calmes = 0;
-    uint8_t menace = 0;  // a threatened quiet leaf was searched on the path
     uint8_t derniere_arrivee = 0;
     Bits pieces[5] = {};  // squares of each piece code
 };
