@@ -265,6 +265,7 @@ ChoixCoup choisir_coup(Moteur& m, int side) {
     m.score_analyse = static_cast<int16_t>(-m.dernier_score);
     m.hash.M = w;
     m.hash.par_noeud = m.options.horizon_noeud;
+    m.hash.seaux = m.options.seaux;
     if (!approfondir(m, d)) return abandonne();
     if (!d.reflexion) L.temps_utilise = static_cast<int32_t>((maintenant_ms(m) - m.debut_ms) / 1000);
 

@@ -43,9 +43,11 @@ const NomInterrupteur k_interrupteurs[] = {
     {"historique", &Interrupteurs::historique},
     {"reductions", &Interrupteurs::reductions},
     {"reductions_fortes", &Interrupteurs::reductions_fortes},
+    {"reductions_log", &Interrupteurs::reductions_log},
     {"horizon_noeud", &Interrupteurs::horizon_noeud},
     {"ordre_horizon", &Interrupteurs::ordre_horizon},
     {"prise_unique_prolonge", &Interrupteurs::prise_unique_prolonge},
+    {"seaux", &Interrupteurs::seaux},
 };
 
 }  // namespace

@@ -107,6 +107,9 @@ struct Interrupteurs {
     // Reductions growing with the depth left and the move's rank, also for
     // moves that give the opponent a capture.
     bool reductions_fortes = false;
+    // The same growing reductions for quiet moves only: a move that offers
+    // the opponent a capture (a shot, an exchange) keeps its ply or two.
+    bool reductions_log = false;
     // Table entries hold how deep their own node was searched (extensions
     // and reductions counted) rather than the iteration's depth, so a
     // reduced search's result cannot stand in for the full one checking it.
@@ -116,6 +119,9 @@ struct Interrupteurs {
     bool ordre_horizon = false;
     // Only a capture that is the sole move extends the horizon.
     bool prise_unique_prolonge = false;
+    // Table slots paired: one under the replacement rules, one for what
+    // they turn away.
+    bool seaux = false;
 };
 
 // The switches every engine of this process starts with, and one of them

@@ -268,7 +268,7 @@ bool sonder_connaissances(Moteur& m, int ply, int& score) {
 template <bool MAX>
 bool sonder_table(Moteur& m, int ply, int& alpha, int& beta, int& score) {
     Pile& P = m.pile[ply];
-    const EntreeHash& e = m.hash.entrees[slot(m.hash, m.inc.cle_index)];
+    const EntreeHash& e = entree_de(m.hash, m.inc.cle_index, m.inc.cle_verrou, ply + m.hash.M);
     if (!e.flag || e.lock != m.inc.cle_verrou || e.ply != static_cast<uint8_t>(ply + m.hash.M)) return false;
     Borne borne;
     int sc;
@@ -396,7 +396,7 @@ int reduction_tardive(const Moteur& m, const Coup& c, int i, int ply, bool captu
     if (reste < 3 || P.pres_promotion || m.inc.ext_promotion) return 0;
     const int adverse = MAX ? 1 - m.camp_racine : m.camp_racine;
     if (!m.options.reductions_fortes && coups_possibles(m.inc, adverse) != 1) return 0;
-    if (!m.options.reductions_fortes) return (i >= 8 && reste >= 6) ? 2 : 1;
+    if (!m.options.reductions_fortes && !m.options.reductions_log) return (i >= 8 && reste >= 6) ? 2 : 1;
     // Deeper for later moves with more depth left, never to the horizon.
     const int r = static_cast<int>(0.5 + k_log[reste < 32 ? reste : 31] * k_log[i < 64 ? i : 63] / 1.6);
     return r < 1 ? 1 : r > reste - 2 ? reste - 2 : r;

@@ -92,30 +92,49 @@ bool resize_hash(TableHachage& t, int index) {
 }
 
 const EntreeHash* probe(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply) {
-    const EntreeHash& e = t.entrees[slot(t, cle_index)];
+    const EntreeHash& e = entree_de(t, cle_index, cle_verrou, ply + t.M);
     if (e.flag == 0 || e.lock != cle_verrou) return nullptr;
     if (e.ply != static_cast<uint8_t>(ply + t.M) || horizon_de(t, e) < t.D + t.M) return nullptr;
     return &e;
 }
 
+namespace {
+
+void ecrire_entree(EntreeHash& e, uint32_t cle_verrou, int score, int ply_absolu, uint8_t c, uint8_t origine,
+                   uint8_t destination, int N) {
+    e.lock = cle_verrou;
+    e.score = static_cast<int16_t>(score);
+    e.origine = origine;
+    e.destination = destination;
+    e.ply = static_cast<uint8_t>(ply_absolu);
+    e.flag = c;
+    e.horizon = static_cast<int8_t>(static_cast<uint8_t>(N));
+}
+
+}  // namespace
+
 void store(TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int pieces, int score, int ply, uint8_t c,
            uint8_t origine, uint8_t destination, int profondeur) {
     const int N = (profondeur < 0 ? t.D : profondeur) + t.M;
     if (N >= 255 || pieces < 4) return;
-    EntreeHash& e = t.entrees[slot(t, cle_index)];
+    const uint32_t s = slot(t, cle_index);
+    EntreeHash& e = t.entrees[t.seaux ? s & ~1u : s];
     const uint8_t f = e.flag;
     const int h = horizon_de(t, e);
     bool ecrire = f == 0 || (flag_decisif(c) && !flag_decisif(f)) || (c == f && ply + t.M < e.ply) ||
                   (!flag_decisif(f) && N > h) || (flag_borne(f) && (N >= h || (N == h - 1 && flag_exact(c)))) ||
                   N < h - 16 || N > h + 16;
+    if (t.seaux) {
+        EntreeHash& autre = t.entrees[s | 1u];
+        if (!ecrire) {
+            ecrire_entree(autre, cle_verrou, score, ply + t.M, c, origine, destination, N);
+            return;
+        }
+        // An older copy beside it would shadow nothing but waste the slot.
+        if (autre.lock == cle_verrou && autre.ply == static_cast<uint8_t>(ply + t.M)) autre.flag = 0;
+    }
     if (!ecrire) return;
-    e.lock = cle_verrou;
-    e.score = static_cast<int16_t>(score);
-    e.origine = origine;
-    e.destination = destination;
-    e.ply = static_cast<uint8_t>(ply + t.M);
-    e.flag = c;
-    e.horizon = static_cast<int8_t>(static_cast<uint8_t>(N));
+    ecrire_entree(e, cle_verrou, score, ply + t.M, c, origine, destination, N);
 }
 
 bool lire_entree(uint8_t flag, int16_t score, bool noeud_max, int racine, Borne& borne, int& valeur) {

@@ -113,6 +113,10 @@ struct TableHachage {
     // iteration's depth and a signed byte otherwise, so a game past about
     // 120 plies kept nothing usable).
     bool par_noeud = false;
+    // Slots paired: the even one keeps the replacement rules, the odd one
+    // takes whatever they turn away, so a deep entry no longer costs the
+    // table every newer one landing on its slot.
+    bool seaux = false;
     uint32_t graine = 12345;  // resize's key generator
     // Largest table allowed, in entries (0: no cap); a larger size is refused
     // as an allocation failure would be.
@@ -139,6 +143,19 @@ inline uint32_t slot(const TableHachage& t, uint32_t cle_index) {
 // The entry's horizon as the table reads it.
 inline int horizon_de(const TableHachage& t, const EntreeHash& e) {
     return t.par_noeud ? static_cast<uint8_t>(e.horizon) : e.horizon;
+}
+
+// The entry a node of the position reads: the slot's; with pairs, the one
+// of the pair holding the position at that absolute ply, the deeper if both.
+inline const EntreeHash& entree_de(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply_absolu) {
+    const uint32_t s = slot(t, cle_index);
+    if (!t.seaux) return t.entrees[s];
+    const EntreeHash& a = t.entrees[s & ~1u];
+    const EntreeHash& b = t.entrees[s | 1u];
+    const uint8_t p = static_cast<uint8_t>(ply_absolu);
+    const bool dans_a = a.flag && a.lock == cle_verrou && a.ply == p;
+    const bool dans_b = b.flag && b.lock == cle_verrou && b.ply == p;
+    return dans_b && (!dans_a || horizon_de(t, b) > horizon_de(t, a)) ? b : a;
 }
 
 // Entry of the position when written at the same absolute ply with a

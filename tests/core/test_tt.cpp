@@ -108,6 +108,36 @@ TEST(TranspositionTable, EntriesByTheNodesDepthInALongGame) {
     EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 6);
 }
 
+// Paired slots: what the rules turn away (another position searched less
+// deep, a shallower copy of the same one) lands beside the deep entry; each
+// position reads its own, the deeper copy first, and a rewrite clears a twin.
+TEST(TranspositionTable, PairedSlotsKeepWhatTheRulesTurnAway) {
+    Table a;
+    a.t.seaux = a.t.par_noeud = true;
+    store(a.t, 7, 99, 20, 1, 5, HASH_EXACT, 1, 2, 12);
+    store(a.t, 7, 98, 20, 2, 5, HASH_EXACT, 3, 4, 6);
+    a.t.D = 12;
+    ASSERT_NE(probe(a.t, 7, 99, 5), nullptr);
+    EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 1);
+    a.t.D = 6;
+    ASSERT_NE(probe(a.t, 7, 98, 5), nullptr);
+    EXPECT_EQ(probe(a.t, 7, 98, 5)->score, 2);
+
+    store(a.t, 7, 99, 20, 3, 5, HASH_EXACT, 1, 2, 4);  // turned away: beside, over the other position
+    EXPECT_EQ(probe(a.t, 7, 98, 5), nullptr);
+    a.t.D = 12;
+    ASSERT_NE(probe(a.t, 7, 99, 5), nullptr);
+    EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 1);
+
+    a.t.D = 14;
+    store(a.t, 7, 99, 20, 4, 5, HASH_EXACT, 1, 2, 14);
+    EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 4);
+    a.t.D = 0;
+    int copies = 0;
+    for (int i = 6; i <= 7; ++i) copies += a.t.entrees[i].flag && a.t.entrees[i].lock == 99;
+    EXPECT_EQ(copies, 1);
+}
+
 TEST(TranspositionTable, ColourAndNodeKindOfTheWriter) {
     Borne borne = Borne::exacte;
     int v = 0;
