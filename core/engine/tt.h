@@ -147,6 +147,7 @@ inline int horizon_de(const TableHachage& t, const EntreeHash& e) {
 
 // The entry a node of the position reads: the slot's; with pairs, the one
 // of the pair holding the position at that absolute ply, the deeper if both.
+// Sizes are multiples of 1310 entries, so an odd slot always has its pair.
 inline const EntreeHash& entree_de(const TableHachage& t, uint32_t cle_index, uint32_t cle_verrou, int ply_absolu) {
     const uint32_t s = slot(t, cle_index);
     if (!t.seaux) return t.entrees[s];
