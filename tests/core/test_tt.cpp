@@ -131,6 +131,7 @@ TEST(TranspositionTable, PairedSlotsKeepWhatTheRulesTurnAway) {
 
     a.t.D = 14;
     store(a.t, 7, 99, 20, 4, 5, HASH_EXACT, 1, 2, 14);
+    ASSERT_NE(probe(a.t, 7, 99, 5), nullptr);
     EXPECT_EQ(probe(a.t, 7, 99, 5)->score, 4);
     a.t.D = 0;
     int copies = 0;
