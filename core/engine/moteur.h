@@ -106,7 +106,7 @@ struct Interrupteurs {
     bool reductions = true;  // late quiet moves a ply shallower, searched again when they rise
     // Reductions growing with the depth left and the move's rank, also for
     // moves that give the opponent a capture.
-    bool reductions_fortes = false;
+    bool reductions_fortes = true;
     // The same growing reductions for quiet moves only: a move that offers
     // the opponent a capture (a shot, an exchange) keeps its ply or two.
     bool reductions_log = false;
@@ -116,7 +116,7 @@ struct Interrupteurs {
     bool horizon_noeud = true;
     // Quiet moves ordered at every node with depth left, not only up to
     // two plies before the iteration's depth.
-    bool ordre_horizon = false;
+    bool ordre_horizon = true;
     // Only a capture that is the sole move extends the horizon.
     bool prise_unique_prolonge = false;
     // Table slots paired: one under the replacement rules, one for what

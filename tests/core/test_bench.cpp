@@ -12,18 +12,19 @@ TEST(Bench, NodeSignatureAtDepthSix) {
     uint64_t total = 0;
     std::string erreur;
     ASSERT_TRUE(lancer_bench(6, total, erreur, KOLMAR_DIR)) << erreur;
-    EXPECT_EQ(total, 1101027u) << "the engine's behaviour changed";
+    EXPECT_EQ(total, 492825u) << "the engine's behaviour changed";
 }
 
 // The refinements added beside the original search are switches: with the
-// history, the late-move reductions and the tables' node depths off the
-// tree is the one before them.
+// history, the late-move reductions, the tables' node depths and the
+// ordering near the horizon off the tree is the one before them.
 TEST(Bench, SwitchedOffRefinementsGiveTheEarlierTree) {
     Interrupteurs& depart = interrupteurs_de_depart();
     const Interrupteurs garde = depart;
     ASSERT_TRUE(regler_interrupteur(depart, "historique", false));
     ASSERT_TRUE(regler_interrupteur(depart, "reductions", false));
     ASSERT_TRUE(regler_interrupteur(depart, "horizon_noeud", false));
+    ASSERT_TRUE(regler_interrupteur(depart, "ordre_horizon", false));
     EXPECT_FALSE(regler_interrupteur(depart, "reduction", false));
     uint64_t total = 0;
     std::string erreur;
