@@ -146,13 +146,16 @@ bool ajuster_fenetre(Fenetre& f, int s, bool test_seuil, bool aspiration) {
     return false;
 }
 
-// With a fixed time per move: whether the next iteration may start. It
-// costs about the last one times the growth seen between the last two; it
-// starts when half of that still fits, since a cut iteration keeps the root
-// moves it finished.
+// With a fixed time per move: whether the next iteration may start. With
+// temps_entier, a move's own time (no later move can use it) is spent to its
+// end. Otherwise, and for a clock's share, the next iteration costs about
+// the last one times the growth seen between the last two, and starts when
+// half of that still fits, since a cut iteration keeps the root moves it
+// finished.
 bool iteration_tient(const Moteur& m, int64_t ecoule_ms, int64_t duree, int64_t duree_prec) {
     const int64_t T = m.limites.temps_fixe_ms;
     if (!m.options.tout_le_temps) return ecoule_ms * 5 < T * 2;
+    if (m.options.temps_entier && !m.limites.temps_reportable) return ecoule_ms < T;
     int64_t croissance = duree_prec > 0 ? duree / duree_prec : 3;
     croissance = croissance < 2 ? 2 : croissance > 6 ? 6 : croissance;
     return ecoule_ms + duree * croissance / 2 < T;

@@ -369,6 +369,7 @@ void ServeurHub::chercher(bool ponder) {
     Limites& L = m.limites;
     L.profondeur_fixe = 0;
     L.temps_fixe_ms = 0;
+    L.temps_reportable = temps_partie_ > 0;
     L.en_reflexion_adverse = ponder;
     if (ponder) {
         // Until "stop", or "ponder-hit" gives it the level's limit.
@@ -391,10 +392,12 @@ void ServeurHub::chercher(bool ponder) {
                       static_cast<unsigned long long>(noeuds), s, s > 0 ? noeuds / s : 0.0);
         sortie_(std::string(buf) + " pv=\"" + pv + "\"");
         // A ponder search turned into the level's: its depth, or an early
-        // stop at two fifths of the time.
+        // stop at two fifths of the time (with temps_entier a move's own
+        // time is spent whole, the search stopping itself at its end).
         if (touche_) {
             const int64_t budget = budget_ms(), ecoule = maintenant_ms() - touche_ms_;
-            if (budget == 0 ? d >= profondeur_ : ecoule * 5 >= budget * 2) m.arret_calcul = true;
+            const bool garde = temps_partie_ > 0 || !m.options.temps_entier || !m.options.tout_le_temps;
+            if (budget == 0 ? d >= profondeur_ : garde && ecoule * 5 >= budget * 2) m.arret_calcul = true;
         }
     };
     m.arret_calcul = false;

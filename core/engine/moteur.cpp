@@ -48,6 +48,7 @@ const NomInterrupteur k_interrupteurs[] = {
     {"ordre_horizon", &Interrupteurs::ordre_horizon},
     {"prise_unique_prolonge", &Interrupteurs::prise_unique_prolonge},
     {"seaux", &Interrupteurs::seaux},
+    {"temps_entier", &Interrupteurs::temps_entier},
 };
 
 }  // namespace

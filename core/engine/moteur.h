@@ -63,6 +63,9 @@ struct Limites {
     // Command-line modes: a fixed depth (untimed), or a fixed time per move.
     int profondeur_fixe = 0;
     int64_t temps_fixe_ms = 0;
+    // The fixed time is a game clock's share: what this move leaves is kept
+    // for the next ones, so an iteration that cannot finish is not begun.
+    bool temps_reportable = false;
     // With a fixed depth: from this depth on, each iteration only asks
     // whether the score reaches `seuil` (a null window), far cheaper than
     // the exact score; the result is then a bound on the side of the answer.
@@ -122,6 +125,10 @@ struct Interrupteurs {
     // Table slots paired: one under the replacement rules, one for what
     // they turn away.
     bool seaux = false;
+    // With a time per move that no later move can use (not a clock's
+    // share): iterations go on until it is spent, the one cut short keeping
+    // the root moves it finished.
+    bool temps_entier = false;
 };
 
 // The switches every engine of this process starts with, and one of them

@@ -118,6 +118,27 @@ TEST(Driver, ClockStopsTheSearch) {
     EXPECT_GT(appels, 0);
 }
 
+TEST(Driver, AMovesOwnTimeIsSpentWholeAClocksShareIsNot) {
+    // Each iteration takes 350 ms of a 1000 ms move. A move's own time
+    // starts a third at 700 ms, since nothing saved is of use later; a
+    // clock's share keeps the 300 ms, as half the next cannot fit.
+    for (bool reportable : {false, true}) {
+        Banc b;
+        b.m->options.temps_entier = true;
+        b.m->limites.temps_fixe_ms = 1000;
+        b.m->limites.temps_reportable = reportable;
+        int64_t t = 0;
+        b.m->rappels.horloge_ms = [&] { return t; };
+        int iterations = 0;
+        b.m->rappels.fin_iteration = [&](int, int, uint64_t) {
+            ++iterations;
+            t += 350;
+        };
+        ASSERT_TRUE(choisir_coup(*b.m, BLANC).joue());
+        EXPECT_EQ(iterations, reportable ? 2 : 3) << "reportable " << reportable;
+    }
+}
+
 TEST(Driver, StopAndAbandonFromTheWindow) {
     Banc b;
     b.m->limites.en_reflexion_adverse = true;
