@@ -392,12 +392,10 @@ void ServeurHub::chercher(bool ponder) {
                       static_cast<unsigned long long>(noeuds), s, s > 0 ? noeuds / s : 0.0);
         sortie_(std::string(buf) + " pv=\"" + pv + "\"");
         // A ponder search turned into the level's: its depth, or an early
-        // stop at two fifths of the time (with temps_entier a move's own
-        // time is spent whole, the search stopping itself at its end).
+        // stop at two fifths of the time.
         if (touche_) {
             const int64_t budget = budget_ms(), ecoule = maintenant_ms() - touche_ms_;
-            const bool garde = temps_partie_ > 0 || !m.options.temps_entier || !m.options.tout_le_temps;
-            if (budget == 0 ? d >= profondeur_ : garde && ecoule * 5 >= budget * 2) m.arret_calcul = true;
+            if (budget == 0 ? d >= profondeur_ : ecoule * 5 >= budget * 2) m.arret_calcul = true;
         }
     };
     m.arret_calcul = false;
