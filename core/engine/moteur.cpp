@@ -49,6 +49,7 @@ const NomInterrupteur k_interrupteurs[] = {
     {"prise_unique_prolonge", &Interrupteurs::prise_unique_prolonge},
     {"seaux", &Interrupteurs::seaux},
     {"temps_entier", &Interrupteurs::temps_entier},
+    {"tueurs_recents", &Interrupteurs::tueurs_recents},
 };
 
 }  // namespace

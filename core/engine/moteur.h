@@ -129,6 +129,9 @@ struct Interrupteurs {
     // share): iterations go on until it is spent, the one cut short keeping
     // the root moves it finished.
     bool temps_entier = false;
+    // The latest cut's move becomes the first killer, whatever its score:
+    // scores of different subtrees compare badly.
+    bool tueurs_recents = true;
 };
 
 // The switches every engine of this process starts with, and one of them
