@@ -100,12 +100,8 @@ void ordonner_coups(void* ctx, Coup* l, int n, bool captures) {
 void store_killer(Moteur& m, const Coup& c, int score, int ply) {
     Pile& p = m.pile[ply];
     if (meme_coup(c, p.k1)) return;
-    if (m.options.tueurs_recents) {
-        p.k2 = p.k1;
-        p.k1 = {c.depart, c.arrivee, static_cast<int16_t>(score)};
-        return;
-    }
-    bool mieux1 = (ply & 1) ? score > p.k1.score : score < p.k1.score;
+    // With tueurs_recents the latest cut always takes the first slot.
+    bool mieux1 = m.options.tueurs_recents || ((ply & 1) ? score > p.k1.score : score < p.k1.score);
     bool mieux2 = (ply & 1) ? score > p.k2.score : score < p.k2.score;
     if (mieux1) {
         p.k2 = p.k1;
