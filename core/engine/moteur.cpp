@@ -50,6 +50,7 @@ const NomInterrupteur k_interrupteurs[] = {
     {"seaux", &Interrupteurs::seaux},
     {"temps_entier", &Interrupteurs::temps_entier},
     {"tueurs_recents", &Interrupteurs::tueurs_recents},
+    {"reductions_frontiere", &Interrupteurs::reductions_frontiere},
 };
 
 }  // namespace

@@ -132,6 +132,9 @@ struct Interrupteurs {
     // The latest cut's move becomes the first killer, whatever its score:
     // scores of different subtrees compare badly.
     bool tueurs_recents = true;
+    // Late quiet moves may be reduced down to the last ply before the
+    // horizon, and from two plies left.
+    bool reductions_frontiere = true;
 };
 
 // The switches every engine of this process starts with, and one of them

@@ -393,13 +393,15 @@ int reduction_tardive(const Moteur& m, const Coup& c, int i, int ply, bool captu
     if (!m.options.reductions || captures || ply < 2 || i < 3 || c.cle >= 150) return 0;
     const Pile& P = m.pile[ply];
     const int reste = m.profondeur + P.ext - ply;
-    if (reste < 3 || P.pres_promotion || m.inc.ext_promotion) return 0;
+    if (reste < (m.options.reductions_frontiere ? 2 : 3) || P.pres_promotion || m.inc.ext_promotion) return 0;
     const int adverse = MAX ? 1 - m.camp_racine : m.camp_racine;
     if (!m.options.reductions_fortes && coups_possibles(m.inc, adverse) != 1) return 0;
     if (!m.options.reductions_fortes && !m.options.reductions_log) return (i >= 8 && reste >= 6) ? 2 : 1;
-    // Deeper for later moves with more depth left, never to the horizon.
+    // Deeper for later moves with more depth left; never down to the
+    // horizon's own ply, or with reductions_frontiere never past it.
     const int r = static_cast<int>(0.5 + k_log[reste < 32 ? reste : 31] * k_log[i < 64 ? i : 63] / 1.6);
-    return r < 1 ? 1 : r > reste - 2 ? reste - 2 : r;
+    const int plafond = m.options.reductions_frontiere ? reste - 1 : reste - 2;
+    return r < 1 ? 1 : r > plafond ? plafond : r;
 }
 
 // Step 7. The reply: the first move with the whole window, the others with
