@@ -132,8 +132,8 @@ struct Interrupteurs {
     // The latest cut's move becomes the first killer, whatever its score:
     // scores of different subtrees compare badly.
     bool tueurs_recents = true;
-    // Late quiet moves may be reduced down to the last ply before the
-    // horizon, and from two plies left.
+    // Late quiet moves reduced from two plies left, down to the horizon's
+    // own ply (the last ply of moves), never past it.
     bool reductions_frontiere = true;
 };
 
