@@ -128,7 +128,7 @@ struct Interrupteurs {
     // With a time per move that no later move can use (not a clock's
     // share): iterations go on until it is spent, the one cut short keeping
     // the root moves it finished.
-    bool temps_entier = false;
+    bool temps_entier = true;
     // The latest cut's move becomes the first killer, whatever its score:
     // scores of different subtrees compare badly.
     bool tueurs_recents = true;
