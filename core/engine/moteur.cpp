@@ -51,6 +51,7 @@ const NomInterrupteur k_interrupteurs[] = {
     {"temps_entier", &Interrupteurs::temps_entier},
     {"tueurs_recents", &Interrupteurs::tueurs_recents},
     {"reductions_frontiere", &Interrupteurs::reductions_frontiere},
+    {"probcut", &Interrupteurs::probcut},
 };
 
 }  // namespace

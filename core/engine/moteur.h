@@ -135,6 +135,11 @@ struct Interrupteurs {
     // Late quiet moves reduced from two plies left, down to the horizon's
     // own ply (the last ply of moves), never past it.
     bool reductions_frontiere = true;
+    // A null-window node with five plies or more left is first searched three
+    // plies shallower against a bound half a man beyond its own; a result
+    // past that bound stands for the node (ProbCut); not in endings of
+    // under 13 pieces.
+    bool probcut = true;
 };
 
 // The switches every engine of this process starts with, and one of them
@@ -180,6 +185,7 @@ struct Moteur {
     Coup pv[NB_PLIES][NB_PLIES];
     Coup pv_prec[NB_PLIES];
     bool suivre_pv = false;  // on the path of the previous iteration's line
+    bool en_probcut = false;  // under a shallow ProbCut search, which does not nest
 
     // Timing of the move under way.
     int64_t debut_ms = 0;

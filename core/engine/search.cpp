@@ -378,6 +378,31 @@ bool adversaire_sans_piece(const Moteur& m) {
 template <bool MAX>
 int noeud(Moteur& m, int alpha, int beta, int ply);
 
+// Step 3b (probcut). A null-window node far from its horizon whose shallow
+// search clears the window by half a man is taken to clear it: true with
+// that score. It does not nest: no node under the shallow search tries
+// one of its own. Not in endings of under 13 pieces, as the forward pruning:
+// there a crowning lies past the shallow search and its score misleads.
+template <bool MAX>
+bool coupure_probable(Moteur& m, int alpha, int beta, int ply, int& score) {
+    constexpr int R = 3, MARGE = 100, RESTE_MIN = 5;
+    if (!m.options.probcut || m.en_probcut || ply < 3 || beta - alpha != 1) return false;
+    if (total_pieces(m.jeu.nb_pieces) < 13) return false;
+    Pile& P = m.pile[ply];
+    const int reste = m.profondeur + P.ext + m.reduction_racine + m.inc.ext_promotion - ply;
+    const int seuil = MAX ? beta + MARGE : alpha - MARGE;
+    if (reste < RESTE_MIN || !ordinaire(seuil)) return false;
+    const int8_t normale = P.ext;
+    P.ext = static_cast<int8_t>(normale - R);
+    m.en_probcut = true;
+    const int v = MAX ? noeud<true>(m, seuil - 1, seuil, ply) : noeud<false>(m, seuil, seuil + 1, ply);
+    m.en_probcut = false;
+    P.ext = normale;
+    if (m.arret_calcul || (MAX ? v < seuil : v > seuil)) return false;
+    score = v;
+    return true;
+}
+
 const std::array<double, 64> k_log = [] {
     std::array<double, 64> t{};
     for (int k = 1; k < 64; ++k) t[k] = std::log(static_cast<double>(k));
@@ -485,6 +510,7 @@ int noeud(Moteur& m, int alpha, int beta, int ply) {
     if (table_ici && sonder_table<MAX>(m, ply, alpha, beta, score)) return score;
     if (ply >= PLY_STATIQUE) return evaluer(m, racine, alpha, beta, ply);
     if (feuille_calme<MAX>(m, ply, trait, alpha, beta, score)) return score;
+    if (coupure_probable<MAX>(m, alpha, beta, ply, score)) return score;
 
     // The moves; a side without one has lost, at the horizon as anywhere.
     j.gen.ply = ply;

@@ -12,12 +12,12 @@ TEST(Bench, NodeSignatureAtDepthSix) {
     uint64_t total = 0;
     std::string erreur;
     ASSERT_TRUE(lancer_bench(6, total, erreur, KOLMAR_DIR)) << erreur;
-    EXPECT_EQ(total, 307710u) << "the engine's behaviour changed";
+    EXPECT_EQ(total, 306624u) << "the engine's behaviour changed";
 }
 
 // The refinements added beside the original search are switches: with the
 // history, the late-move reductions, the tables' node depths, the ordering
-// near the horizon and the latest killers off the tree is the one before them.
+// near the horizon, the latest killers and ProbCut off the tree is the one before them.
 TEST(Bench, SwitchedOffRefinementsGiveTheEarlierTree) {
     Interrupteurs& depart = interrupteurs_de_depart();
     const Interrupteurs garde = depart;
@@ -27,6 +27,7 @@ TEST(Bench, SwitchedOffRefinementsGiveTheEarlierTree) {
     ASSERT_TRUE(regler_interrupteur(depart, "ordre_horizon", false));
     ASSERT_TRUE(regler_interrupteur(depart, "tueurs_recents", false));
     ASSERT_TRUE(regler_interrupteur(depart, "seaux", false));
+    ASSERT_TRUE(regler_interrupteur(depart, "probcut", false));
     EXPECT_FALSE(regler_interrupteur(depart, "reduction", false));
     uint64_t total = 0;
     std::string erreur;
