@@ -184,7 +184,7 @@ struct Moteur {
     int16_t score_analyse = 0;
     Coup pv[NB_PLIES][NB_PLIES];
     Coup pv_prec[NB_PLIES];
-    bool suivre_pv = false;  // on the path of the previous iteration's line
+    bool suivre_pv = false;   // on the path of the previous iteration's line
     bool en_probcut = false;  // under a shallow ProbCut search, which does not nest
 
     // Timing of the move under way.
