@@ -1,6 +1,7 @@
 #include "engine/match.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <sstream>
@@ -38,8 +39,7 @@ class JoueurSimple : public Joueur {
     std::mt19937 hasard;
     JoueurSimple(bool g, unsigned graine) : glouton(g), hasard(graine) {}
     std::string nom() const override { return glouton ? "greedy" : "random"; }
-    int choisir(const VuePartie& v, const Coup* liste, int n, int& score) override {
-        score = 0;
+    int choisir(const VuePartie& v, const Coup* liste, int n, int&) override {
         std::vector<int> tete;
         int meilleur = -1;
         for (int i = 0; i < n; ++i) {
@@ -173,6 +173,10 @@ ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouvert
     }
     Joueur* joueurs[2] = {&blanc, &noir};
     int score = 0;
+    // Each player's run of scores, by colour of the mover, putting white
+    // ahead, black ahead, or level.
+    int devant_blanc[2] = {0, 0}, devant_noir[2] = {0, 0}, egal[2] = {0, 0};
+    const Arbitrage& a = regles.arbitrage;
     Generateur& g = jeu->gen;
     while (true) {
         const int trait = jeu->trait;
@@ -197,6 +201,19 @@ ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouvert
             r.fin = "no progress";
             return r;
         }
+        const uint8_t* np = jeu->nb_pieces;
+        if (a.abandon_coups > 0 && np[1] + np[2] + np[3] + np[4] >= 6) {
+            const bool blanc_gagne = devant_blanc[0] >= a.abandon_coups && devant_blanc[1] >= a.abandon_coups;
+            if (blanc_gagne || (devant_noir[0] >= a.abandon_coups && devant_noir[1] >= a.abandon_coups)) {
+                r.resultat = blanc_gagne ? 1 : -1;
+                r.fin = "resign adjudication";
+                return r;
+            }
+        }
+        if (a.nulle_coups > 0 && p >= a.nulle_ply && egal[0] >= a.nulle_coups && egal[1] >= a.nulle_coups) {
+            r.fin = "draw adjudication";
+            return r;
+        }
         if (p >= regles.plies_max) {
             r.fin = "ply cap";
             return r;
@@ -207,12 +224,22 @@ ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouvert
         }
         std::vector<Coup> legaux(g.liste_coups[1], g.liste_coups[1] + n);
         VuePartie vue{*jeu, depart, coups, regles.regles_nulle};
-        int i = joueurs[trait]->choisir(vue, legaux.data(), n, score);
+        constexpr int sans_score = std::numeric_limits<int>::min();
+        int s = sans_score;
+        int i = joueurs[trait]->choisir(vue, legaux.data(), n, s);
         if (i < 0 || i >= n) {
             r.resultat = trait == BLANC ? -1 : 1;
             r.faute = true;
             r.fin = "fault";
             return r;
+        }
+        if (s != sans_score) {
+            score = s;
+            // Hundredths of a man against the player's 1/200, from white's side.
+            const int b = trait == BLANC ? s : -s;
+            devant_blanc[trait] = b >= 2 * a.abandon_score ? devant_blanc[trait] + 1 : 0;
+            devant_noir[trait] = b <= -2 * a.abandon_score ? devant_noir[trait] + 1 : 0;
+            egal[trait] = std::abs(b) <= 2 * a.nulle_score ? egal[trait] + 1 : 0;
         }
         const Coup c = legaux[i];
         r.pdn.push_back(coup_pdn(g, c));

@@ -34,8 +34,8 @@ class Joueur {
     // Before each game; false when the player cannot play (a dead process).
     virtual bool nouvelle_partie() { return true; }
     // A move of liste[0..n) (the legal moves of the position), or -1 on a
-    // fault. score: the player's last search score for the side to move in
-    // 1/200 of a man, 0 when it does not search.
+    // fault. score: the player's search score for the side to move in 1/200
+    // of a man, left as it was when the move was not searched.
     virtual int choisir(const VuePartie& v, const Coup* liste, int n, int& score) = 0;
 };
 
@@ -65,16 +65,30 @@ struct Ouverture {
 // is replayed from the initial position: false on the first illegal move.
 bool lire_ouvertures(const std::string& texte, std::vector<Ouverture>& ouvertures, std::string& erreur);
 
+// Games ended early on the players' own scores (hundredths of a man, as the
+// protocol's), each rule off while its count of moves is 0. Resign: each
+// player's last `abandon_coups` scores put the same side ahead by
+// `abandon_score` or more, with 6 pieces or more on the board (fewer can be
+// a drawn ending of kings that the scores overrate). Draw: from ply
+// `nulle_ply`, each player's last `nulle_coups` scores within `nulle_score`
+// of 0. A move without a score (a book move, a sole capture) changes neither.
+struct Arbitrage {
+    int abandon_coups = 0, abandon_score = 300;
+    int nulle_coups = 0, nulle_score = 5, nulle_ply = 160;
+};
+
 struct ReglesMatch {
     int plies_max = 300;       // adjudicated a draw there
     bool regles_nulle = true;  // repetition, kings alone, short endings (rules/nulle.h)
+    Arbitrage arbitrage;
 };
 
 struct ResultatPartie {
     int resultat = 0;  // 1 white wins, 0 draw, -1 black wins
     int plies = 0;
-    // "no move", "no progress", "ply cap", "record full", "fault", or a draw
-    // rule: "repetition", "25 king moves", "16-move ending", "5-move ending"
+    // "no move", "no progress", "ply cap", "record full", "fault",
+    // "resign adjudication", "draw adjudication", or a draw rule:
+    // "repetition", "25 king moves", "16-move ending", "5-move ending"
     std::string fin;
     bool faute = false;
     std::vector<std::string> pdn;  // the game's moves in PDN
@@ -83,7 +97,7 @@ struct ResultatPartie {
 // Plays the opening then the players until a side has no move or a draw
 // rule applies: the draw rules when asked, the no-progress rule (past ply 400 the material has not
 // changed in 60 plies while the last score is not a decided one), the ply
-// cap, the full record. A player that fails or answers an illegal move
+// cap, the full record, the adjudications asked for. A player that fails or answers an illegal move
 // loses the game with "fault".
 ResultatPartie jouer_partie(Joueur& blanc, Joueur& noir, const Ouverture& ouverture, const ReglesMatch& regles);
 

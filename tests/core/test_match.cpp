@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -90,4 +91,56 @@ TEST(MatchRunner, ShippedOpeningsAreLegalAndBetweenFourAndEightPlies) {
     o.clear();
     EXPECT_FALSE(lire_ouvertures("# c\n44-38 25-31\n44-38 21-26\n", o, erreur));
     EXPECT_EQ(erreur, "line 3: illegal move 21-26");
+}
+
+// Adjudication reads both players' scores: a side's own view of who is
+// ahead, a run that a dissenting score breaks, and no verdict from a
+// player that never searched.
+TEST(MatchRunner, AdjudicationNeedsBothPlayersScores) {
+    struct Annonce : Joueur {
+        int valeur;  // 1/200 of a man for the side to move; INT_MIN: no score
+        explicit Annonce(int v) : valeur(v) {}
+        std::string nom() const override { return "annonce"; }
+        int choisir(const VuePartie&, const Coup*, int, int& score) override {
+            if (valeur != std::numeric_limits<int>::min()) score = valeur;
+            return 0;
+        }
+    };
+    const Ouverture o{{"44-38", "25-31"}};
+    ReglesMatch regles;
+    regles.plies_max = 40;
+    regles.arbitrage.abandon_coups = 3;
+    regles.arbitrage.abandon_score = 300;
+    {
+        Annonce blanc(700), noir(-700);
+        ResultatPartie r = jouer_partie(blanc, noir, o, regles);
+        EXPECT_EQ(r.fin, "resign adjudication");
+        EXPECT_EQ(r.resultat, 1);
+        EXPECT_EQ(r.pdn.size(), 2u + 6u);
+        // Black ahead by both counts wins for black.
+        Annonce b2(-700), n2(700);
+        EXPECT_EQ(jouer_partie(b2, n2, o, regles).resultat, -1);
+    }
+    {
+        // Each thinks it is ahead: play goes on.
+        Annonce blanc(700), noir(700);
+        EXPECT_EQ(jouer_partie(blanc, noir, o, regles).fin, "ply cap");
+        // Short of the threshold: 2.5 men is not 3.
+        Annonce b2(500), n2(-500);
+        EXPECT_EQ(jouer_partie(b2, n2, o, regles).fin, "ply cap");
+    }
+    regles.arbitrage = Arbitrage{};
+    regles.arbitrage.nulle_coups = 4;
+    regles.arbitrage.nulle_ply = 20;
+    {
+        Annonce blanc(0), noir(8);
+        ResultatPartie r = jouer_partie(blanc, noir, o, regles);
+        EXPECT_EQ(r.fin, "draw adjudication");
+        EXPECT_EQ(r.resultat, 0);
+        EXPECT_GE(r.pdn.size(), 20u);
+        EXPECT_LT(r.pdn.size(), 40u);
+        // Players that never score are not level players.
+        Annonce b2(std::numeric_limits<int>::min()), n2(std::numeric_limits<int>::min());
+        EXPECT_EQ(jouer_partie(b2, n2, o, regles).fin, "ply cap");
+    }
 }

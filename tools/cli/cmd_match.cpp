@@ -117,6 +117,23 @@ class JoueurProcessus : public Joueur {
     FILE* depuis_ = nullptr;
 };
 
+// The name=value words after args[i] (an option's settings), each handed to
+// `poser`, which refuses a name or value it does not take. Empty, or the
+// message of the first word refused.
+std::string lire_reglages(const Args& args, size_t& i, const std::string& option,
+                          const std::function<bool(const std::string&, double)>& poser) {
+    while (i + 1 < args.size() && args[i + 1].find('=') != std::string::npos) {
+        const std::string& r = args[++i];
+        const std::string nom = r.substr(0, r.find('='));
+        char* fin = nullptr;
+        const double v = std::strtod(r.c_str() + nom.size() + 1, &fin);
+        if (fin == r.c_str() + nom.size() + 1 || *fin || !std::isfinite(v))
+            return "match: " + option + ": bad value in '" + r + "'";
+        if (!poser(nom, v)) return "match: " + option + ": bad setting '" + r + "'";
+    }
+    return std::string();
+}
+
 struct Reglage {
     long profondeur = 0;
     double secondes = 0;
@@ -163,6 +180,7 @@ int cmd_match(const Args& args) {
     Reglage reglage;
     bool sprt = false;
     Sprt test;
+    Arbitrage arbitrage;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool suivant = i + 1 < args.size();
@@ -189,13 +207,7 @@ int cmd_match(const Args& args) {
         } else if (a == "--sprt") {
             // Its bounds as name=value words after it: elo0= elo1= alpha= beta=.
             sprt = true;
-            while (i + 1 < args.size() && args[i + 1].find('=') != std::string::npos) {
-                const std::string& r = args[++i];
-                const std::string nom = r.substr(0, r.find('='));
-                char* fin = nullptr;
-                const double v = std::strtod(r.c_str() + nom.size() + 1, &fin);
-                if (fin == r.c_str() + nom.size() + 1 || *fin || !std::isfinite(v))
-                    return erreur_usage("match: --sprt: bad value in '" + r + "'");
+            const std::string faute = lire_reglages(args, i, "--sprt", [&](const std::string& nom, double v) {
                 if (nom == "elo0")
                     test.elo0 = v;
                 else if (nom == "elo1")
@@ -205,9 +217,31 @@ int cmd_match(const Args& args) {
                 else if (nom == "beta" && v > 0 && v < 0.5)
                     test.beta = v;
                 else
-                    return erreur_usage("match: --sprt: bad bound '" + r + "'");
-            }
+                    return false;
+                return true;
+            });
+            if (!faute.empty()) return erreur_usage(faute);
             if (test.elo1 <= test.elo0) return erreur_usage("match: --sprt: elo1 must exceed elo0");
+        } else if (a == "--resign" || a == "--draw") {
+            // moves= score= (hundredths of a man), and for a draw ply=.
+            const bool abandon = a == "--resign";
+            int& coups = abandon ? arbitrage.abandon_coups : arbitrage.nulle_coups;
+            int& seuil = abandon ? arbitrage.abandon_score : arbitrage.nulle_score;
+            coups = abandon ? 5 : 10;
+            const std::string faute = lire_reglages(args, i, a, [&](const std::string& nom, double v) {
+                const bool entier = v == std::floor(v) && v >= 0 && v <= 100000;
+                if (!entier) return false;
+                if (nom == "moves" && v >= 1)
+                    coups = static_cast<int>(v);
+                else if (nom == "score")
+                    seuil = static_cast<int>(v);
+                else if (nom == "ply" && !abandon)
+                    arbitrage.nulle_ply = static_cast<int>(v);
+                else
+                    return false;
+                return true;
+            });
+            if (!faute.empty()) return erreur_usage(faute);
         } else if (a == "--pdn" && suivant) {
             fichier_pdn = args[++i];
         } else if ((a == "--white" || a == "--black" || a == "--first" || a == "--second") && suivant) {
@@ -260,6 +294,7 @@ int cmd_match(const Args& args) {
         }
         ReglesMatch regles;
         regles.plies_max = static_cast<int>(plies_max);
+        regles.arbitrage = arbitrage;
         long k;
         while (!panne && !decide && (k = suivante++) < parties) {
             Affectation a = affectation(static_cast<int>(k), static_cast<int>(ouvertures.size()));

@@ -42,6 +42,7 @@ const Commande k_commandes[] = {
      "match --games N [--first P] [--second P] [--depth D | --time S] [--params FILE] [--openings FILE]\n"
      "                   [--max-plies N] [--concurrency N] [--seed K] [--pdn FILE]\n"
      "                   [--sprt [elo0=E0] [elo1=E1] [alpha=A] [beta=B]]\n"
+     "                   [--resign [moves=N] [score=S]] [--draw [ply=P] [moves=N] [score=S]]\n"
      "                   (P: kolmar depth:D time:S level:N greedy random engine:COMMAND)"},
     {"engine", cmd_engine, "engine [--params FILE]   (line protocol on stdin/stdout, docs/engine-protocol.md)"},
     {"openings", cmd_openings, "openings --count N [--depth D] [--seed K]   (balanced match openings)"},
