@@ -82,7 +82,10 @@ class JoueurProcessus : public Joueur {
         while (lire(l)) {
             if (l.rfind("info ", 0) == 0) {
                 size_t s = l.find(" score=");
-                if (s != std::string::npos) score = 2 * std::atoi(l.c_str() + s + 7);
+                // Kept in range: the other process's text is input like any other.
+                if (s != std::string::npos)
+                    score = 2 * static_cast<int>(
+                                    std::clamp(std::strtol(l.c_str() + s + 7, nullptr, 10), -100000L, 100000L));
             } else if (l.rfind("done", 0) == 0) {
                 size_t m = l.find("move=");
                 if (m == std::string::npos) return -1;
