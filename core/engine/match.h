@@ -71,7 +71,8 @@ bool lire_ouvertures(const std::string& texte, std::vector<Ouverture>& ouverture
 // `abandon_score` or more, with 6 pieces or more on the board (fewer can be
 // a drawn ending of kings that the scores overrate). Draw: from ply
 // `nulle_ply`, each player's last `nulle_coups` scores within `nulle_score`
-// of 0. A move without a score (a book move, a sole capture) changes neither.
+// of 0. A move an engine process answers without a score (no info line)
+// changes neither; the built-in engine gives its last score again.
 struct Arbitrage {
     int abandon_coups = 0, abandon_score = 300;
     int nulle_coups = 0, nulle_score = 5, nulle_ply = 160;
